@@ -1,0 +1,63 @@
+#include "GameBoardView.h"
+
+#include "HitBlowController.h"
+#include "PrefWindowController.h"
+#include "platform/Scheduler.h"
+
+namespace {
+constexpr std::string_view kDidOK = "didOK";
+
+// Origins of the choice pieces by digit: a triangle of rows of 1, 2, 3 and 4 pieces.
+constexpr std::array<QPoint, 10> kChoiceOrigins = {{
+    {289, 365},
+    {258, 307}, {320, 307},
+    {227, 249}, {289, 249}, {351, 249},
+    {196, 191}, {258, 191}, {320, 191}, {382, 191},
+}};
+} // namespace
+
+GameBoardView::GameBoardView(const Services &services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_choiceOrigins(kChoiceOrigins)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    resetAll();
+    m_fontStyle = TextStyle{46, Qt::white};
+}
+
+GameBoardView::~GameBoardView()
+{
+    m_services.scheduler.cancelAll(this);
+}
+
+void GameBoardView::setHitBlowController(HitBlowController *controller)
+{
+    m_hitBlowController = controller;
+}
+
+void GameBoardView::setPrefWindowController(PrefWindowController *controller)
+{
+    m_prefWindowController = controller;
+}
+
+void GameBoardView::resetAll()
+{
+    m_services.scheduler.cancelPrevious(this, kDidOK);
+    m_userNumbers.fill(-1);
+    for (int digit = 0; digit < 10; ++digit)
+        m_restChoices[digit] = digit;
+    m_currentUserAnswer.clear();
+    m_currenMacHitBlow.clear();
+    m_typingIndex = 0;
+}
+
+void GameBoardView::setNeedsDisplay()
+{
+    update();
+}
+
+QSize GameBoardView::sizeHint() const
+{
+    return {static_cast<int>(kBoardWidth), static_cast<int>(kBoardHeight)};
+}

@@ -1,0 +1,182 @@
+#include "HitBlowController.h"
+
+#include "GameBoardView.h"
+#include "PrefWindowController.h"
+#include "platform/Scheduler.h"
+#include "platform/SoundPlayer.h"
+
+namespace {
+constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
+constexpr int kFullCandidatesCount = 5040;
+constexpr int kMostUserAnswers = 16;
+} // namespace
+
+HitBlowController::HitBlowController(const Services &services)
+    : m_services(services)
+{
+}
+
+HitBlowController::~HitBlowController()
+{
+    m_services.scheduler.cancelAll(this);
+}
+
+void HitBlowController::setGameBoardView(GameBoardView *view)
+{
+    m_gameBoardView = view;
+}
+
+void HitBlowController::setPrefWindowController(PrefWindowController *controller)
+{
+    m_prefWindowController = controller;
+}
+
+void HitBlowController::awakeFromNib()
+{
+    if (m_gameBoardView)
+        m_gameBoardView->setFocus();
+    m_macFormerAnswers.clear();
+    m_macFormerHitsCount.clear();
+    m_macFormerBlowsCount.clear();
+    m_userFormerAnswers.clear();
+    m_userFormerHitsCount.clear();
+    m_userFormerBlowsCount.clear();
+    m_macCurrentAnswer.reset();
+    m_userCurrentAnswer.reset();
+    m_macOwnNumbers.reset();
+    m_userOwnNumbers.reset();
+    m_candidatesArray.reset();
+    m_gameStatus = GameStatusTitle;
+    requestRedraw();
+}
+
+void HitBlowController::newGame()
+{
+    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
+
+    m_macFormerAnswers.clear();
+    m_macFormerHitsCount.clear();
+    m_macFormerBlowsCount.clear();
+    m_userFormerAnswers.clear();
+    m_userFormerHitsCount.clear();
+    m_userFormerBlowsCount.clear();
+
+    m_macCurrentAnswer.reset();
+    m_userCurrentAnswer.reset();
+    m_macOwnNumbers.reset();
+    m_userOwnNumbers.reset();
+    m_candidatesArray.reset();
+
+    m_matchResult = MatchResultNone;
+    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
+
+    const NumberComparer comparer(m_services.random);
+    m_candidatesArray = comparer.makeCandidatesArray();
+    m_macOwnNumbers = comparer.makeMacOwnNumbersIn(*m_candidatesArray);
+    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+
+    if (m_gameBoardView)
+        m_gameBoardView->resetAll();
+    setGameStatus(GameStatusChooseNumbers);
+}
+
+void HitBlowController::setGameStatus(int status)
+{
+    m_gameStatus = status;
+    switch (status) {
+    case GameStatusTitle:
+    case GameStatusChooseNumbers:
+    case GameStatusGameOver:
+        requestRedraw();
+        break;
+    case GameStatusMacTurn:
+        // Only the first guess of a match waits here; later ones follow the board's own pause.
+        if (m_candidatesArray && m_candidatesArray->size() == kFullCandidatesCount) {
+            requestRedraw();
+            m_services.scheduler.performAfterDelay(this, kAskMacNextAnswer, pauseSeconds(),
+                                                   [this] { askMacNextAnswer(); });
+        } else {
+            askMacNextAnswer();
+        }
+        break;
+    case GameStatusCheckHitBlow:
+        if (m_prefWindowController && m_prefWindowController->soundMode() == 1)
+            m_services.sounds.play(QStringLiteral("piko"));
+        requestRedraw();
+        break;
+    case GameStatusUserTurn:
+        recordAcceptedCounts();
+        requestRedraw();
+        break;
+    case GameStatusUserResult:
+        scoreUserAnswer();
+        break;
+    default:
+        break;
+    }
+}
+
+void HitBlowController::askMacNextAnswer()
+{
+    // Only a running match on the computer's turn takes a guess, and never from an empty list.
+    if (!m_candidatesArray || m_candidatesArray->empty())
+        return;
+    const NumberComparer comparer(m_services.random);
+    const NumberSet guess = comparer.choseNumbersIn(*m_candidatesArray);
+    m_macCurrentAnswer = guess;
+    m_macFormerAnswers.push_back(guess);
+    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+    setGameStatus(GameStatusCheckHitBlow);
+}
+
+void HitBlowController::recordAcceptedCounts()
+{
+    m_macFormerHitsCount.push_back(m_macCurrentHitsCount);
+    m_macFormerBlowsCount.push_back(m_macCurrentBlowsCount);
+    if (!m_candidatesArray || !m_macCurrentAnswer)
+        return;
+    const int level = m_prefWindowController ? m_prefWindowController->strengthLevel() : 1;
+    const NumberComparer comparer(m_services.random);
+    comparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
+                                m_macCurrentBlowsCount, m_macFormerAnswers, m_macFormerHitsCount,
+                                m_macFormerBlowsCount, level);
+    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+}
+
+void HitBlowController::scoreUserAnswer()
+{
+    if (!m_macOwnNumbers || !m_userCurrentAnswer)
+        return;
+    const NumberComparer comparer(m_services.random);
+    const HitBlowResult score = comparer.checkHitsBlowsIn(*m_macOwnNumbers, *m_userCurrentAnswer);
+    m_userCurrentHitsCount = score.hits;
+    m_userCurrentBlowsCount = score.blows;
+    m_userFormerAnswers.push_back(*m_userCurrentAnswer);
+    m_userFormerHitsCount.push_back(m_userCurrentHitsCount);
+    m_userFormerBlowsCount.push_back(m_userCurrentBlowsCount);
+
+    if (m_macCurrentHitsCount == 4)
+        m_matchResult = m_userCurrentHitsCount == 4 ? MatchResultDraw : MatchResultMacWon;
+    else if (m_userCurrentHitsCount == 4)
+        m_matchResult = MatchResultUserWon;
+    else if (m_userFormerAnswers.size() >= kMostUserAnswers)
+        m_matchResult = MatchResultDraw;
+
+    if (m_matchResult == MatchResultNone)
+        requestRedraw();
+    else
+        setGameStatus(GameStatusGameOver);
+}
+
+double HitBlowController::pauseSeconds() const
+{
+    const float rhythm = m_prefWindowController ? m_prefWindowController->playingRhythm() : 1.0f;
+    return 1.0 / static_cast<double>(rhythm);
+}
+
+void HitBlowController::requestRedraw()
+{
+    if (m_gameBoardView)
+        m_gameBoardView->setNeedsDisplay();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "NumberComparer.h"
+
+#include <optional>
+#include <vector>
+
+#include "platform/Services.h"
+
+class GameBoardView;
+class PrefWindowController;
+
+enum GameStatus {
+    GameStatusTitle = 0,
+    GameStatusChooseNumbers = 1,
+    GameStatusMacTurn = 2,
+    GameStatusCheckHitBlow = 3,
+    GameStatusUserTurn = 4,
+    GameStatusUserResult = 5,
+    GameStatusGameOver = 6,
+    GameStatusResultShown = 7,
+};
+
+enum MatchResult {
+    MatchResultNone = 0,
+    MatchResultMacWon = 1,
+    MatchResultUserWon = 2,
+    MatchResultDraw = 3,
+};
+
+// The match: both secrets, both sides' guesses and scores, the computer's candidates, the status
+// and the result. The board hands in what the user entered through the setters and then moves the
+// match on with setGameStatus(); everything else happens here.
+class HitBlowController
+{
+public:
+    explicit HitBlowController(const Services &services);
+    ~HitBlowController();
+    HitBlowController(const HitBlowController &) = delete;
+    HitBlowController &operator=(const HitBlowController &) = delete;
+
+    void setGameBoardView(GameBoardView *view);
+    void setPrefWindowController(PrefWindowController *controller);
+
+    // Once the references are connected: gives the board the keyboard, shows the title screen.
+    void awakeFromNib();
+
+    // Abandons any running match and starts a new one, waiting for the user's secret.
+    void newGame();
+
+    // Stores the status and does the work of entering it. Values outside 0 to 6 are only stored.
+    void setGameStatus(int status);
+
+    // The computer takes its guess from the candidates.
+    void askMacNextAnswer();
+
+    int gameStatus() const { return m_gameStatus; }
+    int matchResult() const { return m_matchResult; }
+    int restCandidatesCount() const { return m_restCandidatesCount; }
+    const std::optional<NumberSet> &macOwnNumbers() const { return m_macOwnNumbers; }
+    const std::vector<NumberSet> &macFormerAnswers() const { return m_macFormerAnswers; }
+    const std::vector<int> &macFormerHitsCount() const { return m_macFormerHitsCount; }
+    const std::vector<int> &macFormerBlowsCount() const { return m_macFormerBlowsCount; }
+    const std::optional<NumberSet> &macCurrentAnswer() const { return m_macCurrentAnswer; }
+    int macCurrentHitsCount() const { return m_macCurrentHitsCount; }
+    int macCurrentBlowsCount() const { return m_macCurrentBlowsCount; }
+    const std::optional<CandidateList> &candidatesArray() const { return m_candidatesArray; }
+    const std::optional<NumberSet> &userOwnNumbers() const { return m_userOwnNumbers; }
+    const std::vector<NumberSet> &userFormerAnswers() const { return m_userFormerAnswers; }
+    const std::vector<int> &userFormerHitsCount() const { return m_userFormerHitsCount; }
+    const std::vector<int> &userFormerBlowsCount() const { return m_userFormerBlowsCount; }
+    const std::optional<NumberSet> &userCurrentAnswer() const { return m_userCurrentAnswer; }
+    int userCurrentHitsCount() const { return m_userCurrentHitsCount; }
+    int userCurrentBlowsCount() const { return m_userCurrentBlowsCount; }
+
+    void setMacOwnNumbers(const NumberSet &numbers) { m_macOwnNumbers = numbers; }
+    void setUserOwnNumbers(const NumberSet &numbers) { m_userOwnNumbers = numbers; }
+    void setUserCurrentAnswer(const NumberSet &numbers) { m_userCurrentAnswer = numbers; }
+    void setMacCurrentHitsCount(int count) { m_macCurrentHitsCount = count; }
+    void setMacCurrentBlowsCount(int count) { m_macCurrentBlowsCount = count; }
+    void setUserCurrentHitsCount(int count) { m_userCurrentHitsCount = count; }
+    void setUserCurrentBlowsCount(int count) { m_userCurrentBlowsCount = count; }
+
+private:
+    void requestRedraw();
+    double pauseSeconds() const;
+    void recordAcceptedCounts();
+    void scoreUserAnswer();
+
+    Services m_services;
+
+    GameBoardView *m_gameBoardView = nullptr;
+    PrefWindowController *m_prefWindowController = nullptr;
+    std::optional<NumberSet> m_macOwnNumbers;
+    std::vector<NumberSet> m_macFormerAnswers;
+    std::vector<int> m_macFormerHitsCount;
+    std::vector<int> m_macFormerBlowsCount;
+    std::optional<NumberSet> m_macCurrentAnswer;
+    int m_macCurrentHitsCount = 0;
+    int m_macCurrentBlowsCount = 0;
+    std::optional<CandidateList> m_candidatesArray;
+    int m_restCandidatesCount = 0;
+    std::optional<NumberSet> m_userOwnNumbers;
+    std::vector<NumberSet> m_userFormerAnswers;
+    std::vector<int> m_userFormerHitsCount;
+    std::vector<int> m_userFormerBlowsCount;
+    std::optional<NumberSet> m_userCurrentAnswer;
+    int m_userCurrentHitsCount = 0;
+    int m_userCurrentBlowsCount = 0;
+    int m_gameStatus = GameStatusTitle;
+    int m_matchResult = MatchResultNone;
+};

@@ -1,0 +1,34 @@
+# Convenience front end to CMake. `make run` and `make test` install any missing Debian packages,
+# configure and build into build/, then launch the game or run the whole test suite headless.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/hitblow
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	$(BUILD)/bench/bench_comparer
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize:
+	$(MAKE) test BUILD=build-sanitize CMAKE_FLAGS="-DHITBLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+clean:
+	rm -rf $(BUILD)

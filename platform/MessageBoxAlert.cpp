@@ -1,0 +1,29 @@
+#include "MessageBoxAlert.h"
+
+#include "ModalRun.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+MessageBoxAlert::MessageBoxAlert(QWidget *parent)
+    : m_parent(parent)
+{
+}
+
+void MessageBoxAlert::setParentWidget(QWidget *parent)
+{
+    m_parent = parent;
+}
+
+void MessageBoxAlert::runModal(const QString &message)
+{
+    QMessageBox box(m_parent.data());
+    box.setWindowTitle(QStringLiteral(" "));
+    box.setIcon(QMessageBox::Warning);
+    box.setText(message);
+    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    ModalRun modal;
+    box.exec();
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Alert.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class MessageBoxAlert final : public Alert
+{
+public:
+    // The alert is shown over parent's window; parent may be null or go away at any time.
+    explicit MessageBoxAlert(QWidget *parent = nullptr);
+
+    void setParentWidget(QWidget *parent);
+    void runModal(const QString &message) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

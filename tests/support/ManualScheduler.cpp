@@ -1,0 +1,54 @@
+#include "ManualScheduler.h"
+
+#include <algorithm>
+
+void ManualScheduler::performAfterDelay(const void *target, std::string_view action, double seconds,
+                                        std::function<void()> call)
+{
+    m_entries.push_back({m_nextId++, target, std::string(action), m_now + std::max(seconds, 0.0), seconds,
+                         std::move(call)});
+}
+
+void ManualScheduler::cancelPrevious(const void *target, std::string_view action)
+{
+    std::erase_if(m_entries, [&](const Entry &e) { return e.target == target && e.action == action; });
+}
+
+void ManualScheduler::cancelAll(const void *target)
+{
+    std::erase_if(m_entries, [&](const Entry &e) { return e.target == target; });
+}
+
+void ManualScheduler::advance(double seconds)
+{
+    const double end = m_now + seconds;
+    for (;;) {
+        auto next = std::min_element(m_entries.begin(), m_entries.end(), [](const Entry &a, const Entry &b) {
+            return a.dueAt < b.dueAt || (a.dueAt == b.dueAt && a.id < b.id);
+        });
+        if (next == m_entries.end() || next->dueAt > end + 1e-9)
+            break;
+        m_now = std::max(m_now, next->dueAt);
+        auto call = std::move(next->call);
+        m_entries.erase(next);
+        call();
+    }
+    m_now = end;
+}
+
+int ManualScheduler::pendingCount(const void *target, std::string_view action) const
+{
+    return static_cast<int>(std::count_if(m_entries.begin(), m_entries.end(), [&](const Entry &e) {
+        return e.target == target && e.action == action;
+    }));
+}
+
+std::vector<double> ManualScheduler::pendingDelays(const void *target, std::string_view action) const
+{
+    std::vector<double> delays;
+    for (const Entry &e : m_entries) {
+        if (e.target == target && e.action == action)
+            delays.push_back(e.delay);
+    }
+    return delays;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Scheduler.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A scheduler on a manual clock: nothing runs until the test advances the clock.
+class ManualScheduler final : public Scheduler
+{
+public:
+    void performAfterDelay(const void *target, std::string_view action, double seconds,
+                           std::function<void()> call) override;
+    void cancelPrevious(const void *target, std::string_view action) override;
+    void cancelAll(const void *target) override;
+
+    // Moves the clock on, running every call that falls due on the way in the order of its time.
+    void advance(double seconds);
+
+    double now() const { return m_now; }
+    int pendingCount(const void *target, std::string_view action) const;
+    int pendingCount() const { return static_cast<int>(m_entries.size()); }
+    // The delays the pending calls of one action were scheduled with, oldest first.
+    std::vector<double> pendingDelays(const void *target, std::string_view action) const;
+
+private:
+    struct Entry {
+        std::uint64_t id;
+        const void *target;
+        std::string action;
+        double dueAt;
+        double delay;
+        std::function<void()> call;
+    };
+
+    std::vector<Entry> m_entries;
+    double m_now = 0;
+    std::uint64_t m_nextId = 1;
+};
