@@ -4,6 +4,10 @@
 #include "PrefWindowController.h"
 #include "platform/Scheduler.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+
 namespace {
 constexpr std::string_view kDidOK = "didOK";
 
@@ -60,4 +64,90 @@ void GameBoardView::setNeedsDisplay()
 QSize GameBoardView::sizeHint() const
 {
     return {static_cast<int>(kBoardWidth), static_cast<int>(kBoardHeight)};
+}
+
+QTransform GameBoardView::boardTransform() const
+{
+    const double scale = std::min(width() / kBoardWidth, height() / kBoardHeight);
+    const double left = (width() - kBoardWidth * scale) / 2;
+    const double top = (height() - kBoardHeight * scale) / 2;
+    // Board y grows upwards from the bottom edge; widget y grows downwards from the top.
+    return QTransform(scale, 0, 0, -scale, left, top + kBoardHeight * scale);
+}
+
+QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
+{
+    return boardTransform().inverted().map(widgetPoint);
+}
+
+// ---- Input -------------------------------------------------------------------------------------
+
+void GameBoardView::keyDown(const QString &, const QString &)
+{
+}
+
+void GameBoardView::mouseDown(QPointF)
+{
+}
+
+void GameBoardView::mouseUp(QPointF)
+{
+}
+
+void GameBoardView::upOKBtn()
+{
+}
+
+void GameBoardView::didOK()
+{
+}
+
+void GameBoardView::keyPressEvent(QKeyEvent *event)
+{
+    QWidget::keyPressEvent(event);
+}
+
+void GameBoardView::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+}
+
+void GameBoardView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+}
+
+// ---- Drawing -----------------------------------------------------------------------------------
+
+void GameBoardView::paintEvent(QPaintEvent *)
+{
+}
+
+void GameBoardView::drawRect(Canvas &)
+{
+}
+
+void GameBoardView::setMessageStrWithString(const QString &string)
+{
+    m_messageStr.text = string;
+}
+
+QString GameBoardView::imageNameFrom(int) const
+{
+    return {};
+}
+
+std::vector<StyledText> GameBoardView::stringsArrayFromNumbersArray(const std::vector<int> &) const
+{
+    return {};
+}
+
+QString GameBoardView::stringFromNumbersArray(const std::vector<int> &) const
+{
+    return {};
+}
+
+QString GameBoardView::stringFromArraysArray(const std::vector<NumberSet> &) const
+{
+    return {};
 }

@@ -5,17 +5,22 @@
 #include "platform/StyledText.h"
 
 #include <QPointF>
+#include <QTransform>
 #include <QWidget>
 
 #include <array>
 #include <vector>
 
+class Canvas;
 class HitBlowController;
 class PrefWindowController;
 
 // The board: the one view of the main window. It turns the user's clicks and keys into the secret,
 // the counts for the computer's guess and the user's own guesses, hands them to the match
 // controller, and draws the whole match.
+//
+// The board is laid out in board coordinates: 640 by 480 units, origin at the bottom left, y up.
+// One transform maps them to the widget, for drawing and for mouse input alike.
 class GameBoardView : public QWidget
 {
     Q_OBJECT
@@ -35,7 +40,48 @@ public:
     // Asks for a drawing pass on the main loop.
     void setNeedsDisplay();
 
+    // Input, as the Qt event handlers deliver it. characters is the key's text with modifiers
+    // applied, charactersIgnoringModifiers the text without them; points are in board coordinates.
+    void keyDown(const QString &characters, const QString &charactersIgnoringModifiers);
+    void mouseDown(QPointF boardPoint);
+    void mouseUp(QPointF boardPoint);
+    // Ends the OK press a Return, Enter or line feed key started, then runs didOK().
+    void upOKBtn();
+    // The OK action: checks and hands over what was typed, or ends the pause after a user guess.
+    void didOK();
+
+    // One whole drawing pass onto canvas, with its effects on the match (message line, result
+    // announced once, the pause after a user guess scheduled).
+    void drawRect(Canvas &canvas);
+    void setMessageStrWithString(const QString &string);
+    QString imageNameFrom(int number) const;
+    std::vector<StyledText> stringsArrayFromNumbersArray(const std::vector<int> &numbers) const;
+    QString stringFromNumbersArray(const std::vector<int> &numbers) const;
+    QString stringFromArraysArray(const std::vector<NumberSet> &arrays) const;
+
+    // Board coordinates to widget coordinates: y flipped, scaled uniformly to fit, centred.
+    QTransform boardTransform() const;
+    QPointF boardPointFromWidget(QPointF widgetPoint) const;
+
     QSize sizeHint() const override;
+
+    // The input state, for drawing and inspection.
+    int okBtnStatus() const { return m_okBtnStatus; }
+    int choseNumberStatus() const { return m_choseNumberStatus; }
+    const std::array<QPoint, 10> &choiceOrigins() const { return m_choiceOrigins; }
+    const std::array<int, 10> &restChoices() const { return m_restChoices; }
+    const std::array<int, 4> &userNumbers() const { return m_userNumbers; }
+    const TextStyle &fontStyle() const { return m_fontStyle; }
+    const std::vector<StyledText> &currentUserAnswer() const { return m_currentUserAnswer; }
+    const std::vector<StyledText> &currenMacHitBlow() const { return m_currenMacHitBlow; }
+    const StyledText &messageStr() const { return m_messageStr; }
+    int typingIndex() const { return m_typingIndex; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Services m_services;
