@@ -27,7 +27,9 @@ void QtScheduler::TimerDeleter::operator()(QTimer *timer) const
 QtScheduler::QtScheduler(QObject *parent)
     : QObject(parent)
 {
-    m_modalListener = ModalRun::addEndListener([this] { runDueCalls(); });
+    // The code that opened the modal run finishes before any call that waited for its end.
+    m_modalListener = ModalRun::addEndListener(
+        [this] { QMetaObject::invokeMethod(this, &QtScheduler::runDueCalls, Qt::QueuedConnection); });
 }
 
 QtScheduler::~QtScheduler()

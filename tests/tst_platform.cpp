@@ -1,0 +1,183 @@
+#include "platform/MessageBoxAlert.h"
+#include "platform/ModalRun.h"
+#include "platform/QtScheduler.h"
+#include "platform/QtSoundPlayer.h"
+
+#include "ManualScheduler.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+// The Qt implementations of the platform services, and the manual clock the unit tests rely on.
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void delayedCallRunsOnceAfterItsDelay();
+    void cancelDropsOnlyThatActionOnThatTarget();
+    void callsFallingDueDuringModalRunWaitForItsEnd();
+    void callMayRescheduleAndCancelWhileRunning();
+    void unusableDelaysRunAtOnce_data();
+    void unusableDelaysRunAtOnce();
+    void alertIsModalWithOneOkButton();
+    void missingSoundPlaysNothing();
+    void manualClockRunsCallsInTimeOrder();
+};
+
+void TestPlatform::delayedCallRunsOnceAfterItsDelay()
+{
+    QtScheduler scheduler;
+    int runs = 0;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    scheduler.performAfterDelay(this, "tick", 0.05, [&] { ++runs; });
+    QTRY_COMPARE(runs, 1);
+    QVERIFY(elapsed.elapsed() >= 45);
+    QTest::qWait(80);
+    QCOMPARE(runs, 1);
+}
+
+void TestPlatform::cancelDropsOnlyThatActionOnThatTarget()
+{
+    QtScheduler scheduler;
+    int other = 0;
+    QStringList ran;
+    scheduler.performAfterDelay(this, "didOK", 0.01, [&] { ran << "didOK 1"; });
+    scheduler.performAfterDelay(this, "didOK", 0.02, [&] { ran << "didOK 2"; });
+    scheduler.performAfterDelay(this, "upOKBtn", 0.01, [&] { ran << "upOKBtn"; });
+    scheduler.performAfterDelay(&other, "didOK", 0.01, [&] { ran << "other didOK"; });
+    scheduler.cancelPrevious(this, "didOK");
+    QTest::qWait(60);
+    ran.sort();
+    QCOMPARE(ran, (QStringList{"other didOK", "upOKBtn"}));
+
+    scheduler.performAfterDelay(this, "a", 0.01, [&] { ran << "a"; });
+    scheduler.performAfterDelay(this, "b", 0.01, [&] { ran << "b"; });
+    scheduler.cancelAll(this);
+    QTest::qWait(40);
+    QCOMPARE(ran.size(), 2);
+}
+
+// A handler that opens an alert runs to its end before any delayed call: calls falling due while
+// the alert's own event loop runs wait until it has closed.
+void TestPlatform::callsFallingDueDuringModalRunWaitForItsEnd()
+{
+    QtScheduler scheduler;
+    QStringList events;
+    scheduler.performAfterDelay(this, "late", 0.01, [&] { events << "delayed call"; });
+    {
+        ModalRun modal;
+        QTest::qWait(50);
+        events << "modal run ends";
+    }
+    events << "handler ends";
+    QTRY_COMPARE(events.size(), 3);
+    QCOMPARE(events, (QStringList{"modal run ends", "handler ends", "delayed call"}));
+
+    // Nested runs: nothing runs until the outermost one ends.
+    scheduler.performAfterDelay(this, "late", 0.0, [&] { events << "second call"; });
+    {
+        ModalRun outer;
+        {
+            ModalRun inner;
+            QTest::qWait(20);
+        }
+        QTest::qWait(20);
+        QCOMPARE(events.size(), 3);
+    }
+    QTRY_COMPARE(events.size(), 4);
+}
+
+void TestPlatform::callMayRescheduleAndCancelWhileRunning()
+{
+    QtScheduler scheduler;
+    int runs = 0;
+    std::function<void()> again = [&] {
+        ++runs;
+        scheduler.cancelPrevious(this, "tick");
+        if (runs < 3)
+            scheduler.performAfterDelay(this, "tick", 0.0, again);
+    };
+    scheduler.performAfterDelay(this, "tick", 0.0, again);
+    QTRY_COMPARE(runs, 3);
+    QTest::qWait(20);
+    QCOMPARE(runs, 3);
+}
+
+void TestPlatform::unusableDelaysRunAtOnce_data()
+{
+    QTest::addColumn<double>("seconds");
+    QTest::newRow("zero") << 0.0;
+    QTest::newRow("negative") << -1.0;
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity();
+}
+
+void TestPlatform::unusableDelaysRunAtOnce()
+{
+    QFETCH(double, seconds);
+    QtScheduler scheduler;
+    bool ran = false;
+    scheduler.performAfterDelay(this, "tick", seconds, [&] { ran = true; });
+    QTRY_VERIFY_WITH_TIMEOUT(ran, 500);
+}
+
+void TestPlatform::alertIsModalWithOneOkButton()
+{
+    QWidget window;
+    window.show();
+    MessageBoxAlert alert(&window);
+    QString shownText;
+    int buttons = 0;
+    bool wasModal = false;
+    bool modalRunActive = false;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        wasModal = box->isModal();
+        modalRunActive = ModalRun::isActive();
+        shownText = box->text();
+        buttons = box->buttons().size();
+        box->buttons().first()->click();
+    });
+    alert.runModal(QStringLiteral("Your decision is wrong"));
+    QCOMPARE(shownText, QStringLiteral("Your decision is wrong"));
+    QCOMPARE(buttons, 1);
+    QVERIFY(wasModal);
+    QVERIFY(modalRunActive);
+    QVERIFY(!ModalRun::isActive());
+}
+
+void TestPlatform::missingSoundPlaysNothing()
+{
+    QtSoundPlayer sounds;
+    sounds.play(QStringLiteral("no such sound"));
+    sounds.play(QString());
+    sounds.beep();
+}
+
+void TestPlatform::manualClockRunsCallsInTimeOrder()
+{
+    ManualScheduler scheduler;
+    QStringList ran;
+    scheduler.performAfterDelay(this, "b", 1.0, [&] { ran << "b"; });
+    scheduler.performAfterDelay(this, "a", 0.5, [&] {
+        ran << "a";
+        scheduler.performAfterDelay(this, "c", 0.25, [&] { ran << "c"; });
+    });
+    scheduler.advance(0.4);
+    QVERIFY(ran.isEmpty());
+    scheduler.advance(0.6);
+    QCOMPARE(ran, (QStringList{"a", "c", "b"}));
+    QCOMPARE(scheduler.now(), 1.0);
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
