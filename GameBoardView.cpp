@@ -2,11 +2,16 @@
 
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
+#include "platform/Alert.h"
+#include "platform/Localization.h"
 #include "platform/Scheduler.h"
+#include "platform/SoundPlayer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+
+#include <algorithm>
 
 namespace {
 constexpr std::string_view kDidOK = "didOK";
@@ -82,39 +87,418 @@ QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
 
 // ---- Input -------------------------------------------------------------------------------------
 
-void GameBoardView::keyDown(const QString &, const QString &)
+namespace {
+constexpr std::string_view kUpOKBtn = "upOKBtn";
+constexpr double kOKPressSeconds = 0.05;
+
+// The key characters the board reacts to, as keyDown() receives them.
+constexpr char16_t kEnterKey = 3;
+constexpr char16_t kLineFeedKey = 10;
+constexpr char16_t kReturnKey = 13;
+constexpr char16_t kDeleteKey = 127;
+constexpr char16_t kLeftArrowKey = 63234;
+constexpr char16_t kRightArrowKey = 63235;
+
+constexpr int kGuessLength = 4;
+constexpr int kCountsLength = 2;
+constexpr double kGuessFontSize = 46;
+constexpr double kCountsFontSize = 34;
+
+const char *const kAnswerAgainstRule = QT_TRANSLATE_NOOP("HitBlow", "Your answer is against the rule");
+const char *const kDecisionWrong = QT_TRANSLATE_NOOP("HitBlow", "Your decision is wrong");
+
+// An area of the board in board coordinates (y upwards); points on its edges lie inside.
+struct BoardArea {
+    double left, bottom, right, top;
+
+    bool holds(QPointF point) const
+    {
+        return point.x() >= left && point.x() <= right && point.y() >= bottom && point.y() <= top;
+    }
+};
+
+constexpr BoardArea kOKButton{341, 264, 388, 311};
+
+// The hit area of a choice piece: its neighbours in a row share the border column.
+BoardArea choiceArea(QPoint origin)
 {
+    return {origin.x() + 0.0, origin.y() + 24.0, origin.x() + 62.0, origin.y() + 75.0};
 }
 
-void GameBoardView::mouseDown(QPointF)
+// How many entries a status types, 0 where nothing is typed.
+int typingLengthFor(int status)
 {
+    switch (status) {
+    case GameStatusUserTurn:
+        return kGuessLength;
+    case GameStatusCheckHitBlow:
+        return kCountsLength;
+    default:
+        return 0;
+    }
 }
 
-void GameBoardView::mouseUp(QPointF)
+// Places entry at the cursor: overwriting, or appending after blank entries that fill any gap.
+// The cursor then moves on, but stops at the last position.
+void placeAtCursor(std::vector<StyledText> &entries, int &cursor, int length, const StyledText &entry)
 {
+    const int count = static_cast<int>(entries.size());
+    if (cursor < count) {
+        entries[cursor] = entry;
+    } else if (count < length) {
+        entries.resize(cursor, StyledText{QString(), entry.style});
+        entries.push_back(entry);
+    }
+    if (cursor < length - 1)
+        ++cursor;
+}
+
+// Removes the entry under the cursor; at or beyond the end it erases backwards.
+void deleteAtCursor(std::vector<StyledText> &entries, int &cursor)
+{
+    const int count = static_cast<int>(entries.size());
+    if (count == 0) {
+        cursor = 0;
+    } else if (cursor < count) {
+        entries.erase(entries.begin() + cursor);
+    } else {
+        entries.pop_back();
+        cursor = count - 1;
+    }
+}
+
+// Moves the cursor one place, wrapping round the length of the list being typed.
+int movedCursor(int cursor, int step, int length)
+{
+    if (step < 0)
+        return cursor <= 0 ? length - 1 : cursor - 1;
+    return cursor >= length - 1 ? 0 : cursor + 1;
+}
+
+NumberSet valuesOf(const std::vector<StyledText> &entries)
+{
+    NumberSet values{};
+    for (std::size_t i = 0; i < values.size() && i < entries.size(); ++i)
+        values[i] = entries[i].value();
+    return values;
+}
+
+bool allDistinct(const NumberSet &numbers)
+{
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+            if (numbers[i] == numbers[j])
+                return false;
+        }
+    }
+    return true;
+}
+
+void padWithBlanks(std::vector<StyledText> &entries, std::size_t length, const TextStyle &style)
+{
+    if (entries.size() < length)
+        entries.resize(length, StyledText{QString(), style});
+}
+
+bool isOKKey(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter
+        || event.text() == QLatin1String("\n");
+}
+
+// The character a special key stands for, or 0 for any other key.
+char16_t specialKeyCharacter(const QKeyEvent &event)
+{
+    if (event.text() == QLatin1String("\n"))
+        return kLineFeedKey;
+    switch (event.key()) {
+    case Qt::Key_Return:
+        return kReturnKey;
+    case Qt::Key_Enter:
+        return kEnterKey;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return kDeleteKey;
+    case Qt::Key_Left:
+        return kLeftArrowKey;
+    case Qt::Key_Right:
+        return kRightArrowKey;
+    default:
+        return 0;
+    }
+}
+
+// The key's text as if no modifier but Shift were held: taken from the key code for printable
+// keys, since the event's text already carries the effect of Ctrl and the like.
+QString textIgnoringModifiers(const QKeyEvent &event)
+{
+    const int key = event.key();
+    if ((key >= 0x20 && key <= 0x7e) || (key >= 0xa0 && key <= 0xff)) {
+        const QChar character(key);
+        const bool shifted = event.modifiers().testFlag(Qt::ShiftModifier);
+        return QString(shifted ? character.toUpper() : character.toLower());
+    }
+    return event.text();
+}
+} // namespace
+
+bool GameBoardView::inputConnected() const
+{
+    return m_hitBlowController && m_prefWindowController;
+}
+
+void GameBoardView::playInputSound(const char *name)
+{
+    if (m_prefWindowController->soundMode() == 1)
+        m_services.sounds.play(QString::fromLatin1(name));
+}
+
+int GameBoardView::availableChoiceAt(QPointF boardPoint) const
+{
+    for (int digit = 0; digit < 10; ++digit) {
+        if (m_restChoices[digit] == digit && choiceArea(m_choiceOrigins[digit]).holds(boardPoint))
+            return digit;
+    }
+    return -1;
+}
+
+void GameBoardView::takeChoice(int digit)
+{
+    const auto emptySlot = std::find(m_userNumbers.begin(), m_userNumbers.end(), -1);
+    if (emptySlot == m_userNumbers.end())
+        return;
+    *emptySlot = digit;
+    m_restChoices[digit] = -1;
+}
+
+void GameBoardView::handOverSecretIfComplete()
+{
+    if (m_userNumbers.back() == -1)
+        return;
+    m_hitBlowController->setUserOwnNumbers(m_userNumbers);
+    m_hitBlowController->setGameStatus(GameStatusMacTurn);
+}
+
+std::vector<StyledText> *GameBoardView::typedEntriesFor(int status)
+{
+    switch (status) {
+    case GameStatusUserTurn:
+        return &m_currentUserAnswer;
+    case GameStatusCheckHitBlow:
+        return &m_currenMacHitBlow;
+    default:
+        return nullptr;
+    }
+}
+
+void GameBoardView::typeDigit(int status, const QString &digitText)
+{
+    m_fontStyle.fontSize = status == GameStatusUserTurn ? kGuessFontSize : kCountsFontSize;
+    placeAtCursor(*typedEntriesFor(status), m_typingIndex, typingLengthFor(status),
+                  StyledText{digitText, m_fontStyle});
+    playInputSound("gasa");
+    setNeedsDisplay();
+}
+
+void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
+{
+    if (!inputConnected())
+        return;
+    const int status = m_hitBlowController->gameStatus();
+    if (status == GameStatusTitle || status == GameStatusResultShown)
+        return;
+
+    if (!charactersIgnoringModifiers.isEmpty()) {
+        const char16_t key = charactersIgnoringModifiers.front().unicode();
+        std::vector<StyledText> *typed = typedEntriesFor(status);
+        if (key == kReturnKey || key == kEnterKey || key == kLineFeedKey) {
+            if (status != GameStatusUserResult) {
+                m_okBtnStatus = 1;
+                m_services.scheduler.performAfterDelay(this, kUpOKBtn, kOKPressSeconds, [this] { upOKBtn(); });
+            }
+        } else if (key == kDeleteKey && typed) {
+            deleteAtCursor(*typed, m_typingIndex);
+        } else if ((key == kLeftArrowKey || key == kRightArrowKey) && typed) {
+            m_typingIndex = movedCursor(m_typingIndex, key == kLeftArrowKey ? -1 : 1, typingLengthFor(status));
+        }
+        setNeedsDisplay();
+    }
+
+    if (characters.size() != 1 || characters.front() < u'0' || characters.front() > u'9')
+        return;
+    switch (status) {
+    case GameStatusChooseNumbers: {
+        const int digit = characters.front().unicode() - u'0';
+        if (m_restChoices[digit] != digit)
+            return;
+        takeChoice(digit);
+        playInputSound("gashu");
+        setNeedsDisplay();
+        handOverSecretIfComplete();
+        break;
+    }
+    case GameStatusUserTurn:
+    case GameStatusCheckHitBlow:
+        typeDigit(status, characters);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameBoardView::mouseDown(QPointF boardPoint)
+{
+    if (!inputConnected())
+        return;
+    const int status = m_hitBlowController->gameStatus();
+    if (status == GameStatusChooseNumbers) {
+        if (availableChoiceAt(boardPoint) >= 0)
+            m_choseNumberStatus = 1;
+    } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
+        if (kOKButton.holds(boardPoint)) {
+            m_okBtnStatus = 1;
+            setNeedsDisplay();
+        }
+    }
+}
+
+void GameBoardView::mouseUp(QPointF boardPoint)
+{
+    if (!inputConnected())
+        return;
+    const int status = m_hitBlowController->gameStatus();
+    if (status == GameStatusChooseNumbers) {
+        if (m_choseNumberStatus != 1)
+            return;
+        m_choseNumberStatus = 0;
+        // The piece under the release is taken, whichever piece the press was on.
+        const int digit = availableChoiceAt(boardPoint);
+        if (digit >= 0)
+            takeChoice(digit);
+        setNeedsDisplay();
+        playInputSound("gashu");
+        handOverSecretIfComplete();
+    } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
+        if (m_okBtnStatus != 1)
+            return;
+        m_okBtnStatus = 0;
+        setNeedsDisplay();
+        // In the pause after a scored guess only the board's own delayed call moves the match on.
+        if (kOKButton.holds(boardPoint) && status != GameStatusUserResult)
+            didOK();
+    }
 }
 
 void GameBoardView::upOKBtn()
 {
+    m_okBtnStatus = 0;
+    setNeedsDisplay();
+    // A key pressed before the pause after a scored guess must not cut that pause short: keys do
+    // nothing in it, so a press still pending when it began only comes up.
+    if (m_hitBlowController && m_hitBlowController->gameStatus() == GameStatusUserResult)
+        return;
+    didOK();
 }
 
 void GameBoardView::didOK()
 {
+    if (!inputConnected())
+        return;
+    const int status = m_hitBlowController->gameStatus();
+    // Of several pending calls of the pause only the first has an effect.
+    m_services.scheduler.cancelPrevious(this, kDidOK);
+    switch (status) {
+    case GameStatusUserTurn:
+        checkUserAnswer();
+        break;
+    case GameStatusUserResult:
+        m_currentUserAnswer.clear();
+        m_typingIndex = 0;
+        m_hitBlowController->setGameStatus(GameStatusMacTurn);
+        break;
+    case GameStatusCheckHitBlow:
+        checkMacHitBlow();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameBoardView::checkUserAnswer()
+{
+    // Missing digits count as 0 and stay in the list as blank entries the user can overwrite.
+    padWithBlanks(m_currentUserAnswer, kGuessLength, m_fontStyle);
+    const NumberSet answer = valuesOf(m_currentUserAnswer);
+    if (!allDistinct(answer)) {
+        refuse(kAnswerAgainstRule);
+        return;
+    }
+    m_hitBlowController->setUserCurrentAnswer(answer);
+    m_typingIndex = 0;
+    m_hitBlowController->setGameStatus(GameStatusUserResult);
+}
+
+void GameBoardView::checkMacHitBlow()
+{
+    const auto &secret = m_hitBlowController->userOwnNumbers();
+    const auto &macAnswer = m_hitBlowController->macCurrentAnswer();
+    if (!secret || !macAnswer)
+        return;
+    const HitBlowResult truth = NumberComparer(m_services.random).checkHitsBlowsIn(*secret, *macAnswer);
+
+    padWithBlanks(m_currenMacHitBlow, kCountsLength, m_fontStyle);
+    const bool typedTruth = m_currenMacHitBlow[0].value() == truth.hits && m_currenMacHitBlow[1].value() == truth.blows;
+    if (!typedTruth && m_prefWindowController->autoCheck() == 0) {
+        refuse(kDecisionWrong);
+        return;
+    }
+    // The computer always learns the true counts, whatever was typed.
+    m_hitBlowController->setMacCurrentHitsCount(truth.hits);
+    m_hitBlowController->setMacCurrentBlowsCount(truth.blows);
+    m_currenMacHitBlow.clear();
+    m_typingIndex = 0;
+    m_hitBlowController->setGameStatus(GameStatusUserTurn);
+}
+
+void GameBoardView::refuse(const char *messageKey)
+{
+    if (m_prefWindowController->soundMode() == 1)
+        m_services.sounds.beep();
+    m_services.alert.runModal(localizedString(messageKey));
 }
 
 void GameBoardView::keyPressEvent(QKeyEvent *event)
 {
-    QWidget::keyPressEvent(event);
+    event->accept();
+    // Holding an OK key down presses the button once.
+    if (isOKKey(*event) && event->isAutoRepeat())
+        return;
+    if (const char16_t special = specialKeyCharacter(*event)) {
+        const QString text(QChar{special});
+        keyDown(text, text);
+    } else {
+        keyDown(event->text(), textIgnoringModifiers(*event));
+    }
 }
 
 void GameBoardView::mousePressEvent(QMouseEvent *event)
 {
-    QWidget::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    mouseDown(boardPointFromWidget(event->position()));
 }
 
 void GameBoardView::mouseReleaseEvent(QMouseEvent *event)
 {
-    QWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    mouseUp(boardPointFromWidget(event->position()));
 }
 
 // ---- Drawing -----------------------------------------------------------------------------------

@@ -84,6 +84,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Input steps shared by the handlers above.
+    bool inputConnected() const;
+    void playInputSound(const char *name);
+    int availableChoiceAt(QPointF boardPoint) const;
+    void takeChoice(int digit);
+    void handOverSecretIfComplete();
+    std::vector<StyledText> *typedEntriesFor(int status);
+    void typeDigit(int status, const QString &digitText);
+    void checkUserAnswer();
+    void checkMacHitBlow();
+    void refuse(const char *messageKey);
+
     Services m_services;
 
     HitBlowController *m_hitBlowController = nullptr;
