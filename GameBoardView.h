@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "platform/ImageLibrary.h"
 #include "platform/Services.h"
 #include "platform/StyledText.h"
 
@@ -96,7 +97,18 @@ private:
     void checkMacHitBlow();
     void refuse(const char *messageKey);
 
+    // Drawing steps of drawRect(), each for the status whose layout the pass draws.
+    void drawPieces(Canvas &canvas, int status);
+    void drawDigitsAndCounts(Canvas &canvas, int status);
+    void drawMessageLine(Canvas &canvas, int status);
+    void drawRecordColumns(Canvas &canvas);
+    void drawCandidatesDisplay(Canvas &canvas);
+    void drawResult(Canvas &canvas, bool announce);
+    StyledText styledWithFont(const QString &text, double fontSize);
+
     Services m_services;
+    // The artwork, rendered and cached per size; only drawing uses it.
+    ImageLibrary m_imageLibrary;
 
     HitBlowController *m_hitBlowController = nullptr;
     PrefWindowController *m_prefWindowController = nullptr;
