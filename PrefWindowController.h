@@ -1,17 +1,41 @@
 #pragma once
 
+#include "platform/FloatSlider.h"
+#include "platform/RadioMatrix.h"
+
 #include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <QRectF>
+
+#include <memory>
 
 class GameBoardView;
 class HitBlowController;
+class QComboBox;
+class QDialog;
+class QSettings;
+class QWidget;
+
+namespace Ui {
+class PrefWindow;
+}
 
 // Owns the game's five settings; the other classes read them through the accessors at each use.
+// They change only when they are loaded and when the preferences window is closed with OK, and
+// they are stored at OK and at termination.
 class PrefWindowController : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PrefWindowController(QObject *parent = nullptr);
+    // The preferences window is placed over mainWindow, which may be null (then it stays where
+    // the platform puts it).
+    explicit PrefWindowController(QWidget *mainWindow = nullptr, QObject *parent = nullptr);
+    ~PrefWindowController() override;
+
+    void setGameBoardView(GameBoardView *view) { m_gameBoardView = view; }
+    void setHitBlowController(HitBlowController *controller) { m_hitBlowController = controller; }
 
     int strengthLevel() const { return m_strengthLevel; }
     int candidatesVisible() const { return m_candidatesVisible; }
@@ -19,10 +43,50 @@ public:
     int autoCheck() const { return m_autoCheck; }
     float playingRhythm() const { return m_playingRhythm; }
 
-    // Loads the five settings from the user's defaults; a key never stored gives its default.
+    // Loads the five settings from the user's defaults. A key never stored, or one that holds no
+    // number, gives its default; a stored 0 is used. Values are taken without a range check,
+    // except a rhythm that gives no usable pause (0, negative, infinite, not a number): it loads
+    // as the default 1.0.
     void awakeFromNib();
 
+    // The preferences command: shows the settings in the modal preferences window and returns
+    // once the window is hidden again. OK takes the controls' values and stores them; any other
+    // way of closing leaves the settings as they were.
+    void showWindow();
+    // Actions of the window's buttons: they end the modal run with 1 and 0.
+    void didOK();
+    void didCancel();
+
+    // The termination notice: stores the five settings.
+    void applicationWillTerminate();
+
+    // The preferences window, made on first use.
+    QDialog *window();
+
+    // Where the top-left corner of the preferences window goes (screen coordinates, y up), given
+    // the main window's frame and the preferences window's: centred horizontally on the main
+    // window, 472 points above its bottom edge. Single-precision arithmetic.
+    static QPointF prefWindowTopLeft(const QRectF &mainFrame, const QRectF &prefFrame);
+
 private:
+    void setControlsFromSettings();
+    void takeSettingsFromControls();
+    void placeWindow();
+    bool saveSettings();
+
+    std::unique_ptr<Ui::PrefWindow> m_ui;
+    QPointer<QDialog> m_window;
+    bool m_loaded = false;
+    bool m_saveFailureReported = false;
+
+    RadioMatrix m_candidatesMatrix;
+    GameBoardView *m_gameBoardView = nullptr;
+    HitBlowController *m_hitBlowController = nullptr;
+    QPointer<QComboBox> m_levelPopup;
+    QPointer<QWidget> m_mainWindow;
+    RadioMatrix m_autoCheckMatrix;
+    RadioMatrix m_soundMatrix;
+    FloatSlider m_rhythmSlider;
     int m_strengthLevel = 1;
     int m_soundMode = 1;
     int m_candidatesVisible = 1;

@@ -5,6 +5,7 @@
 #include "platform/QtScheduler.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/RandomSource.h"
+#include "platform/UnixSignalQuitter.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hit & Blow"));
+    // SIGTERM, SIGINT and SIGHUP quit through the main loop, so the settings are stored on the way.
+    UnixSignalQuitter signalQuitter;
 
     QtScheduler scheduler;
     QtSoundPlayer sounds;
@@ -27,14 +30,19 @@ int main(int argc, char *argv[])
     alert.setParentWidget(&window);
 
     HitBlowController controller(services);
-    PrefWindowController prefs;
+    PrefWindowController prefs(&window);
     controller.setGameBoardView(board);
     controller.setPrefWindowController(&prefs);
     board->setHitBlowController(&controller);
     board->setPrefWindowController(&prefs);
+    prefs.setGameBoardView(board);
+    prefs.setHitBlowController(&controller);
 
     auto *newGame = new QShortcut(QKeySequence::New, &window);
     QObject::connect(newGame, &QShortcut::activated, [&controller] { controller.newGame(); });
+    auto *preferences = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), &window);
+    QObject::connect(preferences, &QShortcut::activated, &prefs, &PrefWindowController::showWindow);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &prefs, &PrefWindowController::applicationWillTerminate);
 
     controller.awakeFromNib();
     prefs.awakeFromNib();
