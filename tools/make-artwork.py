@@ -347,12 +347,14 @@ def recess(svg, x, b_bottom, w, h, rx, opacity=0.45, fill=None):
                  fill="none", stroke="#ffffff", stroke_width=0.8, stroke_opacity=0.18, stroke_linecap="round"))
 
 
-def rack(svg, b_row, x0=158, x1=426):
-    """The tray and wooden ledge a row of four pieces stands on; b_row is the pieces' origin."""
+def rack(svg, b_row, tray, x0=158, x1=426):
+    """The wooden ledge a row of four pieces stands on, with a tray behind the pieces when tray is
+    set; b_row is the pieces' origin."""
     ledge_top = b_row + 16        # the pieces' thickness ends here
-    recess(svg, x0 + 4, ledge_top, x1 - x0 - 8, 70, 6, opacity=0.3)
-    svg.add(rect(x0 + 4.5, by(ledge_top + 70) + 0.5, x1 - x0 - 9, 69, rx=5.5, fill="none",
-                 stroke=BRASS, stroke_width=0.6, stroke_opacity=0.35))
+    if tray:
+        recess(svg, x0 + 4, ledge_top, x1 - x0 - 8, 70, 6, opacity=0.3)
+        svg.add(rect(x0 + 4.5, by(ledge_top + 70) + 0.5, x1 - x0 - 9, 69, rx=5.5, fill="none",
+                     stroke=BRASS, stroke_width=0.6, stroke_opacity=0.35))
     wood = svg.gradient(f"ledge{b_row}", [(0, "#8a5630"), (0.35, WALNUT[0]), (1, WALNUT[2])],
                         0, by(ledge_top + 1), 0, by(ledge_top - 13), units="userSpaceOnUse")
     svg.add(rect(x0, by(ledge_top + 1) + 3, x1 - x0, 13, rx=3, fill="#000000", fill_opacity=0.35))
@@ -444,7 +446,7 @@ def board(name, playing):
         recess(svg, 13, 50, 140, 44, 5, fill=slate(svg))
         svg.add(rect(13.5, by(94) + 0.5, 139, 43, rx=4.5, fill="none", stroke=BRASS, stroke_width=0.6,
                      stroke_opacity=0.35))
-        rack(svg, 360)
+        rack(svg, 360, tray=True)
         # Wells for the four digits of a guess and for the two counts, with their marks.
         for k in range(4):
             recess(svg, 168 + 68 * k, 186, 48, 60, 6)
@@ -464,7 +466,9 @@ def board(name, playing):
         flourish(svg, W - 24, 24, -1, 1)
         flourish(svg, 24, H - 24, 1, -1)
         flourish(svg, W - 24, H - 24, -1, -1)
-    rack(svg, 50)
+    # On the title and choosing screens the ledge stands bare: the title's message line, as long
+    # as its translation makes it, lies just above it.
+    rack(svg, 50, tray=playing)
     svg.write(name)
 
 
