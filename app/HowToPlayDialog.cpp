@@ -1,0 +1,63 @@
+#include "HowToPlayDialog.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+QString htmlList(const QStringList &items)
+{
+    QString html = QStringLiteral("<ul>");
+    for (const QString &item : items)
+        html += QStringLiteral("<li>%1</li>").arg(item.toHtmlEscaped());
+    return html + QStringLiteral("</ul>");
+}
+
+QString keyRow(const QString &keys, const QString &action)
+{
+    return QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), action.toHtmlEscaped());
+}
+} // namespace
+
+HowToPlayDialog::HowToPlayDialog(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("How to Play"));
+
+    auto *text = new QLabel(rulesText(), this);
+    text->setTextFormat(Qt::RichText);
+    text->setWordWrap(true);
+    text->setMinimumWidth(440);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+}
+
+QString HowToPlayDialog::rulesText()
+{
+    const QStringList rules = {
+        tr("You and Mac each hide a number of four different digits."),
+        tr("Start a new game and choose your number by clicking four pieces, or by typing four digits."),
+        tr("Mac guesses first. Score its guess: type the hits (right digit in the right place) and the "
+           "blows (right digit in the wrong place), then press Return or click OK."),
+        tr("Then type your guess at Mac's number and press Return. The board shows its hits and blows."),
+        tr("The first to score four hits wins. If Mac finds your number first, you still get the last "
+           "guess of that round: four hits there make a draw. Sixteen guesses without a winner are a "
+           "draw too."),
+    };
+    QString keys = QStringLiteral("<table cellspacing=\"4\">");
+    keys += keyRow(tr("0 to 9"), tr("choose your number; type hits, blows and guesses"));
+    keys += keyRow(tr("Left, Right"), tr("move the typing position"));
+    keys += keyRow(tr("Backspace, Delete"), tr("erase the digit at the typing position"));
+    keys += keyRow(tr("Return, Enter"), tr("OK"));
+    keys += keyRow(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText), tr("new game"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));
+    keys += QStringLiteral("</table>");
+    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4")
+        .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("Keys").toHtmlEscaped(), keys);
+}

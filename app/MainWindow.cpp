@@ -1,0 +1,99 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "HowToPlayDialog.h"
+#include "PrefWindowController.h"
+#include "platform/ModalRun.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+
+MainWindow::MainWindow(const Services &services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
+
+    m_gameBoardView = new GameBoardView(services, this);
+    // Small enough for a small screen, large enough for the texts to stay legible.
+    m_gameBoardView->setMinimumSize(320, 240);
+    setCentralWidget(m_gameBoardView);
+    m_hitBlowController = std::make_unique<HitBlowController>(services);
+    m_prefWindowController = new PrefWindowController(this, this);
+
+    m_hitBlowController->setGameBoardView(m_gameBoardView);
+    m_hitBlowController->setPrefWindowController(m_prefWindowController);
+    m_gameBoardView->setHitBlowController(m_hitBlowController.get());
+    m_gameBoardView->setPrefWindowController(m_prefWindowController);
+    m_prefWindowController->setGameBoardView(m_gameBoardView);
+    m_prefWindowController->setHitBlowController(m_hitBlowController.get());
+
+    connect(m_ui->actionNewGame, &QAction::triggered, this, [this] { m_hitBlowController->newGame(); });
+    connect(m_ui->actionPreferences, &QAction::triggered, this, [this] { m_prefWindowController->showWindow(); });
+    connect(m_ui->actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(m_ui->actionHowToPlay, &QAction::triggered, this, &MainWindow::showHowToPlay);
+    connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    // Every normal way out (the Quit command, closing the window, a termination signal) ends the
+    // main loop, and the settings are stored on the way.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_prefWindowController,
+            &PrefWindowController::applicationWillTerminate);
+
+    // The two controllers set themselves up independently of each other, once everything is
+    // connected and before the first event reaches the board.
+    m_hitBlowController->awakeFromNib();
+    m_prefWindowController->awakeFromNib();
+
+    // The window opens with the board at its natural size, below the menu bar.
+    resize(m_gameBoardView->sizeHint().width(),
+           m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow()
+{
+    // The board goes first: its pending calls are cancelled while the controller still exists.
+    delete takeCentralWidget();
+}
+
+QAction *MainWindow::newGameAction() const
+{
+    return m_ui->actionNewGame;
+}
+
+QAction *MainWindow::preferencesAction() const
+{
+    return m_ui->actionPreferences;
+}
+
+QAction *MainWindow::quitAction() const
+{
+    return m_ui->actionQuit;
+}
+
+QAction *MainWindow::howToPlayAction() const
+{
+    return m_ui->actionHowToPlay;
+}
+
+QAction *MainWindow::aboutAction() const
+{
+    return m_ui->actionAbout;
+}
+
+// Like every modal window of the game, the two help windows hold the game's pauses while open.
+void MainWindow::showHowToPlay()
+{
+    HowToPlayDialog dialog(this);
+    ModalRun modal;
+    dialog.exec();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog dialog(this);
+    ModalRun modal;
+    dialog.exec();
+}

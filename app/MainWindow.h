@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class GameBoardView;
+class HitBlowController;
+class PrefWindowController;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The game's one window: the board as its central widget, the Game and Help menus, and the two
+// controllers, connected to each other and set up in the order the game relies on.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const Services &services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    GameBoardView *gameBoardView() const { return m_gameBoardView; }
+    HitBlowController *hitBlowController() const { return m_hitBlowController.get(); }
+    PrefWindowController *prefWindowController() const { return m_prefWindowController; }
+
+    QAction *newGameAction() const;
+    QAction *preferencesAction() const;
+    QAction *quitAction() const;
+    QAction *howToPlayAction() const;
+    QAction *aboutAction() const;
+
+    void showHowToPlay();
+    void showAbout();
+
+private:
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    GameBoardView *m_gameBoardView = nullptr;
+    std::unique_ptr<HitBlowController> m_hitBlowController;
+    PrefWindowController *m_prefWindowController = nullptr;
+};

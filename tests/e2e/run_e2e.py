@@ -1,0 +1,215 @@
+#!/usr/bin/env python3
+"""End-to-end match: the real hitblow on its own X server, driven only by real input events
+(xdotool): New Game by its shortcut, the secret chosen by clicks on the choice pieces, the counts
+accepted with Return (automatic check on), guesses typed until the match ends. Checks the result
+text on screen, then quits with the shortcut and checks that the five settings were stored.
+
+Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH] [--keep-going SECONDS]
+Exits 77 (skipped) when Xvfb or xdotool is missing."""
+
+import argparse
+import itertools
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import xsession  # noqa: E402
+
+TITLE = "^Hit & Blow$"
+SKIPPED = 77
+FASTEST_RHYTHM = 4.0
+SETTINGS_KEYS = ("StrengthLevel", "CandidatesVisible", "SoundMode", "AutoCheck", "PlayingRhythm")
+# Choice piece origins by digit, board units; a piece is hit from y + 24 to y + 75.
+CHOICE_ORIGINS = {0: (289, 365), 1: (258, 307), 2: (320, 307), 3: (227, 249), 4: (289, 249),
+                  5: (351, 249), 6: (196, 191), 7: (258, 191), 8: (320, 191), 9: (382, 191)}
+SECRET = (5, 0, 9, 3)
+
+
+class Failure(Exception):
+    pass
+
+
+class Match:
+    def __init__(self, server, window):
+        self.server = server
+        self.window = window
+        self.board = xsession.BoardGeometry(*server.window_geometry(window))
+
+    def picture(self):
+        left, top, right, bottom = self.board.screen_rect(0, 0, xsession.BOARD_WIDTH, xsession.BOARD_HEIGHT)
+        return self.server.grab(left, top, right - left, bottom - top)
+
+    def count(self, picture, board_rect, predicate):
+        left, top, right, bottom = self.board.screen_rect(*board_rect)
+        return picture.count(left, top, right, bottom, predicate)
+
+    def phase(self):
+        """What the board shows: 'result' (the result text in yellow or red), 'counts' (the cursor
+        under the first count of the computer's guess), 'guess' (the cursor under the first digit
+        of the user's guess) or 'other'."""
+        picture = self.picture()
+        result_area = (100, 215, 540, 290)
+        coloured = self.count(picture, result_area, lambda c: xsession.is_yellow(c) or xsession.is_red(c))
+        if coloured > 400:
+            return "result", picture
+        if self.count(picture, (213, 265, 246, 270), xsession.is_yellow) >= 40:
+            return "counts", picture
+        if self.count(picture, (175, 194, 208, 199), xsession.is_yellow) >= 40:
+            return "guess", picture
+        return "other", picture
+
+    def wait_for(self, phases, timeout):
+        deadline = time.monotonic() + timeout
+        while True:
+            phase, picture = self.phase()
+            if phase in phases:
+                return phase, picture
+            if time.monotonic() > deadline:
+                raise Failure(f"waited {timeout} s for {', '.join(phases)}, the board shows {phase}")
+            time.sleep(0.02)
+
+    def key(self, *keys):
+        self.server.run("xdotool", "key", "--delay", "40", *keys)
+
+    def type(self, text):
+        self.server.run("xdotool", "type", "--delay", "40", text)
+
+    def click(self, board_x, board_y):
+        x, y = self.board.to_screen(board_x, board_y)
+        self.server.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+
+
+def write_settings(config_home):
+    folder = os.path.join(config_home, "HitBlow")
+    os.makedirs(folder)
+    with open(os.path.join(folder, "HitBlow.conf"), "w") as settings:
+        settings.write("[General]\nStrengthLevel=1\nCandidatesVisible=1\nSoundMode=0\nAutoCheck=1\n"
+                       f"PlayingRhythm={FASTEST_RHYTHM}\n")
+    return os.path.join(folder, "HitBlow.conf")
+
+
+def read_settings(path):
+    values = {}
+    with open(path) as settings:
+        for line in settings:
+            key, sep, value = line.strip().partition("=")
+            if sep:
+                values[key] = value
+    return values
+
+
+def play(server, binary, home, screenshot):
+    settings_path = write_settings(os.path.join(home, "config"))
+    runtime = os.path.join(home, "runtime")
+    os.makedirs(runtime, mode=0o700)
+    env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(home, "config"),
+                     XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
+    log = open(os.path.join(home, "hitblow.log"), "w")
+    game = subprocess.Popen([binary], env=env, stdout=log, stderr=subprocess.STDOUT)
+    try:
+        window = server.wait_for_window(TITLE, timeout=20)
+        if window is None:
+            raise Failure("the game's window did not appear")
+        server.run("xdotool", "windowfocus", "--sync", window)
+        match = Match(server, window)
+
+        # New Game by its shortcut: the choice pieces appear where the title was.
+        before = match.picture()
+        match.key("ctrl+n")
+        piece_area = match.board.screen_rect(289, 389, 351, 440)
+        deadline = time.monotonic() + 10
+        while not changed(before, match.picture(), piece_area):
+            if time.monotonic() > deadline:
+                raise Failure("New Game (ctrl+n) did not show the choice pieces")
+            time.sleep(0.02)
+
+        for digit in SECRET:
+            x, y = CHOICE_ORIGINS[digit]
+            match.click(x + 31, y + 50)
+
+        guesses = (''.join(map(str, p)) for p in itertools.permutations(range(10), 4))
+        rounds = 0
+        while True:
+            phase, picture = match.wait_for(("counts", "result"), timeout=10)
+            if phase == "result":
+                break
+            rounds += 1
+            if rounds > 16:
+                raise Failure("no result after 16 rounds")
+            match.key("Return")
+            match.wait_for(("guess",), timeout=10)
+            match.type(next(guesses))
+            if screenshot and rounds == 3:
+                time.sleep(0.1)
+                match.picture().save_png(screenshot)
+            match.key("Return")
+
+        yellow = match.count(picture, (100, 215, 540, 290), xsession.is_yellow)
+        red = match.count(picture, (100, 215, 540, 290), xsession.is_red)
+        outcome = "won or drew (yellow)" if yellow > red else "lost (red)"
+        print(f"result after {rounds} rounds: {outcome}; yellow {yellow} px, red {red} px")
+
+        match.key("ctrl+q")
+        try:
+            code = game.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not quit on ctrl+q")
+        if code != 0:
+            raise Failure(f"the game exited with {code}")
+    finally:
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+        log.close()
+
+    stored = read_settings(settings_path)
+    missing = [key for key in SETTINGS_KEYS if key not in stored]
+    if missing:
+        raise Failure(f"settings file lacks {', '.join(missing)}: {stored}")
+    expected = {"AutoCheck": 1, "SoundMode": 0, "PlayingRhythm": FASTEST_RHYTHM, "StrengthLevel": 1,
+                "CandidatesVisible": 1}
+    for key, value in expected.items():
+        if float(stored[key]) != value:
+            raise Failure(f"settings file holds {key}={stored[key]}, expected {value}")
+    print("settings stored:", ", ".join(f"{k}={stored[k]}" for k in SETTINGS_KEYS))
+
+
+def changed(before, after, rect):
+    left, top, right, bottom = rect
+    return any(before.pixel(x, y) != after.pixel(x, y) for y in range(top, bottom, 3) for x in range(left, right, 3))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("binary")
+    parser.add_argument("--screenshot", help="save a picture of the board in the third round here")
+    args = parser.parse_args()
+    missing = xsession.missing_tools()
+    if missing:
+        print(f"skipped: {', '.join(missing)} not installed")
+        return SKIPPED
+
+    started = time.monotonic()
+    with tempfile.TemporaryDirectory(prefix="hitblow-e2e-") as home, xsession.XServer() as server:
+        try:
+            play(server, os.path.abspath(args.binary), home, args.screenshot)
+        except Failure as failure:
+            print("FAIL:", failure)
+            failed_shot = os.path.join(os.getcwd(), "e2e-failure.png")
+            try:
+                server.grab(0, 0, 800, 600).save_png(failed_shot)
+                print("screen at the failure:", failed_shot)
+            except Exception as error:  # the failure itself matters more than its picture
+                print("no screenshot:", error)
+            with open(os.path.join(home, "hitblow.log")) as log:
+                print("game output:\n" + log.read())
+            return 1
+    print(f"1 passed, 0 failed ({time.monotonic() - started:.1f} s)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

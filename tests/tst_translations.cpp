@@ -1,0 +1,267 @@
+#include "app/Translations.h"
+#include "platform/ImageLibrary.h"
+#include "platform/Localization.h"
+#include "platform/PainterCanvas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+const QStringList kShippedLanguages = {"ja", "de"};
+
+const char *const kRightsLine = "© 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later.";
+const QString kVersionPrefix = QStringLiteral("Version.1.0.1 ");
+
+// Where each of the game's texts stands on the board, in board units (640 by 480): its font size,
+// the point its placement starts from and how it is placed. The texts have to stay clear of the
+// record columns on both sides (up to x = 130 on the left, from x = 480 on the right), except the
+// title line, which is alone on the title screen, and the caption of the candidates count, which
+// lies under the computer's records and must end before the user's row of pieces (x = 168).
+enum class Placement { Centred, FromLeft };
+struct BoardText {
+    const char *key;
+    double fontSize;
+    double x;
+    Placement placement;
+    double leftLimit;
+    double rightLimit;
+};
+const BoardText kBoardTexts[] = {
+    {"Chose Your Numbers", 14, 320, Placement::Centred, 130, 480},
+    {"It's Mac's Turn", 14, 292, Placement::Centred, 130, 480},
+    {"Check Hit & Blow", 14, 292, Placement::Centred, 130, 480},
+    {"It's Your Turn", 14, 292, Placement::Centred, 130, 480},
+    {"It's Your Last Chance", 14, 292, Placement::Centred, 130, 480},
+    {"Result is...", 14, 210, Placement::FromLeft, 130, 480},
+    {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 168},
+    {"You lost", 60, 320, Placement::Centred, 10, 630},
+    {"You won", 60, 320, Placement::Centred, 10, 630},
+    {"Draw", 60, 320, Placement::Centred, 10, 630},
+    {kRightsLine, 10, 320, Placement::Centred, 10, 630},
+};
+// The alerts' messages: shown in a message box, not on the board.
+const char *const kAlertTexts[] = {"Your answer is against the rule", "Your decision is wrong"};
+
+struct TsMessage {
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+};
+
+QList<TsMessage> readTsFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    QList<TsMessage> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == u"context") {
+            context.clear();
+        } else if (xml.name() == u"name" && context.isEmpty()) {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            message = TsMessage{context, {}, {}, {}};
+        } else if (xml.name() == u"source") {
+            message.source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            message.type = xml.attributes().value(QStringLiteral("type")).toString();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            messages << message;
+        }
+    }
+    if (xml.hasError())
+        *error = QStringLiteral("%1 at line %2").arg(xml.errorString()).arg(xml.lineNumber());
+    return messages;
+}
+
+QString tsPath(const QString &language)
+{
+    return QDir(QStringLiteral(HITBLOW_TRANSLATIONS_DIR)).filePath(QStringLiteral("hitblow_%1.ts").arg(language));
+}
+
+// The placeholders (%1, %2, ...) a text uses.
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    for (qsizetype i = text.indexOf('%'); i >= 0 && i + 1 < text.size(); i = text.indexOf('%', i + 1)) {
+        if (text[i + 1].isDigit())
+            found << text.mid(i, 2);
+    }
+    found.sort();
+    return found;
+}
+} // namespace
+
+// Every text of the game in every shipped language: complete in the sources, built into the
+// program, found for the user's locale, and short enough for its place on the board.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sourcesAreComplete_data();
+    void sourcesAreComplete();
+    void builtInTranslationsCoverEveryGameText_data();
+    void builtInTranslationsCoverEveryGameText();
+    void textsFitTheirPlaceOnTheBoard_data();
+    void textsFitTheirPlaceOnTheBoard();
+    void userLocalePicksTheLanguage_data();
+    void userLocalePicksTheLanguage();
+    void switchingLanguageLeavesNoTextOfTheOldOne();
+};
+
+void TestTranslations::sourcesAreComplete_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : kShippedLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::sourcesAreComplete()
+{
+    QFETCH(QString, language);
+    QString error;
+    const QList<TsMessage> messages = readTsFile(tsPath(language), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    QStringList faults;
+    QStringList gameKeys;
+    for (const TsMessage &message : messages) {
+        const QString where = message.context + QStringLiteral(" \"") + message.source + QStringLiteral("\"");
+        if (message.type == u"unfinished")
+            faults << where + QStringLiteral(": unfinished");
+        else if (message.type == u"vanished" || message.type == u"obsolete")
+            faults << where + QStringLiteral(": no longer in the code");
+        else if (message.translation.trimmed().isEmpty())
+            faults << where + QStringLiteral(": empty");
+        else if (placeholders(message.translation) != placeholders(message.source))
+            faults << where + QStringLiteral(": placeholders differ");
+        if (message.context == QLatin1String(kTranslationContext))
+            gameKeys << message.source;
+    }
+    for (const BoardText &text : kBoardTexts) {
+        if (!gameKeys.contains(QString::fromUtf8(text.key)))
+            faults << QStringLiteral("missing game text \"%1\"").arg(QString::fromUtf8(text.key));
+    }
+    for (const char *key : kAlertTexts) {
+        if (!gameKeys.contains(QString::fromUtf8(key)))
+            faults << QStringLiteral("missing game text \"%1\"").arg(QString::fromUtf8(key));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+}
+
+void TestTranslations::builtInTranslationsCoverEveryGameText_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("key");
+    for (const QString &language : kShippedLanguages) {
+        for (const BoardText &text : kBoardTexts)
+            QTest::addRow("%s: %s", qPrintable(language), text.key) << language << QString::fromUtf8(text.key);
+        for (const char *key : kAlertTexts)
+            QTest::addRow("%s: %s", qPrintable(language), key) << language << QString::fromUtf8(key);
+    }
+}
+
+void TestTranslations::builtInTranslationsCoverEveryGameText()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, key);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/hitblow_%1.qm").arg(language)));
+    const QString translated = translator.translate(kTranslationContext, key.toUtf8().constData());
+    QVERIFY2(!translated.isEmpty(), "no translation built in");
+    QVERIFY2(translated != key, qPrintable(translated));
+}
+
+void TestTranslations::textsFitTheirPlaceOnTheBoard_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("index");
+    for (const QString &language : QStringList{"en"} + kShippedLanguages) {
+        for (int i = 0; i < int(std::size(kBoardTexts)); ++i)
+            QTest::addRow("%s: %s", qPrintable(language), kBoardTexts[i].key) << language << i;
+    }
+}
+
+void TestTranslations::textsFitTheirPlaceOnTheBoard()
+{
+    QFETCH(QString, language);
+    QFETCH(int, index);
+    const BoardText &place = kBoardTexts[index];
+    QTranslator translator;
+    QString text = QString::fromUtf8(place.key);
+    if (language != u"en") {
+        QVERIFY(translator.load(QStringLiteral(":/i18n/hitblow_%1.qm").arg(language)));
+        text = translator.translate(kTranslationContext, place.key);
+    }
+    if (place.key == kRightsLine)
+        text.prepend(kVersionPrefix);
+
+    // Measured as the board measures it.
+    QImage image(640, 480, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    const ImageLibrary images;
+    PainterCanvas canvas(painter, QTransform(1, 0, 0, -1, 0, 480), images);
+    const double width = canvas.measureText(StyledText{text, TextStyle{place.fontSize, Qt::white}}).width();
+    QVERIFY(width > 0);
+
+    const double left = place.placement == Placement::Centred ? place.x - width / 2 : place.x;
+    const double right = left + width;
+    QVERIFY2(left >= place.leftLimit && right <= place.rightLimit,
+             qPrintable(QStringLiteral("\"%1\" spans x %2 to %3, room is %4 to %5")
+                            .arg(text).arg(left).arg(right).arg(place.leftLimit).arg(place.rightLimit)));
+}
+
+void TestTranslations::userLocalePicksTheLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("draw");
+    QTest::newRow("German") << "de_DE" << true << "Unentschieden";
+    QTest::newRow("German of Austria") << "de_AT" << true << "Unentschieden";
+    QTest::newRow("Japanese") << "ja_JP" << true << "引き分け";
+    QTest::newRow("English") << "en_GB" << false << "Draw";
+    QTest::newRow("a language without translation") << "fr_FR" << false << "Draw";
+    QTest::newRow("the C locale") << "C" << false << "Draw";
+}
+
+void TestTranslations::userLocalePicksTheLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, found);
+    QFETCH(QString, draw);
+    Translations translations;
+    QCOMPARE(translations.install(QLocale(locale)), found);
+    QCOMPARE(localizedString("Draw"), draw);
+}
+
+void TestTranslations::switchingLanguageLeavesNoTextOfTheOldOne()
+{
+    Translations translations;
+    QVERIFY(translations.install(QLocale("ja_JP")));
+    QVERIFY(!translations.install(QLocale("fr_FR")));
+    QCOMPARE(localizedString("You won"), QString("You won"));
+    QVERIFY(translations.install(QLocale("de_DE")));
+    QVERIFY(localizedString("You won") != QString("You won"));
+    {
+        Translations other;
+    }
+    QVERIFY(localizedString("You won") != QString("You won"));
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
