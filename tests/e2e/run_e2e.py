@@ -4,7 +4,7 @@
 accepted with Return (automatic check on), guesses typed until the match ends. Checks the result
 text on screen, then quits with the shortcut and checks that the five settings were stored.
 
-Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH] [--keep-going SECONDS]
+Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
@@ -144,7 +144,7 @@ def play(server, binary, home, screenshot):
             match.type(next(guesses))
             if screenshot and rounds == 3:
                 time.sleep(0.1)
-                match.picture().save_png(screenshot)
+                server.grab(*server.window_geometry(window)).save_png(screenshot)
             match.key("Return")
 
         yellow = match.count(picture, (100, 215, 540, 290), xsession.is_yellow)
@@ -185,7 +185,7 @@ def changed(before, after, rect):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("binary")
-    parser.add_argument("--screenshot", help="save a picture of the board in the third round here")
+    parser.add_argument("--screenshot", help="save a picture of the window in the third round here (PNG)")
     args = parser.parse_args()
     missing = xsession.missing_tools()
     if missing:
