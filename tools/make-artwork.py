@@ -305,12 +305,6 @@ def table(svg, rng):
 
     felt = svg.radial("felt", [(0, FELT_CENTRE), (0.65, "#113b33"), (1, FELT_EDGE)], 320, 250, 430)
     svg.add(rect(RAIL, RAIL, W - 2 * RAIL, H - 2 * RAIL, fill=felt))
-    # The weave: faint crossing threads give the baize a cloth texture without a bitmap.
-    threads = []
-    for c in range(-H, W, 4):
-        threads.append(f"M{fmt(c + RAIL)},{RAIL} l{H - 2 * RAIL},{H - 2 * RAIL}")
-    svg.add(f'<g stroke="#ffffff" stroke-width="0.6" stroke-opacity="0.025">'
-            f'{path(" ".join(threads), fill="none")}</g>')
     # The rail's shadow on the cloth.
     for i, opacity in enumerate((0.45, 0.28, 0.16, 0.08)):
         svg.add(rect(RAIL + 0.5 + i, RAIL + 0.5 + i, W - 2 * RAIL - 1 - 2 * i, H - 2 * RAIL - 1 - 2 * i,
