@@ -163,6 +163,7 @@ private slots:
     void terminationStoresAllKeys_data();
     void terminationStoresAllKeys();
     void signalWhileDialogIsOpenQuitsWithoutItsChoices();
+    void terminationBeforeLoadingKeepsTheStore();
     void unwritableFileIsReportedOnce();
     void delayedCallWaitsForTheDialog();
 
@@ -615,6 +616,13 @@ void TestPreferences::signalWhileDialogIsOpenQuitsWithoutItsChoices()
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(dialogReturned);
     QCOMPARE(storedSettings(), kDefaults);
+}
+
+void TestPreferences::terminationBeforeLoadingKeepsTheStore()
+{
+    writeSettingsFile("[General]\nStrengthLevel=0\nSoundMode=0\n");
+    m_prefs->applicationWillTerminate();
+    QCOMPARE(settingsFileContents(), QByteArray("[General]\nStrengthLevel=0\nSoundMode=0\n"));
 }
 
 void TestPreferences::unwritableFileIsReportedOnce()
