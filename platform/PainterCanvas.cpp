@@ -12,33 +12,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 #include <vector>
 
 namespace {
-
-struct BoardFontMetrics {
-    QFont font;
-    double ascent;
-    double height;
-    double lineSpacing;
-    QFontMetricsF metrics;
-};
-
-// Fonts and their metrics by size; the board uses a handful of sizes.
-const BoardFontMetrics &metricsForSize(double size)
-{
-    static std::unordered_map<int, BoardFontMetrics> cache;
-    const int key = qRound(size * 16);
-    auto found = cache.find(key);
-    if (found == cache.end()) {
-        const QFont font = PainterCanvas::boardFont(size);
-        const QFontMetricsF metrics(font);
-        found = cache.emplace(key, BoardFontMetrics{font, metrics.ascent(), metrics.height(),
-                                                    metrics.lineSpacing(), metrics}).first;
-    }
-    return found->second;
-}
 
 // One pass of a box blur of the given radius along rows (step 1) or columns (step = width) of an
 // alpha plane; edges count as transparent.
@@ -96,6 +72,21 @@ QImage shadowFromCoverage(const QImage &image, double sigma, const QColor &color
 
 } // namespace
 
+PainterCanvas::BoardFont::BoardFont(double size)
+    : font(boardFont(size))
+    , metrics(font)
+{
+}
+
+const PainterCanvas::BoardFont &PainterCanvas::fontForSize(double size)
+{
+    const int key = qRound(size * 16);
+    auto found = m_fonts.find(key);
+    if (found == m_fonts.end())
+        found = m_fonts.emplace(key, BoardFont(size)).first;
+    return found->second;
+}
+
 PainterCanvas::PainterCanvas(QPainter &painter, const QTransform &boardToDevice, const ImageLibrary &images)
     : m_painter(painter)
     , m_boardToDevice(boardToDevice)
@@ -147,12 +138,12 @@ QSizeF PainterCanvas::measureText(const StyledText &text)
 {
     if (text.text.isEmpty())
         return {0, 0};
-    const BoardFontMetrics &font = metricsForSize(text.style.fontSize);
+    const QFontMetricsF &metrics = fontForSize(text.style.fontSize).metrics;
     const QStringList lines = text.text.split(QLatin1Char('\n'));
     double width = 0;
     for (const QString &line : lines)
-        width = std::max(width, font.metrics.horizontalAdvance(line));
-    return {width, (lines.size() - 1) * font.lineSpacing + font.height};
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return {width, double(lines.size() - 1) * metrics.lineSpacing() + metrics.height()};
 }
 
 void PainterCanvas::drawText(const StyledText &text, QPointF lowerLeft, const TextShadow &shadow)
@@ -163,17 +154,17 @@ void PainterCanvas::drawText(const StyledText &text, QPointF lowerLeft, const Te
     if (shadow.casts())
         drawShadow(text, lowerLeft, size, shadow);
 
-    const BoardFontMetrics &font = metricsForSize(text.style.fontSize);
+    const BoardFont &font = fontForSize(text.style.fontSize);
     m_painter.save();
     // A local frame at the box's lower-left corner with y pointing down, so glyphs stand upright.
     m_painter.setTransform(QTransform(1, 0, 0, -1, lowerLeft.x(), lowerLeft.y()) * m_boardToDevice);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     m_painter.setFont(font.font);
     m_painter.setPen(text.style.color);
-    double baseline = -size.height() + font.ascent;
+    double baseline = -size.height() + font.metrics.ascent();
     for (const QString &line : text.text.split(QLatin1Char('\n'))) {
         m_painter.drawText(QPointF(0, baseline), line);
-        baseline += font.lineSpacing;
+        baseline += font.metrics.lineSpacing();
     }
     m_painter.restore();
 }

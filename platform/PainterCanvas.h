@@ -3,7 +3,10 @@
 #include "platform/Canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QTransform>
+
+#include <unordered_map>
 
 class ImageLibrary;
 class QPainter;
@@ -28,6 +31,14 @@ public:
     static QFont boardFont(double size);
 
 private:
+    struct BoardFont {
+        explicit BoardFont(double size);
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    // The fonts of this canvas's texts by size; a pass uses a handful of sizes.
+    const BoardFont &fontForSize(double size);
     void drawShadow(const StyledText &text, QPointF lowerLeft, QSizeF size, const TextShadow &shadow);
 
     QPainter &m_painter;
@@ -35,4 +46,5 @@ private:
     const ImageLibrary &m_images;
     double m_devicePixelRatio = 1;
     double m_boardScale = 1;
+    std::unordered_map<int, BoardFont> m_fonts;
 };
