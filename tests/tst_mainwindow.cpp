@@ -50,6 +50,7 @@ private:
 
     std::unique_ptr<FakeServices> m_fakes;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QTimer> m_modalCloser;
     QString m_modalTitle;
     bool m_modalRunWhileOpen = false;
 };
@@ -65,15 +66,16 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    m_modalCloser.reset();
     m_window.reset();
     m_fakes.reset();
 }
 
 void TestMainWindow::rejectNextModalWindow()
 {
-    auto *poll = new QTimer(this);
-    poll->setInterval(10);
-    connect(poll, &QTimer::timeout, this, [this, poll] {
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this] {
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal)
             return;
@@ -83,9 +85,9 @@ void TestMainWindow::rejectNextModalWindow()
             dialog->reject();
         else
             modal->close();
-        poll->deleteLater();
+        m_modalCloser->stop();
     });
-    poll->start();
+    m_modalCloser->start();
 }
 
 void TestMainWindow::opensWithTheBoardAtItsNaturalSize()

@@ -105,8 +105,11 @@ def play(server, binary, home, screenshot):
     settings_path = write_settings(os.path.join(home, "config"))
     runtime = os.path.join(home, "runtime")
     os.makedirs(runtime, mode=0o700)
+    suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan-suppressions.txt")
     env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(home, "config"),
-                     XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="")
+                     XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="",
+                     LSAN_OPTIONS=":".join(filter(None, [os.environ.get("LSAN_OPTIONS"),
+                                                          f"suppressions={suppressions}"])))
     log = open(os.path.join(home, "hitblow.log"), "w")
     game = subprocess.Popen([binary], env=env, stdout=log, stderr=subprocess.STDOUT)
     try:
