@@ -19,9 +19,11 @@ const QString kVersionPrefix = QStringLiteral("Version.1.0.1 ");
 
 // Where each of the game's texts stands on the board, in board units (640 by 480): its font size,
 // the point its placement starts from and how it is placed. The texts have to stay clear of the
-// record columns on both sides (up to x = 130 on the left, from x = 480 on the right), except the
-// title line, which is alone on the title screen, and the caption of the candidates count, which
-// lies under the computer's records and must end before the user's row of pieces (x = 168).
+// record columns on both sides (up to x = 130 on the left, from x = 480 on the right); the
+// messages of the computer's and the user's turns stay inside the board's message strip (x = 150
+// to 434, less a margin); the title line is alone on the title screen; the caption of the
+// candidates count lies under the computer's records and must end before the user's row of pieces
+// (x = 168).
 enum class Placement { Centred, FromLeft };
 struct BoardText {
     const char *key;
@@ -33,10 +35,10 @@ struct BoardText {
 };
 const BoardText kBoardTexts[] = {
     {"Chose Your Numbers", 14, 320, Placement::Centred, 130, 480},
-    {"It's Mac's Turn", 14, 292, Placement::Centred, 130, 480},
-    {"Check Hit & Blow", 14, 292, Placement::Centred, 130, 480},
-    {"It's Your Turn", 14, 292, Placement::Centred, 130, 480},
-    {"It's Your Last Chance", 14, 292, Placement::Centred, 130, 480},
+    {"It's Mac's Turn", 14, 292, Placement::Centred, 154, 430},
+    {"Check Hit & Blow", 14, 292, Placement::Centred, 154, 430},
+    {"It's Your Turn", 14, 292, Placement::Centred, 154, 430},
+    {"It's Your Last Chance", 14, 292, Placement::Centred, 154, 430},
     {"Result is...", 14, 210, Placement::FromLeft, 130, 480},
     {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 168},
     {"You lost", 60, 320, Placement::Centred, 10, 630},
