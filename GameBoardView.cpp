@@ -317,7 +317,17 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
         if (key == kReturnKey || key == kEnterKey || key == kLineFeedKey) {
             if (status != GameStatusUserResult) {
                 m_okBtnStatus = 1;
-                m_services.scheduler.performAfterDelay(this, kUpOKBtn, kOKPressSeconds, [this] { upOKBtn(); });
+                // A press acts on the status it was made in. Once an earlier press has moved the
+                // match on, it only comes up: a quick second Return on the counts must not refuse
+                // a guess that was never typed.
+                m_services.scheduler.performAfterDelay(this, kUpOKBtn, kOKPressSeconds, [this, status] {
+                    if (m_hitBlowController->gameStatus() == status) {
+                        upOKBtn();
+                    } else {
+                        m_okBtnStatus = 0;
+                        setNeedsDisplay();
+                    }
+                });
             }
         } else if (key == kDeleteKey && typed) {
             deleteAtCursor(*typed, m_typingIndex);
