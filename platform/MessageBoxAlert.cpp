@@ -26,4 +26,7 @@ void MessageBoxAlert::runModal(const QString &message)
     box.setEscapeButton(ok);
     ModalRun modal;
     box.exec();
+    // Without a window manager nobody hands the keyboard back to the game when the alert closes.
+    if (m_parent)
+        m_parent->window()->activateWindow();
 }
