@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 
 Q_DECLARE_METATYPE(NumberSet)
 Q_DECLARE_METATYPE(std::vector<NumberSet>)
@@ -36,6 +37,15 @@ char *toString(const NumberSet &numbers)
     return qstrdup(QStringLiteral("[%1,%2,%3,%4]").arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(numbers[3]).toUtf8());
 }
 } // namespace QTest
+
+namespace {
+// QTest::toString leaves the string to its caller to free.
+QByteArray textOf(const NumberSet &numbers)
+{
+    const std::unique_ptr<char[]> text(QTest::toString(numbers));
+    return QByteArray(text.get());
+}
+} // namespace
 
 class TestNumberComparer : public QObject
 {
@@ -277,7 +287,7 @@ void TestNumberComparer::pruningKeepsExactlyTheConsistentNumbers_data()
     const CandidateList all = NumberComparer().makeCandidatesArray();
     for (std::size_t i = 0; i < all.size(); i += 997) {
         const NumberSet &g = all[i];
-        QTest::newRow(QTest::toString(g)) << g;
+        QTest::newRow(textOf(g).constData()) << g;
     }
 }
 
@@ -340,7 +350,7 @@ void TestNumberComparer::everyLevelFindsEverySecret()
         std::vector<NumberSet> answers;
         std::vector<int> hits, blows;
         for (int guesses = 1;; ++guesses) {
-            QVERIFY2(guesses <= mostGuesses, QTest::toString(secret));
+            QVERIFY2(guesses <= mostGuesses, textOf(secret).constData());
             QVERIFY(std::find(candidates.begin(), candidates.end(), secret) != candidates.end());
             const NumberSet guess = comparer.choseNumbersIn(candidates);
             const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
