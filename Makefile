@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench sanitize clean
+.PHONY: all deps configure build run test bench sanitize memcheck clean
 
 all: build
 
@@ -31,6 +31,10 @@ bench: build
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:
 	$(MAKE) test BUILD=build-sanitize CMAKE_FLAGS="-DHITBLOW_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+# Whole matches and random play under valgrind's memcheck: no memory errors, nothing definitely lost.
+memcheck: build
+	scripts/memcheck.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
