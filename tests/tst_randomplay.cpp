@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -155,6 +158,8 @@ public:
     const HitBlowController &controller() const { return *m_controller; }
     const GameBoardView &board() const { return *m_board; }
     QStringList takeAlerts() { return std::exchange(m_fakes.alert.messages, {}); }
+    // Paints the board with the real painter, as the window does.
+    void realPaint();
 
 private:
     // The user's side, mostly sensible, sometimes anything at all.
@@ -175,7 +180,6 @@ private:
     void changeSettings();
     void resize();
     void drawingPass();
-    void realPaint();
 
     void storeSettings(const Settings &settings);
     Before snapshot() const;
@@ -1012,6 +1016,7 @@ private slots:
     void wholeMatch();
     void okKeyActsOnlyInItsStatus_data();
     void okKeyActsOnlyInItsStatus();
+    void playsOnWithoutItsArtwork();
 };
 
 void TestRandomPlay::randomPlay_data()
@@ -1118,6 +1123,47 @@ void TestRandomPlay::okKeyActsOnlyInItsStatus()
         QCOMPARE(player.board().typingIndex(), 0);
     }
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+namespace {
+QStringList missingImageWarnings;
+
+void collectMissingImages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("ImageLibrary: no usable image")))
+        missingImageWarnings << message;
+    else
+        fprintf(stderr, "%s\n", qPrintable(message));
+}
+} // namespace
+
+// Without the images built into the program the board draws what it has, reports each missing
+// image once, and the game goes on.
+void TestRandomPlay::playsOnWithoutItsArtwork()
+{
+    Q_CLEANUP_RESOURCE(artwork);
+    const auto restore = qScopeGuard([] {
+        Q_INIT_RESOURCE(artwork);
+        qInstallMessageHandler(nullptr);
+    });
+    QVERIFY(!QFile::exists(QStringLiteral(":/images/GameBoard.svg")));
+    missingImageWarnings.clear();
+    qInstallMessageHandler(collectMissingImages);
+
+    QString failure;
+    RandomPlayer player(5, &failure);
+    for (int step = 0; step < 3000 && player.step(); ++step) {
+        if (step % 20 == 0)
+            player.realPaint();
+    }
+    QVERIFY2(failure.isEmpty(), qPrintable(failure + QStringLiteral("\nlast actions: ") + player.recentActions()));
+    QVERIFY(player.tally().matchesFinished > 0);
+
+    // Every image a match draws was looked for, each reported once.
+    QCOMPARE(QSet<QString>(missingImageWarnings.begin(), missingImageWarnings.end()).size(),
+             missingImageWarnings.size());
+    for (const char *name : {"GameBoardB", "GameBoard", "PieceBack", "OKBtnUp", "Piece0B", "Piece9"})
+        QVERIFY2(missingImageWarnings.filter(QStringLiteral("\"%1\"").arg(QLatin1String(name))).size() == 1, name);
 }
 
 QTEST_MAIN(TestRandomPlay)
