@@ -115,6 +115,9 @@ void PrefWindowController::showWindow()
     if (!dialog)
         return;
     dialog->hide();
+    // Without a window manager nobody hands the keyboard back to the game when the window closes.
+    if (m_mainWindow)
+        m_mainWindow->window()->activateWindow();
     if (result == 1) {
         takeSettingsFromControls();
         saveSettings();

@@ -84,11 +84,13 @@ QAction *MainWindow::aboutAction() const
 }
 
 // Like every modal window of the game, the two help windows hold the game's pauses while open.
+// Without a window manager nobody hands the keyboard back to the game when one closes.
 void MainWindow::showHowToPlay()
 {
     HowToPlayDialog dialog(this);
     ModalRun modal;
     dialog.exec();
+    activateWindow();
 }
 
 void MainWindow::showAbout()
@@ -96,4 +98,5 @@ void MainWindow::showAbout()
     AboutDialog dialog(this);
     ModalRun modal;
     dialog.exec();
+    activateWindow();
 }

@@ -1,0 +1,318 @@
+#!/usr/bin/env python3
+"""Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
+a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
+cannot be written, a language the game has no translation for, and storms of random keys and
+clicks through every status of many matches, with the preferences and help windows opened in
+between. After each the game must still play (the computer's first guess arrives) and quit
+normally with its five settings stored as usable values.
+
+Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only NAME]
+Exits 77 (skipped) when Xvfb or xdotool is missing."""
+
+import argparse
+import math
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+E2E_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e")
+sys.path.insert(0, E2E_DIR)
+import run_e2e  # noqa: E402
+import xsession  # noqa: E402
+
+SKIPPED = 77
+TITLE = "^Hit & Blow$"
+SETTINGS_KEYS = ("StrengthLevel", "CandidatesVisible", "SoundMode", "AutoCheck", "PlayingRhythm")
+SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lsan-suppressions.txt")
+CHOICE_ORIGINS = run_e2e.CHOICE_ORIGINS
+OK_BUTTON_CENTRE = (364, 287)
+
+Failure = run_e2e.Failure
+
+
+class Game:
+    """The real program with its own configuration folder, its output kept in a log."""
+
+    def __init__(self, server, binary, home, **environment):
+        self.server = server
+        self.config = os.path.join(home, "config")
+        runtime = os.path.join(home, "runtime")
+        os.makedirs(self.config, exist_ok=True)
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        self.log_path = os.path.join(home, "hitblow.log")
+        env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
+                         LANG="C.UTF-8", LC_ALL="", LANGUAGE="",
+                         LSAN_OPTIONS=":".join(filter(None, [os.environ.get("LSAN_OPTIONS"),
+                                                              f"suppressions={SUPPRESSIONS}"])))
+        env.update(environment)
+        self.log = open(self.log_path, "w")
+        self.process = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        window = server.wait_for_window(TITLE, timeout=20)
+        if window is None:
+            self.kill()
+            raise Failure("the game's window did not appear")
+        server.run("xdotool", "windowfocus", "--sync", window)
+        self.match = run_e2e.Match(server, window)
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.config, "HitBlow", "HitBlow.conf")
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def output(self):
+        if not self.log.closed:
+            self.log.flush()
+        with open(self.log_path, errors="replace") as log:
+            return log.read()
+
+    def start_match(self, secret="5093"):
+        """New Game, the secret typed; the computer's first guess must arrive after its pause."""
+        self.match.key("Escape", "ctrl+n")
+        self.match.type(secret)
+        self.match.wait_for(("counts",), timeout=10)
+
+    def quit(self):
+        """Quits by the shortcut; the game must end normally."""
+        self.match.key("Escape", "Escape", "ctrl+q")
+        try:
+            code = self.process.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            self.kill()
+            raise Failure("the game did not quit on ctrl+q")
+        self.log.close()
+        if code != 0:
+            raise Failure(f"the game exited with {code}")
+
+    def kill(self):
+        if self.alive():
+            self.process.kill()
+            self.process.wait()
+        if not self.log.closed:
+            self.log.close()
+
+
+def write_file(path, contents):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
+        out.write(contents)
+
+
+def check_stored_settings(game, **expected):
+    """The five keys are stored as usable numbers, those given with the values given."""
+    stored = run_e2e.read_settings(game.settings_path)
+    missing = [key for key in SETTINGS_KEYS if key not in stored]
+    if missing:
+        raise Failure(f"settings file lacks {', '.join(missing)}: {stored}")
+    rhythm = float(stored["PlayingRhythm"])
+    if not math.isfinite(rhythm) or rhythm <= 0:
+        raise Failure(f"stored rhythm {stored['PlayingRhythm']} gives no usable pause")
+    for key, value in expected.items():
+        if float(stored[key]) != value:
+            raise Failure(f"settings file holds {key}={stored[key]}, expected {value}")
+    return stored
+
+
+def garbage_settings(server, binary, home, rng):
+    garbage = bytes(rng.randrange(256) for _ in range(700))
+    contents = (b"\x00\xff\xfe[General\nStrengthLevel=\xff\xfe\nPlayingRhythm=nan\nSoundMode=1e99\n"
+                + garbage + b"\n[General]\nAutoCheck=abc\nCandidatesVisible=\n\x00\x00=\xc3")
+    write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"), contents)
+    game = Game(server, binary, home)
+    try:
+        game.start_match()
+        game.quit()
+    finally:
+        game.kill()
+    check_stored_settings(game, PlayingRhythm=1.0)
+
+
+def stored_rhythm(text):
+    def case(server, binary, home, rng):
+        write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"),
+                   b"[General]\nPlayingRhythm=" + text.encode() + b"\n")
+        game = Game(server, binary, home)
+        try:
+            game.start_match()
+            game.quit()
+        finally:
+            game.kill()
+        check_stored_settings(game, PlayingRhythm=1.0)
+    return case
+
+
+def unwritable_folder(server, binary, home, rng):
+    # Where the game's folder should be stands a file, so nothing can be written, not even by root.
+    write_file(os.path.join(home, "config", "HitBlow"), b"not a folder\n")
+    game = Game(server, binary, home)
+    try:
+        # OK in the preferences window stores the settings at once: the first failure is reported.
+        game.match.key("ctrl+comma")
+        time.sleep(0.3)
+        game.match.key("Return")
+        game.start_match()
+        game.quit()
+    finally:
+        game.kill()
+    output = game.output()
+    reports = output.count("could not be saved")
+    if reports != 1:
+        raise Failure(f"the failed saves were reported {reports} times:\n{output}")
+
+
+def keyboard_after_windows(server, binary, home, rng):
+    # Without a window manager only the game can give its window the keyboard back.
+    for opener, closer in (("F1", "Escape"), ("ctrl+comma", "Escape"), ("ctrl+comma", "Return")):
+        game = Game(server, binary, home)
+        try:
+            game.match.key(opener)
+            time.sleep(0.3)
+            game.match.key(closer)
+            time.sleep(0.1)
+            try:
+                game.start_match()
+            except Failure:
+                raise Failure(f"keys did not reach the board after {opener}, {closer}")
+            game.quit()
+        finally:
+            game.kill()
+
+
+def no_translation(language):
+    def case(server, binary, home, rng):
+        game = Game(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
+        try:
+            game.start_match()
+            game.quit()
+        finally:
+            game.kill()
+    return case
+
+
+# Keys of a storm: everything the board reads and much it does not. The preferences (ctrl+comma)
+# and help (F1) windows open in between; Escape and Return close them again. Never ctrl+q, and
+# no Alt, which would open a menu that Return could then act on. New Game comes in bursts of its
+# own, rarely enough for matches to end.
+STORM_KEYS = (
+    [str(d) for d in range(10)] * 4 + [f"KP_{d}" for d in range(10)]
+    + ["Return"] * 6 + ["KP_Enter", "ctrl+j", "shift+Return"]
+    + ["BackSpace", "Delete", "Left", "Right"] * 3
+    + ["Up", "Down", "Tab", "space", "Escape", "Escape", "a", "z", "Home", "End", "Page_Up", "exclam",
+       "shift+5", "ctrl+5", "ctrl+comma", "F1", "Insert", "dead_acute", "ISO_Left_Tab"])
+
+
+def random_board_point(rng):
+    kind = rng.random()
+    if kind < 0.4:
+        x, y = CHOICE_ORIGINS[rng.randrange(10)]
+        return x + rng.randint(0, 62), y + rng.randint(24, 75)
+    if kind < 0.7:
+        return OK_BUTTON_CENTRE[0] + rng.randint(-24, 24), OK_BUTTON_CENTRE[1] + rng.randint(-24, 24)
+    return rng.randint(0, 639), rng.randint(0, 479)
+
+
+def storm_burst(game, rng, kind, phase):
+    """One burst of input: random keys, random clicks, New Game, or sensible play."""
+    if kind < 0.3:
+        game.server.run("xdotool", "key", "--delay", str(rng.choice([0, 1, 5])),
+                        *rng.choices(STORM_KEYS, k=rng.randint(5, 30)))
+    elif kind < 0.5:
+        commands = []
+        for _ in range(rng.randint(3, 12)):
+            x, y = game.match.board.to_screen(*random_board_point(rng))
+            commands += ["mousemove", str(x), str(y), "click", rng.choice(["1", "1", "1", "3"])]
+        game.server.run("xdotool", *commands)
+    elif kind < 0.53:
+        game.match.key("ctrl+n")
+    else:
+        # Sensible play moves the match on through every status: a secret, the counts (taken
+        # automatically), a guess; a new match once the last one has ended.
+        game.match.key("Escape", *(["ctrl+n"] if phase == "result" else []))
+        game.match.type("".join(rng.sample("0123456789", 4)))
+        game.match.key("Return")
+        time.sleep(rng.choice([0, 0.05, 0.3]))
+
+
+def storms(seconds):
+    def case(server, binary, home, rng):
+        # Fast pauses and the counts taken automatically, so that matches get somewhere.
+        write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"),
+                   b"[General]\nAutoCheck=1\nPlayingRhythm=4\nSoundMode=1\n")
+        game = Game(server, binary, home)
+        seen = set()
+        bursts = 0
+        try:
+            game.start_match()
+            phase = "counts"
+            storm_end = time.monotonic() + seconds
+            # After the storm, sensible play alone until a match has ended, if none has yet.
+            last_chance = storm_end + 60
+            while time.monotonic() < storm_end or ("result" not in seen and time.monotonic() < last_chance):
+                bursts += 1
+                storm_burst(game, rng, rng.random() if time.monotonic() < storm_end else 1.0, phase)
+                phase, _ = game.match.phase()
+                seen.add(phase)
+                if not game.alive():
+                    raise Failure(f"the game ended in the storm, after {bursts} bursts:\n{game.output()}")
+            game.quit()
+        finally:
+            game.kill()
+        check_stored_settings(game)
+        print(f"  {bursts} bursts; the board showed: {', '.join(sorted(seen))}")
+        if not {"counts", "guess", "result"} <= seen:
+            raise Failure(f"the storm never reached every part of a match: {sorted(seen)}")
+    return case
+
+
+def cases(storm_seconds):
+    return [
+        ("garbage settings file", garbage_settings),
+        ("stored rhythm 0", stored_rhythm("0")),
+        ("stored rhythm nan", stored_rhythm("nan")),
+        ("stored rhythm -4", stored_rhythm("-4")),
+        ("stored rhythm inf", stored_rhythm("inf")),
+        ("unwritable configuration folder", unwritable_folder),
+        ("keyboard after the preferences and help windows", keyboard_after_windows),
+        ("no translation for French", no_translation("fr_FR")),
+        ("key and mouse storms", storms(storm_seconds)),
+    ]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("binary")
+    parser.add_argument("--storm-seconds", type=float, default=20)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--only", help="run only the cases whose name contains this")
+    args = parser.parse_args()
+    missing = xsession.missing_tools()
+    if missing:
+        print(f"skipped: {', '.join(missing)} not installed")
+        return SKIPPED
+
+    passed = failed = 0
+    binary = os.path.abspath(args.binary)
+    with xsession.XServer() as server:
+        for name, case in cases(args.storm_seconds):
+            if args.only and args.only not in name:
+                continue
+            started = time.monotonic()
+            with tempfile.TemporaryDirectory(prefix="hitblow-bad-input-") as home:
+                try:
+                    case(server, binary, home, random.Random(f"{args.seed} {name}"))
+                except Failure as failure:
+                    failed += 1
+                    print(f"FAIL: {name} (seed {args.seed}): {failure}")
+                    continue
+            passed += 1
+            print(f"PASS: {name} ({time.monotonic() - started:.1f} s)")
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
