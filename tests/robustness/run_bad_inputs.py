@@ -102,6 +102,17 @@ def write_file(path, contents):
         out.write(contents)
 
 
+def play_briefly(server, binary, home, **environment):
+    """Starts the game, plays until the computer's first guess has arrived and quits."""
+    game = Game(server, binary, home, **environment)
+    try:
+        game.start_match()
+        game.quit()
+    finally:
+        game.kill()
+    return game
+
+
 def check_stored_settings(game, **expected):
     """The five keys are stored as usable numbers, those given with the values given."""
     stored = run_e2e.read_settings(game.settings_path)
@@ -122,26 +133,14 @@ def garbage_settings(server, binary, home, rng):
     contents = (b"\x00\xff\xfe[General\nStrengthLevel=\xff\xfe\nPlayingRhythm=nan\nSoundMode=1e99\n"
                 + garbage + b"\n[General]\nAutoCheck=abc\nCandidatesVisible=\n\x00\x00=\xc3")
     write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"), contents)
-    game = Game(server, binary, home)
-    try:
-        game.start_match()
-        game.quit()
-    finally:
-        game.kill()
-    check_stored_settings(game, PlayingRhythm=1.0)
+    check_stored_settings(play_briefly(server, binary, home), PlayingRhythm=1.0)
 
 
 def stored_rhythm(text):
     def case(server, binary, home, rng):
         write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"),
                    b"[General]\nPlayingRhythm=" + text.encode() + b"\n")
-        game = Game(server, binary, home)
-        try:
-            game.start_match()
-            game.quit()
-        finally:
-            game.kill()
-        check_stored_settings(game, PlayingRhythm=1.0)
+        check_stored_settings(play_briefly(server, binary, home), PlayingRhythm=1.0)
     return case
 
 
@@ -184,25 +183,23 @@ def keyboard_after_windows(server, binary, home, rng):
 
 def no_translation(language):
     def case(server, binary, home, rng):
-        game = Game(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
-        try:
-            game.start_match()
-            game.quit()
-        finally:
-            game.kill()
+        play_briefly(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
     return case
 
 
-# Keys of a storm: everything the board reads and much it does not. The preferences (ctrl+comma)
-# and help (F1) windows open in between; Escape and Return close them again. Never ctrl+q, and
-# no Alt, which would open a menu that Return could then act on. New Game comes in bursts of its
-# own, rarely enough for matches to end.
+# Keys that move around the preferences window and change its controls, but never close it.
+PREFERENCES_KEYS = ["Tab", "ISO_Left_Tab", "Up", "Down", "Left", "Right", "Home", "End", "Page_Down"]
+
+# Keys of a storm: everything the board reads and much it does not. The help window (F1) opens in
+# between; Escape and Return close it again. Never ctrl+q, and no Alt, which would open a menu
+# that Return could then act on. New Game and the preferences window come in bursts of their own,
+# rarely enough for matches to end and without taking other settings.
 STORM_KEYS = (
     [str(d) for d in range(10)] * 4 + [f"KP_{d}" for d in range(10)]
     + ["Return"] * 6 + ["KP_Enter", "ctrl+j", "shift+Return"]
     + ["BackSpace", "Delete", "Left", "Right"] * 3
     + ["Up", "Down", "Tab", "space", "Escape", "Escape", "a", "z", "Home", "End", "Page_Up", "exclam",
-       "shift+5", "ctrl+5", "ctrl+comma", "F1", "Insert", "dead_acute", "ISO_Left_Tab"])
+       "shift+5", "ctrl+5", "F1", "Insert", "dead_acute", "ISO_Left_Tab"])
 
 
 def random_board_point(rng):
@@ -228,6 +225,11 @@ def storm_burst(game, rng, kind, phase):
         game.server.run("xdotool", *commands)
     elif kind < 0.53:
         game.match.key("ctrl+n")
+    elif kind < 0.56:
+        # Cancelled, whatever was changed: the counts stay taken automatically.
+        game.match.key("ctrl+comma")
+        time.sleep(0.1)
+        game.match.key(*rng.choices(PREFERENCES_KEYS, k=rng.randint(3, 15)), "Escape")
     else:
         # Sensible play moves the match on through every status: a secret, the counts (taken
         # automatically), a guess; a new match once the last one has ended.
