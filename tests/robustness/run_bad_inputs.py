@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
 a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
-cannot be written, a language the game has no translation for, and storms of random keys and
-clicks through every status of many matches, with the preferences and help windows opened in
-between. After each the game must still play (the computer's first guess arrives) and quit
-normally with its five settings stored as usable values.
+cannot be written, a language the game has no translation for, the keyboard after a modal window
+closed, SIGTERM while one is open, and storms of random keys and clicks through every status of
+many matches, with the preferences and help windows opened in between. After each the game must
+still play (the computer's first guess arrives) and end normally with its five settings stored
+as usable values.
 
 Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only NAME]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
@@ -13,6 +14,7 @@ import argparse
 import math
 import os
 import random
+import signal
 import subprocess
 import sys
 import tempfile
@@ -181,6 +183,27 @@ def keyboard_after_windows(server, binary, home, rng):
             game.kill()
 
 
+def terminated_in_a_modal_window(server, binary, home, rng):
+    # SIGTERM while an alert, the help or the preferences window is open: a normal end all the same.
+    for opener in (("9", "9", "Return"), ("F1",), ("ctrl+comma",)):
+        write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"), b"[General]\nStrengthLevel=2\n")
+        game = Game(server, binary, home)
+        try:
+            game.start_match()
+            game.match.key(*opener)
+            time.sleep(0.3)
+            game.process.send_signal(signal.SIGTERM)
+            try:
+                code = game.process.wait(timeout=15)
+            except subprocess.TimeoutExpired:
+                raise Failure(f"the game did not end on SIGTERM after {' '.join(opener)}")
+            if code != 0:
+                raise Failure(f"the game exited with {code} on SIGTERM after {' '.join(opener)}")
+        finally:
+            game.kill()
+        check_stored_settings(game, StrengthLevel=2, AutoCheck=0)
+
+
 def no_translation(language):
     def case(server, binary, home, rng):
         play_briefly(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
@@ -248,6 +271,9 @@ def storms(seconds):
         seen = set()
         bursts = 0
         try:
+            # The title screen gets its share before the first match.
+            storm_burst(game, rng, 0.1, "other")
+            storm_burst(game, rng, 0.4, "other")
             game.start_match()
             phase = "counts"
             storm_end = time.monotonic() + seconds
@@ -279,6 +305,7 @@ def cases(storm_seconds):
         ("stored rhythm inf", stored_rhythm("inf")),
         ("unwritable configuration folder", unwritable_folder),
         ("keyboard after the preferences and help windows", keyboard_after_windows),
+        ("terminated while a modal window is open", terminated_in_a_modal_window),
         ("no translation for French", no_translation("fr_FR")),
         ("key and mouse storms", storms(storm_seconds)),
     ]
