@@ -39,7 +39,6 @@ const QList<quint64> kDefaultSeeds{1, 2, 3};
 constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 constexpr std::string_view kDidOK = "didOK";
 constexpr std::string_view kUpOKBtn = "upOKBtn";
-constexpr NumberSet kNoNumber{-1, -1, -1, -1};
 
 const QStringList kResultSounds{"hoyo", "pikoon2_edited"};
 const QStringList kAlertMessages{"Your answer is against the rule", "Your decision is wrong"};
@@ -437,7 +436,7 @@ void RandomPlayer::digitKey(int digit, Qt::KeyboardModifiers modifiers)
 
 void RandomPlayer::noiseAction()
 {
-    static const std::discrete_distribution<int> kinds({
+    static std::discrete_distribution<int> kinds({
         14, // 0 digit key
         8,  // 1 OK key
         6,  // 2 Backspace, Delete
@@ -451,7 +450,7 @@ void RandomPlayer::noiseAction()
         1,  // 10 real paint
         3,  // 11 drawing pass
     });
-    switch (std::discrete_distribution<int>(kinds)(m_rng)) {
+    switch (kinds(m_rng)) {
     case 0: {
         static const Qt::KeyboardModifiers modifiers[] = {
             Qt::NoModifier, Qt::KeypadModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
