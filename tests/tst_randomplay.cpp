@@ -126,6 +126,12 @@ struct Before {
     int status = 0;
     std::size_t macAnswers = 0;
     CandidateList candidates;
+    // What could move the match on by itself or for the user: pending calls, mouse releases.
+    int pendingGuesses = 0;
+    int pendingPauseEnds = 0;
+    int pendingOKKeys = 0;
+    long okKeys = 0;
+    long releases = 0;
 };
 } // namespace
 
@@ -206,6 +212,8 @@ private:
 
     Settings m_expectedSettings;
     Tally m_tally;
+    long m_okKeys = 0;
+    long m_releases = 0;
     QStringList m_trace;
     // What the user means to type in the current turn, chosen when the turn begins.
     std::vector<int> m_plan;
@@ -400,7 +408,10 @@ void RandomPlayer::typeTowards(const std::vector<int> &wanted, const std::vector
 
 void RandomPlayer::pressOK()
 {
-    switch (uniform(0, 3)) {
+    const int way = uniform(0, 3);
+    if (way < 3)
+        ++m_okKeys;
+    switch (way) {
     case 0:
         trace(QStringLiteral("Return"));
         QTest::keyClick(m_board.get(), Qt::Key_Return);
@@ -525,6 +536,8 @@ void RandomPlayer::otherKey()
         {Qt::Key_Left, "", Qt::ShiftModifier}, {Qt::Key_Right, "", Qt::ControlModifier},
     };
     const OddKey &key = keys[uniform(0, int(std::size(keys)) - 1)];
+    if (key.key == Qt::Key_Return)
+        ++m_okKeys;
     const QString text = QString::fromUtf8(key.text);
     trace(QStringLiteral("key 0x%1 \"%2\"").arg(int(key.key), 0, 16).arg(text));
     QTest::sendKeyEvent(QTest::Click, m_board.get(), key.key, text, key.modifiers);
@@ -538,10 +551,12 @@ void RandomPlayer::randomMouse()
         const QPoint at(uniform(-20, m_board->width() + 20), uniform(-20, m_board->height() + 20));
         const bool pressing = chance(0.5);
         trace(QStringLiteral("%1 at widget %2,%3").arg(pressing ? "press" : "release").arg(at.x()).arg(at.y()));
-        if (pressing)
+        if (pressing) {
             QTest::mousePress(m_board.get(), Qt::LeftButton, {}, at);
-        else
+        } else {
             QTest::mouseRelease(m_board.get(), Qt::LeftButton, {}, at);
+            ++m_releases;
+        }
     } else if (kind < 0.45) {
         click(pieceCentre(uniform(0, 9)), chance(0.1) ? Qt::RightButton : Qt::LeftButton);
     } else if (kind < 0.6) {
@@ -556,6 +571,7 @@ void RandomPlayer::randomMouse()
         const QPointF at = chance(0.5) ? pieceCentre(uniform(0, 9)) : QPointF(364, 287);
         trace(QStringLiteral("double click at %1,%2").arg(at.x()).arg(at.y()));
         QTest::mouseDClick(m_board.get(), Qt::LeftButton, {}, m_board->boardTransform().map(at).toPoint());
+        ++m_releases;
     } else {
         chance(0.5) ? press(pieceCentre(uniform(0, 9)), Qt::RightButton)
                     : release(QPointF(364, 287), Qt::MiddleButton);
@@ -578,6 +594,7 @@ void RandomPlayer::release(QPointF boardPoint, Qt::MouseButton button)
 {
     trace(QStringLiteral("release %1 at %2,%3").arg(int(button)).arg(boardPoint.x()).arg(boardPoint.y()));
     QTest::mouseRelease(m_board.get(), button, {}, m_board->boardTransform().map(boardPoint).toPoint());
+    ++m_releases;
 }
 
 void RandomPlayer::newGame()
@@ -587,6 +604,10 @@ void RandomPlayer::newGame()
     m_planForStatus = -1;
     m_fakes.sounds.played.clear();
     m_controller->newGame();
+    // Nothing of the abandoned match may act on the new one.
+    if (m_fakes.scheduler.pendingCount(m_board.get(), kDidOK) > 0
+        || m_fakes.scheduler.pendingCount(m_controller.get(), kAskMacNextAnswer) > 0)
+        fail(QStringLiteral("New Game left a turn of the abandoned match pending"));
 }
 
 void RandomPlayer::advance(double seconds)
@@ -719,6 +740,11 @@ Before RandomPlayer::snapshot() const
     before.macAnswers = m_controller->macFormerAnswers().size();
     if (const auto &candidates = m_controller->candidatesArray())
         before.candidates = *candidates;
+    before.pendingGuesses = m_fakes.scheduler.pendingCount(m_controller.get(), kAskMacNextAnswer);
+    before.pendingPauseEnds = m_fakes.scheduler.pendingCount(m_board.get(), kDidOK);
+    before.pendingOKKeys = m_fakes.scheduler.pendingCount(m_board.get(), kUpOKBtn);
+    before.okKeys = m_okKeys;
+    before.releases = m_releases;
     return before;
 }
 
@@ -750,6 +776,18 @@ QString RandomPlayer::violatedInvariant(const Before &before, bool drawn)
             return QStringLiteral("the computer guessed %1, which was no candidate (of %2)")
                 .arg(digitsOf(guess)).arg(before.candidates.size());
         ++m_tally.macGuesses;
+    }
+
+    // The match moves on only when the user presses OK or one of its own pauses ends.
+    if (before.match == m_tally.matchesStarted && status != before.status) {
+        const bool okPressed = before.pendingOKKeys > 0 || m_okKeys > before.okKeys || m_releases > before.releases;
+        const bool accepted = (before.status == GameStatusCheckHitBlow && status == GameStatusUserTurn)
+            || (before.status == GameStatusUserTurn && status >= GameStatusUserResult);
+        if (accepted && !okPressed)
+            return QStringLiteral("status %1 became %2 without OK").arg(before.status).arg(status);
+        if ((before.status == GameStatusUserResult && before.pendingPauseEnds == 0)
+            || (before.status == GameStatusMacTurn && before.pendingGuesses == 0))
+            return QStringLiteral("status %1 became %2 before its pause ended").arg(before.status).arg(status);
     }
 
     // The match moves on by itself in the pauses; nothing leaves it stuck.
@@ -935,6 +973,8 @@ void RandomPlayer::startMatch(int strengthLevel, int autoCheck)
 void RandomPlayer::play(const QString &script)
 {
     for (const QString &token : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (token == u"ret" || token == u"ent" || token == u"lf")
+            ++m_okKeys;
         if (token.size() == 1 && token.front().isDigit()) {
             digitKey(token.toInt());
         } else if (token == u"truth") {
