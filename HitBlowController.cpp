@@ -35,17 +35,7 @@ void HitBlowController::awakeFromNib()
 {
     if (m_gameBoardView)
         m_gameBoardView->setFocus();
-    m_macFormerAnswers.clear();
-    m_macFormerHitsCount.clear();
-    m_macFormerBlowsCount.clear();
-    m_userFormerAnswers.clear();
-    m_userFormerHitsCount.clear();
-    m_userFormerBlowsCount.clear();
-    m_macCurrentAnswer.reset();
-    m_userCurrentAnswer.reset();
-    m_macOwnNumbers.reset();
-    m_userOwnNumbers.reset();
-    m_candidatesArray.reset();
+    dropMatch();
     m_gameStatus = GameStatusTitle;
     requestRedraw();
 }
@@ -54,19 +44,7 @@ void HitBlowController::newGame()
 {
     m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
 
-    m_macFormerAnswers.clear();
-    m_macFormerHitsCount.clear();
-    m_macFormerBlowsCount.clear();
-    m_userFormerAnswers.clear();
-    m_userFormerHitsCount.clear();
-    m_userFormerBlowsCount.clear();
-
-    m_macCurrentAnswer.reset();
-    m_userCurrentAnswer.reset();
-    m_macOwnNumbers.reset();
-    m_userOwnNumbers.reset();
-    m_candidatesArray.reset();
-
+    dropMatch();
     m_matchResult = MatchResultNone;
     m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
     m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
@@ -115,6 +93,22 @@ void HitBlowController::setGameStatus(int status)
     default:
         break;
     }
+}
+
+// Empties the six record lists and drops both secrets, both current guesses and the candidates.
+void HitBlowController::dropMatch()
+{
+    m_macFormerAnswers.clear();
+    m_macFormerHitsCount.clear();
+    m_macFormerBlowsCount.clear();
+    m_userFormerAnswers.clear();
+    m_userFormerHitsCount.clear();
+    m_userFormerBlowsCount.clear();
+    m_macCurrentAnswer.reset();
+    m_userCurrentAnswer.reset();
+    m_macOwnNumbers.reset();
+    m_userOwnNumbers.reset();
+    m_candidatesArray.reset();
 }
 
 void HitBlowController::askMacNextAnswer()

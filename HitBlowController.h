@@ -82,6 +82,7 @@ public:
     void setUserCurrentBlowsCount(int count) { m_userCurrentBlowsCount = count; }
 
 private:
+    void dropMatch();
     void requestRedraw();
     double pauseSeconds() const;
     void recordAcceptedCounts();

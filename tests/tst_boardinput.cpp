@@ -4,6 +4,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "StoredDefaults.h"
 
 #include <QShortcut>
 #include <QTest>
@@ -143,10 +144,7 @@ void TestBoardInput::reach(int status, const QString &secret)
 
 void TestBoardInput::loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
 {
-    auto defaults = openUserDefaults();
-    for (const auto &[key, value] : values)
-        defaults->setValue(QLatin1String(key), value);
-    defaults->sync();
+    storeUserDefaults(values);
     m_prefs->awakeFromNib();
 }
 

@@ -6,6 +6,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "StoredDefaults.h"
 #include "RecordingCanvas.h"
 
 #include <QImage>
@@ -129,10 +130,7 @@ RecordingCanvas TestBoardRendering::pass()
 
 void TestBoardRendering::loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
 {
-    auto defaults = openUserDefaults();
-    for (const auto &[key, value] : values)
-        defaults->setValue(QLatin1String(key), value);
-    defaults->sync();
+    storeUserDefaults(values);
     m_prefs->awakeFromNib();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "StoredDefaults.h"
 
 #include <QTest>
 
@@ -65,10 +66,7 @@ void TestHitBlowController::cleanup()
 
 void TestHitBlowController::loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
 {
-    auto defaults = openUserDefaults();
-    for (const auto &[key, value] : values)
-        defaults->setValue(QLatin1String(key), value);
-    defaults->sync();
+    storeUserDefaults(values);
     m_prefs->awakeFromNib();
 }
 
