@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench sanitize memcheck clean
+.PHONY: all deps configure build run test bench package sanitize memcheck clean
 
 all: build
 
@@ -27,6 +27,10 @@ bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
 	python3 bench/startup.py --binary $(BUILD)/hitblow
+
+# The Debian package hitblow_<version>-<revision>_<architecture>.deb, in $(BUILD).
+package: build
+	cd $(BUILD) && cpack
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:

@@ -18,6 +18,7 @@ public:
     bool install(const QLocale &locale);
 
 private:
+    bool loadGame(const QLocale &locale);
     void remove();
 
     QTranslator m_game;

@@ -306,7 +306,7 @@ def cases(storm_seconds):
         ("unwritable configuration folder", unwritable_folder),
         ("keyboard after the preferences and help windows", keyboard_after_windows),
         ("terminated while a modal window is open", terminated_in_a_modal_window),
-        ("no translation for French", no_translation("fr_FR")),
+        ("no translation for Italian", no_translation("it_IT")),
         ("key and mouse storms", storms(storm_seconds)),
     ]
 

@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Hit &amp; Blow</source>
+        <translation>Acerca de Hit &amp; Blow</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Guess the computer&apos;s four-digit number before it guesses yours.</source>
+        <translation>Adivina el número de cuatro cifras del ordenador antes de que él adivine el tuyo.</translation>
+    </message>
+    <message>
+        <source>Copyright © the Hit &amp; Blow developers.</source>
+        <translation>Copyright © los desarrolladores de Hit &amp; Blow.</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>Este programa es software libre: puedes redistribuirlo y/o modificarlo según los términos de la Licencia Pública General de GNU (GNU General Public License), versión 3 o (a tu elección) cualquier versión posterior (GPL-3.0-or-later). Se distribuye SIN NINGUNA GARANTÍA.</translation>
+    </message>
+</context>
+<context>
+    <name>HitBlow</name>
+    <message>
+        <source>Your answer is against the rule</source>
+        <translation>Tu intento no cumple las reglas</translation>
+    </message>
+    <message>
+        <source>Your decision is wrong</source>
+        <translation>Tu recuento no es correcto</translation>
+    </message>
+    <message>
+        <source>© 2026 Hit &amp; Blow developers. Free software under the GPL-3.0-or-later.</source>
+        <translation>© 2026 los desarrolladores de Hit &amp; Blow. Software libre bajo la GPL-3.0-or-later.</translation>
+    </message>
+    <message>
+        <source>Chose Your Numbers</source>
+        <translation>Elige tu número</translation>
+    </message>
+    <message>
+        <source>It&apos;s Mac&apos;s Turn</source>
+        <translation>Le toca a Mac</translation>
+    </message>
+    <message>
+        <source>Check Hit &amp; Blow</source>
+        <translation>Cuenta los hits y blows</translation>
+    </message>
+    <message>
+        <source>It&apos;s Your Last Chance</source>
+        <translation>Tu última oportunidad</translation>
+    </message>
+    <message>
+        <source>It&apos;s Your Turn</source>
+        <translation>Te toca</translation>
+    </message>
+    <message>
+        <source>Result is...</source>
+        <translation>El resultado es…</translation>
+    </message>
+    <message>
+        <source>The Rest Candidates Count</source>
+        <translation>Candidatos restantes</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>Has perdido</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>Has ganado</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlayDialog</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>You and Mac each hide a number of four different digits.</source>
+        <translation>Tú y Mac escondéis cada uno un número de cuatro cifras distintas.</translation>
+    </message>
+    <message>
+        <source>Start a new game and choose your number by clicking four pieces, or by typing four digits.</source>
+        <translation>Empieza una partida nueva y elige tu número haciendo clic en cuatro fichas o escribiendo cuatro cifras.</translation>
+    </message>
+    <message>
+        <source>Mac guesses first. Score its guess: type the hits (right digit in the right place) and the blows (right digit in the wrong place), then press Return or click OK.</source>
+        <translation>Mac adivina primero. Puntúa su intento: escribe los hits (cifra correcta en la posición correcta) y los blows (cifra correcta en la posición equivocada) y luego pulsa Intro o haz clic en OK.</translation>
+    </message>
+    <message>
+        <source>Then type your guess at Mac&apos;s number and press Return. The board shows its hits and blows.</source>
+        <translation>Después escribe tu intento para el número de Mac y pulsa Intro. El tablero muestra sus hits y blows.</translation>
+    </message>
+    <message>
+        <source>The first to score four hits wins. If Mac finds your number first, you still get the last guess of that round: four hits there make a draw. Sixteen guesses without a winner are a draw too.</source>
+        <translation>Gana el primero que consiga cuatro hits. Si Mac encuentra tu número primero, aún te queda el último intento de esa ronda: si logras cuatro hits, es empate. Dieciséis intentos sin ganador también son empate.</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 a 9</translation>
+    </message>
+    <message>
+        <source>choose your number; type hits, blows and guesses</source>
+        <translation>elegir tu número; escribir hits, blows e intentos</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>Izquierda, Derecha</translation>
+    </message>
+    <message>
+        <source>move the typing position</source>
+        <translation>mover la posición de escritura</translation>
+    </message>
+    <message>
+        <source>Backspace, Delete</source>
+        <translation>Retroceso, Supr</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position</source>
+        <translation>borrar la cifra de la posición de escritura</translation>
+    </message>
+    <message>
+        <source>Return, Enter</source>
+        <translation>Intro, Intro del teclado num.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>new game</source>
+        <translation>partida nueva</translation>
+    </message>
+    <message>
+        <source>preferences</source>
+        <translation>preferencias</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Partida &amp;nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>&amp;Preferencias…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Cómo se juega</translation>
+    </message>
+    <message>
+        <source>&amp;About Hit &amp;&amp; Blow</source>
+        <translation>&amp;Acerca de Hit &amp;&amp; Blow</translation>
+    </message>
+</context>
+<context>
+    <name>PrefWindow</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;Strength of Mac:</source>
+        <translation>&amp;Fuerza de Mac:</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s remaining candidates</source>
+        <translation>Candidatos restantes de Mac</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the count</source>
+        <translation>&amp;Ocultar el recuento</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w the count</source>
+        <translation>&amp;Mostrar el recuento</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Desactivados</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>Acti&amp;vados</translation>
+    </message>
+    <message>
+        <source>Hits and blows of Mac&apos;s guesses</source>
+        <translation>Hits y blows de los intentos de Mac</translation>
+    </message>
+    <message>
+        <source>Che&amp;ck the counts I type</source>
+        <translation>&amp;Comprobar los recuentos que escribo</translation>
+    </message>
+    <message>
+        <source>Count them &amp;automatically</source>
+        <translation>Contarlos &amp;automáticamente</translation>
+    </message>
+    <message>
+        <source>&amp;Rhythm:</source>
+        <translation>&amp;Ritmo:</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Hit &amp; Blow</source>
+        <translation>关于 Hit &amp; Blow</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>Guess the computer&apos;s four-digit number before it guesses yours.</source>
+        <translation>在电脑猜出你的数之前，先猜出它的四位数。</translation>
+    </message>
+    <message>
+        <source>Copyright © the Hit &amp; Blow developers.</source>
+        <translation>Copyright © Hit &amp; Blow 开发者</translation>
+    </message>
+    <message>
+        <source>This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY.</source>
+        <translation>本程序是自由软件：你可以依照 GNU 通用公共许可证（GNU General Public License）第 3 版或（由你选择）任何更新版本（GPL-3.0-or-later）的条款再发布和/或修改它。本程序不提供任何担保。</translation>
+    </message>
+</context>
+<context>
+    <name>HitBlow</name>
+    <message>
+        <source>Your answer is against the rule</source>
+        <translation>你的猜测不符合规则</translation>
+    </message>
+    <message>
+        <source>Your decision is wrong</source>
+        <translation>你判定的 Hit 和 Blow 不对</translation>
+    </message>
+    <message>
+        <source>© 2026 Hit &amp; Blow developers. Free software under the GPL-3.0-or-later.</source>
+        <translation>© 2026 Hit &amp; Blow 开发者。以 GPL-3.0-or-later 授权的自由软件。</translation>
+    </message>
+    <message>
+        <source>Chose Your Numbers</source>
+        <translation>请选择你的数</translation>
+    </message>
+    <message>
+        <source>It&apos;s Mac&apos;s Turn</source>
+        <translation>轮到 Mac 了</translation>
+    </message>
+    <message>
+        <source>Check Hit &amp; Blow</source>
+        <translation>请判定 Hit 和 Blow</translation>
+    </message>
+    <message>
+        <source>It&apos;s Your Last Chance</source>
+        <translation>最后的机会</translation>
+    </message>
+    <message>
+        <source>It&apos;s Your Turn</source>
+        <translation>轮到你了</translation>
+    </message>
+    <message>
+        <source>Result is...</source>
+        <translation>结果是……</translation>
+    </message>
+    <message>
+        <source>The Rest Candidates Count</source>
+        <translation>剩余候选数</translation>
+    </message>
+    <message>
+        <source>You lost</source>
+        <translation>你输了</translation>
+    </message>
+    <message>
+        <source>You won</source>
+        <translation>你赢了</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>平局</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlayDialog</name>
+    <message>
+        <source>How to Play</source>
+        <translation>玩法说明</translation>
+    </message>
+    <message>
+        <source>You and Mac each hide a number of four different digits.</source>
+        <translation>你和 Mac 各自藏起一个由四个不同数字组成的数。</translation>
+    </message>
+    <message>
+        <source>Start a new game and choose your number by clicking four pieces, or by typing four digits.</source>
+        <translation>开始新游戏后，点击四枚棋子或输入四个数字，选定你的数。</translation>
+    </message>
+    <message>
+        <source>Mac guesses first. Score its guess: type the hits (right digit in the right place) and the blows (right digit in the wrong place), then press Return or click OK.</source>
+        <translation>Mac 先猜。请为它的猜测计分：输入 Hit 数（数字和位置都对）和 Blow 数（数字对但位置不对），然后按回车键或点击 OK。</translation>
+    </message>
+    <message>
+        <source>Then type your guess at Mac&apos;s number and press Return. The board shows its hits and blows.</source>
+        <translation>接着输入你对 Mac 的数的猜测，然后按回车键。棋盘会显示这次猜测的 Hit 和 Blow。</translation>
+    </message>
+    <message>
+        <source>The first to score four hits wins. If Mac finds your number first, you still get the last guess of that round: four hits there make a draw. Sixteen guesses without a winner are a draw too.</source>
+        <translation>先得到四个 Hit 的一方获胜。如果 Mac 先猜中你的数，你仍有本回合的最后一次猜测：这次若也得到四个 Hit，就是平局。猜了十六次仍无人获胜，也算平局。</translation>
+    </message>
+    <message>
+        <source>0 to 9</source>
+        <translation>0 到 9</translation>
+    </message>
+    <message>
+        <source>choose your number; type hits, blows and guesses</source>
+        <translation>选择你的数；输入 Hit、Blow 和猜测</translation>
+    </message>
+    <message>
+        <source>Left, Right</source>
+        <translation>左、右方向键</translation>
+    </message>
+    <message>
+        <source>move the typing position</source>
+        <translation>移动输入位置</translation>
+    </message>
+    <message>
+        <source>Backspace, Delete</source>
+        <translation>退格键、Delete</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position</source>
+        <translation>删除输入位置上的数字</translation>
+    </message>
+    <message>
+        <source>Return, Enter</source>
+        <translation>回车键、Enter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>new game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>按键</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>游戏(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences…</source>
+        <translation>偏好设置(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>玩法说明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Hit &amp;&amp; Blow</source>
+        <translation>关于 Hit &amp;&amp; Blow(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>PrefWindow</name>
+    <message>
+        <source>Preferences</source>
+        <translation>偏好设置</translation>
+    </message>
+    <message>
+        <source>&amp;Strength of Mac:</source>
+        <translation>Mac 的实力(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>简单</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>困难</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s remaining candidates</source>
+        <translation>Mac 剩余的候选数</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the count</source>
+        <translation>不显示(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w the count</source>
+        <translation>显示(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>音效</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>关(&amp;O)</translation>
+    </message>
+    <message>
+        <source>O&amp;n</source>
+        <translation>开(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Hits and blows of Mac&apos;s guesses</source>
+        <translation>Mac 猜测的 Hit 和 Blow</translation>
+    </message>
+    <message>
+        <source>Che&amp;ck the counts I type</source>
+        <translation>检查我输入的数(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Count them &amp;automatically</source>
+        <translation>自动计数(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Rhythm:</source>
+        <translation>节奏(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+</TS>
