@@ -18,6 +18,7 @@
 
 namespace {
 constexpr std::string_view kDidOK = "didOK";
+constexpr std::string_view kUpOKBtn = "upOKBtn";
 
 // Origins of the choice pieces by digit: a triangle of rows of 1, 2, 3 and 4 pieces.
 constexpr std::array<QPoint, 10> kChoiceOrigins = {{
@@ -56,6 +57,12 @@ void GameBoardView::setPrefWindowController(PrefWindowController *controller)
 void GameBoardView::resetAll()
 {
     m_services.scheduler.cancelPrevious(this, kDidOK);
+    // A press or held input of the abandoned match must not act in the new one.
+    m_services.scheduler.cancelPrevious(this, kUpOKBtn);
+    m_okKeyPending = false;
+    m_heldInput.clear();
+    m_okBtnStatus = 0;
+    m_choseNumberStatus = 0;
     m_userNumbers.fill(-1);
     for (int digit = 0; digit < 10; ++digit)
         m_restChoices[digit] = digit;
@@ -91,7 +98,6 @@ QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
 // ---- Input -------------------------------------------------------------------------------------
 
 namespace {
-constexpr std::string_view kUpOKBtn = "upOKBtn";
 constexpr double kOKPressSeconds = 0.05;
 
 // The key characters the board reacts to, as keyDown() receives them.
@@ -303,30 +309,61 @@ void GameBoardView::typeDigit(int status, const QString &digitText)
     setNeedsDisplay();
 }
 
+bool GameBoardView::heldForPendingOK(bool isOK, std::function<void()> input)
+{
+    if (!m_okKeyPending)
+        return false;
+    m_heldInput.push_back({isOK, std::move(input)});
+    return true;
+}
+
+void GameBoardView::deliverHeldInput(bool matchMovedOn)
+{
+    // OK presses right behind an OK that moved the match on only repeat it: a quick second Return
+    // on the counts must not refuse a guess that was never typed.
+    while (matchMovedOn && !m_heldInput.empty() && m_heldInput.front().isOK)
+        m_heldInput.pop_front();
+    // Each input is taken out before it runs: a held OK key makes the rest wait for its own press.
+    while (!m_okKeyPending && !m_heldInput.empty()) {
+        const std::function<void()> input = std::move(m_heldInput.front().deliver);
+        m_heldInput.pop_front();
+        input();
+    }
+}
+
 void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
 {
-    if (!inputConnected())
+    // A key without text (a modifier on its own) does nothing, and does not stand between two OKs.
+    if (!inputConnected() || (characters.isEmpty() && charactersIgnoringModifiers.isEmpty()))
+        return;
+    const char16_t key = charactersIgnoringModifiers.isEmpty() ? 0 : charactersIgnoringModifiers.front().unicode();
+    const bool okKey = key == kReturnKey || key == kEnterKey || key == kLineFeedKey;
+    if (heldForPendingOK(okKey, [this, characters, charactersIgnoringModifiers] {
+            keyDown(characters, charactersIgnoringModifiers);
+        }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusTitle || status == GameStatusResultShown)
         return;
 
-    if (!charactersIgnoringModifiers.isEmpty()) {
-        const char16_t key = charactersIgnoringModifiers.front().unicode();
+    if (key != 0) {
         std::vector<StyledText> *typed = typedEntriesFor(status);
-        if (key == kReturnKey || key == kEnterKey || key == kLineFeedKey) {
+        if (okKey) {
             if (status != GameStatusUserResult) {
                 m_okBtnStatus = 1;
+                m_okKeyPending = true;
                 // A press acts on the status it was made in. Once an earlier press has moved the
                 // match on, it only comes up: a quick second Return on the counts must not refuse
                 // a guess that was never typed.
                 m_services.scheduler.performAfterDelay(this, kUpOKBtn, kOKPressSeconds, [this, status] {
+                    m_okKeyPending = false;
                     if (m_hitBlowController->gameStatus() == status) {
                         upOKBtn();
                     } else {
                         m_okBtnStatus = 0;
                         setNeedsDisplay();
                     }
+                    deliverHeldInput(m_hitBlowController->gameStatus() != status);
                 });
             }
         } else if (key == kDeleteKey && typed) {
@@ -361,12 +398,12 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
 
 void GameBoardView::mouseDown(QPointF boardPoint)
 {
-    if (!inputConnected())
+    if (!inputConnected() || heldForPendingOK(kOKButton.holds(boardPoint), [this, boardPoint] { mouseDown(boardPoint); }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
-        if (availableChoiceAt(boardPoint) >= 0)
-            m_choseNumberStatus = 1;
+        // Only a press on an available piece lets the release take one.
+        m_choseNumberStatus = availableChoiceAt(boardPoint) >= 0 ? 1 : 0;
     } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
         if (kOKButton.holds(boardPoint)) {
             m_okBtnStatus = 1;
@@ -377,7 +414,7 @@ void GameBoardView::mouseDown(QPointF boardPoint)
 
 void GameBoardView::mouseUp(QPointF boardPoint)
 {
-    if (!inputConnected())
+    if (!inputConnected() || heldForPendingOK(false, [this, boardPoint] { mouseUp(boardPoint); }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
@@ -490,7 +527,9 @@ void GameBoardView::keyPressEvent(QKeyEvent *event)
         const QString text(QChar{special});
         keyDown(text, text);
     } else {
-        keyDown(event->text(), textIgnoringModifiers(*event));
+        // A chord with Ctrl, Alt or Meta is a command, never a digit, whatever text it carries.
+        const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        keyDown(chord ? QString() : event->text(), textIgnoringModifiers(*event));
     }
 }
 
