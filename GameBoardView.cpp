@@ -17,8 +17,6 @@
 #include <algorithm>
 
 namespace {
-constexpr std::string_view kDidOK = "didOK";
-constexpr std::string_view kUpOKBtn = "upOKBtn";
 
 // Origins of the choice pieces by digit: a triangle of rows of 1, 2, 3 and 4 pieces.
 constexpr std::array<QPoint, 10> kChoiceOrigins = {{
@@ -37,11 +35,6 @@ GameBoardView::GameBoardView(const Services &services, QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
     resetAll();
     m_fontStyle = TextStyle{46, Qt::white};
-}
-
-GameBoardView::~GameBoardView()
-{
-    m_services.scheduler.cancelAll(this);
 }
 
 void GameBoardView::setHitBlowController(HitBlowController *controller)

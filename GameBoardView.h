@@ -12,6 +12,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 class Canvas;
@@ -31,9 +32,12 @@ class GameBoardView : public QWidget
 public:
     static constexpr double kBoardWidth = 640;
     static constexpr double kBoardHeight = 480;
+    // The board's delayed calls, by the operation each runs: the end of the pause after a scored
+    // guess, and the end of an OK key's press. They die with the board.
+    static constexpr std::string_view kDidOK = "didOK";
+    static constexpr std::string_view kUpOKBtn = "upOKBtn";
 
     explicit GameBoardView(const Services &services, QWidget *parent = nullptr);
-    ~GameBoardView() override;
 
     void setHitBlowController(HitBlowController *controller);
     void setPrefWindowController(PrefWindowController *controller);

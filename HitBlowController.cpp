@@ -6,7 +6,6 @@
 #include "platform/SoundPlayer.h"
 
 namespace {
-constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 constexpr int kFullCandidatesCount = 5040;
 constexpr int kMostUserAnswers = 16;
 } // namespace
@@ -14,11 +13,6 @@ constexpr int kMostUserAnswers = 16;
 HitBlowController::HitBlowController(const Services &services)
     : m_services(services)
 {
-}
-
-HitBlowController::~HitBlowController()
-{
-    m_services.scheduler.cancelAll(this);
 }
 
 void HitBlowController::setGameBoardView(GameBoardView *view)

@@ -2,7 +2,10 @@
 
 #include "NumberComparer.h"
 
+#include <QObject>
+
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/Services.h"
@@ -31,13 +34,16 @@ enum MatchResult {
 // The match: both secrets, both sides' guesses and scores, the computer's candidates, the status
 // and the result. The board hands in what the user entered through the setters and then moves the
 // match on with setGameStatus(); everything else happens here.
-class HitBlowController
+class HitBlowController : public QObject
 {
+    Q_OBJECT
+
 public:
+    // The delayed call of the computer's first guess of a match, by the operation it runs.
+    static constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
+
+    // The controller's delayed calls die with it.
     explicit HitBlowController(const Services &services);
-    ~HitBlowController();
-    HitBlowController(const HitBlowController &) = delete;
-    HitBlowController &operator=(const HitBlowController &) = delete;
 
     void setGameBoardView(GameBoardView *view);
     void setPrefWindowController(PrefWindowController *controller);

@@ -1,6 +1,5 @@
 #include "PrefWindowController.h"
 
-#include "platform/ModalRun.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
@@ -108,9 +107,8 @@ void PrefWindowController::showWindow()
     setControlsFromSettings();
     placeWindow();
 
-    // Delayed calls of the match that fall due meanwhile wait for the end of this scope, so they
-    // see the settings the dialog leaves.
-    ModalRun modal;
+    // Delayed calls of the match that fall due meanwhile wait until this returns, so they see the
+    // settings the dialog leaves.
     const int result = dialog->exec();
     if (!dialog)
         return;

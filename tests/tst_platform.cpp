@@ -63,7 +63,7 @@ void TestPlatform::delayedCallRunsOnceAfterItsDelay()
 void TestPlatform::cancelDropsOnlyThatActionOnThatTarget()
 {
     QtScheduler scheduler;
-    int other = 0;
+    QObject other;
     QStringList ran;
     scheduler.performAfterDelay(this, "didOK", 0.01, [&] { ran << "didOK 1"; });
     scheduler.performAfterDelay(this, "didOK", 0.02, [&] { ran << "didOK 2"; });

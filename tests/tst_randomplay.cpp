@@ -36,9 +36,9 @@ namespace {
 constexpr int kDefaultSteps = 10000;
 const QList<quint64> kDefaultSeeds{1, 2, 3};
 
-constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
-constexpr std::string_view kDidOK = "didOK";
-constexpr std::string_view kUpOKBtn = "upOKBtn";
+constexpr std::string_view kAskMacNextAnswer = HitBlowController::kAskMacNextAnswer;
+constexpr std::string_view kDidOK = GameBoardView::kDidOK;
+constexpr std::string_view kUpOKBtn = GameBoardView::kUpOKBtn;
 
 const QStringList kResultSounds{"hoyo", "pikoon2_edited"};
 const QStringList kAlertMessages{"Your answer is against the rule", "Your decision is wrong"};
@@ -251,7 +251,7 @@ RandomPlayer::RandomPlayer(quint64 seed, QString *failure)
 
 RandomPlayer::~RandomPlayer()
 {
-    // The board cancels its pending calls while the controller still exists, as in the window.
+    // The game's objects go before the fakes they use.
     m_board.reset();
     m_controller.reset();
     m_prefs.reset();
@@ -436,7 +436,7 @@ void RandomPlayer::pressOK()
 
 void RandomPlayer::waitForTheGame(std::string_view action, std::string_view target)
 {
-    const void *owner = target == "board" ? static_cast<const void *>(m_board.get()) : m_controller.get();
+    const QObject *owner = target == "board" ? static_cast<const QObject *>(m_board.get()) : m_controller.get();
     if (m_fakes.scheduler.pendingCount(owner, action) == 0)
         return drawingPass();
     // Sometimes not quite long enough.
