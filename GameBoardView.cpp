@@ -93,13 +93,14 @@ QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
 namespace {
 constexpr double kOKPressSeconds = 0.05;
 
-// The key characters the board reacts to, as keyDown() receives them.
-constexpr char16_t kEnterKey = 3;
-constexpr char16_t kLineFeedKey = 10;
-constexpr char16_t kReturnKey = 13;
-constexpr char16_t kDeleteKey = 127;
-constexpr char16_t kLeftArrowKey = 63234;
-constexpr char16_t kRightArrowKey = 63235;
+// The key characters the board reacts to, as keyDown() receives them: the characters these keys
+// have always stood for in key events, so that any input source can speak them.
+constexpr char16_t kEnterKey = 3;           // ASCII end of text, which the keypad's Enter key types
+constexpr char16_t kLineFeedKey = 10;       // ASCII line feed, typed by Ctrl+J
+constexpr char16_t kReturnKey = 13;         // ASCII carriage return, typed by Return
+constexpr char16_t kDeleteKey = 127;        // ASCII delete, typed by Backspace; Delete is taken as it
+constexpr char16_t kLeftArrowKey = 63234;   // U+F702, the private-use character of the left arrow key
+constexpr char16_t kRightArrowKey = 63235;  // U+F703, the private-use character of the right arrow key
 
 constexpr int kGuessLength = 4;
 constexpr int kCountsLength = 2;
@@ -251,7 +252,7 @@ bool GameBoardView::inputConnected() const
 
 void GameBoardView::playInputSound(const char *name)
 {
-    if (m_prefWindowController->soundMode() == 1)
+    if (m_prefWindowController->soundOn())
         m_services.sounds.play(QString::fromLatin1(name));
 }
 
@@ -436,10 +437,6 @@ void GameBoardView::upOKBtn()
 {
     m_okBtnStatus = 0;
     setNeedsDisplay();
-    // A key pressed before the pause after a scored guess must not cut that pause short: keys do
-    // nothing in it, so a press still pending when it began only comes up.
-    if (m_hitBlowController && m_hitBlowController->gameStatus() == GameStatusUserResult)
-        return;
     didOK();
 }
 
@@ -487,7 +484,7 @@ void GameBoardView::checkMacHitBlow()
     const auto &macAnswer = m_hitBlowController->macCurrentAnswer();
     if (!secret || !macAnswer)
         return;
-    const HitBlowResult truth = NumberComparer(m_services.random).checkHitsBlowsIn(*secret, *macAnswer);
+    const HitBlowResult truth = m_hitBlowController->numberComparer().checkHitsBlowsIn(*secret, *macAnswer);
 
     padWithBlanks(m_currenMacHitBlow, kCountsLength, m_fontStyle);
     const bool typedTruth = m_currenMacHitBlow[0].value() == truth.hits && m_currenMacHitBlow[1].value() == truth.blows;
@@ -505,7 +502,7 @@ void GameBoardView::checkMacHitBlow()
 
 void GameBoardView::refuse(const char *messageKey)
 {
-    if (m_prefWindowController->soundMode() == 1)
+    if (m_prefWindowController->soundOn())
         m_services.sounds.beep();
     m_services.alert.runModal(localizedString(messageKey));
 }
@@ -630,8 +627,8 @@ void GameBoardView::drawRect(Canvas &canvas)
         drawResult(canvas, status == GameStatusGameOver);
     if (status == GameStatusUserResult) {
         // Every pass schedules one; the first to run cancels the others, so the match moves on once.
-        const double pause = 1.0 / double(m_prefWindowController->playingRhythm());
-        m_services.scheduler.performAfterDelay(this, kDidOK, pause, [this] { didOK(); });
+        m_services.scheduler.performAfterDelay(this, kDidOK, m_prefWindowController->pauseSeconds(),
+                                               [this] { didOK(); });
     }
 }
 
@@ -696,7 +693,7 @@ void GameBoardView::drawMessageLine(Canvas &canvas, int status)
     QString message;
     switch (status) {
     case GameStatusTitle:
-        message = QStringLiteral("Version.1.0.1 ") + localizedString(kRightsLine);
+        message = QStringLiteral("Version." HITBLOW_VERSION " ") + localizedString(kRightsLine);
         break;
     case GameStatusChooseNumbers:
         message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "Chose Your Numbers"));
@@ -708,7 +705,7 @@ void GameBoardView::drawMessageLine(Canvas &canvas, int status)
         message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "Check Hit & Blow"));
         break;
     case GameStatusUserTurn:
-        message = m_hitBlowController->macCurrentHitsCount() > 3
+        message = m_hitBlowController->userHasLastChance()
             ? localizedString(QT_TRANSLATE_NOOP("HitBlow", "It's Your Last Chance"))
             : localizedString(QT_TRANSLATE_NOOP("HitBlow", "It's Your Turn"));
         break;
@@ -785,7 +782,7 @@ void GameBoardView::drawResult(Canvas &canvas, bool announce)
     if (key) {
         m_fontStyle.color = colour;
         const QString text = localizedString(key);
-        if (announce && m_prefWindowController->soundMode() == 1)
+        if (announce && m_prefWindowController->soundOn())
             m_services.sounds.play(sound);
         const TextShadow shadow{QPointF(0, -8), 6, QColor::fromRgbF(0, 0, 0, 0.7f)};
         drawCentred(canvas, StyledText{text, m_fontStyle}, 320, 220, shadow);
@@ -805,7 +802,7 @@ StyledText GameBoardView::styledWithFont(const QString &text, double fontSize)
 void GameBoardView::setMessageStrWithString(const QString &string)
 {
     const int status = m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle;
-    if (status == GameStatusUserTurn && m_hitBlowController->macCurrentHitsCount() == 4)
+    if (status == GameStatusUserTurn && m_hitBlowController->userHasLastChance())
         m_fontStyle.color = kRed;
     m_messageStr.text = string;
     m_fontStyle.fontSize = status == GameStatusTitle ? 10 : 14;

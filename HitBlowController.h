@@ -60,6 +60,11 @@ public:
     // The computer takes its guess from the candidates.
     void askMacNextAnswer();
 
+    // The computer has found the user's secret: the user's next guess is the last of the match.
+    bool userHasLastChance() const { return m_macCurrentHitsCount == 4; }
+    // The rules and the computer's reasoning, for everyone who scores a guess.
+    const NumberComparer &numberComparer() const { return m_numberComparer; }
+
     int gameStatus() const { return m_gameStatus; }
     int matchResult() const { return m_matchResult; }
     int restCandidatesCount() const { return m_restCandidatesCount; }
@@ -95,6 +100,7 @@ private:
     void scoreUserAnswer();
 
     Services m_services;
+    NumberComparer m_numberComparer;
 
     GameBoardView *m_gameBoardView = nullptr;
     PrefWindowController *m_prefWindowController = nullptr;
