@@ -491,22 +491,24 @@ void GameBoardView::keyPressEvent(QKeyEvent *event)
     }
 }
 
+// Only the left button plays; the others go on to the widget's own handling.
+bool GameBoardView::takeLeftButton(QMouseEvent *event, void (GameBoardView::*input)(QPointF))
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    event->accept();
+    (this->*input)(boardPointFromWidget(event->position()));
+    return true;
+}
+
 void GameBoardView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!takeLeftButton(event, &GameBoardView::mouseDown))
         QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    mouseDown(boardPointFromWidget(event->position()));
 }
 
 void GameBoardView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!takeLeftButton(event, &GameBoardView::mouseUp))
         QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    mouseUp(boardPointFromWidget(event->position()));
 }

@@ -97,6 +97,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    bool takeLeftButton(QMouseEvent *event, void (GameBoardView::*input)(QPointF));
     // Input steps shared by the handlers above.
     bool inputConnected() const;
     void playInputSound(const char *name);

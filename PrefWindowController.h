@@ -45,6 +45,8 @@ public:
         int soundMode;
         int autoCheck;
         float playingRhythm;
+
+        friend bool operator==(const Settings &, const Settings &) = default;
     };
 
     int strengthLevel() const { return m_settings.strengthLevel; }
