@@ -50,7 +50,7 @@ private slots:
 
 private:
     void play(const QString &script, GameBoardView *board = nullptr);
-    void reach(int status, const QString &secret = QStringLiteral("4 5 6 7"));
+    void reach(GameStatus status, const QString &secret = QStringLiteral("4 5 6 7"));
     void loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
     QString slotsText() const;
     static QStringList texts(const std::vector<StyledText> &entries);
@@ -136,7 +136,7 @@ void TestBoardInput::play(const QString &script, GameBoardView *board)
 
 // Plays a match up to the status; the user's guess in status 5 is 1 2 3 4, in status 6 the
 // computer's secret. Sounds heard on the way are forgotten.
-void TestBoardInput::reach(int status, const QString &secret)
+void TestBoardInput::reach(GameStatus status, const QString &secret)
 {
     if (status >= GameStatusChooseNumbers) {
         m_fakes->random.queued = {1989, 0};
@@ -287,7 +287,7 @@ void TestBoardInput::typing()
     QFETCH(QString, script);
     QFETCH(QStringList, entries);
     QFETCH(int, cursor);
-    reach(status);
+    reach(GameStatus(status));
 
     play(script);
     const auto &typed = status == GameStatusUserTurn ? m_board->currentUserAnswer() : m_board->currenMacHitBlow();
@@ -418,7 +418,7 @@ void TestBoardInput::okKeyPressesTheButtonBriefly()
     QFETCH(int, status);
     QFETCH(QString, key);
     QFETCH(bool, pressed);
-    reach(status);
+    reach(GameStatus(status));
     const QString numbers = slotsText();
     const QStringList entries = texts(m_board->currentUserAnswer());
 
@@ -448,7 +448,7 @@ void TestBoardInput::editingKeysOutsideTyping()
 {
     QFETCH(int, status);
     QFETCH(QString, script);
-    reach(status);
+    reach(GameStatus(status));
     const QStringList entries = texts(m_board->currentUserAnswer());
 
     play(script);
@@ -537,7 +537,7 @@ void TestBoardInput::newMatchStartsWithCleanInput()
     QFETCH(QString, script);
     QFETCH(QString, numbers);
     QFETCH(int, endStatus);
-    reach(status);
+    reach(GameStatus(status));
 
     play(script);
     QCOMPARE(slotsText(), numbers);
