@@ -6,6 +6,7 @@
 #include "ManualScheduler.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +25,8 @@ private slots:
     void delayedCallRunsOnceAfterItsDelay();
     void cancelDropsOnlyThatActionOnThatTarget();
     void callsFallingDueDuringModalRunWaitForItsEnd();
+    void anyModalWindowHoldsTheCalls_data();
+    void anyModalWindowHoldsTheCalls();
     void callMayRescheduleAndCancelWhileRunning();
     void unusableDelaysRunAtOnce_data();
     void unusableDelaysRunAtOnce();
@@ -109,6 +112,39 @@ void TestPlatform::callsFallingDueDuringModalRunWaitForItsEnd()
         QCOMPARE(events.size(), 3);
     }
     QTRY_COMPARE(events.size(), 4);
+}
+
+// A dialog that nobody marked as a modal run holds the calls all the same, until the handler
+// that opened it has run to its end; and a call's owner takes its calls with it.
+void TestPlatform::anyModalWindowHoldsTheCalls_data()
+{
+    QTest::addColumn<bool>("overAWindow");
+    QTest::newRow("dialog over the game's window") << true;
+    QTest::newRow("dialog of its own") << false;
+}
+
+void TestPlatform::anyModalWindowHoldsTheCalls()
+{
+    QFETCH(bool, overAWindow);
+    QWidget window;
+    window.show();
+    QtScheduler scheduler;
+    QStringList events;
+    auto owner = std::make_unique<QObject>();
+    scheduler.performAfterDelay(this, "late", 0.01, [&] { events << "delayed call"; });
+    scheduler.performAfterDelay(owner.get(), "late", 0.01, [&] { events << "call of a destroyed owner"; });
+    owner.reset();
+    QDialog dialog(overAWindow ? &window : nullptr);
+    QTimer::singleShot(60, &dialog, [&] {
+        QVERIFY(ModalRun::isActive());
+        dialog.accept();
+        events << "dialog closed";
+    });
+    dialog.exec();
+    events << "handler ends";
+    QTRY_COMPARE(events.size(), 3);
+    QCOMPARE(events, (QStringList{"dialog closed", "handler ends", "delayed call"}));
+    QVERIFY(!ModalRun::isActive());
 }
 
 void TestPlatform::callMayRescheduleAndCancelWhileRunning()
