@@ -1,46 +1,26 @@
 #include "GameBoardView.h"
 
+#include "GameBoardLayout.h"
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
 #include "platform/Alert.h"
-#include "platform/Canvas.h"
 #include "platform/Localization.h"
-#include "platform/PainterCanvas.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 
 #include <algorithm>
-
-namespace {
-constexpr std::string_view kDidOK = "didOK";
-
-// Origins of the choice pieces by digit: a triangle of rows of 1, 2, 3 and 4 pieces.
-constexpr std::array<QPoint, 10> kChoiceOrigins = {{
-    {289, 365},
-    {258, 307}, {320, 307},
-    {227, 249}, {289, 249}, {351, 249},
-    {196, 191}, {258, 191}, {320, 191}, {382, 191},
-}};
-} // namespace
 
 GameBoardView::GameBoardView(const Services &services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
-    , m_choiceOrigins(kChoiceOrigins)
+    , m_choiceOrigins(GameBoardLayout::kChoiceOrigins)
 {
     setFocusPolicy(Qt::StrongFocus);
     resetAll();
-    m_fontStyle = TextStyle{46, Qt::white};
-}
-
-GameBoardView::~GameBoardView()
-{
-    m_services.scheduler.cancelAll(this);
+    m_fontStyle = TextStyle{GameBoardLayout::kGuessFontSize, Qt::white};
 }
 
 void GameBoardView::setHitBlowController(HitBlowController *controller)
@@ -56,6 +36,12 @@ void GameBoardView::setPrefWindowController(PrefWindowController *controller)
 void GameBoardView::resetAll()
 {
     m_services.scheduler.cancelPrevious(this, kDidOK);
+    // A press or held input of the abandoned match must not act in the new one.
+    m_services.scheduler.cancelPrevious(this, kUpOKBtn);
+    m_okKeyPending = false;
+    m_heldInput.clear();
+    m_okBtnStatus = 0;
+    m_choseNumberStatus = 0;
     m_userNumbers.fill(-1);
     for (int digit = 0; digit < 10; ++digit)
         m_restChoices[digit] = digit;
@@ -91,42 +77,24 @@ QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
 // ---- Input -------------------------------------------------------------------------------------
 
 namespace {
-constexpr std::string_view kUpOKBtn = "upOKBtn";
 constexpr double kOKPressSeconds = 0.05;
 
-// The key characters the board reacts to, as keyDown() receives them.
-constexpr char16_t kEnterKey = 3;
-constexpr char16_t kLineFeedKey = 10;
-constexpr char16_t kReturnKey = 13;
-constexpr char16_t kDeleteKey = 127;
-constexpr char16_t kLeftArrowKey = 63234;
-constexpr char16_t kRightArrowKey = 63235;
+// The key characters the board reacts to, as keyDown() receives them: the characters these keys
+// have always stood for in key events, so that any input source can speak them.
+constexpr char16_t kEnterKey = 3;           // ASCII end of text, which the keypad's Enter key types
+constexpr char16_t kLineFeedKey = 10;       // ASCII line feed, typed by Ctrl+J
+constexpr char16_t kReturnKey = 13;         // ASCII carriage return, typed by Return
+constexpr char16_t kDeleteKey = 127;        // ASCII delete, typed by Backspace; Delete is taken as it
+constexpr char16_t kLeftArrowKey = 63234;   // U+F702, the private-use character of the left arrow key
+constexpr char16_t kRightArrowKey = 63235;  // U+F703, the private-use character of the right arrow key
+
+using namespace GameBoardLayout;
 
 constexpr int kGuessLength = 4;
 constexpr int kCountsLength = 2;
-constexpr double kGuessFontSize = 46;
-constexpr double kCountsFontSize = 34;
 
 const char *const kAnswerAgainstRule = QT_TRANSLATE_NOOP("HitBlow", "Your answer is against the rule");
 const char *const kDecisionWrong = QT_TRANSLATE_NOOP("HitBlow", "Your decision is wrong");
-
-// An area of the board in board coordinates (y upwards); points on its edges lie inside.
-struct BoardArea {
-    double left, bottom, right, top;
-
-    bool holds(QPointF point) const
-    {
-        return point.x() >= left && point.x() <= right && point.y() >= bottom && point.y() <= top;
-    }
-};
-
-constexpr BoardArea kOKButton{341, 264, 388, 311};
-
-// The hit area of a choice piece: its neighbours in a row share the border column.
-BoardArea choiceArea(QPoint origin)
-{
-    return {origin.x() + 0.0, origin.y() + 24.0, origin.x() + 62.0, origin.y() + 75.0};
-}
 
 // How many entries a status types, 0 where nothing is typed.
 int typingLengthFor(int status)
@@ -252,14 +220,14 @@ bool GameBoardView::inputConnected() const
 
 void GameBoardView::playInputSound(const char *name)
 {
-    if (m_prefWindowController->soundMode() == 1)
+    if (m_prefWindowController->soundOn())
         m_services.sounds.play(QString::fromLatin1(name));
 }
 
 int GameBoardView::availableChoiceAt(QPointF boardPoint) const
 {
     for (int digit = 0; digit < 10; ++digit) {
-        if (m_restChoices[digit] == digit && choiceArea(m_choiceOrigins[digit]).holds(boardPoint))
+        if (m_restChoices[digit] == digit && choiceHitArea(m_choiceOrigins[digit]).holds(boardPoint))
             return digit;
     }
     return -1;
@@ -303,30 +271,61 @@ void GameBoardView::typeDigit(int status, const QString &digitText)
     setNeedsDisplay();
 }
 
+bool GameBoardView::heldForPendingOK(bool isOK, std::function<void()> input)
+{
+    if (!m_okKeyPending)
+        return false;
+    m_heldInput.push_back({isOK, std::move(input)});
+    return true;
+}
+
+void GameBoardView::deliverHeldInput(bool matchMovedOn)
+{
+    // OK presses right behind an OK that moved the match on only repeat it: a quick second Return
+    // on the counts must not refuse a guess that was never typed.
+    while (matchMovedOn && !m_heldInput.empty() && m_heldInput.front().isOK)
+        m_heldInput.pop_front();
+    // Each input is taken out before it runs: a held OK key makes the rest wait for its own press.
+    while (!m_okKeyPending && !m_heldInput.empty()) {
+        const std::function<void()> input = std::move(m_heldInput.front().deliver);
+        m_heldInput.pop_front();
+        input();
+    }
+}
+
 void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
 {
-    if (!inputConnected())
+    // A key without text (a modifier on its own) does nothing, and does not stand between two OKs.
+    if (!inputConnected() || (characters.isEmpty() && charactersIgnoringModifiers.isEmpty()))
+        return;
+    const char16_t key = charactersIgnoringModifiers.isEmpty() ? 0 : charactersIgnoringModifiers.front().unicode();
+    const bool okKey = key == kReturnKey || key == kEnterKey || key == kLineFeedKey;
+    if (heldForPendingOK(okKey, [this, characters, charactersIgnoringModifiers] {
+            keyDown(characters, charactersIgnoringModifiers);
+        }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusTitle || status == GameStatusResultShown)
         return;
 
-    if (!charactersIgnoringModifiers.isEmpty()) {
-        const char16_t key = charactersIgnoringModifiers.front().unicode();
+    if (key != 0) {
         std::vector<StyledText> *typed = typedEntriesFor(status);
-        if (key == kReturnKey || key == kEnterKey || key == kLineFeedKey) {
+        if (okKey) {
             if (status != GameStatusUserResult) {
                 m_okBtnStatus = 1;
+                m_okKeyPending = true;
                 // A press acts on the status it was made in. Once an earlier press has moved the
                 // match on, it only comes up: a quick second Return on the counts must not refuse
                 // a guess that was never typed.
                 m_services.scheduler.performAfterDelay(this, kUpOKBtn, kOKPressSeconds, [this, status] {
+                    m_okKeyPending = false;
                     if (m_hitBlowController->gameStatus() == status) {
                         upOKBtn();
                     } else {
                         m_okBtnStatus = 0;
                         setNeedsDisplay();
                     }
+                    deliverHeldInput(m_hitBlowController->gameStatus() != status);
                 });
             }
         } else if (key == kDeleteKey && typed) {
@@ -361,14 +360,14 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
 
 void GameBoardView::mouseDown(QPointF boardPoint)
 {
-    if (!inputConnected())
+    if (!inputConnected() || heldForPendingOK(kOKButtonHitArea.holds(boardPoint), [this, boardPoint] { mouseDown(boardPoint); }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
-        if (availableChoiceAt(boardPoint) >= 0)
-            m_choseNumberStatus = 1;
+        // Only a press on an available piece lets the release take one.
+        m_choseNumberStatus = availableChoiceAt(boardPoint) >= 0 ? 1 : 0;
     } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
-        if (kOKButton.holds(boardPoint)) {
+        if (kOKButtonHitArea.holds(boardPoint)) {
             m_okBtnStatus = 1;
             setNeedsDisplay();
         }
@@ -377,7 +376,7 @@ void GameBoardView::mouseDown(QPointF boardPoint)
 
 void GameBoardView::mouseUp(QPointF boardPoint)
 {
-    if (!inputConnected())
+    if (!inputConnected() || heldForPendingOK(false, [this, boardPoint] { mouseUp(boardPoint); }))
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
@@ -397,7 +396,7 @@ void GameBoardView::mouseUp(QPointF boardPoint)
         m_okBtnStatus = 0;
         setNeedsDisplay();
         // In the pause after a scored guess only the board's own delayed call moves the match on.
-        if (kOKButton.holds(boardPoint) && status != GameStatusUserResult)
+        if (kOKButtonHitArea.holds(boardPoint) && status != GameStatusUserResult)
             didOK();
     }
 }
@@ -406,10 +405,6 @@ void GameBoardView::upOKBtn()
 {
     m_okBtnStatus = 0;
     setNeedsDisplay();
-    // A key pressed before the pause after a scored guess must not cut that pause short: keys do
-    // nothing in it, so a press still pending when it began only comes up.
-    if (m_hitBlowController && m_hitBlowController->gameStatus() == GameStatusUserResult)
-        return;
     didOK();
 }
 
@@ -457,7 +452,7 @@ void GameBoardView::checkMacHitBlow()
     const auto &macAnswer = m_hitBlowController->macCurrentAnswer();
     if (!secret || !macAnswer)
         return;
-    const HitBlowResult truth = NumberComparer(m_services.random).checkHitsBlowsIn(*secret, *macAnswer);
+    const HitBlowResult truth = m_hitBlowController->numberComparer().checkHitsBlowsIn(*secret, *macAnswer);
 
     padWithBlanks(m_currenMacHitBlow, kCountsLength, m_fontStyle);
     const bool typedTruth = m_currenMacHitBlow[0].value() == truth.hits && m_currenMacHitBlow[1].value() == truth.blows;
@@ -475,7 +470,7 @@ void GameBoardView::checkMacHitBlow()
 
 void GameBoardView::refuse(const char *messageKey)
 {
-    if (m_prefWindowController->soundMode() == 1)
+    if (m_prefWindowController->soundOn())
         m_services.sounds.beep();
     m_services.alert.runModal(localizedString(messageKey));
 }
@@ -490,329 +485,30 @@ void GameBoardView::keyPressEvent(QKeyEvent *event)
         const QString text(QChar{special});
         keyDown(text, text);
     } else {
-        keyDown(event->text(), textIgnoringModifiers(*event));
+        // A chord with Ctrl, Alt or Meta is a command, never a digit, whatever text it carries.
+        const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        keyDown(chord ? QString() : event->text(), textIgnoringModifiers(*event));
     }
+}
+
+// Only the left button plays; the others go on to the widget's own handling.
+bool GameBoardView::takeLeftButton(QMouseEvent *event, void (GameBoardView::*input)(QPointF))
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    event->accept();
+    (this->*input)(boardPointFromWidget(event->position()));
+    return true;
 }
 
 void GameBoardView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!takeLeftButton(event, &GameBoardView::mouseDown))
         QWidget::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    mouseDown(boardPointFromWidget(event->position()));
 }
 
 void GameBoardView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!takeLeftButton(event, &GameBoardView::mouseUp))
         QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    event->accept();
-    mouseUp(boardPointFromWidget(event->position()));
-}
-
-// ---- Drawing -----------------------------------------------------------------------------------
-
-namespace {
-constexpr QPointF kOrigin{0, 0};
-constexpr QPointF kLogoOrigin{138, 99};
-constexpr QPointF kOKButtonOrigin{335, 258};
-constexpr double kRowLeft = 168;
-constexpr double kPieceSpacing = 62;
-constexpr double kMacRowY = 360;
-constexpr double kUserRowY = 50;
-constexpr double kDigitSpacing = 68;
-constexpr double kColumnsTop = 450;
-constexpr double kResultFontSize = 60;
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kLetterbox(24, 26, 30);
-
-const char *const kRightsLine =
-    QT_TRANSLATE_NOOP("HitBlow", "© 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later.");
-
-// After the result was announced the board keeps showing the final picture of the match: a pass in
-// status 7 (the window was uncovered or resized) draws the layout of status 6 without its effects.
-int layoutStatusFor(int status)
-{
-    return status == GameStatusResultShown ? GameStatusGameOver : status;
-}
-
-bool isBetween(int status, int first, int last)
-{
-    return status >= first && status <= last;
-}
-
-// The image of a piece showing number while the board is laid out for status: "PieceBack" above 9,
-// nothing below 0, the "B" artwork while choosing and at the end of a match.
-QString pieceImageName(int number, int status)
-{
-    if (number > 9)
-        return QStringLiteral("PieceBack");
-    if (number < 0)
-        return {};
-    QString name = QStringLiteral("Piece%1").arg(number);
-    if (status == GameStatusChooseNumbers || status == GameStatusGameOver)
-        name += QLatin1Char('B');
-    return name;
-}
-
-void drawPiece(Canvas &canvas, const QString &name, QPointF lowerLeft)
-{
-    if (!name.isEmpty())
-        canvas.drawImage(name, lowerLeft);
-}
-
-void drawCentred(Canvas &canvas, const StyledText &text, double centreX, double y, const TextShadow &shadow = {})
-{
-    const float width = float(canvas.measureText(text).width());
-    canvas.drawText(text, QPointF(centreX - width / 2, y), shadow);
-}
-} // namespace
-
-void GameBoardView::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), kLetterbox);
-    PainterCanvas canvas(painter, boardTransform(), m_imageLibrary);
-    drawRect(canvas);
-}
-
-void GameBoardView::drawRect(Canvas &canvas)
-{
-    if (!m_hitBlowController || !m_prefWindowController)
-        return;
-    const int status = m_hitBlowController->gameStatus();
-    const int layout = layoutStatusFor(status);
-    drawPieces(canvas, layout);
-    drawDigitsAndCounts(canvas, layout);
-    drawMessageLine(canvas, layout);
-    if (isBetween(layout, GameStatusTitle, GameStatusGameOver))
-        drawRecordColumns(canvas);
-    if (isBetween(layout, GameStatusMacTurn, GameStatusGameOver) && m_prefWindowController->candidatesVisible() == 1)
-        drawCandidatesDisplay(canvas);
-    if (layout == GameStatusGameOver)
-        drawResult(canvas, status == GameStatusGameOver);
-    if (status == GameStatusUserResult) {
-        // Every pass schedules one; the first to run cancels the others, so the match moves on once.
-        const double pause = 1.0 / double(m_prefWindowController->playingRhythm());
-        m_services.scheduler.performAfterDelay(this, kDidOK, pause, [this] { didOK(); });
-    }
-}
-
-void GameBoardView::drawPieces(Canvas &canvas, int status)
-{
-    if (isBetween(status, GameStatusTitle, GameStatusChooseNumbers))
-        canvas.drawImage(QStringLiteral("GameBoardB"), kOrigin);
-    else if (isBetween(status, GameStatusMacTurn, GameStatusGameOver))
-        canvas.drawImage(QStringLiteral("GameBoard"), kOrigin);
-    if (status == GameStatusTitle)
-        canvas.drawImage(QStringLiteral("HitBlowLogo"), kLogoOrigin);
-    if (status == GameStatusChooseNumbers) {
-        for (int i = 0; i < 10; ++i)
-            drawPiece(canvas, pieceImageName(m_restChoices[i], status), m_choiceOrigins[i]);
-    }
-    if (isBetween(status, GameStatusMacTurn, GameStatusGameOver)) {
-        canvas.drawImage(m_okBtnStatus == 0 ? QStringLiteral("OKBtnUp") : QStringLiteral("OKBtnDown"), kOKButtonOrigin);
-        const std::optional<NumberSet> &macSecret = m_hitBlowController->macOwnNumbers();
-        for (int i = 0; i < 4; ++i) {
-            const QPointF at(kRowLeft + kPieceSpacing * i, kMacRowY);
-            if (status != GameStatusGameOver)
-                canvas.drawImage(QStringLiteral("PieceBack"), at);
-            else if (macSecret)
-                drawPiece(canvas, pieceImageName((*macSecret)[i], status), at);
-        }
-    }
-    if (isBetween(status, GameStatusChooseNumbers, GameStatusGameOver)) {
-        for (int i = 0; i < 4; ++i)
-            drawPiece(canvas, pieceImageName(m_userNumbers[i], status), QPointF(kRowLeft + kPieceSpacing * i, kUserRowY));
-    }
-}
-
-void GameBoardView::drawDigitsAndCounts(Canvas &canvas, int status)
-{
-    if (status == GameStatusCheckHitBlow) {
-        if (const std::optional<NumberSet> &guess = m_hitBlowController->macCurrentAnswer()) {
-            m_fontStyle.fontSize = kGuessFontSize;
-            const std::vector<StyledText> digits = stringsArrayFromNumbersArray({guess->begin(), guess->end()});
-            for (size_t j = 0; j < digits.size(); ++j)
-                canvas.drawText(digits[j], QPointF(175 + kDigitSpacing * j, 190));
-        }
-        canvas.fillRect(QRectF(213 + kDigitSpacing * m_typingIndex, 266, 33, 3), kYellow);
-        for (size_t k = 0; k < m_currenMacHitBlow.size(); ++k)
-            canvas.drawText(m_currenMacHitBlow[k], QPointF(218 + kDigitSpacing * k, 264));
-    }
-    if (status == GameStatusUserTurn)
-        canvas.fillRect(QRectF(175 + kDigitSpacing * m_typingIndex, 195, 33, 3), kYellow);
-    if (isBetween(status, GameStatusUserTurn, GameStatusGameOver)) {
-        for (size_t k = 0; k < m_currentUserAnswer.size(); ++k)
-            canvas.drawText(m_currentUserAnswer[k], QPointF(175 + kDigitSpacing * k, 190));
-    }
-    if (isBetween(status, GameStatusUserResult, GameStatusGameOver)) {
-        canvas.drawText(styledWithFont(QString::number(m_hitBlowController->userCurrentHitsCount()), kCountsFontSize),
-                        QPointF(218, 264));
-        canvas.drawText(styledWithFont(QString::number(m_hitBlowController->userCurrentBlowsCount()), kCountsFontSize),
-                        QPointF(286, 264));
-    }
-}
-
-void GameBoardView::drawMessageLine(Canvas &canvas, int status)
-{
-    QString message;
-    switch (status) {
-    case GameStatusTitle:
-        message = QStringLiteral("Version.1.0.1 ") + localizedString(kRightsLine);
-        break;
-    case GameStatusChooseNumbers:
-        message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "Chose Your Numbers"));
-        break;
-    case GameStatusMacTurn:
-        message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "It's Mac's Turn"));
-        break;
-    case GameStatusCheckHitBlow:
-        message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "Check Hit & Blow"));
-        break;
-    case GameStatusUserTurn:
-        message = m_hitBlowController->macCurrentHitsCount() > 3
-            ? localizedString(QT_TRANSLATE_NOOP("HitBlow", "It's Your Last Chance"))
-            : localizedString(QT_TRANSLATE_NOOP("HitBlow", "It's Your Turn"));
-        break;
-    case GameStatusUserResult:
-    case GameStatusGameOver:
-        message = localizedString(QT_TRANSLATE_NOOP("HitBlow", "Result is..."));
-        break;
-    default:
-        return;
-    }
-    setMessageStrWithString(message);
-    if (status == GameStatusTitle)
-        drawCentred(canvas, m_messageStr, 320, 90);
-    else if (status == GameStatusChooseNumbers)
-        drawCentred(canvas, m_messageStr, 320, 152);
-    else if (status <= GameStatusUserTurn)
-        drawCentred(canvas, m_messageStr, 292, 152);
-    else
-        canvas.drawText(m_messageStr, QPointF(210, 330));
-}
-
-void GameBoardView::drawRecordColumns(Canvas &canvas)
-{
-    const HitBlowController &match = *m_hitBlowController;
-    const struct {
-        QString text;
-        double x;
-        double fontSize;
-    } columns[] = {
-        {stringFromArraysArray(match.macFormerAnswers()), 21, 14},
-        {stringFromNumbersArray(match.macFormerHitsCount()), 74, 14},
-        {stringFromNumbersArray(match.macFormerBlowsCount()), 99, 14},
-        {stringFromArraysArray(match.userFormerAnswers()), 486, 22},
-        {stringFromNumbersArray(match.userFormerHitsCount()), 568, 22},
-        {stringFromNumbersArray(match.userFormerBlowsCount()), 605, 22},
-    };
-    // Each column hangs from the same top edge, so the n-th lines of a side stand side by side.
-    for (const auto &column : columns) {
-        const StyledText text = styledWithFont(column.text, column.fontSize);
-        canvas.drawText(text, QPointF(column.x, kColumnsTop - canvas.measureText(text).height()));
-    }
-}
-
-void GameBoardView::drawCandidatesDisplay(Canvas &canvas)
-{
-    canvas.drawText(styledWithFont(localizedString(QT_TRANSLATE_NOOP("HitBlow", "The Rest Candidates Count")), 9),
-                    QPointF(12, 78));
-    canvas.drawText(styledWithFont(QString::number(m_hitBlowController->restCandidatesCount()), 15), QPointF(12, 57));
-}
-
-void GameBoardView::drawResult(Canvas &canvas, bool announce)
-{
-    m_fontStyle.fontSize = kResultFontSize;
-    QColor colour = kYellow;
-    const char *key = nullptr;
-    QString sound = QStringLiteral("pikoon2_edited");
-    switch (m_hitBlowController->matchResult()) {
-    case MatchResultMacWon:
-        colour = kRed;
-        key = QT_TRANSLATE_NOOP("HitBlow", "You lost");
-        sound = QStringLiteral("hoyo");
-        break;
-    case MatchResultUserWon:
-        key = QT_TRANSLATE_NOOP("HitBlow", "You won");
-        break;
-    case MatchResultDraw:
-        key = QT_TRANSLATE_NOOP("HitBlow", "Draw");
-        if (m_hitBlowController->userCurrentHitsCount() != 4)
-            sound = QStringLiteral("hoyo");
-        break;
-    default:
-        break;
-    }
-    if (key) {
-        m_fontStyle.color = colour;
-        const QString text = localizedString(key);
-        if (announce && m_prefWindowController->soundMode() == 1)
-            m_services.sounds.play(sound);
-        const TextShadow shadow{QPointF(0, -8), 6, QColor::fromRgbF(0, 0, 0, 0.7f)};
-        drawCentred(canvas, StyledText{text, m_fontStyle}, 320, 220, shadow);
-        m_fontStyle.color = Qt::white;
-    }
-    // Announced once: the status that follows keeps the picture without drawing the result anew.
-    if (announce)
-        m_hitBlowController->setGameStatus(GameStatusResultShown);
-}
-
-StyledText GameBoardView::styledWithFont(const QString &text, double fontSize)
-{
-    m_fontStyle.fontSize = fontSize;
-    return StyledText{text, m_fontStyle};
-}
-
-void GameBoardView::setMessageStrWithString(const QString &string)
-{
-    const int status = m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle;
-    if (status == GameStatusUserTurn && m_hitBlowController->macCurrentHitsCount() == 4)
-        m_fontStyle.color = kRed;
-    m_messageStr.text = string;
-    m_fontStyle.fontSize = status == GameStatusTitle ? 10 : 14;
-    m_messageStr.style = m_fontStyle;
-    m_fontStyle.color = Qt::white;
-}
-
-QString GameBoardView::imageNameFrom(int number) const
-{
-    return pieceImageName(number, m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle);
-}
-
-std::vector<StyledText> GameBoardView::stringsArrayFromNumbersArray(const std::vector<int> &numbers) const
-{
-    std::vector<StyledText> texts;
-    texts.reserve(numbers.size());
-    for (int number : numbers)
-        texts.push_back(StyledText{QString::number(number), m_fontStyle});
-    return texts;
-}
-
-QString GameBoardView::stringFromNumbersArray(const std::vector<int> &numbers) const
-{
-    QStringList lines;
-    lines.reserve(qsizetype(numbers.size()));
-    for (int number : numbers)
-        lines << QString::number(number);
-    return lines.join(QLatin1Char('\n'));
-}
-
-QString GameBoardView::stringFromArraysArray(const std::vector<NumberSet> &arrays) const
-{
-    QStringList lines;
-    lines.reserve(qsizetype(arrays.size()));
-    for (const NumberSet &numbers : arrays) {
-        QString line;
-        for (int digit : numbers)
-            line += QString::number(digit);
-        lines << line;
-    }
-    return lines.join(QLatin1Char('\n'));
 }

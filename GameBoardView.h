@@ -10,6 +10,9 @@
 #include <QWidget>
 
 #include <array>
+#include <deque>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 class Canvas;
@@ -29,9 +32,12 @@ class GameBoardView : public QWidget
 public:
     static constexpr double kBoardWidth = 640;
     static constexpr double kBoardHeight = 480;
+    // The board's delayed calls, by the operation each runs: the end of the pause after a scored
+    // guess, and the end of an OK key's press. They die with the board.
+    static constexpr std::string_view kDidOK = "didOK";
+    static constexpr std::string_view kUpOKBtn = "upOKBtn";
 
     explicit GameBoardView(const Services &services, QWidget *parent = nullptr);
-    ~GameBoardView() override;
 
     void setHitBlowController(HitBlowController *controller);
     void setPrefWindowController(PrefWindowController *controller);
@@ -43,6 +49,10 @@ public:
 
     // Input, as the Qt event handlers deliver it. characters is the key's text with modifiers
     // applied, charactersIgnoringModifiers the text without them; points are in board coordinates.
+    // Keys and mouse presses and releases that arrive while a Return, Enter or line feed press is
+    // pending are held and delivered in order once that OK has run, so they never change what it
+    // submits; New Game drops them with the press. OK presses held right behind an OK that moved the
+    // match on are dropped as repeats of it.
     void keyDown(const QString &characters, const QString &charactersIgnoringModifiers);
     void mouseDown(QPointF boardPoint);
     void mouseUp(QPointF boardPoint);
@@ -77,6 +87,8 @@ public:
     const std::vector<StyledText> &currenMacHitBlow() const { return m_currenMacHitBlow; }
     const StyledText &messageStr() const { return m_messageStr; }
     int typingIndex() const { return m_typingIndex; }
+    // Input waiting for a pending OK key press to run, oldest first.
+    int heldInputCount() const { return static_cast<int>(m_heldInput.size()); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -85,6 +97,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    bool takeLeftButton(QMouseEvent *event, void (GameBoardView::*input)(QPointF));
     // Input steps shared by the handlers above.
     bool inputConnected() const;
     void playInputSound(const char *name);
@@ -96,6 +109,10 @@ private:
     void checkUserAnswer();
     void checkMacHitBlow();
     void refuse(const char *messageKey);
+    // Queues input while a key's OK press is pending; false when it may act at once. isOK marks
+    // an OK key or a press on the OK button.
+    bool heldForPendingOK(bool isOK, std::function<void()> input);
+    void deliverHeldInput(bool matchMovedOn);
 
     // Drawing steps of drawRect(), each for the status whose layout the pass draws.
     void drawPieces(Canvas &canvas, int status);
@@ -122,4 +139,10 @@ private:
     std::vector<StyledText> m_currenMacHitBlow;
     StyledText m_messageStr;
     int m_typingIndex = 0;
+    bool m_okKeyPending = false;
+    struct HeldInput {
+        bool isOK;
+        std::function<void()> deliver;
+    };
+    std::deque<HeldInput> m_heldInput;
 };

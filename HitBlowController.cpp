@@ -6,19 +6,14 @@
 #include "platform/SoundPlayer.h"
 
 namespace {
-constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 constexpr int kFullCandidatesCount = 5040;
 constexpr int kMostUserAnswers = 16;
 } // namespace
 
 HitBlowController::HitBlowController(const Services &services)
     : m_services(services)
+    , m_numberComparer(services.random)
 {
-}
-
-HitBlowController::~HitBlowController()
-{
-    m_services.scheduler.cancelAll(this);
 }
 
 void HitBlowController::setGameBoardView(GameBoardView *view)
@@ -49,9 +44,8 @@ void HitBlowController::newGame()
     m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
     m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
 
-    const NumberComparer comparer(m_services.random);
-    m_candidatesArray = comparer.makeCandidatesArray();
-    m_macOwnNumbers = comparer.makeMacOwnNumbersIn(*m_candidatesArray);
+    m_candidatesArray = m_numberComparer.makeCandidatesArray();
+    m_macOwnNumbers = m_numberComparer.makeMacOwnNumbersIn(*m_candidatesArray);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
 
     if (m_gameBoardView)
@@ -79,7 +73,7 @@ void HitBlowController::setGameStatus(int status)
         }
         break;
     case GameStatusCheckHitBlow:
-        if (m_prefWindowController && m_prefWindowController->soundMode() == 1)
+        if (m_prefWindowController && m_prefWindowController->soundOn())
             m_services.sounds.play(QStringLiteral("piko"));
         requestRedraw();
         break;
@@ -116,8 +110,7 @@ void HitBlowController::askMacNextAnswer()
     // Only a running match on the computer's turn takes a guess, and never from an empty list.
     if (!m_candidatesArray || m_candidatesArray->empty())
         return;
-    const NumberComparer comparer(m_services.random);
-    const NumberSet guess = comparer.choseNumbersIn(*m_candidatesArray);
+    const NumberSet guess = m_numberComparer.choseNumbersIn(*m_candidatesArray);
     m_macCurrentAnswer = guess;
     m_macFormerAnswers.push_back(guess);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
@@ -131,8 +124,7 @@ void HitBlowController::recordAcceptedCounts()
     if (!m_candidatesArray || !m_macCurrentAnswer)
         return;
     const int level = m_prefWindowController ? m_prefWindowController->strengthLevel() : 1;
-    const NumberComparer comparer(m_services.random);
-    comparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
+    m_numberComparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
                                 m_macCurrentBlowsCount, m_macFormerAnswers, m_macFormerHitsCount,
                                 m_macFormerBlowsCount, level);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
@@ -142,15 +134,14 @@ void HitBlowController::scoreUserAnswer()
 {
     if (!m_macOwnNumbers || !m_userCurrentAnswer)
         return;
-    const NumberComparer comparer(m_services.random);
-    const HitBlowResult score = comparer.checkHitsBlowsIn(*m_macOwnNumbers, *m_userCurrentAnswer);
+    const HitBlowResult score = m_numberComparer.checkHitsBlowsIn(*m_macOwnNumbers, *m_userCurrentAnswer);
     m_userCurrentHitsCount = score.hits;
     m_userCurrentBlowsCount = score.blows;
     m_userFormerAnswers.push_back(*m_userCurrentAnswer);
     m_userFormerHitsCount.push_back(m_userCurrentHitsCount);
     m_userFormerBlowsCount.push_back(m_userCurrentBlowsCount);
 
-    if (m_macCurrentHitsCount == 4)
+    if (userHasLastChance())
         m_matchResult = m_userCurrentHitsCount == 4 ? MatchResultDraw : MatchResultMacWon;
     else if (m_userCurrentHitsCount == 4)
         m_matchResult = MatchResultUserWon;
@@ -165,8 +156,7 @@ void HitBlowController::scoreUserAnswer()
 
 double HitBlowController::pauseSeconds() const
 {
-    const float rhythm = m_prefWindowController ? m_prefWindowController->playingRhythm() : 1.0f;
-    return 1.0 / static_cast<double>(rhythm);
+    return m_prefWindowController ? m_prefWindowController->pauseSeconds() : 1.0;
 }
 
 void HitBlowController::requestRedraw()

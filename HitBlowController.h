@@ -2,7 +2,10 @@
 
 #include "NumberComparer.h"
 
+#include <QObject>
+
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/Services.h"
@@ -31,13 +34,16 @@ enum MatchResult {
 // The match: both secrets, both sides' guesses and scores, the computer's candidates, the status
 // and the result. The board hands in what the user entered through the setters and then moves the
 // match on with setGameStatus(); everything else happens here.
-class HitBlowController
+class HitBlowController : public QObject
 {
+    Q_OBJECT
+
 public:
+    // The delayed call of the computer's first guess of a match, by the operation it runs.
+    static constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
+
+    // The controller's delayed calls die with it.
     explicit HitBlowController(const Services &services);
-    ~HitBlowController();
-    HitBlowController(const HitBlowController &) = delete;
-    HitBlowController &operator=(const HitBlowController &) = delete;
 
     void setGameBoardView(GameBoardView *view);
     void setPrefWindowController(PrefWindowController *controller);
@@ -53,6 +59,11 @@ public:
 
     // The computer takes its guess from the candidates.
     void askMacNextAnswer();
+
+    // The computer has found the user's secret: the user's next guess is the last of the match.
+    bool userHasLastChance() const { return m_macCurrentHitsCount == 4; }
+    // The rules and the computer's reasoning, for everyone who scores a guess.
+    const NumberComparer &numberComparer() const { return m_numberComparer; }
 
     int gameStatus() const { return m_gameStatus; }
     int matchResult() const { return m_matchResult; }
@@ -89,6 +100,7 @@ private:
     void scoreUserAnswer();
 
     Services m_services;
+    NumberComparer m_numberComparer;
 
     GameBoardView *m_gameBoardView = nullptr;
     PrefWindowController *m_prefWindowController = nullptr;

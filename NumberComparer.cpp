@@ -58,14 +58,14 @@ std::size_t NumberComparer::randomIndexIn(const CandidateList &candidates) const
 NumberSet NumberComparer::makeMacOwnNumbersIn(const CandidateList &candidates) const
 {
     if (candidates.empty())
-        return {-1, -1, -1, -1};
+        return kNoNumbers;
     return candidates[randomIndexIn(candidates)];
 }
 
 NumberSet NumberComparer::choseNumbersIn(CandidateList &candidates) const
 {
     if (candidates.empty())
-        return {-1, -1, -1, -1};
+        return kNoNumbers;
     const std::size_t index = randomIndexIn(candidates);
     const NumberSet chosen = candidates[index];
     candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(index));

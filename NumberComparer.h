@@ -26,12 +26,15 @@ public:
     // All 5040 numbers with four distinct digits, in increasing lexicographic order.
     CandidateList makeCandidatesArray() const;
 
-    // A copy of a random entry; the list is unchanged. The list must not be empty.
+    // An empty list has no entry to give: the two picks below then give kNoNumbers and leave it.
+    static constexpr NumberSet kNoNumbers{-1, -1, -1, -1};
+
+    // A copy of a random entry; the list is unchanged.
     NumberSet makeMacOwnNumbersIn(const CandidateList &candidates) const;
 
     HitBlowResult checkHitsBlowsIn(const NumberSet &secret, const NumberSet &answer) const;
 
-    // A copy of a random entry, which is removed from the list. The list must not be empty.
+    // A copy of a random entry, which is removed from the list.
     NumberSet choseNumbersIn(CandidateList &candidates) const;
 
     // Keeps only the candidates that agree with the score of answer, deducing more the higher the

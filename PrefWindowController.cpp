@@ -1,6 +1,5 @@
 #include "PrefWindowController.h"
 
-#include "platform/ModalRun.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
@@ -12,13 +11,89 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
+#include <variant>
 
 namespace {
-constexpr int kDefaultStrengthLevel = 1;
-constexpr int kDefaultCandidatesVisible = 1;
-constexpr int kDefaultSoundMode = 1;
-constexpr int kDefaultAutoCheck = 0;
-constexpr float kDefaultPlayingRhythm = 1.0f;
+using Settings = PrefWindowController::Settings;
+using SettingField = std::variant<int Settings::*, bool Settings::*, float Settings::*>;
+
+// One stored setting: its key in the user's defaults, where it lives, its default, and the check a
+// loaded value must pass (none: every number is taken as it is); a value that fails gives the
+// default. Values are stored as plain numbers, a bool as 0 or 1.
+struct SettingDeclaration {
+    const char *key;
+    SettingField field;
+    double defaultValue;
+    bool (*usable)(double value);
+};
+
+// The game pauses 1.0 / rhythm seconds: only a positive finite rhythm gives a usable pause.
+bool usableRhythm(double rhythm)
+{
+    return std::isfinite(rhythm) && rhythm > 0;
+}
+
+const SettingDeclaration kSettings[] = {
+    {"StrengthLevel", &Settings::strengthLevel, 1, nullptr},
+    {"CandidatesVisible", &Settings::candidatesVisible, 1, nullptr},
+    {"SoundMode", &Settings::soundMode, 1, nullptr},
+    {"AutoCheck", &Settings::autoCheck, 0, nullptr},
+    {"PlayingRhythm", &Settings::playingRhythm, 1.0, usableRhythm},
+};
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+Settings defaultSettings()
+{
+    Settings settings{};
+    for (const SettingDeclaration &setting : kSettings) {
+        std::visit([&](auto field) {
+            using Value = std::remove_reference_t<decltype(settings.*field)>;
+            settings.*field = static_cast<Value>(setting.defaultValue);
+        }, setting.field);
+    }
+    return settings;
+}
+
+// The stored value of setting, or its default where none is stored or the stored one fails its check.
+template <typename T>
+T loadedValue(const QSettings &defaults, const SettingDeclaration &setting)
+{
+    const QString key = QLatin1String(setting.key);
+    const std::optional<double> stored = std::is_same_v<T, float>
+        ? std::optional<double>(storedFloat(defaults, key))
+        : std::optional<double>(storedInt(defaults, key));
+    if (!stored || (setting.usable && !setting.usable(*stored)))
+        return static_cast<T>(setting.defaultValue);
+    return std::is_same_v<T, bool> ? T(*stored != 0) : static_cast<T>(*stored);
+}
+
+void loadSettings(const QSettings &defaults, Settings &settings)
+{
+    for (const SettingDeclaration &setting : kSettings) {
+        std::visit([&](auto field) {
+            using Value = std::remove_reference_t<decltype(settings.*field)>;
+            settings.*field = loadedValue<Value>(defaults, setting);
+        }, setting.field);
+    }
+}
+
+void storeSettings(QSettings &defaults, const Settings &settings)
+{
+    for (const SettingDeclaration &setting : kSettings) {
+        const QString key = QLatin1String(setting.key);
+        std::visit(Overloaded{
+                       [&](int Settings::*field) { defaults.setValue(key, settings.*field); },
+                       [&](bool Settings::*field) { defaults.setValue(key, int(settings.*field)); },
+                       [&](float Settings::*field) { setStoredFloat(defaults, key, settings.*field); },
+                   },
+                   setting.field);
+    }
+}
 
 // The rhythm control's range: positive values only, since the game pauses 1.0 / rhythm seconds,
 // with the default among them.
@@ -34,12 +109,6 @@ QString defaultsFileName(const QSettings &defaults)
     return QDir::toNativeSeparators(defaults.fileName());
 }
 
-// A rhythm that is not a positive finite number gives no usable pause.
-float usableRhythm(float rhythm)
-{
-    return std::isfinite(rhythm) && rhythm > 0 ? rhythm : kDefaultPlayingRhythm;
-}
-
 // The popup can show no other level, so an index it does not have selects the nearest item.
 void selectNearestItem(QComboBox *popup, int index)
 {
@@ -51,6 +120,7 @@ void selectNearestItem(QComboBox *popup, int index)
 PrefWindowController::PrefWindowController(QWidget *mainWindow, QObject *parent)
     : QObject(parent)
     , m_mainWindow(mainWindow)
+    , m_settings(defaultSettings())
 {
 }
 
@@ -67,13 +137,7 @@ void PrefWindowController::awakeFromNib()
         qWarning("The settings in %s could not be read; the game starts with its defaults.",
                  qPrintable(defaultsFileName(*defaults)));
     }
-    m_strengthLevel = storedInt(*defaults, QStringLiteral("StrengthLevel")).value_or(kDefaultStrengthLevel);
-    m_candidatesVisible =
-        storedInt(*defaults, QStringLiteral("CandidatesVisible")).value_or(kDefaultCandidatesVisible);
-    m_soundMode = storedInt(*defaults, QStringLiteral("SoundMode")).value_or(kDefaultSoundMode);
-    m_autoCheck = storedInt(*defaults, QStringLiteral("AutoCheck")).value_or(kDefaultAutoCheck);
-    m_playingRhythm =
-        usableRhythm(storedFloat(*defaults, QStringLiteral("PlayingRhythm")).value_or(kDefaultPlayingRhythm));
+    loadSettings(*defaults, m_settings);
     m_loaded = true;
 }
 
@@ -108,9 +172,8 @@ void PrefWindowController::showWindow()
     setControlsFromSettings();
     placeWindow();
 
-    // Delayed calls of the match that fall due meanwhile wait for the end of this scope, so they
-    // see the settings the dialog leaves.
-    ModalRun modal;
+    // Delayed calls of the match that fall due meanwhile wait until this returns, so they see the
+    // settings the dialog leaves.
     const int result = dialog->exec();
     if (!dialog)
         return;
@@ -153,20 +216,20 @@ QPointF PrefWindowController::prefWindowTopLeft(const QRectF &mainFrame, const Q
 
 void PrefWindowController::setControlsFromSettings()
 {
-    selectNearestItem(m_levelPopup, m_strengthLevel);
-    m_candidatesMatrix.selectCellAtRow(m_candidatesVisible);
-    m_soundMatrix.selectCellAtRow(m_soundMode);
-    m_autoCheckMatrix.selectCellAtRow(m_autoCheck);
-    m_rhythmSlider.setFloatValue(m_playingRhythm);
+    selectNearestItem(m_levelPopup, m_settings.strengthLevel);
+    m_candidatesMatrix.selectCellAtRow(m_settings.candidatesVisible);
+    m_soundMatrix.selectCellAtRow(m_settings.soundMode);
+    m_autoCheckMatrix.selectCellAtRow(m_settings.autoCheck);
+    m_rhythmSlider.setFloatValue(m_settings.playingRhythm);
 }
 
 void PrefWindowController::takeSettingsFromControls()
 {
-    m_strengthLevel = m_levelPopup->currentIndex();
-    m_soundMode = m_soundMatrix.selectedRow();
-    m_candidatesVisible = m_candidatesMatrix.selectedRow();
-    m_autoCheck = m_autoCheckMatrix.selectedRow();
-    m_playingRhythm = m_rhythmSlider.floatValue();
+    m_settings.strengthLevel = m_levelPopup->currentIndex();
+    m_settings.soundMode = m_soundMatrix.selectedRow();
+    m_settings.candidatesVisible = m_candidatesMatrix.selectedRow();
+    m_settings.autoCheck = m_autoCheckMatrix.selectedRow();
+    m_settings.playingRhythm = m_rhythmSlider.floatValue();
 }
 
 void PrefWindowController::placeWindow()
@@ -183,11 +246,7 @@ void PrefWindowController::placeWindow()
 bool PrefWindowController::saveSettings()
 {
     const auto defaults = openUserDefaults();
-    defaults->setValue(QStringLiteral("StrengthLevel"), m_strengthLevel);
-    defaults->setValue(QStringLiteral("CandidatesVisible"), m_candidatesVisible);
-    defaults->setValue(QStringLiteral("SoundMode"), m_soundMode);
-    defaults->setValue(QStringLiteral("AutoCheck"), m_autoCheck);
-    setStoredFloat(*defaults, QStringLiteral("PlayingRhythm"), m_playingRhythm);
+    storeSettings(*defaults, m_settings);
     if (synchronize(*defaults)) {
         m_saveFailureReported = false;
         return true;

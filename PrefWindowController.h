@@ -37,11 +37,28 @@ public:
     void setGameBoardView(GameBoardView *view) { m_gameBoardView = view; }
     void setHitBlowController(HitBlowController *controller) { m_hitBlowController = controller; }
 
-    int strengthLevel() const { return m_strengthLevel; }
-    int candidatesVisible() const { return m_candidatesVisible; }
-    int soundMode() const { return m_soundMode; }
-    int autoCheck() const { return m_autoCheck; }
-    float playingRhythm() const { return m_playingRhythm; }
+    // The stored settings. Each is declared once, with its key, its default and the check a loaded
+    // value must pass, in the table in PrefWindowController.cpp that loading and saving both read.
+    struct Settings {
+        int strengthLevel;
+        int candidatesVisible;
+        int soundMode;
+        int autoCheck;
+        float playingRhythm;
+
+        friend bool operator==(const Settings &, const Settings &) = default;
+    };
+
+    int strengthLevel() const { return m_settings.strengthLevel; }
+    int candidatesVisible() const { return m_settings.candidatesVisible; }
+    int soundMode() const { return m_settings.soundMode; }
+    int autoCheck() const { return m_settings.autoCheck; }
+    float playingRhythm() const { return m_settings.playingRhythm; }
+
+    // Whether the game plays its sounds and beeps.
+    bool soundOn() const { return m_settings.soundMode == 1; }
+    // The length of the match's pauses: before the computer's first guess and after a scored guess.
+    double pauseSeconds() const { return 1.0 / static_cast<double>(m_settings.playingRhythm); }
 
     // Loads the five settings from the user's defaults. A key never stored, or one that holds no
     // number, gives its default; a stored 0 is used. Values are taken without a range check,
@@ -87,9 +104,5 @@ private:
     RadioMatrix m_autoCheckMatrix;
     RadioMatrix m_soundMatrix;
     FloatSlider m_rhythmSlider;
-    int m_strengthLevel = 1;
-    int m_soundMode = 1;
-    int m_candidatesVisible = 1;
-    int m_autoCheck = 0;
-    float m_playingRhythm = 1.0f;
+    Settings m_settings;
 };

@@ -5,7 +5,6 @@
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
 #include "PrefWindowController.h"
-#include "platform/ModalRun.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -52,11 +51,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
            m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height());
 }
 
-MainWindow::~MainWindow()
-{
-    // The board goes first: its pending calls are cancelled while the controller still exists.
-    delete takeCentralWidget();
-}
+MainWindow::~MainWindow() = default;
 
 QAction *MainWindow::newGameAction() const
 {
@@ -88,7 +83,6 @@ QAction *MainWindow::aboutAction() const
 void MainWindow::showHowToPlay()
 {
     HowToPlayDialog dialog(this);
-    ModalRun modal;
     dialog.exec();
     activateWindow();
 }
@@ -96,7 +90,6 @@ void MainWindow::showHowToPlay()
 void MainWindow::showAbout()
 {
     AboutDialog dialog(this);
-    ModalRun modal;
     dialog.exec();
     activateWindow();
 }

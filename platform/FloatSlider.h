@@ -18,7 +18,6 @@ public:
     void setFloatValue(float value);
     float floatValue() const;
 
-    float minimum() const { return m_minimum; }
     float maximum() const;
     float step() const { return m_step; }
 

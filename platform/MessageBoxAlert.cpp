@@ -1,7 +1,5 @@
 #include "MessageBoxAlert.h"
 
-#include "ModalRun.h"
-
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,7 +22,6 @@ void MessageBoxAlert::runModal(const QString &message)
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    ModalRun modal;
     box.exec();
     // Without a window manager nobody hands the keyboard back to the game when the alert closes.
     if (m_parent)

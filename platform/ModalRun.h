@@ -2,12 +2,15 @@
 
 #include <functional>
 
-// Marks a modal run (an alert or a dialog in its own event loop). While one is open, delayed
-// calls that fall due wait; they run once the last modal run has ended, so that a handler that
-// opened an alert still runs to its end before any delayed call.
+// Whether a modal run is open: a modal window of the application (an alert or a dialog, in its
+// own event loop or not) or an explicit ModalRun. While one is open, delayed calls that fall due
+// wait; they run once the last has ended and the event loop a modal window ran in has returned,
+// so that the handler that opened it still runs to its end before any delayed call. Modal
+// windows are noticed by themselves: nobody who opens one has to say so.
 class ModalRun
 {
 public:
+    // Marks a modal run that is no window of the application's own.
     ModalRun();
     ~ModalRun();
     ModalRun(const ModalRun &) = delete;

@@ -37,9 +37,10 @@ QtScheduler::~QtScheduler()
     ModalRun::removeEndListener(m_modalListener);
 }
 
-void QtScheduler::performAfterDelay(const void *target, std::string_view action, double seconds,
+void QtScheduler::performAfterDelay(const QObject *target, std::string_view action, double seconds,
                                     std::function<void()> call)
 {
+    cancelAllWhenDestroyed(target);
     const std::uint64_t id = m_nextId++;
     std::unique_ptr<QTimer, TimerDeleter> timer(new QTimer);
     timer->setSingleShot(true);
@@ -49,12 +50,12 @@ void QtScheduler::performAfterDelay(const void *target, std::string_view action,
     m_entries.push_back({id, target, std::string(action), std::move(call), std::move(timer)});
 }
 
-void QtScheduler::cancelPrevious(const void *target, std::string_view action)
+void QtScheduler::cancelPrevious(const QObject *target, std::string_view action)
 {
     std::erase_if(m_entries, [&](const Entry &e) { return e.target == target && e.action == action; });
 }
 
-void QtScheduler::cancelAll(const void *target)
+void QtScheduler::cancelAll(const QObject *target)
 {
     std::erase_if(m_entries, [&](const Entry &e) { return e.target == target; });
 }

@@ -18,10 +18,10 @@ public:
     explicit QtScheduler(QObject *parent = nullptr);
     ~QtScheduler() override;
 
-    void performAfterDelay(const void *target, std::string_view action, double seconds,
+    void performAfterDelay(const QObject *target, std::string_view action, double seconds,
                            std::function<void()> call) override;
-    void cancelPrevious(const void *target, std::string_view action) override;
-    void cancelAll(const void *target) override;
+    void cancelPrevious(const QObject *target, std::string_view action) override;
+    void cancelAll(const QObject *target) override;
 
 private:
     // Timers may be dropped from inside their own timeout signal, so they are deleted later.
@@ -31,7 +31,7 @@ private:
 
     struct Entry {
         std::uint64_t id;
-        const void *target;
+        const QObject *target;
         std::string action;
         std::function<void()> call;
         std::unique_ptr<QTimer, TimerDeleter> timer;

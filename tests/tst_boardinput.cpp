@@ -4,6 +4,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "RecordingCanvas.h"
 #include "StoredDefaults.h"
 
 #include <QShortcut>
@@ -34,6 +35,12 @@ private slots:
     void okKeyPressesTheButtonBriefly();
     void editingKeysOutsideTyping_data();
     void editingKeysOutsideTyping();
+    void okButtonDrawnPressed_data();
+    void okButtonDrawnPressed();
+    void inputDuringAnOKKeyPress_data();
+    void inputDuringAnOKKeyPress();
+    void newMatchStartsWithCleanInput_data();
+    void newMatchStartsWithCleanInput();
     void heldOKKeyPressesOnce();
     void keyPendingIntoThePauseDoesNotEndIt();
     void pauseEndsOnceAndNewGameCancelsIt();
@@ -43,7 +50,7 @@ private slots:
 
 private:
     void play(const QString &script, GameBoardView *board = nullptr);
-    void reach(int status, const QString &secret = QStringLiteral("4 5 6 7"));
+    void reach(GameStatus status, const QString &secret = QStringLiteral("4 5 6 7"));
     void loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
     QString slotsText() const;
     static QStringList texts(const std::vector<StyledText> &entries);
@@ -103,6 +110,15 @@ void TestBoardInput::play(const QString &script, GameBoardView *board)
             QTest::sendKeyEvent(QTest::Click, board, Qt::Key_J, QStringLiteral("\n"), Qt::ControlModifier);
         } else if (token == u"tick") {
             m_fakes->scheduler.advance(0.05);
+        } else if (token == u"pause") {
+            m_fakes->scheduler.advance(1.0);
+        } else if (token == u"new") {
+            m_controller->newGame();
+        } else if (token.contains(u'+')) {
+            static const QHash<QString, Qt::KeyboardModifier> chords{
+                {"alt", Qt::AltModifier}, {"ctrl", Qt::ControlModifier}, {"meta", Qt::MetaModifier}};
+            const QStringList parts = token.split(u'+');
+            QTest::keyClick(board, Qt::Key(Qt::Key_0 + parts[1].toInt()), chords.value(parts[0]));
         } else if (keys.contains(token)) {
             QTest::keyClick(board, keys.value(token));
         } else {
@@ -120,7 +136,7 @@ void TestBoardInput::play(const QString &script, GameBoardView *board)
 
 // Plays a match up to the status; the user's guess in status 5 is 1 2 3 4, in status 6 the
 // computer's secret. Sounds heard on the way are forgotten.
-void TestBoardInput::reach(int status, const QString &secret)
+void TestBoardInput::reach(GameStatus status, const QString &secret)
 {
     if (status >= GameStatusChooseNumbers) {
         m_fakes->random.queued = {1989, 0};
@@ -175,6 +191,7 @@ void TestBoardInput::chooseByKeys_data()
     QTest::newRow("digit already taken") << 1 << "7 7 3" << "73--" << 1;
     QTest::newRow("silent") << 0 << "7 3 0 9" << "7309" << 2;
     QTest::newRow("other keys") << 1 << "left right del ret tick" << "----" << 1;
+    QTest::newRow("chords are no digits") << 1 << "alt+7 ctrl+3 meta+0 alt+9" << "----" << 1;
 }
 
 void TestBoardInput::chooseByKeys()
@@ -270,7 +287,7 @@ void TestBoardInput::typing()
     QFETCH(QString, script);
     QFETCH(QStringList, entries);
     QFETCH(int, cursor);
-    reach(status);
+    reach(GameStatus(status));
 
     play(script);
     const auto &typed = status == GameStatusUserTurn ? m_board->currentUserAnswer() : m_board->currenMacHitBlow();
@@ -401,7 +418,7 @@ void TestBoardInput::okKeyPressesTheButtonBriefly()
     QFETCH(int, status);
     QFETCH(QString, key);
     QFETCH(bool, pressed);
-    reach(status);
+    reach(GameStatus(status));
     const QString numbers = slotsText();
     const QStringList entries = texts(m_board->currentUserAnswer());
 
@@ -431,7 +448,7 @@ void TestBoardInput::editingKeysOutsideTyping()
 {
     QFETCH(int, status);
     QFETCH(QString, script);
-    reach(status);
+    reach(GameStatus(status));
     const QStringList entries = texts(m_board->currentUserAnswer());
 
     play(script);
@@ -440,6 +457,94 @@ void TestBoardInput::editingKeysOutsideTyping()
     QVERIFY(m_board->currenMacHitBlow().empty());
     QVERIFY(m_fakes->sounds.played.isEmpty());
     QCOMPARE(m_controller->gameStatus(), status);
+}
+
+void TestBoardInput::okButtonDrawnPressed_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("release");
+    QTest::newRow("mouse") << "p360,290" << "r360,290";
+    QTest::newRow("Return") << "ret" << "tick";
+}
+
+void TestBoardInput::okButtonDrawnPressed()
+{
+    QFETCH(QString, press);
+    QFETCH(QString, release);
+    reach(GameStatusCheckHitBlow);
+    const auto okImages = [this] {
+        RecordingCanvas canvas;
+        m_board->drawRect(canvas);
+        return canvas.imageNames().filter(QStringLiteral("OKBtn"));
+    };
+    QCOMPARE(okImages(), QStringList{"OKBtnUp"});
+    play(press);
+    QCOMPARE(okImages(), QStringList{"OKBtnDown"});
+    play(release);
+    QCOMPARE(okImages(), QStringList{"OKBtnUp"});
+}
+
+// Whatever arrives while a key's OK press is pending waits for that OK, then acts in order: fast
+// typing submits what was typed. The computer's first guess 0 1 2 3 scores 1 and 2 against 0 3 1 9.
+void TestBoardInput::inputDuringAnOKKeyPress_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("endStatus");
+    QTest::addColumn<QString>("guess");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("counts, then a guess") << "1 2 ret 5 6 7 8 ret tick tick" << 5 << "5678" << 0;
+    QTest::newRow("a key after the guess") << "1 2 ret 5 6 7 8 ret 1 tick tick" << 5 << "5678" << 0;
+    QTest::newRow("the rest of a refused guess") << "1 2 ret 1 2 ret 3 4 ret tick tick tick" << 5 << "1234" << 1;
+    QTest::newRow("a click on the button") << "1 2 ret 1 p360,290 r360,290 tick" << 4 << "1" << 1;
+    QTest::newRow("a second Return on the counts") << "1 2 ret ret tick tick" << 4 << "" << 0;
+}
+
+void TestBoardInput::inputDuringAnOKKeyPress()
+{
+    QFETCH(QString, script);
+    QFETCH(int, endStatus);
+    QFETCH(QString, guess);
+    QFETCH(int, refusals);
+    reach(GameStatusCheckHitBlow, QStringLiteral("0 3 1 9"));
+
+    play(script);
+    QCOMPARE(m_controller->gameStatus(), endStatus);
+    QCOMPARE(texts(m_board->currentUserAnswer()).join(QString()), guess);
+    QCOMPARE(m_fakes->alert.messages.size(), refusals);
+    QCOMPARE(m_controller->macFormerHitsCount(), std::vector<int>{1});
+    QCOMPARE(m_controller->macFormerBlowsCount(), std::vector<int>{2});
+    QCOMPARE(m_board->heldInputCount(), 0);
+}
+
+// Nothing pressed in an abandoned match acts in the new one, and only a press on an available
+// piece lets a release take one.
+void TestBoardInput::newMatchStartsWithCleanInput_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("endStatus");
+    // Piece 2 is hit at (330, 340), the OK button at (360, 290); (100, 100) is beside everything.
+    QTest::newRow("press beside after one on a piece") << 1 << "p330,340 p100,100 r330,340" << "----" << 1;
+    QTest::newRow("piece pressed across New Game") << 1 << "p330,340 4 5 6 7 new r330,340" << "----" << 1;
+    QTest::newRow("button pressed across New Game") << 4 << "p360,290 new 4 5 6 7 pause r360,290" << "4567" << 3;
+    QTest::newRow("keys held across New Game") << 3 << "ret 8 9 new 1 2 3 pause" << "123-" << 1;
+}
+
+void TestBoardInput::newMatchStartsWithCleanInput()
+{
+    QFETCH(int, status);
+    QFETCH(QString, script);
+    QFETCH(QString, numbers);
+    QFETCH(int, endStatus);
+    reach(GameStatus(status));
+
+    play(script);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(m_controller->gameStatus(), endStatus);
+    QCOMPARE(m_board->okBtnStatus(), 0);
+    QCOMPARE(m_board->choseNumberStatus(), 0);
+    QVERIFY(m_fakes->alert.messages.isEmpty());
 }
 
 void TestBoardInput::heldOKKeyPressesOnce()

@@ -89,7 +89,7 @@ private:
     void scoreMacGuessTruly(const NumberSet &userSecret);
     void guess(const NumberSet &answer);
     // Plays rounds of kMissingGuess until the match reaches status, winning in status 6.
-    void playUntil(int status);
+    void playUntil(GameStatus status);
     QList<CanvasCall> columnCalls(const RecordingCanvas &canvas) const;
 
     std::unique_ptr<FakeServices> m_fakes;
@@ -175,7 +175,7 @@ void TestBoardRendering::guess(const NumberSet &answer)
     m_controller->setGameStatus(GameStatusUserResult);
 }
 
-void TestBoardRendering::playUntil(int status)
+void TestBoardRendering::playUntil(GameStatus status)
 {
     const NumberSet userSecret{7, 2, 0, 9};
     if (status == GameStatusTitle)
@@ -328,7 +328,7 @@ void TestBoardRendering::cursorBarLiesUnderTheTypedEntries()
     QFETCH(int, status);
     QFETCH(QStringList, keys);
     QFETCH(QRectF, bar);
-    playUntil(status);
+    playUntil(GameStatus(status));
     typeKeys(keys);
 
     const RecordingCanvas canvas = pass();
@@ -604,7 +604,7 @@ void TestBoardRendering::candidatesDisplayOnlyWhenVisibleIsOne()
     QFETCH(int, status);
     QFETCH(bool, shown);
     loadSettings({{"CandidatesVisible", visible}});
-    playUntil(status);
+    playUntil(GameStatus(status));
     const QString count = QString::number(m_controller->restCandidatesCount());
 
     const RecordingCanvas canvas = pass();
@@ -643,7 +643,7 @@ void TestBoardRendering::pieceImageNames()
     QFETCH(int, status);
     QFETCH(int, number);
     QFETCH(QString, name);
-    playUntil(status);
+    playUntil(GameStatus(status));
     QCOMPARE(m_board->imageNameFrom(number), name);
 }
 

@@ -29,15 +29,7 @@
 #include <limits>
 
 namespace {
-struct Settings {
-    int strengthLevel;
-    int candidatesVisible;
-    int soundMode;
-    int autoCheck;
-    float playingRhythm;
-
-    friend bool operator==(const Settings &, const Settings &) = default;
-};
+using Settings = PrefWindowController::Settings;
 
 // What the dialog's controls show, in the same order: popup index, three rows, slider value.
 using ControlState = Settings;

@@ -36,9 +36,9 @@ namespace {
 constexpr int kDefaultSteps = 10000;
 const QList<quint64> kDefaultSeeds{1, 2, 3};
 
-constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
-constexpr std::string_view kDidOK = "didOK";
-constexpr std::string_view kUpOKBtn = "upOKBtn";
+constexpr std::string_view kAskMacNextAnswer = HitBlowController::kAskMacNextAnswer;
+constexpr std::string_view kDidOK = GameBoardView::kDidOK;
+constexpr std::string_view kUpOKBtn = GameBoardView::kUpOKBtn;
 
 const QStringList kResultSounds{"hoyo", "pikoon2_edited"};
 const QStringList kAlertMessages{"Your answer is against the rule", "Your decision is wrong"};
@@ -123,13 +123,15 @@ struct Tally {
 // What the step before left, to compare with what the step did.
 struct Before {
     long match = 0;
-    int status = 0;
+    GameStatus status = GameStatusTitle;
     std::size_t macAnswers = 0;
     CandidateList candidates;
     // What could move the match on by itself or for the user: pending calls, mouse releases.
     int pendingGuesses = 0;
     int pendingPauseEnds = 0;
     int pendingOKKeys = 0;
+    // Input the board holds until its pending OK key press has run; it may type into the next status.
+    int heldInput = 0;
     long okKeys = 0;
     long releases = 0;
 };
@@ -152,17 +154,19 @@ public:
 
     // Starts a match with the strength level and the automatic check stored, the user's secret
     // 5 0 9 3 chosen by clicks on the pieces.
-    void startMatch(int strengthLevel, int autoCheck);
+    void startMatch(int strengthLevel, bool autoCheck, bool soundOn = true);
     // Plays space-separated actions: a digit key, "truth" (the true counts of the computer's
     // guess), "ret", "ent" (keypad Enter), "lf" (line feed), "ok" (a click on the button),
     // "wait:S" (S seconds pass), "draw" (a drawing pass).
     void play(const QString &script);
     // A whole match through real input, played to its result: the user's guesses are wrong
     // until the guess number winningGuess (0: never), or until the last chance when lastChance.
-    int playScriptedMatch(int strengthLevel, int winningGuess, bool lastChance);
+    int playScriptedMatch(int strengthLevel, int winningGuess, bool lastChance, bool soundOn = true);
     const HitBlowController &controller() const { return *m_controller; }
     const GameBoardView &board() const { return *m_board; }
     QStringList takeAlerts() { return std::exchange(m_fakes.alert.messages, {}); }
+    // The sounds and beeps of the current match, in order.
+    const QStringList &soundsPlayed() const { return m_fakes.sounds.played; }
     // Paints the board with the real painter, as the window does.
     void realPaint();
 
@@ -247,7 +251,7 @@ RandomPlayer::RandomPlayer(quint64 seed, QString *failure)
 
 RandomPlayer::~RandomPlayer()
 {
-    // The board cancels its pending calls while the controller still exists, as in the window.
+    // The game's objects go before the fakes they use.
     m_board.reset();
     m_controller.reset();
     m_prefs.reset();
@@ -432,7 +436,7 @@ void RandomPlayer::pressOK()
 
 void RandomPlayer::waitForTheGame(std::string_view action, std::string_view target)
 {
-    const void *owner = target == "board" ? static_cast<const void *>(m_board.get()) : m_controller.get();
+    const QObject *owner = target == "board" ? static_cast<const QObject *>(m_board.get()) : m_controller.get();
     if (m_fakes.scheduler.pendingCount(owner, action) == 0)
         return drawingPass();
     // Sometimes not quite long enough.
@@ -736,13 +740,14 @@ Before RandomPlayer::snapshot() const
 {
     Before before;
     before.match = m_tally.matchesStarted;
-    before.status = m_controller->gameStatus();
+    before.status = GameStatus(m_controller->gameStatus());
     before.macAnswers = m_controller->macFormerAnswers().size();
     if (const auto &candidates = m_controller->candidatesArray())
         before.candidates = *candidates;
     before.pendingGuesses = m_fakes.scheduler.pendingCount(m_controller.get(), kAskMacNextAnswer);
     before.pendingPauseEnds = m_fakes.scheduler.pendingCount(m_board.get(), kDidOK);
     before.pendingOKKeys = m_fakes.scheduler.pendingCount(m_board.get(), kUpOKBtn);
+    before.heldInput = m_board->heldInputCount();
     before.okKeys = m_okKeys;
     before.releases = m_releases;
     return before;
@@ -931,9 +936,10 @@ QString RandomPlayer::violatedBoardState(const Before &before) const
     const int lastPosition = status == GameStatusCheckHitBlow ? 1 : 3;
     if (cursor < 0 || cursor > lastPosition)
         return QStringLiteral("cursor %1 in status %2").arg(cursor).arg(status);
-    if (status != before.status && status == GameStatusCheckHitBlow && (!counts.empty() || cursor != 0))
+    const bool fresh = status != before.status && before.heldInput == 0;
+    if (fresh && status == GameStatusCheckHitBlow && (!counts.empty() || cursor != 0))
         return QStringLiteral("status 3 began with %1 counts typed, cursor %2").arg(counts.size()).arg(cursor);
-    if (status != before.status && status == GameStatusUserTurn && (!guess.empty() || cursor != 0))
+    if (fresh && status == GameStatusUserTurn && (!guess.empty() || cursor != 0))
         return QStringLiteral("status 4 began with %1 digits typed, cursor %2").arg(guess.size()).arg(cursor);
     if (board.okBtnStatus() != 0 && board.okBtnStatus() != 1)
         return QStringLiteral("okBtnStatus %1").arg(board.okBtnStatus());
@@ -960,9 +966,9 @@ QString RandomPlayer::violatedBoardState(const Before &before) const
 
 // ---- A whole match, scripted -------------------------------------------------------------------
 
-void RandomPlayer::startMatch(int strengthLevel, int autoCheck)
+void RandomPlayer::startMatch(int strengthLevel, bool autoCheck, bool soundOn)
 {
-    storeSettings({strengthLevel, 1, 1, autoCheck, 1.0f});
+    storeSettings({strengthLevel, 1, int(soundOn), int(autoCheck), 1.0f});
     m_prefs->awakeFromNib();
 
     newGame();
@@ -1001,9 +1007,9 @@ void RandomPlayer::play(const QString &script)
     }
 }
 
-int RandomPlayer::playScriptedMatch(int strengthLevel, int winningGuess, bool lastChance)
+int RandomPlayer::playScriptedMatch(int strengthLevel, int winningGuess, bool lastChance, bool soundOn)
 {
-    startMatch(strengthLevel, 0);
+    startMatch(strengthLevel, false, soundOn);
     int userGuesses = 0;
     for (int turns = 0; turns < 100 && m_controller->gameStatus() != GameStatusResultShown; ++turns) {
         const Before before = snapshot();
@@ -1100,11 +1106,14 @@ void TestRandomPlay::wholeMatch_data()
     QTest::addColumn<int>("winningGuess");
     QTest::addColumn<bool>("lastChance");
     QTest::addColumn<int>("result");
-    QTest::newRow("user finds it at once") << 1 << 1 << false << int(MatchResultUserWon);
-    QTest::newRow("user finds it third") << 2 << 3 << false << int(MatchResultUserWon);
-    QTest::newRow("computer finds it") << 2 << 0 << false << int(MatchResultMacWon);
-    QTest::newRow("user finds it at the last chance") << 1 << 0 << true << int(MatchResultDraw);
-    QTest::newRow("nobody finds it in sixteen guesses") << 0 << 0 << false << int(MatchResultDraw);
+    QTest::addColumn<bool>("soundOn");
+    QTest::newRow("user finds it at once") << 1 << 1 << false << int(MatchResultUserWon) << true;
+    QTest::newRow("user finds it third") << 2 << 3 << false << int(MatchResultUserWon) << true;
+    QTest::newRow("computer finds it") << 2 << 0 << false << int(MatchResultMacWon) << true;
+    QTest::newRow("user finds it at the last chance") << 1 << 0 << true << int(MatchResultDraw) << true;
+    QTest::newRow("nobody finds it in sixteen guesses") << 0 << 0 << false << int(MatchResultDraw) << true;
+    QTest::newRow("sounds off, user finds it third") << 2 << 3 << false << int(MatchResultUserWon) << false;
+    QTest::newRow("sounds off, computer finds it") << 2 << 0 << false << int(MatchResultMacWon) << false;
 }
 
 void TestRandomPlay::wholeMatch()
@@ -1113,10 +1122,14 @@ void TestRandomPlay::wholeMatch()
     QFETCH(int, winningGuess);
     QFETCH(bool, lastChance);
     QFETCH(int, result);
+    QFETCH(bool, soundOn);
     QString failure;
     // At level 0 the computer needs more than sixteen guesses for this seed's match.
     RandomPlayer player(7, &failure);
-    QCOMPARE(player.playScriptedMatch(strengthLevel, winningGuess, lastChance), result);
+    QCOMPARE(player.playScriptedMatch(strengthLevel, winningGuess, lastChance, soundOn), result);
+    // With sounds off nothing of the match is heard: no piece, key, guess, refusal or result sound.
+    QCOMPARE(player.soundsPlayed().isEmpty(), !soundOn);
+    QCOMPARE(player.soundsPlayed().contains(QStringLiteral("piko")), soundOn);
     QVERIFY2(failure.isEmpty(), qPrintable(failure + QStringLiteral("\nlast actions: ") + player.recentActions()));
     const auto &match = player.controller();
     QCOMPARE(match.gameStatus(), int(GameStatusResultShown));
@@ -1129,24 +1142,24 @@ void TestRandomPlay::wholeMatch()
 
 void TestRandomPlay::okKeyActsOnlyInItsStatus_data()
 {
-    QTest::addColumn<int>("autoCheck");
+    QTest::addColumn<bool>("autoCheck");
     QTest::addColumn<QString>("script");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("refusals");
     // The computer's first guess comes 1 s after the secret was chosen.
-    QTest::newRow("second Return on the counts") << 0 << "wait:1 truth ret ret wait:0.05" << 3 + 1 << 0;
-    QTest::newRow("keypad Enter, then line feed") << 0 << "wait:1 truth ent lf wait:0.05" << 3 + 1 << 0;
-    QTest::newRow("Return, then a click on the button") << 0 << "wait:1 truth ret ok wait:0.05" << 3 + 1 << 0;
-    QTest::newRow("Return just before the computer's guess") << 0 << "wait:0.98 ret wait:0.05" << 3 << 0;
-    QTest::newRow("the same, automatic check") << 1 << "wait:0.98 ret wait:0.05" << 3 << 0;
-    QTest::newRow("two Returns on wrong counts refuse twice") << 0 << "wait:1 9 9 ret ret wait:0.05" << 3 << 2;
+    QTest::newRow("second Return on the counts") << false << "wait:1 truth ret ret wait:0.05" << 3 + 1 << 0;
+    QTest::newRow("keypad Enter, then line feed") << false << "wait:1 truth ent lf wait:0.05" << 3 + 1 << 0;
+    QTest::newRow("Return, then a click on the button") << false << "wait:1 truth ret ok wait:0.05" << 3 + 1 << 0;
+    QTest::newRow("Return just before the computer's guess") << false << "wait:0.98 ret wait:0.05" << 3 << 0;
+    QTest::newRow("the same, automatic check") << true << "wait:0.98 ret wait:0.05" << 3 << 0;
+    QTest::newRow("two Returns on wrong counts refuse twice") << false << "wait:1 9 9 ret ret wait:0.1" << 3 << 2;
 }
 
 // A Return, Enter or line feed acts on the status it was pressed in; one still pending when an
 // earlier press moved the match on only comes up.
 void TestRandomPlay::okKeyActsOnlyInItsStatus()
 {
-    QFETCH(int, autoCheck);
+    QFETCH(bool, autoCheck);
     QFETCH(QString, script);
     QFETCH(int, status);
     QFETCH(int, refusals);

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """End-to-end match: the real hitblow on its own X server, driven only by real input events
 (xdotool): New Game by its shortcut, the secret chosen by clicks on the choice pieces, the counts
-accepted with Return (automatic check on), guesses typed until the match ends. Checks the result
+accepted with Return (automatic check on), guesses typed until the match ends; every other round
+the Return on the counts, the guess and its Return are typed with 2 ms between keys. Alt with a
+digit while choosing takes no piece. Checks the result
 text on screen, then quits with the shortcut and checks that the five settings were stored.
 
 Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH]
@@ -74,6 +76,9 @@ class Match:
     def key(self, *keys):
         self.server.run("xdotool", "key", "--delay", "40", *keys)
 
+    def key_fast(self, *keys):
+        self.server.run("xdotool", "key", "--delay", "2", *keys)
+
     def type(self, text):
         self.server.run("xdotool", "type", "--delay", "40", text)
 
@@ -129,9 +134,25 @@ def play(server, binary, home, screenshot):
                 raise Failure("New Game (ctrl+n) did not show the choice pieces")
             time.sleep(0.02)
 
-        for digit in SECRET:
+        # A chord is no digit: Alt+6 leaves piece 6 where it is. The click after it is handled
+        # after it, so once the clicked piece has gone the chord has had its effect.
+        unchosen = CHOICE_ORIGINS[6]
+        unchosen_area = match.board.screen_rect(unchosen[0] + 10, unchosen[1] + 30, unchosen[0] + 52, unchosen[1] + 70)
+        first = CHOICE_ORIGINS[SECRET[0]]
+        first_area = match.board.screen_rect(first[0] + 10, first[1] + 30, first[0] + 52, first[1] + 70)
+        before = match.picture()
+        match.key("alt+6")
+        for number, digit in enumerate(SECRET):
             x, y = CHOICE_ORIGINS[digit]
             match.click(x + 31, y + 50)
+            if number == 0:
+                deadline = time.monotonic() + 10
+                while not changed(before, after := match.picture(), first_area):
+                    if time.monotonic() > deadline:
+                        raise Failure("a click on a choice piece took no piece")
+                    time.sleep(0.02)
+                if changed(before, after, unchosen_area):
+                    raise Failure("alt+6 took piece 6")
 
         guesses = (''.join(map(str, p)) for p in itertools.permutations(range(10), 4))
         rounds = 0
@@ -142,6 +163,12 @@ def play(server, binary, home, screenshot):
             rounds += 1
             if rounds > 16:
                 raise Failure("no result after 16 rounds")
+            if rounds % 2 == 0:
+                # Faster than the board's 0.05 s press of the OK button: the keys after each
+                # Return must still land in the guess, and the guess must be submitted.
+                match.key_fast("Return", *next(guesses), "Return")
+                submitted_fast(match)
+                continue
             match.key("Return")
             match.wait_for(("guess",), timeout=10)
             match.type(next(guesses))
@@ -178,6 +205,26 @@ def play(server, binary, home, screenshot):
         if float(stored[key]) != value:
             raise Failure(f"settings file holds {key}={stored[key]}, expected {value}")
     print("settings stored:", ", ".join(f"{k}={stored[k]}" for k in SETTINGS_KEYS))
+
+
+def submitted_fast(match):
+    """Waits for the board to leave the counts after the fast keys: the whole guess was held with
+    the keys and submitted (the pause shows no cursor), where a board that lost keys to the
+    pending press would wait with the cursor under the guess."""
+    deadline = time.monotonic() + 10
+    guess_since = None
+    while True:
+        phase, _ = match.phase()
+        if phase in ("other", "result"):
+            return
+        now = time.monotonic()
+        if phase == "guess":
+            guess_since = guess_since or now
+            if now - guess_since > 1.0:
+                raise Failure("a guess typed with 2 ms between keys was not submitted")
+        if now > deadline:
+            raise Failure("the counts and guess typed with 2 ms between keys did nothing")
+        time.sleep(0.01)
 
 
 def changed(before, after, rect):

@@ -2,19 +2,20 @@
 
 #include <algorithm>
 
-void ManualScheduler::performAfterDelay(const void *target, std::string_view action, double seconds,
+void ManualScheduler::performAfterDelay(const QObject *target, std::string_view action, double seconds,
                                         std::function<void()> call)
 {
+    cancelAllWhenDestroyed(target);
     m_entries.push_back({m_nextId++, target, std::string(action), m_now + std::max(seconds, 0.0), seconds,
                          std::move(call)});
 }
 
-void ManualScheduler::cancelPrevious(const void *target, std::string_view action)
+void ManualScheduler::cancelPrevious(const QObject *target, std::string_view action)
 {
     std::erase_if(m_entries, [&](const Entry &e) { return e.target == target && e.action == action; });
 }
 
-void ManualScheduler::cancelAll(const void *target)
+void ManualScheduler::cancelAll(const QObject *target)
 {
     std::erase_if(m_entries, [&](const Entry &e) { return e.target == target; });
 }
@@ -36,14 +37,24 @@ void ManualScheduler::advance(double seconds)
     m_now = end;
 }
 
-int ManualScheduler::pendingCount(const void *target, std::string_view action) const
+int ManualScheduler::pendingCount(const QObject *target, std::string_view action) const
 {
     return static_cast<int>(std::count_if(m_entries.begin(), m_entries.end(), [&](const Entry &e) {
         return e.target == target && e.action == action;
     }));
 }
 
-std::vector<double> ManualScheduler::pendingDelays(const void *target, std::string_view action) const
+std::vector<std::string> ManualScheduler::pendingActions(const QObject *target) const
+{
+    std::vector<std::string> actions;
+    for (const Entry &e : m_entries) {
+        if (e.target == target)
+            actions.push_back(e.action);
+    }
+    return actions;
+}
+
+std::vector<double> ManualScheduler::pendingDelays(const QObject *target, std::string_view action) const
 {
     std::vector<double> delays;
     for (const Entry &e : m_entries) {
