@@ -94,14 +94,6 @@ namespace {
 constexpr std::string_view kUpOKBtn = "upOKBtn";
 constexpr double kOKPressSeconds = 0.05;
 
-// The key characters the board reacts to, as keyDown() receives them.
-constexpr char16_t kEnterKey = 3;
-constexpr char16_t kLineFeedKey = 10;
-constexpr char16_t kReturnKey = 13;
-constexpr char16_t kDeleteKey = 127;
-constexpr char16_t kLeftArrowKey = 63234;
-constexpr char16_t kRightArrowKey = 63235;
-
 constexpr int kGuessLength = 4;
 constexpr int kCountsLength = 2;
 constexpr double kGuessFontSize = 46;

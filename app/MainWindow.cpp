@@ -4,6 +4,7 @@
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
+#include "NumberPadPanel.h"
 #include "PrefWindowController.h"
 #include "platform/ModalRun.h"
 #include "ui_MainWindow.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // The window opens with the board at its natural size, below the menu bar.
     resize(m_gameBoardView->sizeHint().width(),
            m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height());
+    m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
 }
 
 MainWindow::~MainWindow()
@@ -81,6 +83,16 @@ QAction *MainWindow::howToPlayAction() const
 QAction *MainWindow::aboutAction() const
 {
     return m_ui->actionAbout;
+}
+
+QAction *MainWindow::numberPadAction() const
+{
+    return m_ui->actionNumberPad;
+}
+
+NumberPad *MainWindow::numberPad() const
+{
+    return m_numberPadPanel->numberPad();
 }
 
 // Like every modal window of the game, the two help windows hold the game's pauses while open.
