@@ -2,6 +2,7 @@
 
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
+#include "app/BoardAccessible.h"
 #include "platform/Alert.h"
 #include "platform/Canvas.h"
 #include "platform/Localization.h"
@@ -571,6 +572,7 @@ void GameBoardView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), kLetterbox);
     PainterCanvas canvas(painter, boardTransform(), m_imageLibrary);
     drawRect(canvas);
+    BoardAccessible::boardDrawn(this);
 }
 
 void GameBoardView::drawRect(Canvas &canvas)

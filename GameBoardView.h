@@ -45,6 +45,8 @@ public:
 
     void setHitBlowController(HitBlowController *controller);
     void setPrefWindowController(PrefWindowController *controller);
+    HitBlowController *hitBlowController() const { return m_hitBlowController; }
+    PrefWindowController *prefWindowController() const { return m_prefWindowController; }
 
     // Puts the input state back to the start of a match and drops a pending OK of the pause.
     void resetAll();

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "BoardAccessible.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
@@ -19,6 +20,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
 
+    BoardAccessible::installFactory();
     m_gameBoardView = new GameBoardView(services, this);
     // Small enough for a small screen, large enough for the texts to stay legible.
     m_gameBoardView->setMinimumSize(320, 240);

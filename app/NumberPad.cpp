@@ -6,6 +6,8 @@
 #include <QKeySequence>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 // Dark like the space around the board, so pad and board read as one surface; sizes in points
 // and pixels that Qt scales with the screen, so the buttons stay crisp at any pixel ratio.
@@ -52,6 +54,14 @@ NumberPad::NumberPad(GameBoardView *board, QWidget *parent)
     addKey(grid, {kReturnKey, tr("OK"), tr("OK"), keyText(Qt::Key_Return), 5, 1, 2, false});
     buttonFor(kDeleteKey)->setObjectName(QStringLiteral("wordKey"));
     buttonFor(kReturnKey)->setObjectName(QStringLiteral("okKey"));
+    // Columns of one width, however long the word on Delete is in the user's language.
+    int columnWidth = 0;
+    for (const QAbstractButton *button : std::as_const(m_buttons)) {
+        if (button != buttonFor(kReturnKey))
+            columnWidth = std::max(columnWidth, button->sizeHint().width());
+    }
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnMinimumWidth(column, columnWidth);
     // The buttons keep their size, centred in the height beside the board.
     grid->setRowStretch(0, 1);
     grid->setRowStretch(6, 1);

@@ -8,6 +8,7 @@ packages=(
   libgl-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
   python3 desktop-file-utils appstream
+  dbus-daemon at-spi2-core
 )
 
 missing=()
