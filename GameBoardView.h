@@ -14,6 +14,7 @@
 
 class Canvas;
 class HitBlowController;
+class PrefWindowController;
 
 // The characters keyDown() reacts to besides the digits "0" to "9", as the first character of a
 // key's text: whatever produces input for the board (the keyboard, the number pad) passes these.
@@ -23,8 +24,6 @@ constexpr char16_t kReturnKey = 13;
 constexpr char16_t kDeleteKey = 127;
 constexpr char16_t kLeftArrowKey = 63234;
 constexpr char16_t kRightArrowKey = 63235;
-
-class PrefWindowController;
 
 // The board: the one view of the main window. It turns the user's clicks and keys into the secret,
 // the counts for the computer's guess and the user's own guesses, hands them to the match
