@@ -79,15 +79,6 @@ QPointF GameBoardView::boardPointFromWidget(QPointF widgetPoint) const
 namespace {
 constexpr double kOKPressSeconds = 0.05;
 
-// The key characters the board reacts to, as keyDown() receives them: the characters these keys
-// have always stood for in key events, so that any input source can speak them.
-constexpr char16_t kEnterKey = 3;           // ASCII end of text, which the keypad's Enter key types
-constexpr char16_t kLineFeedKey = 10;       // ASCII line feed, typed by Ctrl+J
-constexpr char16_t kReturnKey = 13;         // ASCII carriage return, typed by Return
-constexpr char16_t kDeleteKey = 127;        // ASCII delete, typed by Backspace; Delete is taken as it
-constexpr char16_t kLeftArrowKey = 63234;   // U+F702, the private-use character of the left arrow key
-constexpr char16_t kRightArrowKey = 63235;  // U+F703, the private-use character of the right arrow key
-
 using namespace GameBoardLayout;
 
 constexpr int kGuessLength = 4;

@@ -19,6 +19,16 @@ class Canvas;
 class HitBlowController;
 class PrefWindowController;
 
+// The characters keyDown() reacts to besides the digits "0" to "9", as the first character of a
+// key's text: the characters these keys have always stood for in key events, so that whatever
+// produces input for the board (the keyboard, the number pad) can speak them.
+constexpr char16_t kEnterKey = 3;           // ASCII end of text, which the keypad's Enter key types
+constexpr char16_t kLineFeedKey = 10;       // ASCII line feed, typed by Ctrl+J
+constexpr char16_t kReturnKey = 13;         // ASCII carriage return, typed by Return
+constexpr char16_t kDeleteKey = 127;        // ASCII delete, typed by Backspace; Delete is taken as it
+constexpr char16_t kLeftArrowKey = 63234;   // U+F702, the private-use character of the left arrow key
+constexpr char16_t kRightArrowKey = 63235;  // U+F703, the private-use character of the right arrow key
+
 // The board: the one view of the main window. It turns the user's clicks and keys into the secret,
 // the counts for the computer's guess and the user's own guesses, hands them to the match
 // controller, and draws the whole match.
@@ -41,6 +51,8 @@ public:
 
     void setHitBlowController(HitBlowController *controller);
     void setPrefWindowController(PrefWindowController *controller);
+    HitBlowController *hitBlowController() const { return m_hitBlowController; }
+    PrefWindowController *prefWindowController() const { return m_prefWindowController; }
 
     // Puts the input state back to the start of a match and drops a pending OK of the pause.
     void resetAll();

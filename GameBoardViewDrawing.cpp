@@ -3,6 +3,7 @@
 #include "GameBoardLayout.h"
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
+#include "app/BoardAccessible.h"
 #include "platform/Canvas.h"
 #include "platform/Localization.h"
 #include "platform/PainterCanvas.h"
@@ -71,6 +72,8 @@ void GameBoardView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), kLetterbox);
     PainterCanvas canvas(painter, boardTransform(), m_imageLibrary);
     drawRect(canvas);
+    // Screen readers hear what the pass changed.
+    BoardAccessible::boardDrawn(this);
 }
 
 void GameBoardView::drawRect(Canvas &canvas)

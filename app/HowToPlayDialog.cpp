@@ -46,6 +46,8 @@ QString HowToPlayDialog::rulesText()
         tr("Mac guesses first. Score its guess: type the hits (right digit in the right place) and the "
            "blows (right digit in the wrong place), then press Return or click OK."),
         tr("Then type your guess at Mac's number and press Return. The board shows its hits and blows."),
+        tr("To play with the mouse alone, show the number pad with View > Number Pad: its buttons act "
+           "as the keys below."),
         tr("The first to score four hits wins. If Mac finds your number first, you still get the last "
            "guess of that round: four hits there make a draw. Sixteen guesses without a winner are a "
            "draw too."),
@@ -57,6 +59,8 @@ QString HowToPlayDialog::rulesText()
     keys += keyRow(tr("Return, Enter"), tr("OK"));
     keys += keyRow(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText), tr("new game"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText),
+                   tr("show or hide the number pad"));
     keys += QStringLiteral("</table>");
     return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4")
         .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("Keys").toHtmlEscaped(), keys);

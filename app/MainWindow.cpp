@@ -1,9 +1,11 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "BoardAccessible.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
+#include "NumberPadPanel.h"
 #include "PrefWindowController.h"
 #include "ui_MainWindow.h"
 
@@ -17,6 +19,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
 
+    BoardAccessible::installFactory();
     m_gameBoardView = new GameBoardView(services, this);
     // Small enough for a small screen, large enough for the texts to stay legible.
     m_gameBoardView->setMinimumSize(320, 240);
@@ -49,6 +52,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // The window opens with the board at its natural size, below the menu bar.
     resize(m_gameBoardView->sizeHint().width(),
            m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height());
+    m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
 }
 
 MainWindow::~MainWindow() = default;
@@ -76,6 +80,16 @@ QAction *MainWindow::howToPlayAction() const
 QAction *MainWindow::aboutAction() const
 {
     return m_ui->actionAbout;
+}
+
+QAction *MainWindow::numberPadAction() const
+{
+    return m_ui->actionNumberPad;
+}
+
+NumberPad *MainWindow::numberPad() const
+{
+    return m_numberPadPanel->numberPad();
 }
 
 // Like every modal window of the game, the two help windows hold the game's pauses while open.

@@ -8,6 +8,8 @@
 
 class GameBoardView;
 class HitBlowController;
+class NumberPad;
+class NumberPadPanel;
 class PrefWindowController;
 
 namespace Ui {
@@ -33,6 +35,9 @@ public:
     QAction *quitAction() const;
     QAction *howToPlayAction() const;
     QAction *aboutAction() const;
+    QAction *numberPadAction() const;
+    // Null until the number pad was first shown.
+    NumberPad *numberPad() const;
 
     void showHowToPlay();
     void showAbout();
@@ -42,4 +47,5 @@ private:
     GameBoardView *m_gameBoardView = nullptr;
     std::unique_ptr<HitBlowController> m_hitBlowController;
     PrefWindowController *m_prefWindowController = nullptr;
+    NumberPadPanel *m_numberPadPanel = nullptr;
 };

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
   python3 desktop-file-utils appstream
   dpkg-dev lintian
+  dbus-daemon at-spi2-core
 )
 
 missing=()

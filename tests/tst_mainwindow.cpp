@@ -127,6 +127,7 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
     QTest::newRow("preferences") << QKeyCombination(Qt::ControlModifier, Qt::Key_Comma) << "actionPreferences";
     QTest::newRow("quit") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q) << "actionQuit";
     QTest::newRow("how to play") << QKeyCombination(Qt::NoModifier, Qt::Key_F1) << "actionHowToPlay";
+    QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
 }
 
 void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
@@ -168,12 +169,13 @@ void TestMainWindow::newGameFromTheMenuStartsAMatchAtAnyStatus()
 void TestMainWindow::menusFollowTheDesktopConventions()
 {
     const QList<QAction *> menus = m_window->menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus.size(), 3);
     QCOMPARE(menus[0]->menu()->actions().first(), m_window->newGameAction());
     QCOMPARE(menus[0]->menu()->actions().last(), m_window->quitAction());
     QVERIFY(menus[0]->menu()->actions().contains(m_window->preferencesAction()));
-    QVERIFY(menus[1]->menu()->actions().contains(m_window->howToPlayAction()));
-    QCOMPARE(menus[1]->menu()->actions().last(), m_window->aboutAction());
+    QVERIFY(menus[1]->menu()->actions().contains(m_window->numberPadAction()));
+    QVERIFY(menus[2]->menu()->actions().contains(m_window->howToPlayAction()));
+    QCOMPARE(menus[2]->menu()->actions().last(), m_window->aboutAction());
 
     QCOMPARE(m_window->preferencesAction()->menuRole(), QAction::PreferencesRole);
     QCOMPARE(m_window->quitAction()->menuRole(), QAction::QuitRole);

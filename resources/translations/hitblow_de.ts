@@ -25,6 +25,85 @@
     </message>
 </context>
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hit</source>
+        <translation>
+            <numerusform>%n Hit</numerusform>
+            <numerusform>%n Hits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hits</source>
+        <translation>
+            <numerusform>%n Hit</numerusform>
+            <numerusform>%n Hits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blow</source>
+        <translation>
+            <numerusform>%n Blow</numerusform>
+            <numerusform>%n Blows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blows</source>
+        <translation>
+            <numerusform>%n Blow</numerusform>
+            <numerusform>%n Blows</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your number: %1</source>
+        <translation>Deine Zahl: %1</translation>
+    </message>
+    <message>
+        <source>Mac guesses %1.</source>
+        <translation>Mac tippt %1.</translation>
+    </message>
+    <message>
+        <source>Hits and blows typed: %1; typing position %2 of 2</source>
+        <translation>Eingegebene Hits und Blows: %1; Eingabeposition %2 von 2</translation>
+    </message>
+    <message>
+        <source>Your guess: %1; typing position %2 of 4</source>
+        <translation>Dein Tipp: %1; Eingabeposition %2 von 4</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guess %1: you scored %2, %3</source>
+        <translation>Macs Tipp %1: von dir bewertet mit %2, %3</translation>
+    </message>
+    <message>
+        <source>Your guess %1: %2, %3</source>
+        <translation>Dein Tipp %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses: none yet</source>
+        <translation>Macs Tipps: noch keine</translation>
+    </message>
+    <message>
+        <source>Your guesses: none yet</source>
+        <translation>Deine Tipps: noch keine</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses:</source>
+        <translation>Macs Tipps:</translation>
+    </message>
+    <message>
+        <source>Your guesses:</source>
+        <translation>Deine Tipps:</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3, %4</source>
+        <translation>%1. %2: %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -153,6 +232,14 @@
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
+    <message>
+        <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
+        <translation>Um nur mit der Maus zu spielen, blende das Ziffernfeld mit Ansicht &gt; Ziffernfeld ein: Seine Knöpfe wirken wie die Tasten unten.</translation>
+    </message>
+    <message>
+        <source>show or hide the number pad</source>
+        <translation>Ziffernfeld ein- oder ausblenden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -183,6 +270,41 @@
     <message>
         <source>&amp;About Hit &amp;&amp; Blow</source>
         <translation>Ü&amp;ber Hit &amp;&amp; Blow</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Number &amp;Pad</source>
+        <translation>&amp;Ziffernfeld</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPad</name>
+    <message>
+        <source>Number pad</source>
+        <translation>Ziffernfeld</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Same as the %1 key</source>
+        <translation>Wie die Taste %1</translation>
     </message>
 </context>
 <context>

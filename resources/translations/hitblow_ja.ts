@@ -25,6 +25,81 @@
     </message>
 </context>
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>blank</source>
+        <translation>空き</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hit</source>
+        <translation>
+            <numerusform>%n ヒット</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hits</source>
+        <translation>
+            <numerusform>%n ヒット</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blow</source>
+        <translation>
+            <numerusform>%n ブロー</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blows</source>
+        <translation>
+            <numerusform>%n ブロー</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your number: %1</source>
+        <translation>あなたの数: %1</translation>
+    </message>
+    <message>
+        <source>Mac guesses %1.</source>
+        <translation>Mac の予想は %1。</translation>
+    </message>
+    <message>
+        <source>Hits and blows typed: %1; typing position %2 of 2</source>
+        <translation>入力したヒットとブロー: %1、入力位置 %2/2</translation>
+    </message>
+    <message>
+        <source>Your guess: %1; typing position %2 of 4</source>
+        <translation>あなたの予想: %1、入力位置 %2/4</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guess %1: you scored %2, %3</source>
+        <translation>Mac の予想 %1: あなたの判定は %2、%3</translation>
+    </message>
+    <message>
+        <source>Your guess %1: %2, %3</source>
+        <translation>あなたの予想 %1: %2、%3</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses: none yet</source>
+        <translation>Mac の予想: まだありません</translation>
+    </message>
+    <message>
+        <source>Your guesses: none yet</source>
+        <translation>あなたの予想: まだありません</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses:</source>
+        <translation>Mac の予想:</translation>
+    </message>
+    <message>
+        <source>Your guesses:</source>
+        <translation>あなたの予想:</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3, %4</source>
+        <translation>%1. %2: %3、%4</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -153,6 +228,14 @@
         <source>Keys</source>
         <translation>キー操作</translation>
     </message>
+    <message>
+        <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
+        <translation>マウスだけで遊ぶには、表示 &gt; 数字パッド で数字パッドを表示します。そのボタンは下のキーと同じように働きます。</translation>
+    </message>
+    <message>
+        <source>show or hide the number pad</source>
+        <translation>数字パッドの表示/非表示</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -183,6 +266,41 @@
     <message>
         <source>&amp;About Hit &amp;&amp; Blow</source>
         <translation>Hit &amp;&amp; Blow について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Number &amp;Pad</source>
+        <translation>数字パッド(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPad</name>
+    <message>
+        <source>Number pad</source>
+        <translation>数字パッド</translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation>左へ移動</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>右へ移動</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Same as the %1 key</source>
+        <translation>%1 キーと同じ</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,71 @@
+#include "NumberPadPanel.h"
+
+#include "NumberPad.h"
+#include "platform/UserDefaults.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QStyle>
+
+namespace {
+const QString kVisibleKey = QStringLiteral("NumberPadVisible");
+} // namespace
+
+NumberPadPanel::NumberPadPanel(QMainWindow *window, GameBoardView *board, QAction *toggle)
+    : QObject(window)
+    , m_window(window)
+    , m_board(board)
+{
+    toggle->setCheckable(true);
+    const bool visible = storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1;
+    toggle->setChecked(visible);
+    if (visible)
+        setPadVisible(true);
+    connect(toggle, &QAction::toggled, this, [this](bool checked) {
+        setPadVisible(checked);
+        const auto defaults = openUserDefaults();
+        defaults->setValue(kVisibleKey, checked ? 1 : 0);
+        if (!synchronize(*defaults))
+            qWarning("The number pad's setting could not be saved.");
+    });
+}
+
+void NumberPadPanel::setPadVisible(bool visible)
+{
+    if (!m_dock) {
+        if (!visible)
+            return;
+        build();
+    }
+    if (m_dock->isVisibleTo(m_window) == visible)
+        return;
+    m_dock->setVisible(visible);
+    // A maximised or full-screen window keeps its size; the board gives up the room instead.
+    if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const int change = visible ? widthBesideBoard() : -widthBesideBoard();
+    m_window->resize(m_window->width() + change, m_window->height());
+}
+
+void NumberPadPanel::build()
+{
+    m_dock = new QDockWidget(m_window);
+    m_dock->setObjectName(QStringLiteral("numberPadDock"));
+    // A fixed part of the window: no title bar, not movable, floatable or closable on its own.
+    m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_dock->setTitleBarWidget(new QWidget(m_dock));
+    m_dock->setAllowedAreas(Qt::RightDockWidgetArea);
+    m_dock->setFocusPolicy(Qt::NoFocus);
+    m_pad = new NumberPad(m_board, m_dock);
+    m_dock->setWidget(m_pad);
+    m_dock->hide();
+    m_window->addDockWidget(Qt::RightDockWidgetArea, m_dock);
+}
+
+// The pad and the separator between it and the board.
+int NumberPadPanel::widthBesideBoard() const
+{
+    return m_dock->sizeHint().width()
+        + m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+}

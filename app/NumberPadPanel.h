@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class GameBoardView;
+class NumberPad;
+class QAction;
+class QDockWidget;
+class QMainWindow;
+
+// The number pad's place at the right of the board, shown and hidden by a checkable action. The
+// choice is stored in the user's defaults as "NumberPadVisible" (1 shown, anything else hidden,
+// the default). The pad is built the first time it is shown, so a game without it pays nothing.
+// Showing it widens the window and hiding it narrows it again, so the board keeps its size.
+class NumberPadPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    NumberPadPanel(QMainWindow *window, GameBoardView *board, QAction *toggle);
+
+    // Null until the pad was first shown.
+    NumberPad *numberPad() const { return m_pad; }
+
+private:
+    void setPadVisible(bool visible);
+    void build();
+    int widthBesideBoard() const;
+
+    QMainWindow *m_window;
+    GameBoardView *m_board;
+    QDockWidget *m_dock = nullptr;
+    NumberPad *m_pad = nullptr;
+};
