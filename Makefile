@@ -14,7 +14,11 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: configure
+# Configured once: afterwards the build itself re-runs CMake when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt:
+	$(MAKE) configure
+
+build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
