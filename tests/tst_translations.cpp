@@ -25,8 +25,7 @@ const QString kVersionPrefix = QStringLiteral("Version.1.0.1 ");
 // record columns on both sides (up to x = 130 on the left, from x = 480 on the right); the
 // messages of the computer's and the user's turns stay inside the board's message strip (x = 150
 // to 434, less a margin); the title line is alone on the title screen; the caption of the
-// candidates count lies under the computer's records and must end before the user's row of pieces
-// (x = 168).
+// candidates count stays inside its box (x = 8 to 150, less a margin).
 enum class Placement { Centred, FromLeft };
 struct BoardText {
     const char *key;
@@ -43,7 +42,7 @@ const BoardText kBoardTexts[] = {
     {"It's Your Turn", 14, 292, Placement::Centred, 154, 430},
     {"It's Your Last Chance", 14, 292, Placement::Centred, 154, 430},
     {"Result is...", 14, 210, Placement::FromLeft, 130, 480},
-    {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 168},
+    {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 146},
     {"You lost", 60, 320, Placement::Centred, 10, 630},
     {"You won", 60, 320, Placement::Centred, 10, 630},
     {"Draw", 60, 320, Placement::Centred, 10, 630},
