@@ -30,6 +30,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
+	$(BUILD)/bench/bench_memory
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
