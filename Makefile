@@ -14,7 +14,11 @@ deps:
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 
-build: configure
+# Configured once: afterwards the build itself re-runs CMake when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt:
+	$(MAKE) configure
+
+build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
@@ -26,6 +30,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
+	$(BUILD)/bench/bench_memory
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
 # The Debian package hitblow_<version>-<revision>_<architecture>.deb, in $(BUILD).

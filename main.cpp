@@ -28,6 +28,8 @@ int main(int argc, char *argv[])
 
     MainWindow window(services);
     alert.setParentWidget(&window);
+    // The title screen plays no sound: the audio back-end is connected after its first frame.
+    QObject::connect(&window, &MainWindow::firstFrameShown, &sounds, &QtSoundPlayer::load);
     window.show();
     return app.exec();
 }

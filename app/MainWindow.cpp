@@ -11,18 +11,19 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
 
     BoardAccessible::installFactory();
     m_gameBoardView = new GameBoardView(services, this);
     // Small enough for a small screen, large enough for the texts to stay legible.
     m_gameBoardView->setMinimumSize(320, 240);
+    m_gameBoardView->installEventFilter(this);
     setCentralWidget(m_gameBoardView);
     m_hitBlowController = std::make_unique<HitBlowController>(services);
     m_prefWindowController = new PrefWindowController(this, this);
@@ -56,6 +57,20 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_gameBoardView && event->type() == QEvent::Paint) {
+        m_gameBoardView->removeEventFilter(this);
+        // Queued, so that it runs once this drawing is on the screen. The window icon is rendered
+        // from SVG at several sizes for the window manager: nothing the first frame needs.
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
+            emit firstFrameShown();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 QAction *MainWindow::newGameAction() const
 {

@@ -42,6 +42,14 @@ public:
     void showHowToPlay();
     void showAbout();
 
+signals:
+    // Once, right after the board's first drawing reached the screen: the moment for the work
+    // the first frame does not need.
+    void firstFrameShown();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     std::unique_ptr<Ui::MainWindow> m_ui;
     GameBoardView *m_gameBoardView = nullptr;

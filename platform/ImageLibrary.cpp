@@ -5,6 +5,8 @@
 #include <QSvgRenderer>
 #include <QtDebug>
 
+#include <cmath>
+
 ImageLibrary::ImageLibrary(int cacheKilobytes)
     : m_pixmaps(cacheKilobytes)
 {
@@ -25,6 +27,7 @@ QPixmap ImageLibrary::pixmap(const QString &name, QSize pixelSize) const
     QSvgRenderer *svg = renderer(name);
     if (!svg)
         return {};
+    useScaleOf(svg->defaultSize(), pixelSize);
     const PixmapKey key{name, pixelSize.width(), pixelSize.height()};
     if (const QPixmap *cached = m_pixmaps.object(key))
         return *cached;
@@ -40,6 +43,35 @@ QPixmap ImageLibrary::pixmap(const QString &name, QSize pixelSize) const
     const qsizetype kilobytes = qMax<qsizetype>(1, qsizetype(pixelSize.width()) * pixelSize.height() * 4 / 1024);
     m_pixmaps.insert(key, new QPixmap(rendered), kilobytes);
     return rendered;
+}
+
+void ImageLibrary::useScaleOf(QSizeF boardSize, QSize pixelSize) const
+{
+    for (qsizetype i = 0; i < m_scales.size(); ++i) {
+        if (atScale(boardSize, pixelSize, m_scales[i])) {
+            m_scales.move(i, 0);
+            return;
+        }
+    }
+    m_scales.prepend(pixelSize.width() / boardSize.width());
+    if (m_scales.size() <= 2)
+        return;
+    const double dropped = m_scales.takeLast();
+    const QList<PixmapKey> keys = m_pixmaps.keys();
+    for (const PixmapKey &key : keys) {
+        const QSvgRenderer *svg = renderer(key.name);
+        const QSize size(key.width, key.height);
+        if (svg && atScale(svg->defaultSize(), size, dropped)
+            && !atScale(svg->defaultSize(), size, m_scales[0]) && !atScale(svg->defaultSize(), size, m_scales[1]))
+            m_pixmaps.remove(key);
+    }
+}
+
+bool ImageLibrary::atScale(QSizeF boardSize, QSize pixelSize, double scale)
+{
+    // Sizes in device pixels are rounded to whole pixels, either way.
+    return std::abs(pixelSize.width() - boardSize.width() * scale) <= 1
+        && std::abs(pixelSize.height() - boardSize.height() * scale) <= 1;
 }
 
 QSvgRenderer *ImageLibrary::renderer(const QString &name) const

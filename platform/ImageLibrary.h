@@ -15,8 +15,16 @@ class QSvgRenderer;
 class ImageLibrary
 {
 public:
+    // One set of every image (both boards, the logo, the pieces and the button: about 835,000
+    // square board units) takes 16 MB at the 2.25 device pixels a unit of a board filling a
+    // 1920 x 1080 screen, four times that at a device pixel ratio of 2. The default holds two such
+    // sets on the first screen and the images of one drawing on the second.
+    static constexpr int kDefaultCacheKilobytes = 64 * 1024;
+
     // cacheKilobytes bounds the memory of the rendered pixmaps; the least recently drawn go first.
-    explicit ImageLibrary(int cacheKilobytes = 256 * 1024);
+    // Besides, pixmaps are kept at two scales at most, the latest drawn: a window resized again and
+    // again keeps the images of its current size and of the one before, never a set per size.
+    explicit ImageLibrary(int cacheKilobytes = kDefaultCacheKilobytes);
     ~ImageLibrary();
 
     // The image's natural size in board units; an empty size when there is no such image.
@@ -42,8 +50,15 @@ private:
     // The renderer of the named image, loaded on first use; null when there is no such image.
     QSvgRenderer *renderer(const QString &name) const;
 
+    // Makes the scale of an image of boardSize drawn at pixelSize the latest; a third scale drops
+    // the pixmaps of the oldest.
+    void useScaleOf(QSizeF boardSize, QSize pixelSize) const;
+    // Whether pixelSize is boardSize at scale (device pixels a board unit), but for rounding.
+    static bool atScale(QSizeF boardSize, QSize pixelSize, double scale);
+
     // Looked up from const drawing code, so both caches fill lazily behind a const interface.
     // Pixmaps are bounded: every resize of the window asks for new sizes.
     mutable QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;
     mutable QCache<PixmapKey, QPixmap> m_pixmaps;
+    mutable QList<double> m_scales; // the latest first
 };

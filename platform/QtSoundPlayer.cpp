@@ -1,32 +1,45 @@
 #include "QtSoundPlayer.h"
 
+#include "SoundEffects.h"
+
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDir>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+#include <QtDebug>
 
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent)
 {
-    // Without an audio device every effect would only print warnings; stay silent instead.
-    if (QMediaDevices::audioOutputs().isEmpty())
+}
+
+QtSoundPlayer::~QtSoundPlayer() = default;
+
+void QtSoundPlayer::load()
+{
+    if (m_loaded)
         return;
-    const QFileInfoList files = QDir(QStringLiteral(":/sounds")).entryInfoList({QStringLiteral("*.wav")}, QDir::Files);
-    for (const QFileInfo &file : files) {
-        auto *effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc") + file.absoluteFilePath()));
-        m_effects.insert(file.completeBaseName(), effect);
+    m_loaded = true;
+    // Beside the program in a build tree; installed, in the program's own folder of libraries.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QLibrary module;
+    for (const QString &dir : {programDir.path(), programDir.filePath(QStringLiteral(HITBLOW_MODULE_DIR))}) {
+        module.setFileName(QDir(dir).filePath(QStringLiteral("hitblow-sound")));
+        if (module.load())
+            break;
     }
+    // The module stays loaded for the rest of the process: the effects' code lives in it.
+    const auto create = reinterpret_cast<CreateSoundEffects *>(module.resolve(kCreateSoundEffectsSymbol));
+    if (!create) {
+        qWarning("QtSoundPlayer: no sound module (%s): the game stays silent", qUtf8Printable(module.errorString()));
+        return;
+    }
+    m_effects.reset(create());
 }
 
 void QtSoundPlayer::play(const QString &name)
 {
-    QSoundEffect *effect = m_effects.value(name);
-    if (effect && effect->status() == QSoundEffect::Ready)
-        effect->play();
+    if (m_effects)
+        m_effects->play(name);
 }
 
 void QtSoundPlayer::beep()

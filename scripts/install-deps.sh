@@ -5,8 +5,11 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-  libgl-dev libbenchmark-dev
+  libgl-dev libxkbcommon-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
+  # Glyphs for every shipped language (Latin from DejaVu; Japanese and Chinese from WenQuanYi Micro
+  # Hei, the smallest Debian font covering both) and Qt's own texts in those languages.
+  fonts-wqy-microhei qt6-translations-l10n
   python3 desktop-file-utils appstream
   dpkg-dev lintian
   dbus-daemon at-spi2-core

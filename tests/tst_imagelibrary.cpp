@@ -125,6 +125,7 @@ private slots:
     void pixmapHasExactlyTheRequestedPixels();
     void pixmapsAreCachedByNameAndSize();
     void cacheDropsLeastRecentlyDrawnBeyondItsBudget();
+    void cacheKeepsTwoScalesAtMost();
     void pieceFaceCoversItsHitRectangle_data();
     void pieceFaceCoversItsHitRectangle();
     void okButtonFaceCoversItsRectangle_data();
@@ -240,6 +241,27 @@ void TestImageLibrary::cacheDropsLeastRecentlyDrawnBeyondItsBudget()
     // A pixmap larger than the whole budget is still drawn, only not kept.
     const QPixmap board = images.pixmap("GameBoard", QSize(1280, 960));
     QCOMPARE(board.size(), QSize(1280, 960));
+}
+
+void TestImageLibrary::cacheKeepsTwoScalesAtMost()
+{
+    // A window resized again and again: the images of its current size and of the one before stay,
+    // those of older sizes go, whatever the budget would still hold.
+    ImageLibrary images;
+    QHash<int, qint64> piece;
+    QHash<int, qint64> board;
+    for (int scale : {2, 3}) {
+        piece[scale] = images.pixmap("Piece5", QSize(62 * scale, 80 * scale)).cacheKey();
+        board[scale] = images.pixmap("GameBoard", QSize(640 * scale, 480 * scale)).cacheKey();
+    }
+    // Drawn again at scale 2, rounded a pixel either way, which keeps scale 2 the latest.
+    QCOMPARE(images.pixmap("Piece5", QSize(124, 160)).cacheKey(), piece[2]);
+    QVERIFY(!images.pixmap("Piece5", QSize(125, 161)).isNull());
+
+    images.pixmap("GameBoard", QSize(2560, 1920));
+    QCOMPARE(images.pixmap("GameBoard", QSize(1280, 960)).cacheKey(), board[2]);
+    QCOMPARE(images.pixmap("Piece5", QSize(124, 160)).cacheKey(), piece[2]);
+    QVERIFY(images.pixmap("Piece5", QSize(186, 240)).cacheKey() != piece[3]);
 }
 
 void TestImageLibrary::pieceFaceCoversItsHitRectangle_data()

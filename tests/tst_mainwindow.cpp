@@ -92,6 +92,7 @@ void TestMainWindow::rejectNextModalWindow()
 
 void TestMainWindow::opensWithTheBoardAtItsNaturalSize()
 {
+    QSignalSpy firstFrame(m_window.get(), &MainWindow::firstFrameShown);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
@@ -101,6 +102,11 @@ void TestMainWindow::opensWithTheBoardAtItsNaturalSize()
     QCOMPARE(m_window->gameBoardView()->geometry().top(), m_window->menuBar()->geometry().bottom() + 1);
     QCOMPARE(m_window->height(), m_window->menuBar()->height() + 480);
     QCOMPARE(m_window->windowTitle(), QString("Hit & Blow"));
+    // The icon, rendered from SVG, and the sounds come once the first frame is on the screen.
+    QTRY_COMPARE(firstFrame.size(), 1);
+    m_window->gameBoardView()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(firstFrame.size(), 1);
     QVERIFY(!m_window->windowIcon().isNull());
     QVERIFY(!m_window->windowIcon().pixmap(64, 64).isNull());
 }

@@ -3,11 +3,14 @@
 #include "platform/Localization.h"
 #include "platform/PainterCanvas.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -22,8 +25,7 @@ const QString kVersionPrefix = QStringLiteral("Version.1.0.1 ");
 // record columns on both sides (up to x = 130 on the left, from x = 480 on the right); the
 // messages of the computer's and the user's turns stay inside the board's message strip (x = 150
 // to 434, less a margin); the title line is alone on the title screen; the caption of the
-// candidates count lies under the computer's records and must end before the user's row of pieces
-// (x = 168).
+// candidates count stays inside its box (x = 8 to 150, less a margin).
 enum class Placement { Centred, FromLeft };
 struct BoardText {
     const char *key;
@@ -40,7 +42,7 @@ const BoardText kBoardTexts[] = {
     {"It's Your Turn", 14, 292, Placement::Centred, 154, 430},
     {"It's Your Last Chance", 14, 292, Placement::Centred, 154, 430},
     {"Result is...", 14, 210, Placement::FromLeft, 130, 480},
-    {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 168},
+    {"The Rest Candidates Count", 9, 12, Placement::FromLeft, 0, 146},
     {"You lost", 60, 320, Placement::Centred, 10, 630},
     {"You won", 60, 320, Placement::Centred, 10, 630},
     {"Draw", 60, 320, Placement::Centred, 10, 630},
@@ -95,6 +97,88 @@ QString tsPath(const QString &language)
     return QDir(QStringLiteral(HITBLOW_TRANSLATIONS_DIR)).filePath(QStringLiteral("hitblow_%1.ts").arg(language));
 }
 
+// The languages whose translations are built into the program, as "ja", "de", ...
+QStringList builtInLanguages()
+{
+    QStringList languages;
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("hitblow_*.qm")}, QDir::Files);
+    for (const QString &file : files)
+        languages << file.mid(8, file.size() - 8 - 3);
+    return languages;
+}
+
+// Every translated text of a compiled translation (.qm). Its messages section (tag 0x69) holds one
+// record per message: tagged fields, the translations (tag 3) as UTF-16 with a byte length, ended
+// by tag 1. Returns no texts and sets error when the file does not read as such.
+QStringList qmTranslations(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return {};
+    }
+    const QByteArray data = file.readAll();
+    auto read32 = [&data](qsizetype at) {
+        return quint32(quint8(data[at])) << 24 | quint32(quint8(data[at + 1])) << 16
+               | quint32(quint8(data[at + 2])) << 8 | quint32(quint8(data[at + 3]));
+    };
+    QStringList texts;
+    qsizetype at = 16; // past the magic number
+    while (at + 5 <= data.size()) {
+        const quint8 section = quint8(data[at]);
+        const qsizetype length = read32(at + 1);
+        at += 5;
+        if (at + length > data.size())
+            break;
+        if (section == 0x69) {
+            for (qsizetype m = at; m < at + length;) {
+                const quint8 tag = quint8(data[m++]);
+                if (tag == 1)
+                    continue;
+                if (tag == 5 || tag == 9) { // obsolete fields of four bytes
+                    m += 4;
+                    continue;
+                }
+                if (m + 4 > at + length)
+                    break;
+                const quint32 size = read32(m);
+                m += 4;
+                if (size == 0xffffffff)
+                    continue;
+                if (tag == 3) {
+                    QString text;
+                    for (quint32 i = 0; i + 1 < size; i += 2)
+                        text += QChar(char16_t(quint8(data[m + i]) << 8 | quint8(data[m + i + 1])));
+                    texts << text;
+                }
+                m += size;
+            }
+        }
+        at += length;
+    }
+    if (texts.isEmpty())
+        *error = QStringLiteral("no translations read from %1").arg(path);
+    return texts;
+}
+
+// Whether Qt draws the character with a real glyph of some installed font: laid out as the board
+// lays out its texts, so that fontconfig's fallback fonts count as they do on screen.
+bool drawable(char32_t character)
+{
+    QTextLayout layout(QString::fromUcs4(&character, 1), PainterCanvas::boardFont(14));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.isEmpty())
+        return false;
+    for (const QGlyphRun &run : runs) {
+        if (run.glyphIndexes().contains(0u))
+            return false;
+    }
+    return true;
+}
+
 // The placeholders (%1, %2, ...) a text uses.
 QStringList placeholders(const QString &text)
 {
@@ -124,6 +208,8 @@ private slots:
     void userLocalePicksTheLanguage_data();
     void userLocalePicksTheLanguage();
     void switchingLanguageLeavesNoTextOfTheOldOne();
+    void everyBuiltInLanguageIsReadable_data();
+    void everyBuiltInLanguageIsReadable();
 };
 
 void TestTranslations::sourcesAreComplete_data()
@@ -270,6 +356,47 @@ void TestTranslations::switchingLanguageLeavesNoTextOfTheOldOne()
         Translations other;
     }
     QVERIFY(localizedString("You won") != QString("You won"));
+}
+
+void TestTranslations::everyBuiltInLanguageIsReadable_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList languages = builtInLanguages();
+    QVERIFY(languages.size() >= kShippedLanguages.size());
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// On a machine set up by scripts/install-deps.sh every character of every translation has a glyph
+// in some installed font, and Qt's own texts (the standard buttons) speak the language too.
+void TestTranslations::everyBuiltInLanguageIsReadable()
+{
+    QFETCH(QString, language);
+    QString error;
+    const QStringList texts = qmTranslations(QStringLiteral(":/i18n/hitblow_%1.qm").arg(language), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    QStringList faults;
+    QSet<char32_t> checked;
+    for (const QString &text : texts) {
+        for (const char32_t character : text.toUcs4()) {
+            if (character < 0x20 || QChar::isSpace(character) || checked.contains(character))
+                continue;
+            checked.insert(character);
+            if (!drawable(character))
+                faults << QStringLiteral("U+%1 \"%2\" in \"%3\"")
+                              .arg(quint32(character), 4, 16, QLatin1Char('0'))
+                              .arg(QString::fromUcs4(&character, 1), text.left(60));
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 characters no installed font draws, as:\n%2")
+                                              .arg(faults.size()).arg(faults.mid(0, 8).join('\n'))));
+
+    Translations translations;
+    QVERIFY(translations.install(QLocale(language)));
+    QDialogButtonBox buttons(QDialogButtonBox::Close);
+    QVERIFY2(buttons.button(QDialogButtonBox::Close)->text().remove('&') != u"Close",
+             "Qt's own translation is not installed (qt6-translations-l10n)");
 }
 
 QTEST_MAIN(TestTranslations)

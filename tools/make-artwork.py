@@ -278,8 +278,35 @@ def by(b):
     return H - b
 
 
-def table(svg, rng):
-    """Walnut rails round a green baize, with a brass line along the inside."""
+# The remaining-candidates corner: a slate well against the left rail, board x 8 to 150 and
+# heights 50 to 94. Its texts start at x 12 (the caption's top at about 89, the count's bottom at
+# 57), so it holds them with a margin of at least four units; the brass lines of the frame go round it.
+CANDIDATES_BOX = (RAIL, 150, 50, 94)
+
+
+def frame_line(inset, radius, box, gap):
+    """The path of a brass frame line inset from the board's edge that leaves the left side to go
+    round box (x0, x1, b0, b1), lying against the left rail, at gap from it: the line stays whole
+    rather than being covered by the box."""
+    d, r = inset, radius
+    steps = [f"M{fmt(d + r)},{fmt(d)}", f"H{fmt(W - d - r)}", f"A{r},{r} 0 0 1 {fmt(W - d)},{fmt(d + r)}",
+             f"V{fmt(H - d - r)}", f"A{r},{r} 0 0 1 {fmt(W - d - r)},{fmt(H - d)}",
+             f"H{fmt(d + r)}", f"A{r},{r} 0 0 1 {fmt(d)},{fmt(H - d - r)}"]
+    if box:
+        _, x1, b0, b1 = box
+        right, bottom, top = x1 + gap, by(b0) + gap, by(b1) - gap
+        inner, outer = max(4.5 - gap, 1.5), 4.5 + gap   # corners at the line and round the box
+        steps += [f"V{fmt(bottom + inner)}", f"A{fmt(inner)},{fmt(inner)} 0 0 1 {fmt(d + inner)},{fmt(bottom)}",
+                  f"H{fmt(right - outer)}", f"A{fmt(outer)},{fmt(outer)} 0 0 0 {fmt(right)},{fmt(bottom - outer)}",
+                  f"V{fmt(top + outer)}", f"A{fmt(outer)},{fmt(outer)} 0 0 0 {fmt(right - outer)},{fmt(top)}",
+                  f"H{fmt(d + inner)}", f"A{fmt(inner)},{fmt(inner)} 0 0 1 {fmt(d)},{fmt(top - inner)}"]
+    steps += [f"V{fmt(d + r)}", f"A{r},{r} 0 0 1 {fmt(d + r)},{fmt(d)}", "Z"]
+    return " ".join(steps)
+
+
+def table(svg, rng, box=None):
+    """Walnut rails round a green baize, with a brass line along the inside; a box given (x0, x1,
+    b0, b1) is a slate well against the left rail that the brass lines go round."""
     rail_stops = [(0, WALNUT[0]), (0.5, WALNUT[1]), (1, WALNUT[2])]
     top = svg.gradient("railTop", rail_stops, 0, 0, 0, RAIL, units="userSpaceOnUse")
     bottom = svg.gradient("railBottom", rail_stops, 0, H - RAIL, 0, H, units="userSpaceOnUse")
@@ -305,12 +332,23 @@ def table(svg, rng):
 
     felt = svg.radial("felt", [(0, FELT_CENTRE), (0.65, "#113b33"), (1, FELT_EDGE)], 320, 250, 430)
     svg.add(rect(RAIL, RAIL, W - 2 * RAIL, H - 2 * RAIL, fill=felt))
+    if box:
+        x0, x1, b0, b1 = box
+        svg.add(rect(x0 - 6, by(b1), x1 - x0 + 6, b1 - b0, rx=5, fill=slate(svg)))
+        svg.add(rect(x0 - 6, by(b1) + 0.8, x1 - x0 + 5.5, b1 - b0 - 1.3, rx=4.5, fill="none",
+                     stroke="#000000", stroke_width=1.2, stroke_opacity=0.35))
+        svg.add(path(f"M{fmt(x0)},{fmt(by(b0) + 0.4)} L{fmt(x1 - 5)},{fmt(by(b0) + 0.4)}", fill="none",
+                     stroke="#ffffff", stroke_width=0.8, stroke_opacity=0.18, stroke_linecap="round"))
     # The rail's shadow on the cloth.
     for i, opacity in enumerate((0.45, 0.28, 0.16, 0.08)):
         svg.add(rect(RAIL + 0.5 + i, RAIL + 0.5 + i, W - 2 * RAIL - 1 - 2 * i, H - 2 * RAIL - 1 - 2 * i,
                      fill="none", stroke="#000000", stroke_width=1, stroke_opacity=opacity))
-    svg.add(rect(15, 15, W - 30, H - 30, rx=6, fill="none", stroke=BRASS, stroke_width=1, stroke_opacity=0.5))
-    svg.add(rect(18, 18, W - 36, H - 36, rx=4, fill="none", stroke=BRASS, stroke_width=0.5, stroke_opacity=0.25))
+    if box:
+        svg.add(path(frame_line(15, 6, box, 0.5), fill="none", stroke=BRASS, stroke_width=1, stroke_opacity=0.5))
+        svg.add(path(frame_line(18, 4, box, 3.5), fill="none", stroke=BRASS, stroke_width=0.5, stroke_opacity=0.25))
+    else:
+        svg.add(rect(15, 15, W - 30, H - 30, rx=6, fill="none", stroke=BRASS, stroke_width=1, stroke_opacity=0.5))
+        svg.add(rect(18, 18, W - 36, H - 36, rx=4, fill="none", stroke=BRASS, stroke_width=0.5, stroke_opacity=0.25))
 
 
 def wavy_line(rng, x0, y0, x1, y1, horizontal):
@@ -432,14 +470,10 @@ def rosette(svg, cx, cy, r, opacity):
 def board(name, playing):
     rng = random.Random(7)
     svg = Svg(W, H)
-    table(svg, rng)
+    table(svg, rng, CANDIDATES_BOX if playing else None)
     if playing:
         record_panel(svg, 13, 170, 122, [("mac", 38), ("hit", 79), ("blow", 104)])
         record_panel(svg, 476, 30, 151, [("user", 514), ("hit", 576), ("blow", 613)])
-        # The remaining-candidates corner.
-        recess(svg, 13, 50, 140, 44, 5, fill=slate(svg))
-        svg.add(rect(13.5, by(94) + 0.5, 139, 43, rx=4.5, fill="none", stroke=BRASS, stroke_width=0.6,
-                     stroke_opacity=0.35))
         rack(svg, 360, tray=True)
         # Wells for the four digits of a guess and for the two counts, with their marks.
         for k in range(4):

@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>0 to 9</source>
-        <translation>0〜9</translation>
+        <translation>0～9</translation>
     </message>
     <message>
         <source>choose your number; type hits, blows and guesses</source>
