@@ -303,6 +303,16 @@ void GameBoardView::typeDigit(int status, const QString &digitText)
     setNeedsDisplay();
 }
 
+void GameBoardView::typeUserAnswer(const NumberSet &digits)
+{
+    if (!inputConnected() || m_hitBlowController->gameStatus() != GameStatusUserTurn)
+        return;
+    m_currentUserAnswer.clear();
+    m_typingIndex = 0;
+    for (int digit : digits)
+        typeDigit(GameStatusUserTurn, QString::number(digit));
+}
+
 void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
 {
     if (!inputConnected())

@@ -1,5 +1,6 @@
 #include "PrefWindowController.h"
 
+#include "app/PlayerAidSettings.h"
 #include "platform/ModalRun.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
@@ -158,6 +159,7 @@ void PrefWindowController::setControlsFromSettings()
     m_soundMatrix.selectCellAtRow(m_soundMode);
     m_autoCheckMatrix.selectCellAtRow(m_autoCheck);
     m_rhythmSlider.setFloatValue(m_playingRhythm);
+    showPlayerAids();
 }
 
 void PrefWindowController::takeSettingsFromControls()
@@ -167,6 +169,7 @@ void PrefWindowController::takeSettingsFromControls()
     m_candidatesVisible = m_candidatesMatrix.selectedRow();
     m_autoCheck = m_autoCheckMatrix.selectedRow();
     m_playingRhythm = m_rhythmSlider.floatValue();
+    takePlayerAids();
 }
 
 void PrefWindowController::placeWindow()
@@ -198,4 +201,23 @@ bool PrefWindowController::saveSettings()
         m_saveFailureReported = true;
     }
     return false;
+}
+
+void PrefWindowController::showPlayerAids()
+{
+    m_ui->playerAidsBox->setVisible(m_playerAids != nullptr);
+    if (!m_playerAids)
+        return;
+    m_ui->ownCandidatesCheck->setChecked(m_playerAids->showOwnCandidates());
+    m_ui->confirmAbandonCheck->setChecked(m_playerAids->confirmAbandon());
+}
+
+void PrefWindowController::takePlayerAids()
+{
+    if (!m_playerAids)
+        return;
+    if (m_ui->ownCandidatesCheck->isChecked() != m_playerAids->showOwnCandidates())
+        m_playerAids->setShowOwnCandidates(m_ui->ownCandidatesCheck->isChecked());
+    if (m_ui->confirmAbandonCheck->isChecked() != m_playerAids->confirmAbandon())
+        m_playerAids->setConfirmAbandon(m_ui->confirmAbandonCheck->isChecked());
 }

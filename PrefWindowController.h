@@ -12,6 +12,7 @@
 
 class GameBoardView;
 class HitBlowController;
+class PlayerAidSettings;
 class QComboBox;
 class QDialog;
 class QSettings;
@@ -36,6 +37,8 @@ public:
 
     void setGameBoardView(GameBoardView *view) { m_gameBoardView = view; }
     void setHitBlowController(HitBlowController *controller) { m_hitBlowController = controller; }
+    // The player's aids shown and changed in the same window, beside the five settings.
+    void setPlayerAidSettings(PlayerAidSettings *aids) { m_playerAids = aids; }
 
     int strengthLevel() const { return m_strengthLevel; }
     int candidatesVisible() const { return m_candidatesVisible; }
@@ -73,6 +76,8 @@ private:
     void takeSettingsFromControls();
     void placeWindow();
     bool saveSettings();
+    void showPlayerAids();
+    void takePlayerAids();
 
     std::unique_ptr<Ui::PrefWindow> m_ui;
     QPointer<QDialog> m_window;
@@ -92,4 +97,5 @@ private:
     int m_candidatesVisible = 1;
     int m_autoCheck = 0;
     float m_playingRhythm = 1.0f;
+    PlayerAidSettings *m_playerAids = nullptr;
 };

@@ -8,6 +8,8 @@
 
 class GameBoardView;
 class HitBlowController;
+class MatchAssistant;
+class MatchStatusBar;
 class PrefWindowController;
 
 namespace Ui {
@@ -33,6 +35,12 @@ public:
     QAction *quitAction() const;
     QAction *howToPlayAction() const;
     QAction *aboutAction() const;
+    QAction *hintAction() const;
+    QAction *statisticsAction() const;
+
+    // The status bar, the hint, the statistics and the guarded New Game.
+    MatchAssistant *matchAssistant() const { return m_matchAssistant; }
+    MatchStatusBar *matchStatusBar() const { return m_matchStatusBar; }
 
     void showHowToPlay();
     void showAbout();
@@ -42,4 +50,6 @@ private:
     GameBoardView *m_gameBoardView = nullptr;
     std::unique_ptr<HitBlowController> m_hitBlowController;
     PrefWindowController *m_prefWindowController = nullptr;
+    MatchAssistant *m_matchAssistant = nullptr;
+    MatchStatusBar *m_matchStatusBar = nullptr;
 };

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
   python3 desktop-file-utils appstream
