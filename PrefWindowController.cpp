@@ -205,7 +205,7 @@ bool PrefWindowController::saveSettings()
 
 void PrefWindowController::showPlayerAids()
 {
-    m_ui->playerAidsBox->setVisible(m_playerAids != nullptr);
+    m_ui->playerAidsBox->setEnabled(m_playerAids != nullptr);
     if (!m_playerAids)
         return;
     m_ui->ownCandidatesCheck->setChecked(m_playerAids->showOwnCandidates());

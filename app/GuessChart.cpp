@@ -17,7 +17,7 @@ GuessChart::GuessChart(QWidget *parent)
 {
     auto *view = new QChartView(new QChart, this);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(420, 220);
+    view->setMinimumSize(560, 240);
     view->chart()->setTitle(tr("Guesses that decided each match"));
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
     view->chart()->setMargins(QMargins(4, 4, 4, 4));

@@ -34,12 +34,12 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_prefWindowController->setGameBoardView(m_gameBoardView);
     m_prefWindowController->setHitBlowController(m_hitBlowController.get());
 
-    m_matchAssistant = new MatchAssistant(this, *m_hitBlowController, *m_gameBoardView, *m_prefWindowController,
-                                          services.random);
+    m_matchAssistant = std::make_unique<MatchAssistant>(this, *m_hitBlowController, *m_gameBoardView,
+                                                        *m_prefWindowController, services.random);
     m_prefWindowController->setPlayerAidSettings(&m_matchAssistant->aidSettings());
-    connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant, &MatchAssistant::newGame);
-    connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant, &MatchAssistant::hint);
-    connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant, &MatchAssistant::showStatistics);
+    connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::newGame);
+    connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
+    connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
         m_prefWindowController->showWindow();
         m_matchAssistant->refresh();
@@ -51,7 +51,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // main loop, and the settings are stored on the way.
     connect(qApp, &QCoreApplication::aboutToQuit, m_prefWindowController,
             &PrefWindowController::applicationWillTerminate);
-    connect(qApp, &QCoreApplication::aboutToQuit, m_matchAssistant, &MatchAssistant::applicationWillTerminate);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_matchAssistant.get(), &MatchAssistant::applicationWillTerminate);
 
     // The two controllers set themselves up independently of each other, once everything is
     // connected and before the first event reaches the board.

@@ -39,7 +39,7 @@ public:
     QAction *statisticsAction() const;
 
     // The status bar, the hint, the statistics and the guarded New Game.
-    MatchAssistant *matchAssistant() const { return m_matchAssistant; }
+    MatchAssistant *matchAssistant() const { return m_matchAssistant.get(); }
     MatchStatusBar *matchStatusBar() const { return m_matchStatusBar; }
 
     void showHowToPlay();
@@ -50,6 +50,7 @@ private:
     GameBoardView *m_gameBoardView = nullptr;
     std::unique_ptr<HitBlowController> m_hitBlowController;
     PrefWindowController *m_prefWindowController = nullptr;
-    MatchAssistant *m_matchAssistant = nullptr;
+    // Goes before the controller it listens to.
+    std::unique_ptr<MatchAssistant> m_matchAssistant;
     MatchStatusBar *m_matchStatusBar = nullptr;
 };

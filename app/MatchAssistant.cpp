@@ -24,8 +24,7 @@ bool isRunning(int status)
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                                PrefWindowController &preferences, RandomSource &random,
                                const QString &statisticsPath)
-    : QObject(window)
-    , m_window(window)
+    : m_window(window)
     , m_controller(controller)
     , m_board(board)
     , m_preferences(preferences)
