@@ -26,6 +26,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
+	$(BUILD)/bench/bench_statistics
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.

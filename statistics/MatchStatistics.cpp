@@ -10,6 +10,7 @@ void MatchStatistics::append(const MatchRecord &record)
 void MatchStatistics::clear()
 {
     m_matches.clear();
+    ++m_generation;
 }
 
 LevelSummary MatchStatistics::summaryFor(int strength) const

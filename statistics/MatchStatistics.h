@@ -50,10 +50,14 @@ public:
     void clear();
 
     const std::vector<MatchRecord> &matches() const { return m_matches; }
+    // Changes at every clear(): the first matches of two statistics of the same generation are the
+    // same as long as both hold them.
+    int generation() const { return m_generation; }
     LevelSummary summaryFor(int strength) const;
     // The latest count matches, newest first.
     std::vector<MatchRecord> latest(int count) const;
 
 private:
     std::vector<MatchRecord> m_matches;
+    int m_generation = 0;
 };

@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cstdio>
+
 namespace {
 const QString kMatches = QStringLiteral("matches");
 const QString kFinished = QStringLiteral("finished");
@@ -72,15 +75,24 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
     return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object};
 }
 
-QJsonObject objectFrom(const MatchRecord &record)
+// The compact JSON text of one match, its own fields first, then those of a newer version.
+QByteArray textOf(const MatchRecord &record)
 {
-    QJsonObject object = record.otherFields;
-    object.insert(kFinished, record.finished.toUTC().toString(Qt::ISODate));
-    object.insert(kStrength, record.strength);
-    object.insert(kResult, resultName(record.result));
-    object.insert(kGuesses, record.guesses);
-    object.insert(kHinted, record.hinted);
-    return object;
+    const QDateTime utc = record.finished.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    char text[160];
+    const int length = std::snprintf(
+        text, sizeof text,
+        R"({"finished":"%04d-%02d-%02dT%02d:%02d:%02dZ","strength":%d,"result":"%s","guesses":%d,"hinted":%s)",
+        date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), record.strength,
+        resultName(record.result).data(), record.guesses, record.hinted ? "true" : "false");
+    QByteArray json(text, std::clamp(length, 0, int(sizeof text) - 1));
+    if (!record.otherFields.isEmpty()) {
+        const QByteArray others = QJsonDocument(record.otherFields).toJson(QJsonDocument::Compact);
+        json += ',' + others.mid(1, others.size() - 2);
+    }
+    return json + '}';
 }
 } // namespace
 
@@ -159,14 +171,36 @@ void StatisticsFile::keepAside(const QString &reason)
     }
 }
 
-QByteArray StatisticsFile::contents(const MatchStatistics &statistics) const
+QByteArray StatisticsFile::contents(const MatchStatistics &statistics)
 {
-    QJsonArray matches;
-    for (const MatchRecord &record : statistics.matches())
-        matches.append(objectFrom(record));
-    QJsonObject object = m_otherFields;
-    object.insert(kMatches, matches);
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    const std::vector<MatchRecord> &matches = statistics.matches();
+    if (m_matchTextsGeneration != statistics.generation() || m_matchTexts.size() > matches.size()) {
+        m_matchTexts.clear();
+        m_matchTextsGeneration = statistics.generation();
+    }
+    m_matchTexts.reserve(matches.size());
+    qsizetype size = 64;
+    for (std::size_t i = m_matchTexts.size(); i < matches.size(); ++i)
+        m_matchTexts.push_back(textOf(matches[i]));
+    for (const QByteArray &text : m_matchTexts)
+        size += text.size() + 6;
+
+    // One match a line, so that the file stays readable and a change shows as one line.
+    QByteArray contents;
+    contents.reserve(size);
+    contents += "{\n";
+    if (!m_otherFields.isEmpty()) {
+        // The fields of a newer version, as the members of an object without its braces.
+        QByteArray others = QJsonDocument(m_otherFields).toJson(QJsonDocument::Compact);
+        contents += "    " + others.mid(1, others.size() - 2) + ",\n";
+    }
+    contents += "    \"matches\": [";
+    for (std::size_t i = 0; i < m_matchTexts.size(); ++i) {
+        contents += i == 0 ? "\n        " : ",\n        ";
+        contents += m_matchTexts[i];
+    }
+    contents += "\n    ]\n}\n";
+    return contents;
 }
 
 bool StatisticsFile::save(const MatchStatistics &statistics)

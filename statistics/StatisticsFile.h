@@ -32,8 +32,9 @@ public:
     bool save(const MatchStatistics &statistics);
     const QString &errorString() const { return m_errorString; }
 
-    // The file's contents for these statistics.
-    QByteArray contents(const MatchStatistics &statistics) const;
+    // The file's contents for these statistics. The text of each match is made once and kept, so
+    // that writing after a match costs little more than copying the text of those before it.
+    QByteArray contents(const MatchStatistics &statistics);
 
 private:
     std::optional<MatchStatistics> parsed(const QByteArray &data);
@@ -44,4 +45,6 @@ private:
     QString m_errorString;
     QJsonObject m_otherFields;
     bool m_blocked = false;
+    std::vector<QByteArray> m_matchTexts;
+    int m_matchTextsGeneration = -1;
 };

@@ -26,14 +26,39 @@ std::optional<MatchOutcome> outcomeOf(int matchResult)
 } // namespace
 
 StatisticsKeeper::StatisticsKeeper(const QString &path)
-    : m_file(path)
+    : m_file(std::make_unique<StatisticsFile>(path))
 {
+    // One thread, so that reading and writing happen in the order asked.
+    m_fileThread.setMaxThreadCount(1);
+}
+
+StatisticsKeeper::~StatisticsKeeper()
+{
+    waitForWrites();
 }
 
 void StatisticsKeeper::matchStarted()
 {
     m_hinted = false;
     m_recorded = false;
+    startLoading();
+}
+
+void StatisticsKeeper::startLoading()
+{
+    if (m_statistics || m_loading.valid())
+        return;
+    auto promise = std::make_shared<std::promise<Loaded>>();
+    m_loading = promise->get_future();
+    m_fileThread.start([file = m_file.get(), promise] {
+        MatchStatistics statistics = file->load();
+        promise->set_value(Loaded{std::move(statistics), file->keptAsidePath()});
+    });
+}
+
+void StatisticsKeeper::waitForWrites()
+{
+    m_fileThread.waitForDone();
 }
 
 void StatisticsKeeper::markHinted()
@@ -72,8 +97,10 @@ void StatisticsKeeper::record(MatchOutcome result, const HitBlowController &matc
 const MatchStatistics &StatisticsKeeper::statistics()
 {
     if (!m_statistics) {
-        m_statistics = m_file.load();
-        m_keptAsideNotice = m_file.keptAsidePath();
+        startLoading();
+        Loaded loaded = m_loading.get();
+        m_statistics = std::move(loaded.statistics);
+        m_keptAsideNotice = loaded.keptAsidePath;
     }
     return *m_statistics;
 }
@@ -93,14 +120,16 @@ QString StatisticsKeeper::takeKeptAsideNotice()
 
 void StatisticsKeeper::save()
 {
-    if (m_file.save(*m_statistics)) {
-        m_saveFailureReported = false;
-        return;
-    }
-    // Reported once until a save succeeds again; the statistics of this run stay in memory.
-    if (!m_saveFailureReported) {
-        qWarning("The statistics could not be saved to %s: %s", qPrintable(m_file.path()),
-                 qPrintable(m_file.errorString()));
-        m_saveFailureReported = true;
-    }
+    // The file's thread writes a copy, so that the game goes on with its own.
+    m_fileThread.start([this, file = m_file.get(), statistics = *m_statistics] {
+        if (file->save(statistics)) {
+            m_saveFailureReported = false;
+            return;
+        }
+        // Reported once until a save succeeds again; the statistics of this run stay in memory.
+        if (!m_saveFailureReported.exchange(true)) {
+            qWarning("The statistics could not be saved to %s: %s", qPrintable(file->path()),
+                     qPrintable(file->errorString()));
+        }
+    });
 }

@@ -189,11 +189,17 @@ def play(server, binary, home, screenshot):
 
 def check_statistics(server, match, path, rounds, lost):
     """The match is in the statistics file as decided, and the statistics window opens on ctrl+t."""
-    try:
-        with open(path) as stored:
-            matches = json.load(stored)["matches"]
-    except (OSError, ValueError, KeyError) as error:
-        raise Failure(f"no statistics in {path}: {error}")
+    # The game writes the file on a thread of its own, right after the match was decided.
+    deadline = time.monotonic() + 5
+    while True:
+        try:
+            with open(path) as stored:
+                matches = json.load(stored)["matches"]
+            break
+        except (OSError, ValueError, KeyError) as error:
+            if time.monotonic() > deadline:
+                raise Failure(f"no statistics in {path}: {error}")
+            time.sleep(0.05)
     if len(matches) != 1:
         raise Failure(f"the statistics hold {len(matches)} matches, expected 1: {matches}")
     counted = matches[0]
