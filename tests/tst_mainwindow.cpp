@@ -366,7 +366,8 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
     QVERIFY(about.contains("GPL-3.0-or-later"));
 
     const QString rules = HowToPlayDialog::rulesText();
-    for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,"})
+    for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,", "Hint", "Ctrl+H", "Ctrl+T",
+                                 "Show my remaining possibilities", "abandoned"})
         QVERIFY2(rules.contains(expected), expected);
 }
 
