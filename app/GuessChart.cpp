@@ -9,7 +9,7 @@
 #include <QValueAxis>
 
 namespace {
-constexpr int kMostGuesses = 16;
+constexpr int kMostGuesses = MatchStatistics::kMostGuesses;
 } // namespace
 
 GuessChart::GuessChart(QWidget *parent)

@@ -68,7 +68,6 @@ void MatchAssistant::newGame()
             return;
         m_keeper.abandon(m_controller, strength());
     }
-    m_keeper.matchStarted();
     m_controller.newGame();
     refresh();
 }

@@ -2,13 +2,10 @@
 
 #include "HitBlowController.h"
 #include "OwnRecords.h"
+#include "statistics/MatchStatistics.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-constexpr int kMostRounds = 16;
-} // namespace
 
 MatchStatusBar::MatchStatusBar(QWidget *parent)
     : QStatusBar(parent)
@@ -34,7 +31,7 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
     if (status >= GameStatusMacTurn && status <= GameStatusResultShown) {
         // The computer opens every round, so its guesses count the rounds.
         const int round = std::max<int>(1, int(match.macFormerAnswers().size()));
-        text = tr("Round %1 of %2").arg(round).arg(kMostRounds);
+        text = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
         if (showOwnCandidates && status <= GameStatusUserResult) {
             const auto count = OwnRecords::of(match).candidates().size();
             text += QStringLiteral("    ") + tr("Possibilities for Mac's number: %1").arg(count);

@@ -45,6 +45,8 @@ class MatchStatistics
 {
 public:
     static constexpr int kStrongestLevel = 3;
+    // The most guesses a match can take: the sixteenth undecided one makes a draw.
+    static constexpr int kMostGuesses = 16;
 
     void append(const MatchRecord &record);
     void clear();

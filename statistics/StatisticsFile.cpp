@@ -19,8 +19,6 @@ const QString kResult = QStringLiteral("result");
 const QString kGuesses = QStringLiteral("guesses");
 const QString kHinted = QStringLiteral("hinted");
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
-// The most guesses a match can take.
-constexpr int kMostGuesses = 16;
 
 const std::array<std::pair<MatchOutcome, QLatin1String>, 4> kResultNames = {{
     {MatchOutcome::Won, QLatin1String("won")},
@@ -66,7 +64,7 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
     const QDateTime finished = QDateTime::fromString(object.value(kFinished).toString(), Qt::ISODate);
     const std::optional<int> strength = wholeNumber(object.value(kStrength), 0, MatchStatistics::kStrongestLevel);
     const std::optional<MatchOutcome> result = resultNamed(object.value(kResult).toString());
-    const std::optional<int> guesses = wholeNumber(object.value(kGuesses), 0, kMostGuesses);
+    const std::optional<int> guesses = wholeNumber(object.value(kGuesses), 0, MatchStatistics::kMostGuesses);
     const QJsonValue hinted = object.value(kHinted);
     if (!finished.isValid() || !strength || !result || !guesses || !hinted.isBool())
         return std::nullopt;

@@ -69,6 +69,8 @@ void StatisticsKeeper::markHinted()
 void StatisticsKeeper::matchStatusChanged(const HitBlowController &match, int strength)
 {
     const int status = match.gameStatus();
+    if (status == GameStatusChooseNumbers)
+        matchStarted();
     if (status != GameStatusGameOver && status != GameStatusResultShown)
         return;
     if (const std::optional<MatchOutcome> outcome = outcomeOf(match.matchResult()))

@@ -30,7 +30,8 @@ public:
     void markHinted();
     bool hinted() const { return m_hinted; }
 
-    // Records the match the first time it is seen decided (status 6 or 7 with a result).
+    // Takes a new match as started (status 1), and records the match the first time it is seen
+    // decided (status 6 or 7 with a result).
     void matchStatusChanged(const HitBlowController &match, int strength);
     // Records a running match (status 2 to 5) as abandoned.
     void abandon(const HitBlowController &match, int strength);
