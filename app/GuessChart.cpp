@@ -1,70 +1,36 @@
 #include "GuessChart.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
-#include <QStackedBarSeries>
-#include <QVBoxLayout>
-#include <QValueAxis>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
-constexpr int kMostGuesses = MatchStatistics::kMostGuesses;
-} // namespace
-
-GuessChart::GuessChart(QWidget *parent)
-    : QWidget(parent)
+// Where the module may be, relative to the program: beside it, in the build folder above the
+// tests and benchmarks, and where the installation puts it.
+QStringList moduleFolders()
 {
-    auto *view = new QChartView(new QChart, this);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(560, 240);
-    view->chart()->setTitle(tr("Guesses that decided each match"));
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    view->chart()->setMargins(QMargins(4, 4, 4, 4));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder, programFolder + QStringLiteral("/.."),
+            programFolder + QStringLiteral("/" HITBLOW_CHART_MODULE_FROM_PROGRAM)};
 }
 
-void GuessChart::showSummary(const LevelSummary &summary)
+GuessChartFactory loadFactory()
 {
-    QChart *chart = findChild<QChartView *>()->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-
-    const QString names[] = {tr("Won"), tr("Lost"), tr("Draw")};
-    const QColor colours[] = {QColor(0x3c, 0x9d, 0x4e), QColor(0xc8, 0x3c, 0x3c), QColor(0xd9, 0xa4, 0x1b)};
-    auto *series = new QStackedBarSeries;
-    int tallest = 0;
-    for (int outcome = 0; outcome < 3; ++outcome) {
-        auto *set = new QBarSet(names[outcome]);
-        set->setColor(colours[outcome]);
-        for (int guesses = 1; guesses <= kMostGuesses; ++guesses) {
-            const auto found = summary.decidedAt.find(guesses);
-            *set << (found == summary.decidedAt.end() ? 0 : found->second[outcome]);
-        }
-        series->append(set);
+    QString failures;
+    for (const QString &folder : moduleFolders()) {
+        QLibrary module(QDir(folder).filePath(QStringLiteral("hitblow_chart")));
+        if (auto factory = reinterpret_cast<GuessChartFactory>(module.resolve(HITBLOW_GUESS_CHART_FACTORY)))
+            return factory;
+        failures += QStringLiteral("\n  ") + module.errorString();
     }
-    for (const auto &[guesses, counts] : summary.decidedAt)
-        tallest = std::max(tallest, counts[0] + counts[1] + counts[2]);
-    chart->addSeries(series);
+    qWarning("The chart of the statistics cannot be shown:%s", qPrintable(failures));
+    return nullptr;
+}
+} // namespace
 
-    QStringList categories;
-    for (int guesses = 1; guesses <= kMostGuesses; ++guesses)
-        categories << QString::number(guesses);
-    auto *xAxis = new QBarCategoryAxis;
-    xAxis->append(categories);
-    xAxis->setTitleText(tr("Guesses"));
-    auto *yAxis = new QValueAxis;
-    yAxis->setRange(0, std::max(tallest, 1));
-    yAxis->setLabelFormat(QStringLiteral("%d"));
-    yAxis->setTickType(QValueAxis::TicksDynamic);
-    yAxis->setTickAnchor(0);
-    yAxis->setTickInterval(std::max(1, (tallest + 4) / 5));
-    yAxis->setTitleText(tr("Matches"));
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
-    series->attachAxis(xAxis);
-    series->attachAxis(yAxis);
+GuessChart *GuessChart::create(const Texts &texts, QWidget *parent)
+{
+    // Loaded once and kept for the rest of the run, like any library.
+    static const GuessChartFactory factory = loadFactory();
+    return factory ? factory(texts, parent) : nullptr;
 }

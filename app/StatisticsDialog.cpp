@@ -83,8 +83,17 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
         addFigureRow(index % kFigureRows, index / kFigureRows, QString::fromUtf8(kFigureCaptions[index]));
     layout->addLayout(m_figures);
 
-    m_chart = new GuessChart(this);
-    layout->addWidget(m_chart, 1);
+    m_chart = GuessChart::create({tr("Guesses that decided each match"), tr("Won"), tr("Lost"), tr("Draw"),
+                                  tr("Guesses"), tr("Matches")},
+                                 this);
+    if (m_chart) {
+        layout->addWidget(m_chart, 1);
+    } else {
+        auto *missing = new QLabel(tr("The chart cannot be shown: a part of the game is missing."), this);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setMinimumHeight(80);
+        layout->addWidget(missing);
+    }
 
     layout->addWidget(new QLabel(tr("Latest matches"), this));
     m_latest = new QTreeWidget(this);
@@ -156,7 +165,8 @@ void StatisticsDialog::showLevel()
         if (auto *value = findChild<QLabel *>(QString::fromUtf8(kFigureCaptions[index])))
             value->setText(values[index]);
     }
-    m_chart->showSummary(summary);
+    if (m_chart)
+        m_chart->showSummary(summary);
 }
 
 void StatisticsDialog::showLatest()

@@ -25,33 +25,6 @@
     </message>
 </context>
 <context>
-    <name>GuessChart</name>
-    <message>
-        <source>Guesses that decided each match</source>
-        <translation>Tipps bis zur Entscheidung</translation>
-    </message>
-    <message>
-        <source>Won</source>
-        <translation>Gewonnen</translation>
-    </message>
-    <message>
-        <source>Lost</source>
-        <translation>Verloren</translation>
-    </message>
-    <message>
-        <source>Draw</source>
-        <translation>Unentschieden</translation>
-    </message>
-    <message>
-        <source>Guesses</source>
-        <translation>Tipps</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Partien</translation>
-    </message>
-</context>
-<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -494,6 +467,18 @@
     <message>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Guesses that decided each match</source>
+        <translation>Tipps bis zur Entscheidung</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: a part of the game is missing.</source>
+        <translation>Das Diagramm kann nicht angezeigt werden: Ein Teil des Spiels fehlt.</translation>
     </message>
 </context>
 </TS>

@@ -25,33 +25,6 @@
     </message>
 </context>
 <context>
-    <name>GuessChart</name>
-    <message>
-        <source>Guesses that decided each match</source>
-        <translation>勝負が決まった予想回数</translation>
-    </message>
-    <message>
-        <source>Won</source>
-        <translation>勝ち</translation>
-    </message>
-    <message>
-        <source>Lost</source>
-        <translation>負け</translation>
-    </message>
-    <message>
-        <source>Draw</source>
-        <translation>引き分け</translation>
-    </message>
-    <message>
-        <source>Guesses</source>
-        <translation>予想回数</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>試合数</translation>
-    </message>
-</context>
-<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -494,6 +467,18 @@
     <message>
         <source>Reset</source>
         <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Guesses that decided each match</source>
+        <translation>勝負が決まった予想回数</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>試合数</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: a part of the game is missing.</source>
+        <translation>グラフを表示できません。ゲームの一部が見つかりません。</translation>
     </message>
 </context>
 </TS>
