@@ -284,6 +284,16 @@ void GameBoardView::deliverHeldInput(bool matchMovedOn)
     }
 }
 
+void GameBoardView::typeUserAnswer(const NumberSet &digits)
+{
+    if (!inputConnected() || m_hitBlowController->gameStatus() != GameStatusUserTurn)
+        return;
+    m_currentUserAnswer.clear();
+    m_typingIndex = 0;
+    for (int digit : digits)
+        typeDigit(GameStatusUserTurn, QString::number(digit));
+}
+
 void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
 {
     // A key without text (a modifier on its own) does nothing, and does not stand between two OKs.

@@ -72,6 +72,9 @@ public:
     void upOKBtn();
     // The OK action: checks and hands over what was typed, or ends the pause after a user guess.
     void didOK();
+    // Types digits as the user's guess, replacing what was typed, as the digit keys would; the
+    // typing position ends on the last digit. Does nothing unless the user's guess is awaited.
+    void typeUserAnswer(const NumberSet &digits);
 
     // One whole drawing pass onto canvas, with its effects on the match (message line, result
     // announced once, the pause after a user guess scheduled).

@@ -87,6 +87,8 @@ void HitBlowController::setGameStatus(int status)
     default:
         break;
     }
+    if (m_statusListener)
+        m_statusListener();
 }
 
 // Empties the six record lists and drops both secrets, both current guesses and the candidates.

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,10 @@ public:
 
     // Stores the status and does the work of entering it. Values outside 0 to 6 are only stored.
     void setGameStatus(int status);
+
+    // Called at the end of every setGameStatus(), after the new status has done its work; a change
+    // made inside another (5 to 6) calls it twice, each time with the final status in place.
+    void setStatusListener(std::function<void()> listener) { m_statusListener = std::move(listener); }
 
     // The computer takes its guess from the candidates.
     void askMacNextAnswer();
@@ -122,4 +127,5 @@ private:
     int m_userCurrentBlowsCount = 0;
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
+    std::function<void()> m_statusListener;
 };

@@ -31,6 +31,7 @@ bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
 	$(BUILD)/bench/bench_memory
+	$(BUILD)/bench/bench_statistics
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
 # The Debian package hitblow_<version>-<revision>_<architecture>.deb, in $(BUILD).

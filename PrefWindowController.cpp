@@ -1,5 +1,6 @@
 #include "PrefWindowController.h"
 
+#include "app/PlayerAidSettings.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
@@ -221,6 +222,7 @@ void PrefWindowController::setControlsFromSettings()
     m_soundMatrix.selectCellAtRow(m_settings.soundMode);
     m_autoCheckMatrix.selectCellAtRow(m_settings.autoCheck);
     m_rhythmSlider.setFloatValue(m_settings.playingRhythm);
+    showPlayerAids();
 }
 
 void PrefWindowController::takeSettingsFromControls()
@@ -230,6 +232,7 @@ void PrefWindowController::takeSettingsFromControls()
     m_settings.candidatesVisible = m_candidatesMatrix.selectedRow();
     m_settings.autoCheck = m_autoCheckMatrix.selectedRow();
     m_settings.playingRhythm = m_rhythmSlider.floatValue();
+    takePlayerAids();
 }
 
 void PrefWindowController::placeWindow()
@@ -257,4 +260,23 @@ bool PrefWindowController::saveSettings()
         m_saveFailureReported = true;
     }
     return false;
+}
+
+void PrefWindowController::showPlayerAids()
+{
+    m_ui->playerAidsBox->setEnabled(m_playerAids != nullptr);
+    if (!m_playerAids)
+        return;
+    m_ui->ownCandidatesCheck->setChecked(m_playerAids->showOwnCandidates());
+    m_ui->confirmAbandonCheck->setChecked(m_playerAids->confirmAbandon());
+}
+
+void PrefWindowController::takePlayerAids()
+{
+    if (!m_playerAids)
+        return;
+    if (m_ui->ownCandidatesCheck->isChecked() != m_playerAids->showOwnCandidates())
+        m_playerAids->setShowOwnCandidates(m_ui->ownCandidatesCheck->isChecked());
+    if (m_ui->confirmAbandonCheck->isChecked() != m_playerAids->confirmAbandon())
+        m_playerAids->setConfirmAbandon(m_ui->confirmAbandonCheck->isChecked());
 }

@@ -12,6 +12,7 @@
 
 class GameBoardView;
 class HitBlowController;
+class PlayerAidSettings;
 class QComboBox;
 class QDialog;
 class QSettings;
@@ -36,6 +37,8 @@ public:
 
     void setGameBoardView(GameBoardView *view) { m_gameBoardView = view; }
     void setHitBlowController(HitBlowController *controller) { m_hitBlowController = controller; }
+    // The player's aids shown and changed in the same window, beside the five settings.
+    void setPlayerAidSettings(PlayerAidSettings *aids) { m_playerAids = aids; }
 
     // The stored settings. Each is declared once, with its key, its default and the check a loaded
     // value must pass, in the table in PrefWindowController.cpp that loading and saving both read.
@@ -90,6 +93,8 @@ private:
     void takeSettingsFromControls();
     void placeWindow();
     bool saveSettings();
+    void showPlayerAids();
+    void takePlayerAids();
 
     std::unique_ptr<Ui::PrefWindow> m_ui;
     QPointer<QDialog> m_window;
@@ -105,4 +110,5 @@ private:
     RadioMatrix m_soundMatrix;
     FloatSlider m_rhythmSlider;
     Settings m_settings;
+    PlayerAidSettings *m_playerAids = nullptr;
 };

@@ -52,16 +52,31 @@ QString HowToPlayDialog::rulesText()
            "guess of that round: four hits there make a draw. Sixteen guesses without a winner are a "
            "draw too."),
     };
+    const QStringList aids = {
+        tr("The bar under the board shows the round. With \"Show my remaining possibilities\" in the "
+           "preferences it also counts the numbers Mac's number can still be, judged from your own "
+           "guesses and their scores alone."),
+        tr("Game > Hint types a guess for you that agrees with every score you have seen. Send it with "
+           "Return or change it first. The statistics mark a match in which you took a hint."),
+        tr("Game > Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned "
+           "matches, your winning streaks, a chart of the guesses that decided each match and your "
+           "latest matches."),
+        tr("New Game during a match asks first; a match you give up counts as abandoned. Once a match "
+           "is over, Play Again in the bar starts the next one."),
+    };
     QString keys = QStringLiteral("<table cellspacing=\"4\">");
     keys += keyRow(tr("0 to 9"), tr("choose your number; type hits, blows and guesses"));
     keys += keyRow(tr("Left, Right"), tr("move the typing position"));
     keys += keyRow(tr("Backspace, Delete"), tr("erase the digit at the typing position"));
     keys += keyRow(tr("Return, Enter"), tr("OK"));
     keys += keyRow(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText), tr("new game"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText), tr("hint"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText), tr("statistics"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText),
                    tr("show or hide the number pad"));
     keys += QStringLiteral("</table>");
-    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4")
-        .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("Keys").toHtmlEscaped(), keys);
+    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4<h3>%5</h3>%6")
+        .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("Help during a match").toHtmlEscaped(), htmlList(aids),
+             tr("Keys").toHtmlEscaped(), keys);
 }

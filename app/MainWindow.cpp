@@ -5,6 +5,8 @@
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
+#include "MatchAssistant.h"
+#include "MatchStatusBar.h"
 #include "NumberPadPanel.h"
 #include "PrefWindowController.h"
 #include "ui_MainWindow.h"
@@ -35,8 +37,16 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_prefWindowController->setGameBoardView(m_gameBoardView);
     m_prefWindowController->setHitBlowController(m_hitBlowController.get());
 
-    connect(m_ui->actionNewGame, &QAction::triggered, this, [this] { m_hitBlowController->newGame(); });
-    connect(m_ui->actionPreferences, &QAction::triggered, this, [this] { m_prefWindowController->showWindow(); });
+    m_matchAssistant = std::make_unique<MatchAssistant>(this, *m_hitBlowController, *m_gameBoardView,
+                                                        *m_prefWindowController, services.random);
+    m_prefWindowController->setPlayerAidSettings(&m_matchAssistant->aidSettings());
+    connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::newGame);
+    connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
+    connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
+    connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
+        m_prefWindowController->showWindow();
+        m_matchAssistant->refresh();
+    });
     connect(m_ui->actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     connect(m_ui->actionHowToPlay, &QAction::triggered, this, &MainWindow::showHowToPlay);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
@@ -44,15 +54,20 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     // main loop, and the settings are stored on the way.
     connect(qApp, &QCoreApplication::aboutToQuit, m_prefWindowController,
             &PrefWindowController::applicationWillTerminate);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_matchAssistant.get(), &MatchAssistant::applicationWillTerminate);
 
     // The two controllers set themselves up independently of each other, once everything is
     // connected and before the first event reaches the board.
     m_hitBlowController->awakeFromNib();
     m_prefWindowController->awakeFromNib();
 
-    // The window opens with the board at its natural size, below the menu bar.
-    resize(m_gameBoardView->sizeHint().width(),
-           m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height());
+    m_matchStatusBar = new MatchStatusBar(this);
+    setStatusBar(m_matchStatusBar);
+    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint);
+
+    // The window opens with the board at its natural size, between the menu bar and the status bar.
+    resize(m_gameBoardView->sizeHint().width(), m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height()
+                                                    + m_matchStatusBar->sizeHint().height());
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
 }
 
@@ -95,6 +110,16 @@ QAction *MainWindow::howToPlayAction() const
 QAction *MainWindow::aboutAction() const
 {
     return m_ui->actionAbout;
+}
+
+QAction *MainWindow::hintAction() const
+{
+    return m_ui->actionHint;
+}
+
+QAction *MainWindow::statisticsAction() const
+{
+    return m_ui->actionStatistics;
 }
 
 QAction *MainWindow::numberPadAction() const

@@ -8,6 +8,8 @@
 
 class GameBoardView;
 class HitBlowController;
+class MatchAssistant;
+class MatchStatusBar;
 class NumberPad;
 class NumberPadPanel;
 class PrefWindowController;
@@ -35,6 +37,13 @@ public:
     QAction *quitAction() const;
     QAction *howToPlayAction() const;
     QAction *aboutAction() const;
+    QAction *hintAction() const;
+    QAction *statisticsAction() const;
+
+    // The status bar, the hint, the statistics and the guarded New Game.
+    MatchAssistant *matchAssistant() const { return m_matchAssistant.get(); }
+    MatchStatusBar *matchStatusBar() const { return m_matchStatusBar; }
+
     QAction *numberPadAction() const;
     // Null until the number pad was first shown.
     NumberPad *numberPad() const;
@@ -55,5 +64,8 @@ private:
     GameBoardView *m_gameBoardView = nullptr;
     std::unique_ptr<HitBlowController> m_hitBlowController;
     PrefWindowController *m_prefWindowController = nullptr;
+    // Goes before the controller it listens to.
+    std::unique_ptr<MatchAssistant> m_matchAssistant;
+    MatchStatusBar *m_matchStatusBar = nullptr;
     NumberPadPanel *m_numberPadPanel = nullptr;
 };

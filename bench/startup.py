@@ -67,8 +67,11 @@ def peak_resident_kb(pid):
     return 0
 
 
-def board_is_drawn(server, board):
+def board_is_drawn(server, window):
     # A cross of sample points over the board: the felt and the title screen are far from black.
+    board = xsession.find_board(server, window)
+    if board is None:
+        return False
     left, top, right, bottom = board.screen_rect(0, 0, xsession.BOARD_WIDTH, xsession.BOARD_HEIGHT)
     picture = server.grab(left, top, right - left, bottom - top)
     samples = [board.to_screen(x, y) for x, y in ((160, 240), (320, 240), (480, 240), (320, 120), (320, 360))]
@@ -82,7 +85,8 @@ def one_run(server, watcher, binary, whole_game):
         config, runtime = os.path.join(home, "config"), os.path.join(home, "runtime")
         os.makedirs(config)
         os.makedirs(runtime, mode=0o700)
-        env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=runtime,
+        env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=config, XDG_DATA_HOME=os.path.join(home, "data"),
+                         XDG_RUNTIME_DIR=runtime,
                          LANG="C.UTF-8", LC_ALL="C.UTF-8")
         started = time.monotonic()
         program = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -93,9 +97,8 @@ def one_run(server, watcher, binary, whole_game):
                 raise RuntimeError(f"{binary} mapped no window")
             if not whole_game:
                 return (mapped - started) * 1000, None, None
-            board = xsession.BoardGeometry(*server.window_geometry(str(window)))
             deadline = mapped + 20
-            while not board_is_drawn(server, board):
+            while not board_is_drawn(server, window):
                 if time.monotonic() > deadline:
                     raise RuntimeError("the board was not drawn")
             drawn = time.monotonic()

@@ -2,9 +2,10 @@
 # Installs the Debian packages the game needs to build, run and test, only when one is missing.
 set -euo pipefail
 
+# qt6-charts-dev needs libqt6opengl6-dev for its CMake files but does not depend on it.
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libxkbcommon-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
   # Glyphs for every shipped language (Latin from DejaVu; Japanese and Chinese from WenQuanYi Micro

@@ -13,7 +13,7 @@ trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
 
 cd "$build/tests"
-QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" \
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$scratch" XDG_DATA_HOME="$scratch" XDG_RUNTIME_DIR="$scratch/runtime" \
 HITBLOW_SEED="${HITBLOW_SEED:-1}" HITBLOW_SOAK_STEPS="${HITBLOW_SOAK_STEPS:-3000}" \
 valgrind --tool=memcheck --error-exitcode=1 --leak-check=full --show-leak-kinds=definite \
     --errors-for-leak-kinds=definite --num-callers=30 \

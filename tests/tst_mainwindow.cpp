@@ -4,17 +4,24 @@
 #include "app/AboutDialog.h"
 #include "app/HowToPlayDialog.h"
 #include "app/MainWindow.h"
+#include "app/MatchAssistant.h"
+#include "app/MatchStatusBar.h"
 #include "platform/ModalRun.h"
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "StoredDefaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -35,7 +42,9 @@ private slots:
     void startsOnTheTitleScreenWithTheBoardFocused();
     void shortcutsReachTheirCommandsWhileTheBoardHasFocus_data();
     void shortcutsReachTheirCommandsWhileTheBoardHasFocus();
-    void newGameFromTheMenuStartsAMatchAtAnyStatus();
+    void newGameAsksOnlyWhileAMatchRuns_data();
+    void newGameAsksOnlyWhileAMatchRuns();
+    void hintTypesAGuessTheUsersScoresAllow();
     void menusFollowTheDesktopConventions();
     void helpWindowsHoldTheGamesPauses_data();
     void helpWindowsHoldTheGamesPauses();
@@ -47,6 +56,12 @@ private:
     // Closes the next modal window as soon as it is shown, remembering its title and whether a
     // modal run was marked while it was open.
     void rejectNextModalWindow();
+    // Answers the next question box with the button titled answer, ticking its check box first
+    // when tick is set, and remembers its text.
+    void answerNextQuestion(const QString &answer, bool tick);
+    // Plays from the title screen through the window's board to status (at most 4), the counts
+    // taken automatically.
+    void reachStatus(int status);
 
     std::unique_ptr<FakeServices> m_fakes;
     std::unique_ptr<MainWindow> m_window;
@@ -58,6 +73,7 @@ private:
 void TestMainWindow::init()
 {
     openUserDefaults()->clear();
+    QFile::remove(StatisticsFile::defaultPath());
     m_fakes = std::make_unique<FakeServices>();
     m_window = std::make_unique<MainWindow>(m_fakes->services());
     m_modalTitle.clear();
@@ -90,6 +106,46 @@ void TestMainWindow::rejectNextModalWindow()
     m_modalCloser->start();
 }
 
+void TestMainWindow::answerNextQuestion(const QString &answer, bool tick)
+{
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this, answer, tick] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_modalTitle = box->text();
+        m_modalRunWhileOpen = ModalRun::isActive();
+        if (tick && box->checkBox())
+            box->checkBox()->setChecked(true);
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer)
+                button->click();
+        }
+        m_modalCloser->stop();
+    });
+    m_modalCloser->start();
+}
+
+void TestMainWindow::reachStatus(int status)
+{
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    if (status >= GameStatusChooseNumbers)
+        controller->newGame();
+    if (status >= GameStatusMacTurn) {
+        for (const char *digit : {"1", "2", "3", "4"})
+            board->keyDown(digit, digit);
+    }
+    if (status >= GameStatusCheckHitBlow)
+        m_fakes->scheduler.advance(10);
+    if (status >= GameStatusUserTurn) {
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+    }
+    QCOMPARE(controller->gameStatus(), status);
+}
+
 void TestMainWindow::opensWithTheBoardAtItsNaturalSize()
 {
     QSignalSpy firstFrame(m_window.get(), &MainWindow::firstFrameShown);
@@ -98,9 +154,10 @@ void TestMainWindow::opensWithTheBoardAtItsNaturalSize()
 
     QCOMPARE(m_window->centralWidget(), m_window->gameBoardView());
     QCOMPARE(m_window->gameBoardView()->size(), QSize(640, 480));
-    // Nothing but the menu bar above the board: the board's top edge is the menu bar's bottom.
+    // Nothing but the menu bar above the board and the status bar below it.
     QCOMPARE(m_window->gameBoardView()->geometry().top(), m_window->menuBar()->geometry().bottom() + 1);
-    QCOMPARE(m_window->height(), m_window->menuBar()->height() + 480);
+    QCOMPARE(m_window->statusBar()->geometry().top(), m_window->gameBoardView()->geometry().bottom() + 1);
+    QCOMPARE(m_window->height(), m_window->menuBar()->height() + 480 + m_window->statusBar()->height());
     QCOMPARE(m_window->windowTitle(), QString("Hit & Blow"));
     // The icon, rendered from SVG, and the sounds come once the first frame is on the screen.
     QTRY_COMPARE(firstFrame.size(), 1);
@@ -134,6 +191,7 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
     QTest::newRow("quit") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q) << "actionQuit";
     QTest::newRow("how to play") << QKeyCombination(Qt::NoModifier, Qt::Key_F1) << "actionHowToPlay";
     QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
+    QTest::newRow("statistics") << QKeyCombination(Qt::ControlModifier, Qt::Key_T) << "actionStatistics";
 }
 
 void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
@@ -154,22 +212,117 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
     QCOMPARE(triggered.count(), 1);
 }
 
-void TestMainWindow::newGameFromTheMenuStartsAMatchAtAnyStatus()
+void TestMainWindow::newGameAsksOnlyWhileAMatchRuns_data()
 {
-    HitBlowController *controller = m_window->hitBlowController();
-    m_window->newGameAction()->trigger();
-    QCOMPARE(controller->gameStatus(), int(GameStatusChooseNumbers));
-    QCOMPARE(controller->restCandidatesCount(), 5040);
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QString>("answer"); // empty: no question expected
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("title screen") << 0 << true << "" << false << true;
+    QTest::newRow("choosing a secret") << 1 << true << "" << false << true;
+    QTest::newRow("first pause, abandoned") << 2 << true << "Abandon" << false << true;
+    QTest::newRow("user's turn, kept playing") << 4 << true << "Keep Playing" << true << false;
+    QTest::newRow("user's turn, abandoned for good") << 4 << true << "Abandon" << true << true;
+    QTest::newRow("never asked again") << 4 << false << "" << false << true;
+}
 
-    // In the pause before the computer's first guess: the new match drops the pending guess.
-    for (int digit : {1, 2, 3, 4})
-        m_window->gameBoardView()->keyDown(QString::number(digit), QString::number(digit));
-    QCOMPARE(controller->gameStatus(), int(GameStatusMacTurn));
+void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
+{
+    QFETCH(int, status);
+    QFETCH(bool, confirm);
+    QFETCH(QString, answer);
+    QFETCH(bool, tick);
+    QFETCH(bool, started);
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"ConfirmAbandon", confirm ? 1 : 0}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(status);
+    const auto guesses = m_window->hitBlowController()->macFormerAnswers().size();
+
+    answerNextQuestion(answer.isEmpty() ? QStringLiteral("Abandon") : answer, tick);
     m_window->newGameAction()->trigger();
-    QCOMPARE(controller->gameStatus(), int(GameStatusChooseNumbers));
+    QCOMPARE(m_modalTitle, answer.isEmpty() ? QString() : QStringLiteral("Abandon the current match?"));
+    QCOMPARE(m_modalRunWhileOpen, !answer.isEmpty());
+
+    HitBlowController *controller = m_window->hitBlowController();
+    QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
+    QCOMPARE(controller->macFormerAnswers().size(), started ? 0 : guesses);
+    if (started)
+        QCOMPARE(controller->restCandidatesCount(), 5040);
+    // Only a running match given up counts, as abandoned.
+    const bool abandoned = started && status >= GameStatusMacTurn;
+    const auto &matches = m_window->matchAssistant()->statisticsKeeper().statistics().matches();
+    QCOMPARE(matches.size(), std::size_t(abandoned ? 1 : 0));
+    if (abandoned)
+        QCOMPARE(int(matches.back().result), int(MatchOutcome::Abandoned));
+    const bool stillAsks = confirm && !(answer == "Abandon" && tick);
+    QCOMPARE(m_window->matchAssistant()->aidSettings().confirmAbandon(), stillAsks);
+    QCOMPARE(storedInt(*openUserDefaults(), "ConfirmAbandon"), std::optional<int>(stillAsks ? 1 : 0));
+    // Nothing of the abandoned match is left pending.
     m_fakes->scheduler.advance(10);
-    QCOMPARE(controller->gameStatus(), int(GameStatusChooseNumbers));
-    QVERIFY(controller->macFormerAnswers().empty());
+    QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
+}
+
+void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
+{
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"ShowOwnCandidates", 1}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    QAction *hint = m_window->hintAction();
+    QCOMPARE(hint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QVERIFY(!hint->isEnabled());
+    reachStatus(GameStatusUserTurn);
+    // The bar and the command follow the match on the next pass of the main loop.
+    QTRY_VERIFY(hint->isEnabled());
+    QCOMPARE(m_window->matchStatusBar()->matchText(), "Round 1 of 16    Possibilities for Mac's number: 5040");
+
+    // Two rounds with guesses of the user's own, neither of them Mac's number.
+    const NumberSet secret = *controller->macOwnNumbers();
+    const NumberComparer comparer;
+    int played = 0;
+    for (const NumberSet &guess : comparer.makeCandidatesArray()) {
+        if (played == 2)
+            break;
+        // Guesses that share digits with Mac's number but are not it leave something to deduce.
+        const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
+        if (score.hits == 4 || score.hits + score.blows == 0)
+            continue;
+        for (int digit : guess)
+            board->keyDown(QString::number(digit), QString::number(digit));
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+        QCOMPARE(controller->gameStatus(), int(GameStatusUserResult));
+        QTRY_VERIFY(!hint->isEnabled());
+        board->didOK();
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+        QCOMPARE(controller->gameStatus(), int(GameStatusUserTurn));
+        ++played;
+    }
+
+    QTRY_VERIFY(hint->isEnabled());
+    hint->trigger();
+    NumberSet typed{};
+    QCOMPARE(board->currentUserAnswer().size(), std::size_t(4));
+    for (int i = 0; i < 4; ++i)
+        typed[i] = board->currentUserAnswer()[i].value();
+    // The hint agrees with every score the user has seen: scored against each earlier guess as if it
+    // were Mac's number, it gives the same hits and blows.
+    for (std::size_t i = 0; i < controller->userFormerAnswers().size(); ++i) {
+        const HitBlowResult score = comparer.checkHitsBlowsIn(typed, controller->userFormerAnswers()[i]);
+        QCOMPARE(score.hits, controller->userFormerHitsCount()[i]);
+        QCOMPARE(score.blows, controller->userFormerBlowsCount()[i]);
+    }
+    QVERIFY(m_window->matchAssistant()->statisticsKeeper().hinted());
+    // Ready to be sent as it is.
+    board->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    QVERIFY(controller->userFormerAnswers().back() == typed);
+    QTRY_VERIFY(m_window->matchStatusBar()->matchText().startsWith("Round 3 of 16"));
 }
 
 void TestMainWindow::menusFollowTheDesktopConventions()
@@ -190,12 +343,14 @@ void TestMainWindow::menusFollowTheDesktopConventions()
     QVERIFY(m_window->preferencesAction()->text().endsWith(QChar(0x2026)));
 }
 
+// The statistics window too.
 void TestMainWindow::helpWindowsHoldTheGamesPauses_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("title");
     QTest::newRow("how to play") << "actionHowToPlay" << "How to Play";
     QTest::newRow("about") << "actionAbout" << "About Hit & Blow";
+    QTest::newRow("statistics") << "actionStatistics" << "Statistics";
 }
 
 void TestMainWindow::helpWindowsHoldTheGamesPauses()
@@ -219,7 +374,8 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
     QVERIFY(about.contains("GPL-3.0-or-later"));
 
     const QString rules = HowToPlayDialog::rulesText();
-    for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,"})
+    for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,", "Hint", "Ctrl+H", "Ctrl+T",
+                                 "Show my remaining possibilities", "abandoned"})
         QVERIFY2(rules.contains(expected), expected);
 }
 
@@ -241,7 +397,8 @@ void TestMainWindow::boardFollowsTheWindowsSize()
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     m_window->resize(1000, 900);
     QTRY_COMPARE(m_window->gameBoardView()->width(), 1000);
-    QCOMPARE(m_window->gameBoardView()->height(), 900 - m_window->menuBar()->height());
+    QCOMPARE(m_window->gameBoardView()->height(),
+             900 - m_window->menuBar()->height() - m_window->statusBar()->height());
 
     m_window->resize(10, 10);
     QTRY_VERIFY(m_window->gameBoardView()->width() < 1000);

@@ -432,11 +432,12 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
             claim(label->text());
         }
     }
-    QCOMPARE(owners.size(), 8);
+    QCOMPARE(owners.size(), 10);
 
     auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
     QVERIFY(ok->isDefault());
-    // Tab reaches the popup, the three groups, the slider and both buttons in reading order.
+    // Tab reaches the popup, the three groups, the two check boxes, the slider and both buttons in
+    // reading order.
     QStringList order;
     QWidget *widget = dialog;
     do {
@@ -446,7 +447,8 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
     } while (widget != dialog);
     QCOMPARE(order,
              (QStringList{"levelPopup", "candidatesHiddenButton", "candidatesShownButton", "soundOffButton",
-                          "soundOnButton", "autoCheckOffButton", "autoCheckOnButton", "rhythmSlider",
+                          "soundOnButton", "autoCheckOffButton", "autoCheckOnButton", "ownCandidatesCheck",
+                          "confirmAbandonCheck", "rhythmSlider",
                           "cancelButton", "okButton"}));
 }
 

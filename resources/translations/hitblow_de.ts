@@ -240,6 +240,34 @@
         <source>show or hide the number pad</source>
         <translation>Ziffernfeld ein- oder ausblenden</translation>
     </message>
+    <message>
+        <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
+        <translation>Die Leiste unter dem Spielbrett zeigt die Runde. Mit „Meine verbleibenden Möglichkeiten zeigen“ in den Einstellungen zählt sie auch, welche Zahlen Macs Zahl noch sein kann, allein nach deinen eigenen Tipps und ihren Bewertungen.</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>Spiel &gt; Hinweis gibt für dich einen Tipp ein, der zu allen bisher gesehenen Bewertungen passt. Schicke ihn mit der Eingabetaste ab oder ändere ihn vorher. Die Statistik markiert Partien, in denen du einen Hinweis genommen hast.</translation>
+    </message>
+    <message>
+        <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
+        <translation>Spiel &gt; Statistik zeigt für jede Stärke von Mac deine Siege, Niederlagen, Unentschieden und aufgegebenen Partien, deine Siegesserien, ein Diagramm der Tipps bis zur Entscheidung und deine letzten Partien.</translation>
+    </message>
+    <message>
+        <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
+        <translation>Neues Spiel fragt während einer Partie erst nach; eine Partie, die du aufgibst, zählt als aufgegeben. Ist eine Partie vorbei, startet „Nochmal spielen“ in der Leiste die nächste.</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation>Hilfe während der Partie</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -278,6 +306,56 @@
     <message>
         <source>Number &amp;Pad</source>
         <translation>&amp;Ziffernfeld</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>&amp;Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>&amp;Statistik…</translation>
+    </message>
+</context>
+<context>
+    <name>MatchAssistant</name>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Abandon the current match?</source>
+        <translation>Die laufende Partie aufgeben?</translation>
+    </message>
+    <message>
+        <source>It will count as abandoned in the statistics.</source>
+        <translation>Sie zählt in der Statistik als aufgegeben.</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>Aufgeben</translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>Nicht mehr fragen</translation>
+    </message>
+</context>
+<context>
+    <name>MatchStatusBar</name>
+    <message>
+        <source>Play Again</source>
+        <translation>Nochmal spielen</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>Runde %1 von %2</translation>
+    </message>
+    <message>
+        <source>Possibilities for Mac&apos;s number: %1</source>
+        <translation>Mögliche Zahlen für Mac: %1</translation>
     </message>
 </context>
 <context>
@@ -384,6 +462,145 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation>Hilfe während der Partie</translation>
+    </message>
+    <message>
+        <source>Show my remaining &amp;possibilities</source>
+        <translation>&amp;Meine verbleibenden Möglichkeiten zeigen</translation>
+    </message>
+    <message>
+        <source>As&amp;k before abandoning a match</source>
+        <translation>Vor dem Aufgeben einer Partie &amp;nachfragen</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Aufgegeben</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Siegquote</translation>
+    </message>
+    <message>
+        <source>Average guesses in wins</source>
+        <translation>Tipps pro Sieg im Schnitt</translation>
+    </message>
+    <message>
+        <source>Fewest guesses in a win</source>
+        <translation>Wenigste Tipps für einen Sieg</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>Aktuelle Siegesserie</translation>
+    </message>
+    <message>
+        <source>Best winning streak</source>
+        <translation>Längste Siegesserie</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
+        <translation>Die Statistikdatei konnte nicht gelesen werden. Sie wurde als %1 aufbewahrt, und die Statistik beginnt neu.</translation>
+    </message>
+    <message>
+        <source>&amp;Strength of Mac:</source>
+        <translation>&amp;Stärke von Mac:</translation>
+    </message>
+    <message>
+        <source>Guesses that decided each match</source>
+        <translation>Tipps bis zur Entscheidung</translation>
+    </message>
+    <message>
+        <source>Guesses</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Partien</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: a part of the game is missing.</source>
+        <translation>Das Diagramm kann nicht angezeigt werden: Ein Teil des Spiels fehlt.</translation>
+    </message>
+    <message>
+        <source>Latest matches</source>
+        <translation>Letzte Partien</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Reset…</source>
+        <translation>&amp;Zurücksetzen…</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every match recorded at every strength?</source>
+        <translation>Alle aufgezeichneten Partien aller Stärken vergessen?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
     </message>
 </context>
 </TS>

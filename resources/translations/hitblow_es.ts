@@ -25,6 +25,85 @@
     </message>
 </context>
 <context>
+    <name>BoardSpeech</name>
+    <message>
+        <source>blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hit</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hits</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blow</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blows</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac guesses %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hits and blows typed: %1; typing position %2 of 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your guess: %1; typing position %2 of 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guess %1: you scored %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your guess %1: %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses: none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your guesses: none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your guesses:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2: %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -153,6 +232,42 @@
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
+    <message>
+        <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>show or hide the number pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -183,6 +298,91 @@
     <message>
         <source>&amp;About Hit &amp;&amp; Blow</source>
         <translation>&amp;Acerca de Hit &amp;&amp; Blow</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number &amp;Pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchAssistant</name>
+    <message>
+        <source>New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abandon the current match?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It will count as abandoned in the statistics.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchStatusBar</name>
+    <message>
+        <source>Play Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possibilities for Mac&apos;s number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NumberPad</name>
+    <message>
+        <source>Number pad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same as the %1 key</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -262,6 +462,145 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show my remaining &amp;possibilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As&amp;k before abandoning a match</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average guesses in wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewest guesses in a win</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best winning streak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation type="unfinished">Empate</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Strength of Mac:</source>
+        <translation type="unfinished">&amp;Fuerza de Mac:</translation>
+    </message>
+    <message>
+        <source>Guesses that decided each match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guesses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: a part of the game is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation type="unfinished">Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation type="unfinished">Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget every match recorded at every strength?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

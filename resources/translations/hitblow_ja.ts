@@ -236,6 +236,34 @@
         <source>show or hide the number pad</source>
         <translation>数字パッドの表示/非表示</translation>
     </message>
+    <message>
+        <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
+        <translation>盤面の下のバーには何ラウンド目かが表示されます。環境設定で「自分の残りの可能性を表示」を選ぶと、あなた自身の予想とその結果だけから見て Mac の数がまだなり得る数の個数も表示されます。</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>「ゲーム」&gt;「ヒント」は、これまでに見たすべての結果に合う予想を入力します。そのまま Return キーで送るか、変えてから送ります。ヒントを使った試合は統計に記録されます。</translation>
+    </message>
+    <message>
+        <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
+        <translation>「ゲーム」&gt;「統計」には、Mac の強さごとに勝ち・負け・引き分け・中断した試合の数、連勝記録、勝負が決まった予想回数のグラフ、最近の試合が表示されます。</translation>
+    </message>
+    <message>
+        <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
+        <translation>試合中に「新しいゲーム」を選ぶと確認されます。やめた試合は中断として数えられます。試合が終わったら、バーの「もう一度遊ぶ」で次の試合を始められます。</translation>
+    </message>
+    <message>
+        <source>hint</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation>試合中の手助け</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -274,6 +302,56 @@
     <message>
         <source>Number &amp;Pad</source>
         <translation>数字パッド(&amp;P)</translation>
+    </message>
+    <message>
+        <source>H&amp;int</source>
+        <translation>ヒント(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics…</source>
+        <translation>統計(&amp;S)…</translation>
+    </message>
+</context>
+<context>
+    <name>MatchAssistant</name>
+    <message>
+        <source>New Game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Abandon the current match?</source>
+        <translation>今の試合を中断しますか?</translation>
+    </message>
+    <message>
+        <source>It will count as abandoned in the statistics.</source>
+        <translation>統計では中断として数えられます。</translation>
+    </message>
+    <message>
+        <source>Abandon</source>
+        <translation>中断する</translation>
+    </message>
+    <message>
+        <source>Keep Playing</source>
+        <translation>続ける</translation>
+    </message>
+    <message>
+        <source>Don&apos;t ask again</source>
+        <translation>今後は確認しない</translation>
+    </message>
+</context>
+<context>
+    <name>MatchStatusBar</name>
+    <message>
+        <source>Play Again</source>
+        <translation>もう一度遊ぶ</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2</source>
+        <translation>ラウンド %1 / %2</translation>
+    </message>
+    <message>
+        <source>Possibilities for Mac&apos;s number: %1</source>
+        <translation>Mac の数の可能性: %1</translation>
     </message>
 </context>
 <context>
@@ -380,6 +458,145 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Help during a match</source>
+        <translation>試合中の手助け</translation>
+    </message>
+    <message>
+        <source>Show my remaining &amp;possibilities</source>
+        <translation>自分の残りの可能性を表示(&amp;P)</translation>
+    </message>
+    <message>
+        <source>As&amp;k before abandoning a match</source>
+        <translation>試合を中断する前に確認(&amp;K)</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Won</source>
+        <translation>勝ち</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>負け</translation>
+    </message>
+    <message>
+        <source>Drawn</source>
+        <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>中断</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>勝率</translation>
+    </message>
+    <message>
+        <source>Average guesses in wins</source>
+        <translation>勝った試合の平均予想回数</translation>
+    </message>
+    <message>
+        <source>Fewest guesses in a win</source>
+        <translation>勝った試合の最少予想回数</translation>
+    </message>
+    <message>
+        <source>Current winning streak</source>
+        <translation>現在の連勝</translation>
+    </message>
+    <message>
+        <source>Best winning streak</source>
+        <translation>最高の連勝</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
+        <translation>統計ファイルを読み込めませんでした。ファイルは %1 として残し、統計は新しく始めます。</translation>
+    </message>
+    <message>
+        <source>&amp;Strength of Mac:</source>
+        <translation>Mac の強さ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Guesses that decided each match</source>
+        <translation>勝負が決まった予想回数</translation>
+    </message>
+    <message>
+        <source>Guesses</source>
+        <translation>予想回数</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>試合数</translation>
+    </message>
+    <message>
+        <source>The chart cannot be shown: a part of the game is missing.</source>
+        <translation>グラフを表示できません。ゲームの一部が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Latest matches</source>
+        <translation>最近の試合</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>強さ</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>&amp;Reset…</source>
+        <translation>リセット(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>やさしい</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>ふつう</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>むずかしい</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>エキスパート</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>あり</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>統計のリセット</translation>
+    </message>
+    <message>
+        <source>Forget every match recorded at every strength?</source>
+        <translation>すべての強さで記録したすべての試合を消しますか?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
     </message>
 </context>
 </TS>

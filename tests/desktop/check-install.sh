@@ -30,6 +30,8 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 icon=$prefix/share/icons/hicolor/scalable/apps/$app_id.svg
 
 [ -x "$prefix/bin/hitblow" ] || fail "no executable bin/hitblow"
+# The statistics' chart is a module the program loads from ../<libdir>/hitblow on first use.
+[ -n "$(find "$prefix" -path '*/hitblow/hitblow-chart.so')" ] || fail "the chart module is not installed"
 for file in "$desktop" "$metainfo" "$icon"; do
   [ -s "$file" ] || fail "not installed: ${file#"$prefix"/}"
 done

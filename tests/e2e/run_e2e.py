@@ -3,14 +3,16 @@
 (xdotool): New Game by its shortcut, the secret chosen by clicks on the choice pieces, the counts
 accepted with Return (automatic check on), guesses typed until the match ends; every other round
 the Return on the counts, the guess and its Return are typed with 2 ms between keys. Alt with a
-digit while choosing takes no piece. Checks the result
-text on screen, then quits with the shortcut and checks that the five settings were stored.
+digit while choosing takes no piece. Checks the result text on screen, opens the statistics and
+finds the match counted there, then quits with the shortcut and checks that the five settings
+were stored.
 
 Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
 import itertools
+import json
 import os
 import subprocess
 import sys
@@ -21,6 +23,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import xsession  # noqa: E402
 
 TITLE = "^Hit & Blow$"
+STATISTICS_TITLE = "^Statistics$"
 SKIPPED = 77
 FASTEST_RHYTHM = 4.0
 SETTINGS_KEYS = ("StrengthLevel", "CandidatesVisible", "SoundMode", "AutoCheck", "PlayingRhythm")
@@ -38,7 +41,9 @@ class Match:
     def __init__(self, server, window):
         self.server = server
         self.window = window
-        self.board = xsession.BoardGeometry(*server.window_geometry(window))
+        self.board = xsession.wait_for_board(server, window)
+        if self.board is None:
+            raise Failure("the game's window was not drawn")
 
     def picture(self):
         left, top, right, bottom = self.board.screen_rect(0, 0, xsession.BOARD_WIDTH, xsession.BOARD_HEIGHT)
@@ -111,8 +116,9 @@ def play(server, binary, home, screenshot):
     runtime = os.path.join(home, "runtime")
     os.makedirs(runtime, mode=0o700)
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan-suppressions.txt")
+    statistics_path = os.path.join(home, "data", "HitBlow", "statistics.json")
     env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(home, "config"),
-                     XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="",
+                     XDG_DATA_HOME=os.path.join(home, "data"), XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="",
                      LSAN_OPTIONS=":".join(filter(None, [os.environ.get("LSAN_OPTIONS"),
                                                           f"suppressions={suppressions}"])))
     log = open(os.path.join(home, "hitblow.log"), "w")
@@ -181,6 +187,7 @@ def play(server, binary, home, screenshot):
         red = match.count(picture, (100, 215, 540, 290), xsession.is_red)
         outcome = "won or drew (yellow)" if yellow > red else "lost (red)"
         print(f"result after {rounds} rounds: {outcome}; yellow {yellow} px, red {red} px")
+        check_statistics(server, match, statistics_path, rounds, lost=red > yellow)
 
         match.key("ctrl+q")
         try:
@@ -225,6 +232,38 @@ def submitted_fast(match):
         if now > deadline:
             raise Failure("the counts and guess typed with 2 ms between keys did nothing")
         time.sleep(0.01)
+
+
+def check_statistics(server, match, path, rounds, lost):
+    """The match is in the statistics file as decided, and the statistics window opens on ctrl+t."""
+    # The game writes the file on a thread of its own, right after the match was decided.
+    deadline = time.monotonic() + 5
+    while True:
+        try:
+            with open(path) as stored:
+                matches = json.load(stored)["matches"]
+            break
+        except (OSError, ValueError, KeyError) as error:
+            if time.monotonic() > deadline:
+                raise Failure(f"no statistics in {path}: {error}")
+            time.sleep(0.05)
+    if len(matches) != 1:
+        raise Failure(f"the statistics hold {len(matches)} matches, expected 1: {matches}")
+    counted = matches[0]
+    expected = ("lost",) if lost else ("won", "draw")
+    if counted.get("result") not in expected or counted.get("guesses") != rounds or counted.get("hinted") is not False:
+        raise Failure(f"the match was counted as {counted}, expected {' or '.join(expected)} in {rounds} guesses")
+    match.key("ctrl+t")
+    window = server.wait_for_window(STATISTICS_TITLE, timeout=10)
+    if window is None:
+        raise Failure("the statistics window did not open on ctrl+t")
+    match.key("Escape")
+    deadline = time.monotonic() + 10
+    while server.find_window(STATISTICS_TITLE):
+        if time.monotonic() > deadline:
+            raise Failure("the statistics window did not close on Escape")
+        time.sleep(0.02)
+    print(f"statistics: the match counted as {counted['result']} in {counted['guesses']} guesses")
 
 
 def changed(before, after, rect):

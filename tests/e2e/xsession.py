@@ -203,8 +203,8 @@ class Picture:
 class BoardGeometry:
     """Maps board points (640 by 480 units, origin bottom left, y up) to screen points, as the board
     does: uniform scale to fit its widget, centred. The window opens with the board at its natural
-    size right below the menu bar, so the board's widget is the bottom part of the window with the
-    board's aspect ratio."""
+    size right below the menu bar, so the board's widget is the bottom part of the area given, with
+    the board's aspect ratio."""
 
     def __init__(self, window_x, window_y, window_width, window_height):
         board_height = round(window_width * BOARD_HEIGHT / BOARD_WIDTH)
@@ -225,6 +225,39 @@ class BoardGeometry:
         left, bottom = self.to_screen(x0, y0)
         right, top = self.to_screen(x1, y1)
         return left, top, right, bottom
+
+
+def find_board(server, window):
+    """The BoardGeometry of the game's window once it is drawn, or None before. The board lies
+    between the menu bar and the status bar, whose height is the run of light rows at the bottom of
+    the window, measured down a column the status bar leaves empty on the title screen."""
+    x, y, width, height = server.window_geometry(window)
+    column = x + width * 3 // 4
+    picture = server.grab(column, y, 1, height)
+    bottom = y + height - 1
+    if not is_light(picture.pixel(column, bottom) or (0, 0, 0)):
+        return None
+    row = bottom
+    while row > y and is_light(picture.pixel(column, row) or (0, 0, 0)):
+        row -= 1
+    status_bar = bottom - row
+    if status_bar > height // 4:
+        return None
+    return BoardGeometry(x, y, width, height - status_bar)
+
+
+def wait_for_board(server, window, timeout=20):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        board = find_board(server, window)
+        if board:
+            return board
+        time.sleep(0.01)
+    return None
+
+
+def is_light(colour):
+    return min(colour) >= 150
 
 
 def is_yellow(colour):

@@ -45,7 +45,8 @@ class Game:
         os.makedirs(self.config, exist_ok=True)
         os.makedirs(runtime, mode=0o700, exist_ok=True)
         self.log_path = os.path.join(home, "hitblow.log")
-        env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=self.config, XDG_RUNTIME_DIR=runtime,
+        env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=self.config,
+                         XDG_DATA_HOME=os.path.join(home, "data"), XDG_RUNTIME_DIR=runtime,
                          LANG="C.UTF-8", LC_ALL="", LANGUAGE="",
                          LSAN_OPTIONS=":".join(filter(None, [os.environ.get("LSAN_OPTIONS"),
                                                               f"suppressions={SUPPRESSIONS}"])))

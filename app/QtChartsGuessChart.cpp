@@ -1,0 +1,89 @@
+// The chart of the statistics drawn with Qt Charts: the module hitblow-chart, loaded on first use.
+#include "GuessChart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QStackedBarSeries>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace {
+constexpr int kMostGuesses = MatchStatistics::kMostGuesses;
+
+class QtChartsGuessChart final : public GuessChart
+{
+public:
+    QtChartsGuessChart(const Texts &texts, QWidget *parent);
+
+    void showSummary(const LevelSummary &summary) override;
+
+private:
+    Texts m_texts;
+    QChartView *m_view = nullptr;
+};
+
+QtChartsGuessChart::QtChartsGuessChart(const Texts &texts, QWidget *parent)
+    : GuessChart(parent)
+    , m_texts(texts)
+    , m_view(new QChartView(new QChart, this))
+{
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setMinimumSize(560, 240);
+    m_view->chart()->setTitle(m_texts.title);
+    m_view->chart()->legend()->setAlignment(Qt::AlignBottom);
+    m_view->chart()->setMargins(QMargins(4, 4, 4, 4));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+}
+
+void QtChartsGuessChart::showSummary(const LevelSummary &summary)
+{
+    QChart *chart = m_view->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+
+    const QString names[] = {m_texts.won, m_texts.lost, m_texts.drawn};
+    const QColor colours[] = {QColor(0x3c, 0x9d, 0x4e), QColor(0xc8, 0x3c, 0x3c), QColor(0xd9, 0xa4, 0x1b)};
+    auto *series = new QStackedBarSeries;
+    int tallest = 0;
+    for (int outcome = 0; outcome < 3; ++outcome) {
+        auto *set = new QBarSet(names[outcome]);
+        set->setColor(colours[outcome]);
+        for (int guesses = 1; guesses <= kMostGuesses; ++guesses) {
+            const auto found = summary.decidedAt.find(guesses);
+            *set << (found == summary.decidedAt.end() ? 0 : found->second[outcome]);
+        }
+        series->append(set);
+    }
+    for (const auto &[guesses, counts] : summary.decidedAt)
+        tallest = std::max(tallest, counts[0] + counts[1] + counts[2]);
+    chart->addSeries(series);
+
+    QStringList categories;
+    for (int guesses = 1; guesses <= kMostGuesses; ++guesses)
+        categories << QString::number(guesses);
+    auto *xAxis = new QBarCategoryAxis;
+    xAxis->append(categories);
+    xAxis->setTitleText(m_texts.guesses);
+    auto *yAxis = new QValueAxis;
+    yAxis->setRange(0, std::max(tallest, 1));
+    yAxis->setLabelFormat(QStringLiteral("%d"));
+    yAxis->setTickType(QValueAxis::TicksDynamic);
+    yAxis->setTickAnchor(0);
+    yAxis->setTickInterval(std::max(1, (tallest + 4) / 5));
+    yAxis->setTitleText(m_texts.matches);
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    series->attachAxis(xAxis);
+    series->attachAxis(yAxis);
+}
+} // namespace
+
+extern "C" Q_DECL_EXPORT GuessChart *hitblowMakeGuessChart(const GuessChart::Texts &texts, QWidget *parent)
+{
+    return new QtChartsGuessChart(texts, parent);
+}

@@ -1,0 +1,218 @@
+#include "StatisticsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+const QString kMatches = QStringLiteral("matches");
+const QString kFinished = QStringLiteral("finished");
+const QString kStrength = QStringLiteral("strength");
+const QString kResult = QStringLiteral("result");
+const QString kGuesses = QStringLiteral("guesses");
+const QString kHinted = QStringLiteral("hinted");
+const QString kCorruptSuffix = QStringLiteral(".corrupt");
+
+const std::array<std::pair<MatchOutcome, QLatin1String>, 4> kResultNames = {{
+    {MatchOutcome::Won, QLatin1String("won")},
+    {MatchOutcome::Lost, QLatin1String("lost")},
+    {MatchOutcome::Draw, QLatin1String("draw")},
+    {MatchOutcome::Abandoned, QLatin1String("abandoned")},
+}};
+
+QLatin1String resultName(MatchOutcome outcome)
+{
+    for (const auto &[value, name] : kResultNames) {
+        if (value == outcome)
+            return name;
+    }
+    return QLatin1String("abandoned");
+}
+
+std::optional<MatchOutcome> resultNamed(const QString &text)
+{
+    for (const auto &[value, name] : kResultNames) {
+        if (text == name)
+            return value;
+    }
+    return std::nullopt;
+}
+
+// A whole number from first to last, or nothing.
+std::optional<int> wholeNumber(const QJsonValue &value, int first, int last)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (number != int(number) || number < first || number > last)
+        return std::nullopt;
+    return int(number);
+}
+
+std::optional<MatchRecord> recordFrom(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    QJsonObject object = value.toObject();
+    const QDateTime finished = QDateTime::fromString(object.value(kFinished).toString(), Qt::ISODate);
+    const std::optional<int> strength = wholeNumber(object.value(kStrength), 0, MatchStatistics::kStrongestLevel);
+    const std::optional<MatchOutcome> result = resultNamed(object.value(kResult).toString());
+    const std::optional<int> guesses = wholeNumber(object.value(kGuesses), 0, MatchStatistics::kMostGuesses);
+    const QJsonValue hinted = object.value(kHinted);
+    if (!finished.isValid() || !strength || !result || !guesses || !hinted.isBool())
+        return std::nullopt;
+    for (const QString &known : {kFinished, kStrength, kResult, kGuesses, kHinted})
+        object.remove(known);
+    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object};
+}
+
+// The compact JSON text of one match, its own fields first, then those of a newer version.
+QByteArray textOf(const MatchRecord &record)
+{
+    const QDateTime utc = record.finished.toUTC();
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    char text[160];
+    const int length = std::snprintf(
+        text, sizeof text,
+        R"({"finished":"%04d-%02d-%02dT%02d:%02d:%02dZ","strength":%d,"result":"%s","guesses":%d,"hinted":%s)",
+        date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), record.strength,
+        resultName(record.result).data(), record.guesses, record.hinted ? "true" : "false");
+    QByteArray json(text, std::clamp(length, 0, int(sizeof text) - 1));
+    if (!record.otherFields.isEmpty()) {
+        const QByteArray others = QJsonDocument(record.otherFields).toJson(QJsonDocument::Compact);
+        json += ',' + others.mid(1, others.size() - 2);
+    }
+    return json + '}';
+}
+} // namespace
+
+QString StatisticsFile::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/HitBlow/statistics.json");
+}
+
+StatisticsFile::StatisticsFile(const QString &path)
+    : m_path(path)
+{
+}
+
+MatchStatistics StatisticsFile::load()
+{
+    m_keptAsidePath.clear();
+    m_otherFields = {};
+    m_blocked = false;
+    const QFileInfo info(m_path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        keepAside(file.errorString());
+        return {};
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        keepAside(file.errorString());
+        return {};
+    }
+    file.close();
+    if (std::optional<MatchStatistics> statistics = parsed(data))
+        return std::move(*statistics);
+    keepAside(QStringLiteral("no valid statistics"));
+    return {};
+}
+
+std::optional<MatchStatistics> StatisticsFile::parsed(const QByteArray &data)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    QJsonObject object = document.object();
+    const QJsonValue matches = object.value(kMatches);
+    if (!matches.isArray())
+        return std::nullopt;
+    MatchStatistics statistics;
+    for (const QJsonValue &entry : matches.toArray()) {
+        const std::optional<MatchRecord> record = recordFrom(entry);
+        if (!record)
+            return std::nullopt;
+        statistics.append(*record);
+    }
+    object.remove(kMatches);
+    m_otherFields = object;
+    return statistics;
+}
+
+void StatisticsFile::keepAside(const QString &reason)
+{
+    QString aside = m_path + kCorruptSuffix;
+    for (int number = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
+        aside = m_path + QLatin1Char('.') + QString::number(number) + kCorruptSuffix;
+    if (QFile::rename(m_path, aside)) {
+        m_keptAsidePath = aside;
+        qWarning("The statistics in %s could not be read (%s); they were kept as %s.", qPrintable(m_path),
+                 qPrintable(reason), qPrintable(aside));
+    } else {
+        // What cannot be moved away is left alone: this run keeps its statistics in memory only.
+        m_blocked = true;
+        qWarning("The statistics in %s could not be read (%s) nor moved aside; they are left as they are.",
+                 qPrintable(m_path), qPrintable(reason));
+    }
+}
+
+QByteArray StatisticsFile::contents(const MatchStatistics &statistics)
+{
+    const std::vector<MatchRecord> &matches = statistics.matches();
+    if (m_matchTextsGeneration != statistics.generation() || m_matchTexts.size() > matches.size()) {
+        m_matchTexts.clear();
+        m_matchTextsGeneration = statistics.generation();
+    }
+    m_matchTexts.reserve(matches.size());
+    qsizetype size = 64;
+    for (std::size_t i = m_matchTexts.size(); i < matches.size(); ++i)
+        m_matchTexts.push_back(textOf(matches[i]));
+    for (const QByteArray &text : m_matchTexts)
+        size += text.size() + 6;
+
+    // One match a line, so that the file stays readable and a change shows as one line.
+    QByteArray contents;
+    contents.reserve(size);
+    contents += "{\n";
+    if (!m_otherFields.isEmpty()) {
+        // The fields of a newer version, as the members of an object without its braces.
+        QByteArray others = QJsonDocument(m_otherFields).toJson(QJsonDocument::Compact);
+        contents += "    " + others.mid(1, others.size() - 2) + ",\n";
+    }
+    contents += "    \"matches\": [";
+    for (std::size_t i = 0; i < m_matchTexts.size(); ++i) {
+        contents += i == 0 ? "\n        " : ",\n        ";
+        contents += m_matchTexts[i];
+    }
+    contents += "\n    ]\n}\n";
+    return contents;
+}
+
+bool StatisticsFile::save(const MatchStatistics &statistics)
+{
+    if (m_blocked) {
+        m_errorString = QStringLiteral("an unreadable file is in the way");
+        return false;
+    }
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents(statistics)) < 0 || !file.commit()) {
+        m_errorString = file.errorString();
+        return false;
+    }
+    m_errorString.clear();
+    return true;
+}

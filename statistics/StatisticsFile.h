@@ -1,0 +1,50 @@
+#pragma once
+
+#include "MatchStatistics.h"
+
+#include <QJsonObject>
+#include <QString>
+
+// The statistics on disk: a JSON object whose "matches" array holds one object per match, oldest
+// first, with "finished" (ISO 8601, UTC), "strength" (0 to 3), "result" ("won", "lost", "draw" or
+// "abandoned"), "guesses" and "hinted". Fields it does not know, in the object or in a match, come
+// from a newer version of the game and are written back as they were.
+class StatisticsFile
+{
+public:
+    // $XDG_DATA_HOME/HitBlow/statistics.json, by default under ~/.local/share.
+    static QString defaultPath();
+
+    explicit StatisticsFile(const QString &path = defaultPath());
+
+    const QString &path() const { return m_path; }
+
+    // Reads the file; a missing one gives empty statistics. A file that cannot be read or does not
+    // hold valid statistics is renamed aside with the suffix ".corrupt" under a name not yet taken,
+    // and gives empty statistics; keptAsidePath() then says where it went.
+    MatchStatistics load();
+    const QString &keptAsidePath() const { return m_keptAsidePath; }
+
+    // Replaces the file with these statistics in one step, creating its folder when needed: a
+    // crash leaves either the old file or the new one. Returns false, with errorString() set, when
+    // the file could not be written, or when an unreadable file could not be moved out of the way
+    // (it is never overwritten).
+    bool save(const MatchStatistics &statistics);
+    const QString &errorString() const { return m_errorString; }
+
+    // The file's contents for these statistics. The text of each match is made once and kept, so
+    // that writing after a match costs little more than copying the text of those before it.
+    QByteArray contents(const MatchStatistics &statistics);
+
+private:
+    std::optional<MatchStatistics> parsed(const QByteArray &data);
+    void keepAside(const QString &reason);
+
+    QString m_path;
+    QString m_keptAsidePath;
+    QString m_errorString;
+    QJsonObject m_otherFields;
+    bool m_blocked = false;
+    std::vector<QByteArray> m_matchTexts;
+    int m_matchTextsGeneration = -1;
+};
