@@ -2,6 +2,7 @@
 
 #include "GameBoardView.h"
 #include "PrefWindowController.h"
+#include "expert/DecisionTree.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
@@ -13,6 +14,7 @@ constexpr int kMostUserAnswers = 16;
 
 HitBlowController::HitBlowController(const Services &services)
     : m_services(services)
+    , m_expertPlayer(DecisionTree::builtIn())
 {
 }
 
@@ -109,6 +111,7 @@ void HitBlowController::dropMatch()
     m_macOwnNumbers.reset();
     m_userOwnNumbers.reset();
     m_candidatesArray.reset();
+    m_expertPlayer.newMatch();
 }
 
 void HitBlowController::askMacNextAnswer()
@@ -117,7 +120,8 @@ void HitBlowController::askMacNextAnswer()
     if (!m_candidatesArray || m_candidatesArray->empty())
         return;
     const NumberComparer comparer(m_services.random);
-    const NumberSet guess = comparer.choseNumbersIn(*m_candidatesArray);
+    const bool expert = m_prefWindowController && m_prefWindowController->strengthLevel() == ExpertPlayer::kStrengthLevel;
+    const NumberSet guess = expert ? takeExpertAnswer() : comparer.choseNumbersIn(*m_candidatesArray);
     m_macCurrentAnswer = guess;
     m_macFormerAnswers.push_back(guess);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
@@ -135,7 +139,20 @@ void HitBlowController::recordAcceptedCounts()
     comparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
                                 m_macCurrentBlowsCount, m_macFormerAnswers, m_macFormerHitsCount,
                                 m_macFormerBlowsCount, level);
+    // The expert counts only what every score so far allows, whatever pruned the list before.
+    if (level == ExpertPlayer::kStrengthLevel && m_macCurrentHitsCount != 4)
+        ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+}
+
+// The expert's guess may be a number that can no longer be the secret; it leaves the list if it is
+// in it, as a random pick does.
+NumberSet HitBlowController::takeExpertAnswer()
+{
+    const NumberSet guess = m_expertPlayer.nextAnswer(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount,
+                                                      m_macFormerBlowsCount, m_services.random);
+    std::erase(*m_candidatesArray, guess);
+    return guess;
 }
 
 void HitBlowController::scoreUserAnswer()

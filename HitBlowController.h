@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "expert/ExpertPlayer.h"
 
 #include <optional>
 #include <vector>
@@ -87,6 +88,7 @@ private:
     double pauseSeconds() const;
     void recordAcceptedCounts();
     void scoreUserAnswer();
+    NumberSet takeExpertAnswer();
 
     Services m_services;
 
@@ -110,4 +112,6 @@ private:
     int m_userCurrentBlowsCount = 0;
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
+    // The strongest level's player; it keeps only the relabelling of the running match.
+    ExpertPlayer m_expertPlayer;
 };

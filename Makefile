@@ -26,6 +26,8 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_comparer
 	$(BUILD)/bench/bench_drawing
+	$(BUILD)/bench/bench_expert
+	$(BUILD)/tools/hitblow-arena --level 3 --rounds 1 | head -2
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,5 +1,7 @@
 #include "PrefWindowController.h"
 
+#include "app/StrengthDescription.h"
+#include "expert/ExpertPlayer.h"
 #include "platform/ModalRun.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
@@ -68,6 +70,9 @@ void PrefWindowController::awakeFromNib()
                  qPrintable(defaultsFileName(*defaults)));
     }
     m_strengthLevel = storedInt(*defaults, QStringLiteral("StrengthLevel")).value_or(kDefaultStrengthLevel);
+    // Above the strongest level, no strength is meant: play at the default one.
+    if (m_strengthLevel > ExpertPlayer::kStrengthLevel)
+        m_strengthLevel = kDefaultStrengthLevel;
     m_candidatesVisible =
         storedInt(*defaults, QStringLiteral("CandidatesVisible")).value_or(kDefaultCandidatesVisible);
     m_soundMode = storedInt(*defaults, QStringLiteral("SoundMode")).value_or(kDefaultSoundMode);
@@ -86,6 +91,7 @@ QDialog *PrefWindowController::window()
     m_ui->setupUi(dialog);
     m_window = dialog;
     m_levelPopup = m_ui->levelPopup;
+    StrengthDescription::follow(m_ui->levelPopup, m_ui->levelDescriptionLabel);
     m_candidatesMatrix = RadioMatrix(m_ui->candidatesGroup,
                                      {m_ui->candidatesHiddenButton, m_ui->candidatesShownButton});
     m_soundMatrix = RadioMatrix(m_ui->soundGroup, {m_ui->soundOffButton, m_ui->soundOnButton});
