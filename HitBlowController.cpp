@@ -2,7 +2,6 @@
 
 #include "GameBoardView.h"
 #include "PrefWindowController.h"
-#include "expert/DecisionTree.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
@@ -14,7 +13,6 @@ constexpr int kMostUserAnswers = 16;
 
 HitBlowController::HitBlowController(const Services &services)
     : m_services(services)
-    , m_expertPlayer(DecisionTree::builtIn())
 {
 }
 

@@ -106,11 +106,12 @@ const DecisionTree *DecisionTree::builtIn()
 {
     static const std::optional<DecisionTree> tree = []() -> std::optional<DecisionTree> {
         QFile file(QStringLiteral(":/expert/decision-tree.bin"));
-        if (!file.open(QIODevice::ReadOnly))
-            return std::nullopt;
-        const QByteArray data = file.readAll();
-        return fromBytes(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
-                                   std::size_t(data.size())));
+        const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        std::optional<DecisionTree> read = fromBytes(
+            std::span(reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())));
+        if (!read)
+            qWarning("The Expert's decision tree is missing or damaged: Mac plays one step ahead instead.");
+        return read;
     }();
     return tree ? &*tree : nullptr;
 }

@@ -6,9 +6,23 @@
 
 #include <algorithm>
 
-ExpertPlayer::ExpertPlayer(const DecisionTree *tree)
-    : m_tree(tree && !tree->isEmpty() ? tree : nullptr)
+ExpertPlayer::ExpertPlayer()
+    : m_builtInTree(true)
 {
+}
+
+ExpertPlayer::ExpertPlayer(const DecisionTree *tree)
+    : m_tree(tree)
+{
+}
+
+const DecisionTree *ExpertPlayer::tree()
+{
+    if (m_builtInTree) {
+        m_tree = DecisionTree::builtIn();
+        m_builtInTree = false;
+    }
+    return m_tree && !m_tree->isEmpty() ? m_tree : nullptr;
 }
 
 void ExpertPlayer::newMatch()
@@ -20,13 +34,16 @@ NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::v
                                    const std::vector<int> &formerHits, const std::vector<int> &formerBlows,
                                    RandomSource &random)
 {
-    if (m_tree && formerAnswers.empty())
+    const DecisionTree *const plan = tree();
+    if (plan && formerAnswers.empty())
         m_relabelling = Relabelling::drawnFrom(random);
     // One or two left: either is as good as any plan, and the first is what the one-step guess takes.
     if (!candidates.empty() && candidates.size() <= 2)
         return candidates.front();
-    if (const std::optional<NumberSet> answer = treeAnswer(formerAnswers, formerHits, formerBlows))
-        return *answer;
+    if (plan) {
+        if (const std::optional<NumberSet> answer = treeAnswer(*plan, formerAnswers, formerHits, formerBlows))
+            return *answer;
+    }
     std::uint16_t unused = (1u << 10) - 1;
     for (const NumberSet &answer : formerAnswers) {
         for (int digit : answer)
@@ -36,24 +53,24 @@ NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::v
 }
 
 // The tree's guess when every earlier guess of the match is the one the tree made there.
-std::optional<NumberSet> ExpertPlayer::treeAnswer(const std::vector<NumberSet> &formerAnswers,
+std::optional<NumberSet> ExpertPlayer::treeAnswer(const DecisionTree &tree, const std::vector<NumberSet> &formerAnswers,
                                                   const std::vector<int> &formerHits,
                                                   const std::vector<int> &formerBlows) const
 {
-    if (!m_tree || !m_relabelling)
+    if (!m_relabelling)
         return std::nullopt;
     int node = 0;
     for (std::size_t turn = 0; turn < formerAnswers.size(); ++turn) {
         if (node == DecisionTree::kNoNode || turn >= formerHits.size() || turn >= formerBlows.size()
             || !ScoreCodes::isScore(formerHits[turn], formerBlows[turn]))
             return std::nullopt;
-        if (m_relabelling->apply(ScoreCodes::numberAt(m_tree->guessAt(node))) != formerAnswers[turn])
+        if (m_relabelling->apply(ScoreCodes::numberAt(tree.guessAt(node))) != formerAnswers[turn])
             return std::nullopt;
-        node = m_tree->childOf(node, ScoreCodes::codeOf(formerHits[turn], formerBlows[turn]));
+        node = tree.childOf(node, ScoreCodes::codeOf(formerHits[turn], formerBlows[turn]));
     }
     if (node == DecisionTree::kNoNode)
         return std::nullopt; // one or two candidates left: the one-step guess takes the first
-    return m_relabelling->apply(ScoreCodes::numberAt(m_tree->guessAt(node)));
+    return m_relabelling->apply(ScoreCodes::numberAt(tree.guessAt(node)));
 }
 
 void ExpertPlayer::keepConsistent(CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,

@@ -20,6 +20,8 @@ class ExpertPlayer
 public:
     static constexpr int kStrengthLevel = 3;
 
+    // Plays from the tree built into the game, read at the first expert guess.
+    ExpertPlayer();
     // Plays from the given tree; with none (or an empty one) every guess is the one-step guess.
     explicit ExpertPlayer(const DecisionTree *tree);
 
@@ -43,10 +45,13 @@ public:
     static NumberSet oneStepAnswer(const CandidateList &candidates, std::uint16_t interchangeable = 0);
 
 private:
-    std::optional<NumberSet> treeAnswer(const std::vector<NumberSet> &formerAnswers,
+    std::optional<NumberSet> treeAnswer(const DecisionTree &tree, const std::vector<NumberSet> &formerAnswers,
                                         const std::vector<int> &formerHits,
                                         const std::vector<int> &formerBlows) const;
 
-    const DecisionTree *m_tree;
+    const DecisionTree *tree();
+
+    bool m_builtInTree = false; // m_tree is read at the first guess
+    const DecisionTree *m_tree = nullptr;
     std::optional<Relabelling> m_relabelling;
 };

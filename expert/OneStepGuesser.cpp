@@ -34,14 +34,14 @@ bool lowestOfRenamings(const NumberSet &number, std::uint16_t interchangeable)
 }
 } // namespace
 
-double OneStepGuesser::rating(const ScoreCounts &counts, int total)
+double OneStepGuesser::rating(const ScoreCounts &counts, int total, double candidateBonus)
 {
     const std::vector<double> &logs = weightedLogs();
     double sum = 0.0;
     for (int count : counts)
         sum += logs[count];
     const double entropy = (logs[total] - sum) / total;
-    return entropy + (counts[ScoreCodes::kWinCode] > 0 ? kCandidateBonus : 0.0);
+    return entropy + (counts[ScoreCodes::kWinCode] > 0 ? candidateBonus : 0.0);
 }
 
 int OneStepGuesser::bestGuess(std::span<const int> candidates, std::uint16_t interchangeable)

@@ -16,7 +16,7 @@ public:
 
     // The rating of a guess that splits `total` candidates into scores with these counts; the
     // count of the winning score is 1 exactly when the guess is a candidate.
-    static double rating(const ScoreCounts &counts, int total);
+    static double rating(const ScoreCounts &counts, int total, double candidateBonus = kCandidateBonus);
 
     // The index of the best guess among all 5040 for these candidate indices: the single candidate
     // when one is left; ties go to the lowest index. The candidates must not be empty.

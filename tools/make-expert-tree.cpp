@@ -42,6 +42,8 @@ using Set = std::vector<std::uint16_t>;
 // Score codes of every guess against every number, row by guess.
 std::vector<std::uint8_t> g_codes;
 std::vector<int> g_widths;
+double g_bonus = OneStepGuesser::kCandidateBonus;
+long g_everyGuessUpTo = 0; // sets this small try every guess
 
 int codeAt(int guess, int secret)
 {
@@ -221,7 +223,7 @@ std::vector<Option> optionsFor(const Set &set, int left, const Group &group, std
         }
         if (largest == n || bound >= kInfinite)
             continue; // learns nothing, or too late
-        options.push_back({OneStepGuesser::rating(counts, n), bound, guess, largest <= 2, split});
+        options.push_back({OneStepGuesser::rating(counts, n, g_bonus), bound, guess, largest <= 2, split});
     }
     const std::size_t first = std::min(width, options.size());
     std::partial_sort(options.begin(), options.begin() + std::ptrdiff_t(first), options.end(), ratedHigher);
@@ -257,7 +259,8 @@ Outcome solve(const Set &set, int madeGuesses, long beta, const Group &group)
     if (n <= 2)
         return {least, nullptr};
 
-    const std::size_t width = std::size_t(g_widths[std::min<std::size_t>(madeGuesses, g_widths.size() - 1)]);
+    const std::size_t width = n <= g_everyGuessUpTo ? std::size_t(kNumbers)
+        : std::size_t(g_widths[std::min<std::size_t>(madeGuesses, g_widths.size() - 1)]);
     std::vector<Option> options = optionsFor(set, left, group, width);
     Outcome best;
     best.cost = kInfinite;
@@ -368,6 +371,10 @@ int main(int argc, char *argv[])
             widths = argv[++i];
         else if (arg == "--threads" && i + 1 < argc)
             threads = std::max(1, std::atoi(argv[++i]));
+        else if (arg == "--every-guess-up-to" && i + 1 < argc)
+            g_everyGuessUpTo = std::atol(argv[++i]);
+        else if (arg == "--bonus" && i + 1 < argc)
+            g_bonus = std::atof(argv[++i]);
         else if (arg == "--out" && i + 1 < argc)
             out = argv[++i];
         else
