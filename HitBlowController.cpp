@@ -147,6 +147,8 @@ void HitBlowController::recordAcceptedCounts()
 // in it, as a random pick does.
 NumberSet HitBlowController::takeExpertAnswer()
 {
+    // Scores pruned at a lower strength may have left numbers that the expert does not count.
+    ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
     const NumberSet guess = m_expertPlayer.nextAnswer(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount,
                                                       m_macFormerBlowsCount, m_services.random);
     std::erase(*m_candidatesArray, guess);

@@ -8,6 +8,15 @@
 #include <benchmark/benchmark.h>
 
 namespace {
+// The same relabelling for every match, so that the benchmarks follow one path of the tree.
+class FixedRandomSource final : public RandomSource
+{
+public:
+    std::uint32_t draw() override { return 12345; }
+};
+
+FixedRandomSource fixedRandom;
+
 struct Match {
     std::vector<CandidateList> candidates; // before each guess
     std::vector<NumberSet> answers;
@@ -23,8 +32,7 @@ Match playedMatch(ExpertPlayer &player, const NumberSet &secret)
     player.newMatch();
     for (;;) {
         match.candidates.push_back(candidates);
-        const NumberSet guess = player.nextAnswer(candidates, match.answers, match.hits, match.blows,
-                                                  RandomSource::processWide());
+        const NumberSet guess = player.nextAnswer(candidates, match.answers, match.hits, match.blows, fixedRandom);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
         if (score.hits == 4)
             return match;
@@ -36,23 +44,37 @@ Match playedMatch(ExpertPlayer &player, const NumberSet &secret)
     }
 }
 
+// A match that takes seven guesses: every depth of the tree.
+Match longestMatch(ExpertPlayer &player)
+{
+    Match longest;
+    for (const NumberSet &secret : NumberComparer().makeCandidatesArray()) {
+        Match match = playedMatch(player, secret);
+        if (match.candidates.size() > longest.candidates.size())
+            longest = std::move(match);
+    }
+    return longest;
+}
+
 void BM_TreeMove(benchmark::State &state)
 {
-    ExpertPlayer player(DecisionTree::builtIn());
     if (!DecisionTree::builtIn()) {
         state.SkipWithError("no built-in decision tree");
         return;
     }
-    const Match match = playedMatch(player, {9, 5, 0, 7});
-    const std::size_t turn = std::min<std::size_t>(std::size_t(state.range(0)), match.answers.size());
+    ExpertPlayer player(DecisionTree::builtIn());
+    static const Match match = longestMatch(player);
+    const std::size_t turn = std::min(std::size_t(state.range(0)), match.answers.size());
     const std::vector<NumberSet> answers(match.answers.begin(), match.answers.begin() + std::ptrdiff_t(turn));
     const std::vector<int> hits(match.hits.begin(), match.hits.begin() + std::ptrdiff_t(turn));
     const std::vector<int> blows(match.blows.begin(), match.blows.begin() + std::ptrdiff_t(turn));
+    player.nextAnswer(match.candidates[0], {}, {}, {}, fixedRandom); // the match's relabelling
     for (auto _ : state)
-        benchmark::DoNotOptimize(player.nextAnswer(match.candidates[turn], answers, hits, blows, RandomSource::processWide()));
+        benchmark::DoNotOptimize(player.nextAnswer(match.candidates[turn], answers, hits, blows, fixedRandom));
     state.counters["guess"] = double(turn + 1);
+    state.counters["candidates"] = double(match.candidates[turn].size());
 }
-BENCHMARK(BM_TreeMove)->DenseRange(1, 5)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeMove)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 
 void BM_FallbackSecondGuess(benchmark::State &state)
 {
@@ -64,7 +86,7 @@ void BM_FallbackSecondGuess(benchmark::State &state)
     ExpertPlayer player(DecisionTree::builtIn());
     player.newMatch();
     for (auto _ : state)
-        benchmark::DoNotOptimize(player.nextAnswer(candidates, answers, hits, blows, RandomSource::processWide()));
+        benchmark::DoNotOptimize(player.nextAnswer(candidates, answers, hits, blows, fixedRandom));
     state.counters["candidates"] = double(candidates.size());
 }
 BENCHMARK(BM_FallbackSecondGuess)->Unit(benchmark::kMillisecond);

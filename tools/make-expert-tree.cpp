@@ -1,16 +1,18 @@
-// make-expert-tree [--widths W1,W2,...] [--threads N] [--out FILE]
+// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--out FILE]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
-// resources/expert/decision-tree.bin of the source tree given as the working directory).
+// resources/expert/decision-tree.bin, relative to the working directory: run it from the source
+// folder). The defaults rebuild the tree the game ships.
 //
 // The first guess is 0123 (every first guess is the same up to relabelling). At every later node
-// the tool rates all 5040 guesses on the node's candidates (entropy of the split plus a bonus for a
-// possible secret), merges guesses that split the candidates identically, keeps the best W of them
-// (W by depth: the second guess keeps W1, the third W2, ...) and evaluates each exactly, depth
-// first, pruned by lower bounds: with k guesses in hand at most 1, 13, 169, ... secrets can be
-// found at the 1st, 2nd, 3rd, ... of them. Branches that would need an eighth guess are refused.
-// The search has no random choices: the same widths always give the same tree, whatever the number
-// of threads.
+// the tool rates the guesses on the node's candidates (entropy of the split plus B bits for a
+// possible secret), one per class of guesses that a relabelling fixing the guesses so far maps
+// onto each other, and one per split of the candidates. It keeps the best W of them (W by depth:
+// the second guess keeps W1, the third W2, ...; every guess on sets of at most N candidates) and
+// evaluates each exactly, depth first, pruned by lower bounds: with k guesses in hand at most 1,
+// 13, 169, ... secrets can be found at the 1st, 2nd, 3rd, ... of them. Branches that would need an
+// eighth guess are refused. The search makes no random choices: the same options always give the
+// same tree, whatever the number of threads.
 #include "expert/DecisionTree.h"
 #include "expert/OneStepGuesser.h"
 #include "expert/ScoreCodes.h"
@@ -43,7 +45,7 @@ using Set = std::vector<std::uint16_t>;
 std::vector<std::uint8_t> g_codes;
 std::vector<int> g_widths;
 double g_bonus = OneStepGuesser::kCandidateBonus;
-long g_everyGuessUpTo = 0; // sets this small try every guess
+long g_everyGuessUpTo = 100; // sets this small try every guess
 
 int codeAt(int guess, int secret)
 {
@@ -340,7 +342,8 @@ void flatten(const TreeNode &node, std::vector<DecisionTree::Node> &nodes)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--widths W1,W2,...] [--threads N] [--out FILE]\n", program);
+    std::fprintf(stderr, "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--out FILE]\n",
+                 program);
     return 2;
 }
 
@@ -362,7 +365,7 @@ std::vector<int> parseWidths(const std::string &text)
 
 int main(int argc, char *argv[])
 {
-    std::string widths = "20,16,8,6,4,3";
+    std::string widths = "6,4,3,2,1";
     std::string out = "resources/expert/decision-tree.bin";
     int threads = 2;
     for (int i = 1; i < argc; ++i) {
@@ -447,7 +450,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("widths %s: %ld guesses for all %d secrets (%.4f on average)\n", widths.c_str(), total,
+    std::printf("widths %s, every guess up to %ld, bonus %g: %ld guesses for all %d secrets (%.4f on average)\n", widths.c_str(),
+                g_everyGuessUpTo, g_bonus, total,
                 kNumbers, double(total) / kNumbers);
     std::printf("%d nodes, %zu bytes written to %s in %.1f s\n", DecisionTree::fromBytes(bytes)->nodeCount(),
                 bytes.size(), out.c_str(), seconds);
