@@ -105,6 +105,7 @@ void HitBlowController::dropMatch()
     m_macOwnNumbers.reset();
     m_userOwnNumbers.reset();
     m_candidatesArray.reset();
+    m_expertPlayer.newMatch();
 }
 
 void HitBlowController::askMacNextAnswer()
@@ -112,7 +113,8 @@ void HitBlowController::askMacNextAnswer()
     // Only a running match on the computer's turn takes a guess, and never from an empty list.
     if (!m_candidatesArray || m_candidatesArray->empty())
         return;
-    const NumberSet guess = m_numberComparer.choseNumbersIn(*m_candidatesArray);
+    const bool expert = m_prefWindowController && m_prefWindowController->strengthLevel() == ExpertPlayer::kStrengthLevel;
+    const NumberSet guess = expert ? takeExpertAnswer() : m_numberComparer.choseNumbersIn(*m_candidatesArray);
     m_macCurrentAnswer = guess;
     m_macFormerAnswers.push_back(guess);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
@@ -129,7 +131,22 @@ void HitBlowController::recordAcceptedCounts()
     m_numberComparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
                                 m_macCurrentBlowsCount, m_macFormerAnswers, m_macFormerHitsCount,
                                 m_macFormerBlowsCount, level);
+    // The expert counts only what every score so far allows, whatever pruned the list before.
+    if (level == ExpertPlayer::kStrengthLevel && m_macCurrentHitsCount != 4)
+        ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
     m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+}
+
+// The expert's guess may be a number that can no longer be the secret; it leaves the list if it is
+// in it, as a random pick does.
+NumberSet HitBlowController::takeExpertAnswer()
+{
+    // Scores pruned at a lower strength may have left numbers that the expert does not count.
+    ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
+    const NumberSet guess = m_expertPlayer.nextAnswer(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount,
+                                                      m_macFormerBlowsCount, m_services.random);
+    std::erase(*m_candidatesArray, guess);
+    return guess;
 }
 
 void HitBlowController::scoreUserAnswer()

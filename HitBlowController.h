@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "expert/ExpertPlayer.h"
 
 #include <QObject>
 
@@ -103,6 +104,7 @@ private:
     double pauseSeconds() const;
     void recordAcceptedCounts();
     void scoreUserAnswer();
+    NumberSet takeExpertAnswer();
 
     Services m_services;
     NumberComparer m_numberComparer;
@@ -128,4 +130,6 @@ private:
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
     std::function<void()> m_statusListener;
+    // The strongest level's player; it keeps only the relabelling of the running match.
+    ExpertPlayer m_expertPlayer;
 };

@@ -1,6 +1,8 @@
 #include "PrefWindowController.h"
 
 #include "app/PlayerAidSettings.h"
+#include "app/StrengthDescription.h"
+#include "expert/ExpertPlayer.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
@@ -35,8 +37,14 @@ bool usableRhythm(double rhythm)
     return std::isfinite(rhythm) && rhythm > 0;
 }
 
+// A strength above the strongest means none the game knows: it plays at the default one.
+bool knownStrength(double level)
+{
+    return level <= ExpertPlayer::kStrengthLevel;
+}
+
 const SettingDeclaration kSettings[] = {
-    {"StrengthLevel", &Settings::strengthLevel, 1, nullptr},
+    {"StrengthLevel", &Settings::strengthLevel, 1, knownStrength},
     {"CandidatesVisible", &Settings::candidatesVisible, 1, nullptr},
     {"SoundMode", &Settings::soundMode, 1, nullptr},
     {"AutoCheck", &Settings::autoCheck, 0, nullptr},
@@ -151,6 +159,7 @@ QDialog *PrefWindowController::window()
     m_ui->setupUi(dialog);
     m_window = dialog;
     m_levelPopup = m_ui->levelPopup;
+    StrengthDescription::follow(m_ui->levelPopup, m_ui->levelDescriptionLabel);
     m_candidatesMatrix = RadioMatrix(m_ui->candidatesGroup,
                                      {m_ui->candidatesHiddenButton, m_ui->candidatesShownButton});
     m_soundMatrix = RadioMatrix(m_ui->soundGroup, {m_ui->soundOffButton, m_ui->soundOnButton});

@@ -65,8 +65,9 @@ public:
 
     // Loads the five settings from the user's defaults. A key never stored, or one that holds no
     // number, gives its default; a stored 0 is used. Values are taken without a range check,
-    // except a rhythm that gives no usable pause (0, negative, infinite, not a number): it loads
-    // as the default 1.0.
+    // except a rhythm that gives no usable pause (0, negative, infinite, not a number), which
+    // loads as the default 1.0, and a strength above the strongest (3), which loads as the
+    // default 1.
     void awakeFromNib();
 
     // The preferences command: shows the settings in the modal preferences window and returns

@@ -139,6 +139,8 @@ private slots:
 
     void dialogShowsTheSettings_data();
     void dialogShowsTheSettings();
+    void strengthIsDescribed_data();
+    void strengthIsDescribed();
     void dialogEnds_data();
     void dialogEnds();
     void mnemonicsAreUniqueAndLabelsHaveBuddies();
@@ -231,8 +233,11 @@ void TestPreferences::loading_data()
         << Settings{0, 0, 0, 0, 1.0f};
     QTest::newRow("stored rhythm 2.0") << QByteArray("[General]\nPlayingRhythm=2\n") << Settings{1, 1, 1, 0, 2.0f};
     QTest::newRow("values the controls cannot show are kept")
-        << QByteArray("[General]\nStrengthLevel=7\nCandidatesVisible=5\nSoundMode=-3\nAutoCheck=2\nPlayingRhythm=9.5\n")
-        << Settings{7, 5, -3, 2, 9.5f};
+        << QByteArray("[General]\nStrengthLevel=-2\nCandidatesVisible=5\nSoundMode=-3\nAutoCheck=2\nPlayingRhythm=9.5\n")
+        << Settings{-2, 5, -3, 2, 9.5f};
+    QTest::newRow("Expert") << QByteArray("[General]\nStrengthLevel=3\n") << Settings{3, 1, 1, 0, 1.0f};
+    QTest::newRow("above Expert: the default strength")
+        << QByteArray("[General]\nStrengthLevel=4\nCandidatesVisible=0\n") << Settings{1, 0, 1, 0, 1.0f};
     QTest::newRow("fraction cut like a number's integer value")
         << QByteArray("[General]\nStrengthLevel=2.7\nSoundMode=-0.5\n") << Settings{2, 1, 0, 0, 1.0f};
     QTest::newRow("typed value of an older store")
@@ -310,9 +315,10 @@ void TestPreferences::dialogShowsTheSettings_data()
     QTest::newRow("all off, fastest")
         << QByteArray("[General]\nStrengthLevel=0\nCandidatesVisible=0\nSoundMode=0\nAutoCheck=1\nPlayingRhythm=4\n")
         << ControlState{0, 0, 0, 1, 4.0f};
-    QTest::newRow("beyond the controls: the nearest they have")
+    QTest::newRow("beyond the controls: the nearest they have, the default strength")
         << QByteArray("[General]\nStrengthLevel=7\nCandidatesVisible=5\nSoundMode=-3\nAutoCheck=2\nPlayingRhythm=9.5\n")
-        << ControlState{2, 1, 0, 1, 4.0f};
+        << ControlState{1, 1, 0, 1, 4.0f};
+    QTest::newRow("Expert") << QByteArray("[General]\nStrengthLevel=3\n") << ControlState{3, 1, 1, 0, 1.0f};
     QTest::newRow("below the controls")
         << QByteArray("[General]\nStrengthLevel=-2\nPlayingRhythm=0.01\n") << ControlState{0, 1, 1, 0, 0.25f};
     QTest::newRow("rhythm between two steps") << QByteArray("[General]\nPlayingRhythm=1.3\n")
@@ -335,6 +341,35 @@ void TestPreferences::dialogShowsTheSettings()
         QCOMPARE(seen, shown);
         QCOMPARE(settingsOf(*m_prefs), loaded);
     }
+}
+
+void TestPreferences::strengthIsDescribed_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Easy") << 0 << "Mac only counts how many of its digits each score shares.";
+    QTest::newRow("Normal") << 1 << "Mac keeps only the numbers that give each score exactly.";
+    QTest::newRow("Hard") << 2 << "Mac also weighs each score against its earlier ones.";
+    QTest::newRow("Expert") << 3 << "Mac plans every guess ahead and needs at most seven guesses.";
+}
+
+// The line under the popup follows the selection, from the stored level on.
+void TestPreferences::strengthIsDescribed()
+{
+    QFETCH(int, level);
+    QFETCH(QString, description);
+    writeSettingsFile(QByteArray("[General]\nStrengthLevel=") + QByteArray::number(level) + "\n");
+    m_prefs->awakeFromNib();
+    runDialog([&](QDialog *dialog) {
+        auto *popup = dialog->findChild<QComboBox *>(QStringLiteral("levelPopup"));
+        auto *label = dialog->findChild<QLabel *>(QStringLiteral("levelDescriptionLabel"));
+        QCOMPARE(popup->count(), 4);
+        QCOMPARE(label->text(), description);
+        popup->setCurrentIndex((level + 1) % 4);
+        QVERIFY(label->text() != description);
+        popup->setCurrentIndex(level);
+        QCOMPARE(label->text(), description);
+    });
 }
 
 void TestPreferences::dialogEnds_data()

@@ -649,7 +649,7 @@ void RandomPlayer::changeSettings()
 {
     Settings chosen = m_expectedSettings;
     if (chance(0.6))
-        chosen.strengthLevel = uniform(0, 2);
+        chosen.strengthLevel = uniform(0, 3);
     if (chance(0.3))
         chosen.candidatesVisible = uniform(0, 1);
     if (chance(0.3))
@@ -771,13 +771,15 @@ QString RandomPlayer::violatedInvariant(const Before &before, bool drawn)
     if (QString board = violatedBoardState(before); !board.isEmpty())
         return board;
 
-    // The computer guesses at most once a step, always a number it still held as a candidate.
+    // The computer guesses at most once a step, always a number it still held as a candidate but
+    // at the Expert strength, which may guess any number that narrows the candidates down.
     const std::size_t macAnswers = match.macFormerAnswers().size();
     if (before.match == m_tally.matchesStarted && macAnswers > before.macAnswers) {
         if (macAnswers != before.macAnswers + 1)
             return QStringLiteral("%1 computer guesses in one step").arg(macAnswers - before.macAnswers);
         const NumberSet &guess = match.macFormerAnswers().back();
-        if (std::find(before.candidates.begin(), before.candidates.end(), guess) == before.candidates.end())
+        if (m_prefs->strengthLevel() != ExpertPlayer::kStrengthLevel
+            && std::find(before.candidates.begin(), before.candidates.end(), guess) == before.candidates.end())
             return QStringLiteral("the computer guessed %1, which was no candidate (of %2)")
                 .arg(digitsOf(guess)).arg(before.candidates.size());
         ++m_tally.macGuesses;

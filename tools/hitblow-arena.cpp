@@ -1,39 +1,82 @@
-// hitblow-arena --level L --rounds N
+// hitblow-arena --level L --rounds N [--trace]
 //
 // Lets the computer player find every one of the 5040 secrets N times at strength level L, with
-// picks, scores and prunings as a match makes them, and prints how many guesses it needed.
+// picks, scores and prunings as a match makes them, and prints how many guesses it needed. With
+// --trace it then prints every game on a line of its own: "SECRET: GUESS H-B, GUESS H-B, ...".
 #include "NumberComparer.h"
+#include "expert/DecisionTree.h"
+#include "expert/ExpertPlayer.h"
+#include "platform/RandomSource.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <random>
+#include <string>
 #include <string_view>
 
 namespace {
+// The draws of the expert's relabelling: the same for every game of a round, so that a round plays
+// every secret against one strategy and its total is the tree's own; each round has its own.
+class RoundRandomSource final : public RandomSource
+{
+public:
+    void restartRound(long round) { m_generator.seed(std::uint32_t(round)); }
+    std::uint32_t draw() override { return m_generator() & 0x7fffffffu; }
+
+private:
+    std::mt19937 m_generator;
+};
+
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--level 0|1|2] [--rounds N]\n", program);
+    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace]\n", program);
     return 2;
 }
 
+std::string digitsOf(const NumberSet &number)
+{
+    std::string text;
+    for (int digit : number)
+        text += char('0' + digit);
+    return text;
+}
+
 // Plays the computer's side until it guesses secret; returns the number of guesses, or 0 if the
-// candidates ran out (which would be a fault in the rules).
-int guessesToFind(const NumberComparer &comparer, const CandidateList &full, const NumberSet &secret, int level)
+// candidates ran out (which would be a fault in the rules). Appends the game to trace when given.
+int guessesToFind(const NumberComparer &comparer, ExpertPlayer &expert, RoundRandomSource &relabelling,
+                  long round, const CandidateList &full, const NumberSet &secret, int level, std::string *trace)
 {
     CandidateList candidates = full;
     std::vector<NumberSet> answers;
     std::vector<int> hits, blows;
+    if (trace)
+        *trace += digitsOf(secret) + ":";
+    expert.newMatch();
+    relabelling.restartRound(round);
     for (int guesses = 1; !candidates.empty(); ++guesses) {
-        const NumberSet guess = comparer.choseNumbersIn(candidates);
+        NumberSet guess;
+        if (level == ExpertPlayer::kStrengthLevel) {
+            guess = expert.nextAnswer(candidates, answers, hits, blows, relabelling);
+            std::erase(candidates, guess);
+        } else {
+            guess = comparer.choseNumbersIn(candidates);
+        }
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
+        if (trace) {
+            *trace += (guesses > 1 ? ", " : " ") + digitsOf(guess) + " " + std::to_string(score.hits) + "-"
+                + std::to_string(score.blows);
+        }
         if (score.hits == 4)
             return guesses;
         answers.push_back(guess);
         hits.push_back(score.hits);
         blows.push_back(score.blows);
         comparer.removeCandidatesIn(candidates, guess, score.hits, score.blows, answers, hits, blows, level);
+        if (level == ExpertPlayer::kStrengthLevel)
+            ExpertPlayer::keepConsistent(candidates, answers, hits, blows);
     }
     return 0;
 }
@@ -43,6 +86,7 @@ int main(int argc, char *argv[])
 {
     int level = 1;
     long rounds = 1;
+    bool tracing = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if ((arg == "--level" || arg == "--rounds") && i + 1 < argc) {
@@ -54,21 +98,32 @@ int main(int argc, char *argv[])
                 level = static_cast<int>(value);
             else
                 rounds = value;
+        } else if (arg == "--trace") {
+            tracing = true;
         } else {
             return usage(argv[0]);
         }
     }
+    if (level == ExpertPlayer::kStrengthLevel && !DecisionTree::builtIn())
+        std::fprintf(stderr, "The built-in decision tree is missing or damaged: every guess is the one-step guess.\n");
 
     const NumberComparer comparer;
+    ExpertPlayer expert(DecisionTree::builtIn());
+    RoundRandomSource relabelling;
     const CandidateList full = comparer.makeCandidatesArray();
     std::map<int, long> distribution;
+    std::vector<std::string> traces;
     long total = 0, matches = 0, failures = 0;
     int worst = 0;
 
     const auto start = std::chrono::steady_clock::now();
     for (long round = 0; round < rounds; ++round) {
         for (const NumberSet &secret : full) {
-            const int guesses = guessesToFind(comparer, full, secret, level);
+            std::string trace;
+            const int guesses = guessesToFind(comparer, expert, relabelling, round, full, secret, level,
+                                              tracing ? &trace : nullptr);
+            if (tracing)
+                traces.push_back(std::move(trace));
             if (guesses == 0) {
                 ++failures;
                 continue;
@@ -82,10 +137,13 @@ int main(int argc, char *argv[])
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
     std::printf("level %d, %ld rounds, %ld matches\n", level, rounds, matches);
-    std::printf("average guesses %.3f, worst %d\n", matches ? double(total) / matches : 0.0, worst);
+    std::printf("average guesses %.4f (%ld in all), worst %d\n", matches ? double(total) / matches : 0.0, total,
+                worst);
     for (const auto &[guesses, count] : distribution)
         std::printf("%3d guesses: %7ld  (%5.2f%%)\n", guesses, count, 100.0 * count / matches);
     std::printf("%.3f s in all, %.3f s per round\n", seconds, rounds ? seconds / rounds : 0.0);
+    for (const std::string &trace : traces)
+        std::printf("%s\n", trace.c_str());
     if (failures) {
         std::printf("%ld matches ran out of candidates\n", failures);
         return 1;

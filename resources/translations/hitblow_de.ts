@@ -475,6 +475,10 @@
         <source>As&amp;k before abandoning a match</source>
         <translation>Vor dem Aufgeben einer Partie &amp;nachfragen</translation>
     </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -601,6 +605,25 @@
     <message>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthDescription</name>
+    <message>
+        <source>Mac only counts how many of its digits each score shares.</source>
+        <translation>Mac zählt nur, wie viele seiner Ziffern jede Bewertung teilt.</translation>
+    </message>
+    <message>
+        <source>Mac keeps only the numbers that give each score exactly.</source>
+        <translation>Mac behält nur die Zahlen, die jede Bewertung genau ergeben.</translation>
+    </message>
+    <message>
+        <source>Mac also weighs each score against its earlier ones.</source>
+        <translation>Mac vergleicht jede Bewertung auch mit den früheren.</translation>
+    </message>
+    <message>
+        <source>Mac plans every guess ahead and needs at most seven guesses.</source>
+        <translation>Mac plant jeden Tipp voraus und braucht höchstens sieben Tipps.</translation>
     </message>
 </context>
 </TS>

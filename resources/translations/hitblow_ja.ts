@@ -471,6 +471,10 @@
         <source>As&amp;k before abandoning a match</source>
         <translation>試合を中断する前に確認(&amp;K)</translation>
     </message>
+    <message>
+        <source>Expert</source>
+        <translation>エキスパート</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -597,6 +601,25 @@
     <message>
         <source>Reset</source>
         <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>StrengthDescription</name>
+    <message>
+        <source>Mac only counts how many of its digits each score shares.</source>
+        <translation>Mac は各判定で共通する数字の個数だけを数えます。</translation>
+    </message>
+    <message>
+        <source>Mac keeps only the numbers that give each score exactly.</source>
+        <translation>Mac は各判定にぴったり合う数だけを候補に残します。</translation>
+    </message>
+    <message>
+        <source>Mac also weighs each score against its earlier ones.</source>
+        <translation>Mac は各判定をそれまでの判定とも照らし合わせます。</translation>
+    </message>
+    <message>
+        <source>Mac plans every guess ahead and needs at most seven guesses.</source>
+        <translation>Mac は先の手まで読んで予想し、7 回以内で当てます。</translation>
     </message>
 </context>
 </TS>

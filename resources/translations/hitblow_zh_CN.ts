@@ -471,6 +471,10 @@
         <source>As&amp;k before abandoning a match</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Expert</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -596,6 +600,25 @@
     </message>
     <message>
         <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StrengthDescription</name>
+    <message>
+        <source>Mac only counts how many of its digits each score shares.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac keeps only the numbers that give each score exactly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac also weighs each score against its earlier ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

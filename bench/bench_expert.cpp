@@ -1,0 +1,95 @@
+// The expert player's two kinds of move: a guess read from the decision tree (at every depth of
+// a match) and the one-step guess it falls back on off the tree, at its worst: the second guess of
+// a match, over the largest set of candidates one score can leave (1440, after 0-1).
+#include "expert/DecisionTree.h"
+#include "expert/ExpertPlayer.h"
+#include "platform/RandomSource.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+// The same relabelling for every match, so that the benchmarks follow one path of the tree.
+class FixedRandomSource final : public RandomSource
+{
+public:
+    std::uint32_t draw() override { return 12345; }
+};
+
+FixedRandomSource fixedRandom;
+
+struct Match {
+    std::vector<CandidateList> candidates; // before each guess
+    std::vector<NumberSet> answers;
+    std::vector<int> hits, blows;
+};
+
+// One whole match of the expert against secret, with every state it guessed from.
+Match playedMatch(ExpertPlayer &player, const NumberSet &secret)
+{
+    const NumberComparer comparer;
+    Match match;
+    CandidateList candidates = comparer.makeCandidatesArray();
+    player.newMatch();
+    for (;;) {
+        match.candidates.push_back(candidates);
+        const NumberSet guess = player.nextAnswer(candidates, match.answers, match.hits, match.blows, fixedRandom);
+        const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
+        if (score.hits == 4)
+            return match;
+        std::erase(candidates, guess);
+        match.answers.push_back(guess);
+        match.hits.push_back(score.hits);
+        match.blows.push_back(score.blows);
+        ExpertPlayer::keepConsistent(candidates, match.answers, match.hits, match.blows);
+    }
+}
+
+// A match that takes seven guesses: every depth of the tree.
+Match longestMatch(ExpertPlayer &player)
+{
+    Match longest;
+    for (const NumberSet &secret : NumberComparer().makeCandidatesArray()) {
+        Match match = playedMatch(player, secret);
+        if (match.candidates.size() > longest.candidates.size())
+            longest = std::move(match);
+    }
+    return longest;
+}
+
+void BM_TreeMove(benchmark::State &state)
+{
+    if (!DecisionTree::builtIn()) {
+        state.SkipWithError("no built-in decision tree");
+        return;
+    }
+    ExpertPlayer player(DecisionTree::builtIn());
+    static const Match match = longestMatch(player);
+    const std::size_t turn = std::min(std::size_t(state.range(0)), match.answers.size());
+    const std::vector<NumberSet> answers(match.answers.begin(), match.answers.begin() + std::ptrdiff_t(turn));
+    const std::vector<int> hits(match.hits.begin(), match.hits.begin() + std::ptrdiff_t(turn));
+    const std::vector<int> blows(match.blows.begin(), match.blows.begin() + std::ptrdiff_t(turn));
+    player.nextAnswer(match.candidates[0], {}, {}, {}, fixedRandom); // the match's relabelling
+    for (auto _ : state)
+        benchmark::DoNotOptimize(player.nextAnswer(match.candidates[turn], answers, hits, blows, fixedRandom));
+    state.counters["guess"] = double(turn + 1);
+    state.counters["candidates"] = double(match.candidates[turn].size());
+}
+BENCHMARK(BM_TreeMove)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
+
+void BM_FallbackSecondGuess(benchmark::State &state)
+{
+    const std::vector<NumberSet> answers{{0, 1, 2, 3}};
+    const std::vector<int> hits{0}, blows{1};
+    CandidateList candidates = NumberComparer().makeCandidatesArray();
+    ExpertPlayer::keepConsistent(candidates, answers, hits, blows);
+    // No relabelling was drawn for this match, so its first guess is off the tree.
+    ExpertPlayer player(DecisionTree::builtIn());
+    player.newMatch();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(player.nextAnswer(candidates, answers, hits, blows, fixedRandom));
+    state.counters["candidates"] = double(candidates.size());
+}
+BENCHMARK(BM_FallbackSecondGuess)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,37 @@
+#include "expert/Relabelling.h"
+
+#include "platform/RandomSource.h"
+
+#include <numeric>
+#include <utility>
+
+namespace {
+template<std::size_t N>
+void shuffle(std::array<int, N> &values, RandomSource &random)
+{
+    for (std::size_t i = N - 1; i > 0; --i)
+        std::swap(values[i], values[random.draw() % (i + 1)]);
+}
+} // namespace
+
+Relabelling::Relabelling()
+{
+    std::iota(m_digits.begin(), m_digits.end(), 0);
+    std::iota(m_positions.begin(), m_positions.end(), 0);
+}
+
+Relabelling Relabelling::drawnFrom(RandomSource &random)
+{
+    Relabelling relabelling;
+    shuffle(relabelling.m_digits, random);
+    shuffle(relabelling.m_positions, random);
+    return relabelling;
+}
+
+NumberSet Relabelling::apply(const NumberSet &number) const
+{
+    NumberSet moved{};
+    for (int position = 0; position < 4; ++position)
+        moved[m_positions[position]] = m_digits[number[position]];
+    return moved;
+}
