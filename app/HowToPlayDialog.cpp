@@ -56,8 +56,9 @@ QString HowToPlayDialog::rulesText()
         tr("The bar under the board shows the round. With \"Show my remaining possibilities\" in the "
            "preferences it also counts the numbers Mac's number can still be, judged from your own "
            "guesses and their scores alone."),
-        tr("Game > Hint types a guess for you that agrees with every score you have seen. Send it with "
-           "Return or change it first. The statistics mark a match in which you took a hint."),
+        tr("Game > Hint types the guess Mac would play at Expert strength after your own guesses and "
+           "their scores. Send it with Return or change it first. The statistics mark a match in which "
+           "you took a hint."),
         tr("Game > Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned "
            "matches, your winning streaks, a chart of the guesses that decided each match and your "
            "latest matches."),

@@ -1,6 +1,6 @@
 #include "MatchAssistant.h"
 
-#include "ConsistentRandomHint.h"
+#include "ExpertHint.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "MatchStatusBar.h"
@@ -28,7 +28,7 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     , m_board(board)
     , m_preferences(preferences)
     , m_keeper(statisticsPath)
-    , m_hintStrategy(std::make_unique<ConsistentRandomHint>(random))
+    , m_hintStrategy(std::make_unique<ExpertHint>(random))
 {
     m_aids.load();
     m_refreshTimer.setSingleShot(true);
@@ -52,12 +52,6 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint)
     m_hintAction = hint;
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
     refresh();
-}
-
-void MatchAssistant::setHintStrategy(std::unique_ptr<HintStrategy> strategy)
-{
-    if (strategy)
-        m_hintStrategy = std::move(strategy);
 }
 
 void MatchAssistant::newGame()

@@ -34,8 +34,6 @@ public:
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited.
     void connectControls(MatchStatusBar *statusBar, QAction *hint);
-    // Where hints come from; by default a random number that agrees with the user's scores.
-    void setHintStrategy(std::unique_ptr<HintStrategy> strategy);
 
     // New Game: while a match runs (statuses 2 to 5) asks first, unless the user said not to ask
     // again; a match given up counts as abandoned.
