@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation>Para jugar solo con el ratón, muestra el teclado numérico con Ver > Teclado numérico: sus botones hacen lo mismo que las teclas de abajo.</translation>
+        <translation>Para jugar solo con el ratón, muestra el teclado numérico con Ver &gt; Teclado numérico: sus botones hacen lo mismo que las teclas de abajo.</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
@@ -242,11 +242,11 @@
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>Partida > Pista escribe por ti un intento que encaja con todos los resultados que has visto. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que has usado una pista.</translation>
+        <translation>Partida &gt; Pista escribe por ti un intento que encaja con todos los resultados que has visto. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que has usado una pista.</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation>Partida > Estadísticas muestra, para cada fuerza de Mac, tus victorias, derrotas, empates y partidas abandonadas, tus rachas de victorias, un gráfico de los intentos que decidieron cada partida y tus últimas partidas.</translation>
+        <translation>Partida &gt; Estadísticas muestra, para cada fuerza de Mac, tus victorias, derrotas, empates y partidas abandonadas, tus rachas de victorias, un gráfico de los intentos que decidieron cada partida y tus últimas partidas.</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>

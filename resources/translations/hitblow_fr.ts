@@ -234,7 +234,7 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation>Pour jouer uniquement à la souris, affichez le pavé numérique avec Affichage > Pavé numérique&#xa0;: ses boutons ont le même effet que les touches ci-dessous.</translation>
+        <translation>Pour jouer uniquement à la souris, affichez le pavé numérique avec Affichage &gt; Pavé numérique&#xa0;: ses boutons ont le même effet que les touches ci-dessous.</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
@@ -242,11 +242,11 @@
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>Jeu > Indice tape pour vous une proposition compatible avec tous les résultats obtenus jusqu’ici. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques signalent les parties où vous avez pris un indice.</translation>
+        <translation>Jeu &gt; Indice tape pour vous une proposition compatible avec tous les résultats obtenus jusqu’ici. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques signalent les parties où vous avez pris un indice.</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation>Jeu > Statistiques affiche, pour chaque force de Mac, vos victoires, défaites, matchs nuls et parties abandonnées, vos séries de victoires, un graphique du nombre de propositions qui a décidé chaque partie et vos dernières parties.</translation>
+        <translation>Jeu &gt; Statistiques affiche, pour chaque force de Mac, vos victoires, défaites, matchs nuls et parties abandonnées, vos séries de victoires, un graphique du nombre de propositions qui a décidé chaque partie et vos dernières parties.</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>

@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation>若只想用鼠标来玩，可通过“视图 > 数字键盘”显示数字键盘：它的按钮与下面的按键作用相同。</translation>
+        <translation>若只想用鼠标来玩，可通过“视图 &gt; 数字键盘”显示数字键盘：它的按钮与下面的按键作用相同。</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
@@ -238,11 +238,11 @@
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>“游戏 > 提示”会替你输入一个与目前所有结果都相符的猜测。可以直接按回车键提交，也可以先修改。统计中会标记你用过提示的对局。</translation>
+        <translation>“游戏 &gt; 提示”会替你输入一个与目前所有结果都相符的猜测。可以直接按回车键提交，也可以先修改。统计中会标记你用过提示的对局。</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation>“游戏 > 统计”按 Mac 的每种实力显示你的胜利、失败、平局和放弃的对局数，你的连胜纪录，每局在第几次猜测时分出胜负的图表，以及你最近的对局。</translation>
+        <translation>“游戏 &gt; 统计”按 Mac 的每种实力显示你的胜利、失败、平局和放弃的对局数，你的连胜纪录，每局在第几次猜测时分出胜负的图表，以及你最近的对局。</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
