@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
-        <translation>Mac 的数剩余可能：%1</translation>
+        <translation>Mac 的数还有 %1 种可能</translation>
     </message>
 </context>
 <context>
