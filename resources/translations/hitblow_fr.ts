@@ -500,11 +500,11 @@
     </message>
     <message>
         <source>Average guesses in wins</source>
-        <translation>Propositions par victoire en moyenne</translation>
+        <translation>Moyenne de propositions par victoire</translation>
     </message>
     <message>
         <source>Fewest guesses in a win</source>
-        <translation>Victoire en un minimum de propositions</translation>
+        <translation>Minimum de propositions pour une victoire</translation>
     </message>
     <message>
         <source>Current winning streak</source>
