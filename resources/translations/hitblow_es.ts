@@ -28,79 +28,79 @@
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message numerus="yes">
         <source>%n hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hit</numerusform>
+            <numerusform>%n hits</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hits</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hit</numerusform>
+            <numerusform>%n hits</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n blow</numerusform>
+            <numerusform>%n blows</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blows</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n blow</numerusform>
+            <numerusform>%n blows</numerusform>
         </translation>
     </message>
     <message>
         <source>Your number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu número: %1</translation>
     </message>
     <message>
         <source>Mac guesses %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac prueba con %1.</translation>
     </message>
     <message>
         <source>Hits and blows typed: %1; typing position %2 of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hits y blows escritos: %1; posición de escritura %2 de 2</translation>
     </message>
     <message>
         <source>Your guess: %1; typing position %2 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu intento: %1; posición de escritura %2 de 4</translation>
     </message>
     <message>
         <source>Mac&apos;s guess %1: you scored %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Intento de Mac %1: lo has puntuado con %2, %3</translation>
     </message>
     <message>
         <source>Your guess %1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu intento %1: %2, %3</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos de Mac: ninguno todavía</translation>
     </message>
     <message>
         <source>Your guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus intentos: ninguno todavía</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos de Mac:</translation>
     </message>
     <message>
         <source>Your guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus intentos:</translation>
     </message>
     <message>
         <source>%1. %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -234,39 +234,39 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para jugar solo con el ratón, muestra el teclado numérico con Ver &gt; Teclado numérico: sus botones hacen lo mismo que las teclas de abajo.</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barra bajo el tablero muestra la ronda. Con «Mostrar mis posibilidades restantes» en las preferencias, también cuenta cuántos números puede ser aún el de Mac, a juzgar solo por tus propios intentos y sus resultados.</translation>
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida &gt; Pista escribe por ti un intento que encaja con todos los resultados que has visto. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que has usado una pista.</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida &gt; Estadísticas muestra, para cada fuerza de Mac, tus victorias, derrotas, empates y partidas abandonadas, tus rachas de victorias, un gráfico de los intentos que decidieron cada partida y tus últimas partidas.</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante una partida, Partida nueva pide confirmación primero; una partida que dejas cuenta como abandonada. Cuando termina una partida, Jugar otra vez en la barra empieza la siguiente.</translation>
     </message>
     <message>
         <source>hint</source>
-        <translation type="unfinished"></translation>
+        <translation>pista</translation>
     </message>
     <message>
         <source>statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>estadísticas</translation>
     </message>
     <message>
         <source>show or hide the number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar u ocultar el teclado numérico</translation>
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda durante la partida</translation>
     </message>
 </context>
 <context>
@@ -301,88 +301,88 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>H&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ista</translation>
     </message>
     <message>
         <source>&amp;Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas…</translation>
     </message>
     <message>
         <source>Number &amp;Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teclado numérico</translation>
     </message>
 </context>
 <context>
     <name>MatchAssistant</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida nueva</translation>
     </message>
     <message>
         <source>Abandon the current match?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Abandonar la partida en curso?</translation>
     </message>
     <message>
         <source>It will count as abandoned in the statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contará como abandonada en las estadísticas.</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonar</translation>
     </message>
     <message>
         <source>Keep Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir jugando</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar otra vez</translation>
     </message>
     <message>
         <source>Round %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda %1 de %2</translation>
     </message>
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Números posibles para Mac: %1</translation>
     </message>
 </context>
 <context>
     <name>NumberPad</name>
     <message>
         <source>Number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado numérico</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la izquierda</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la derecha</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Same as the %1 key</source>
-        <translation type="unfinished"></translation>
+        <translation>Igual que la tecla %1</translation>
     </message>
 </context>
 <context>
@@ -465,15 +465,15 @@
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda durante la partida</translation>
     </message>
     <message>
         <source>Show my remaining &amp;possibilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar mis &amp;posibilidades restantes</translation>
     </message>
     <message>
         <source>As&amp;k before abandoning a match</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar antes de a&amp;bandonar una partida</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -484,127 +484,127 @@
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Derrota</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate</translation>
     </message>
     <message>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandono</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de victorias</translation>
     </message>
     <message>
         <source>Average guesses in wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Media de intentos por victoria</translation>
     </message>
     <message>
         <source>Fewest guesses in a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos intentos en una victoria</translation>
     </message>
     <message>
         <source>Current winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de victorias actual</translation>
     </message>
     <message>
         <source>Best winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor racha de victorias</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished">Empate</translation>
+        <translation>Empate</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de estadísticas. Se ha guardado como %1 y las estadísticas empiezan de cero.</translation>
     </message>
     <message>
         <source>&amp;Strength of Mac:</source>
-        <translation type="unfinished">&amp;Fuerza de Mac:</translation>
+        <translation>&amp;Fuerza de Mac:</translation>
     </message>
     <message>
         <source>Guesses that decided each match</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos que decidieron cada partida</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>The chart cannot be shown: a part of the game is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar el gráfico: falta un componente del juego.</translation>
     </message>
     <message>
         <source>Latest matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas partidas</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista</translation>
     </message>
     <message>
         <source>&amp;Reset…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer…</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished">Fácil</translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished">Difícil</translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer estadísticas</translation>
     </message>
     <message>
         <source>Forget every match recorded at every strength?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Olvidar todas las partidas registradas, en todas las fuerzas?</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
 </context>
 <context>

@@ -28,79 +28,79 @@
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message numerus="yes">
         <source>%n hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hit</numerusform>
+            <numerusform>%n hits</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hits</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hit</numerusform>
+            <numerusform>%n hits</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n blow</numerusform>
+            <numerusform>%n blows</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blows</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n blow</numerusform>
+            <numerusform>%n blows</numerusform>
         </translation>
     </message>
     <message>
         <source>Your number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nombre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mac guesses %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac propose %1.</translation>
     </message>
     <message>
         <source>Hits and blows typed: %1; typing position %2 of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hits et blows tapés&#xa0;: %1&#xa0;; position de saisie %2 sur 2</translation>
     </message>
     <message>
         <source>Your guess: %1; typing position %2 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre proposition&#xa0;: %1&#xa0;; position de saisie %2 sur 4</translation>
     </message>
     <message>
         <source>Mac&apos;s guess %1: you scored %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposition de Mac %1&#xa0;: vous avez compté %2, %3</translation>
     </message>
     <message>
         <source>Your guess %1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre proposition %1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Propositions de Mac&#xa0;: aucune pour l’instant</translation>
     </message>
     <message>
         <source>Your guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos propositions&#xa0;: aucune pour l’instant</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Propositions de Mac&#xa0;:</translation>
     </message>
     <message>
         <source>Your guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos propositions&#xa0;:</translation>
     </message>
     <message>
         <source>%1. %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2&#xa0;: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -234,39 +234,39 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour jouer uniquement à la souris, affichez le pavé numérique avec Affichage &gt; Pavé numérique&#xa0;: ses boutons ont le même effet que les touches ci-dessous.</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La barre sous le plateau indique le tour. Avec «&#xa0;Afficher mes possibilités restantes&#xa0;» dans les préférences, elle indique aussi combien de nombres peuvent encore être celui de Mac, d’après vos seules propositions et leurs résultats.</translation>
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu &gt; Indice tape pour vous une proposition compatible avec tous les résultats obtenus jusqu’ici. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques signalent les parties où vous avez pris un indice.</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu &gt; Statistiques affiche, pour chaque force de Mac, vos victoires, défaites, matchs nuls et parties abandonnées, vos séries de victoires, un graphique du nombre de propositions qui a décidé chaque partie et vos dernières parties.</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendant une partie, Nouvelle partie demande d’abord confirmation&#xa0;; une partie que vous quittez compte comme abandonnée. Une fois la partie terminée, Rejouer dans la barre lance la suivante.</translation>
     </message>
     <message>
         <source>hint</source>
-        <translation type="unfinished"></translation>
+        <translation>indice</translation>
     </message>
     <message>
         <source>statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>statistiques</translation>
     </message>
     <message>
         <source>show or hide the number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher ou masquer le pavé numérique</translation>
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide pendant la partie</translation>
     </message>
 </context>
 <context>
@@ -301,88 +301,88 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ffichage</translation>
     </message>
     <message>
         <source>H&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques…</translation>
     </message>
     <message>
         <source>Number &amp;Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pavé numérique</translation>
     </message>
 </context>
 <context>
     <name>MatchAssistant</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Abandon the current match?</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>It will count as abandoned in the statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle comptera comme abandonnée dans les statistiques.</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Keep Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer à jouer</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus demander</translation>
     </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Round %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1 sur %2</translation>
     </message>
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres possibles pour Mac&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>NumberPad</name>
     <message>
         <source>Number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>Pavé numérique</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la gauche</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la droite</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Same as the %1 key</source>
-        <translation type="unfinished"></translation>
+        <translation>Comme la touche %1</translation>
     </message>
 </context>
 <context>
@@ -465,15 +465,15 @@
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide pendant la partie</translation>
     </message>
     <message>
         <source>Show my remaining &amp;possibilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher mes &amp;possibilités restantes</translation>
     </message>
     <message>
         <source>As&amp;k before abandoning a match</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer avant d’abandonner une partie</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -484,127 +484,127 @@
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagné</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdu</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Match nul</translation>
     </message>
     <message>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonné</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de victoire</translation>
     </message>
     <message>
         <source>Average guesses in wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne de propositions par victoire</translation>
     </message>
     <message>
         <source>Fewest guesses in a win</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum de propositions pour une victoire</translation>
     </message>
     <message>
         <source>Current winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Série de victoires en cours</translation>
     </message>
     <message>
         <source>Best winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure série de victoires</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished">Match nul</translation>
+        <translation>Match nul</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des statistiques n’a pas pu être lu. Il a été conservé sous le nom %1 et les statistiques repartent de zéro.</translation>
     </message>
     <message>
         <source>&amp;Strength of Mac:</source>
-        <translation type="unfinished">&amp;Force de Mac&#xa0;:</translation>
+        <translation>&amp;Force de Mac&#xa0;:</translation>
     </message>
     <message>
         <source>Guesses that decided each match</source>
-        <translation type="unfinished"></translation>
+        <translation>Propositions ayant décidé chaque partie</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Propositions</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>The chart cannot be shown: a part of the game is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’afficher le graphique&#xa0;: un composant du jeu est manquant.</translation>
     </message>
     <message>
         <source>Latest matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernières parties</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>&amp;Reset…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser…</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished">Facile</translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished">Difficile</translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les statistiques</translation>
     </message>
     <message>
         <source>Forget every match recorded at every strength?</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier toutes les parties enregistrées, à toutes les forces&#xa0;?</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
 </context>
 <context>

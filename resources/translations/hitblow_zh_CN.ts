@@ -28,75 +28,75 @@
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>空</translation>
     </message>
     <message numerus="yes">
         <source>%n hit</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个 Hit</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n hits</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个 Hit</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blow</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个 Blow</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n blows</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 个 Blow</numerusform>
         </translation>
     </message>
     <message>
         <source>Your number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>你的数：%1</translation>
     </message>
     <message>
         <source>Mac guesses %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 猜 %1。</translation>
     </message>
     <message>
         <source>Hits and blows typed: %1; typing position %2 of 2</source>
-        <translation type="unfinished"></translation>
+        <translation>已输入的 Hit 和 Blow：%1；输入位置 %2/2</translation>
     </message>
     <message>
         <source>Your guess: %1; typing position %2 of 4</source>
-        <translation type="unfinished"></translation>
+        <translation>你的猜测：%1；输入位置 %2/4</translation>
     </message>
     <message>
         <source>Mac&apos;s guess %1: you scored %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 的猜测 %1：你判定为 %2、%3</translation>
     </message>
     <message>
         <source>Your guess %1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>你的猜测 %1：%2、%3</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 的猜测：暂无</translation>
     </message>
     <message>
         <source>Your guesses: none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>你的猜测：暂无</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 的猜测：</translation>
     </message>
     <message>
         <source>Your guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>你的猜测：</translation>
     </message>
     <message>
         <source>%1. %2: %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2：%3、%4</translation>
     </message>
 </context>
 <context>
@@ -230,39 +230,39 @@
     </message>
     <message>
         <source>To play with the mouse alone, show the number pad with View &gt; Number Pad: its buttons act as the keys below.</source>
-        <translation type="unfinished"></translation>
+        <translation>若只想用鼠标来玩，可通过“视图 &gt; 数字键盘”显示数字键盘：它的按钮与下面的按键作用相同。</translation>
     </message>
     <message>
         <source>The bar under the board shows the round. With &quot;Show my remaining possibilities&quot; in the preferences it also counts the numbers Mac&apos;s number can still be, judged from your own guesses and their scores alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>棋盘下方的栏显示当前回合。如果在偏好设置中勾选了“显示我剩余的可能数”，它还会显示 Mac 的数还剩多少种可能——只根据你自己的猜测及其结果来推算。</translation>
     </message>
     <message>
         <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>“游戏 &gt; 提示”会替你输入一个与目前所有结果都相符的猜测。可以直接按回车键提交，也可以先修改。统计中会标记你用过提示的对局。</translation>
     </message>
     <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>“游戏 &gt; 统计”按 Mac 的每种实力显示你的胜利、失败、平局和放弃的对局数，你的连胜纪录，每局在第几次猜测时分出胜负的图表，以及你最近的对局。</translation>
     </message>
     <message>
         <source>New Game during a match asks first; a match you give up counts as abandoned. Once a match is over, Play Again in the bar starts the next one.</source>
-        <translation type="unfinished"></translation>
+        <translation>对局进行中选择“新游戏”时会先询问；中途放弃的对局记为放弃。一局结束后，点击栏中的“再玩一局”即可开始下一局。</translation>
     </message>
     <message>
         <source>hint</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>统计</translation>
     </message>
     <message>
         <source>show or hide the number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>显示或隐藏数字键盘</translation>
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>对局中的辅助</translation>
     </message>
 </context>
 <context>
@@ -297,88 +297,88 @@
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>H&amp;int</source>
-        <translation type="unfinished"></translation>
+        <translation>提示(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>统计(&amp;S)…</translation>
     </message>
     <message>
         <source>Number &amp;Pad</source>
-        <translation type="unfinished"></translation>
+        <translation>数字键盘(&amp;P)</translation>
     </message>
 </context>
 <context>
     <name>MatchAssistant</name>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>新游戏</translation>
     </message>
     <message>
         <source>Abandon the current match?</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃当前对局吗？</translation>
     </message>
     <message>
         <source>It will count as abandoned in the statistics.</source>
-        <translation type="unfinished"></translation>
+        <translation>这局将在统计中记为放弃。</translation>
     </message>
     <message>
         <source>Abandon</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃</translation>
     </message>
     <message>
         <source>Keep Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>继续游戏</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>不再询问</translation>
     </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
-        <translation type="unfinished"></translation>
+        <translation>再玩一局</translation>
     </message>
     <message>
         <source>Round %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1/%2 回合</translation>
     </message>
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 的数还有 %1 种可能</translation>
     </message>
 </context>
 <context>
     <name>NumberPad</name>
     <message>
         <source>Number pad</source>
-        <translation type="unfinished"></translation>
+        <translation>数字键盘</translation>
     </message>
     <message>
         <source>Move left</source>
-        <translation type="unfinished"></translation>
+        <translation>左移</translation>
     </message>
     <message>
         <source>Move right</source>
-        <translation type="unfinished"></translation>
+        <translation>右移</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Same as the %1 key</source>
-        <translation type="unfinished"></translation>
+        <translation>与 %1 键相同</translation>
     </message>
 </context>
 <context>
@@ -461,15 +461,15 @@
     </message>
     <message>
         <source>Help during a match</source>
-        <translation type="unfinished"></translation>
+        <translation>对局中的辅助</translation>
     </message>
     <message>
         <source>Show my remaining &amp;possibilities</source>
-        <translation type="unfinished"></translation>
+        <translation>显示我剩余的可能数(&amp;P)</translation>
     </message>
     <message>
         <source>As&amp;k before abandoning a match</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃对局前先询问(&amp;K)</translation>
     </message>
     <message>
         <source>Expert</source>
@@ -480,127 +480,127 @@
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>胜利</translation>
     </message>
     <message>
         <source>Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>平局</translation>
     </message>
     <message>
         <source>Abandoned</source>
-        <translation type="unfinished"></translation>
+        <translation>放弃</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>胜率</translation>
     </message>
     <message>
         <source>Average guesses in wins</source>
-        <translation type="unfinished"></translation>
+        <translation>获胜时的平均猜测次数</translation>
     </message>
     <message>
         <source>Fewest guesses in a win</source>
-        <translation type="unfinished"></translation>
+        <translation>获胜时的最少猜测次数</translation>
     </message>
     <message>
         <source>Current winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>当前连胜</translation>
     </message>
     <message>
         <source>Best winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>最佳连胜</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished">平局</translation>
+        <translation>平局</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>统计</translation>
     </message>
     <message>
         <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取统计文件。原文件已保存为 %1，统计将重新开始。</translation>
     </message>
     <message>
         <source>&amp;Strength of Mac:</source>
-        <translation type="unfinished">Mac 的实力(&amp;S)：</translation>
+        <translation>Mac 的实力(&amp;S)：</translation>
     </message>
     <message>
         <source>Guesses that decided each match</source>
-        <translation type="unfinished"></translation>
+        <translation>每局分出胜负时的猜测次数</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>猜测次数</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>对局数</translation>
     </message>
     <message>
         <source>The chart cannot be shown: a part of the game is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法显示图表：游戏缺少一个组件。</translation>
     </message>
     <message>
         <source>Latest matches</source>
-        <translation type="unfinished"></translation>
+        <translation>最近的对局</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>实力</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>&amp;Reset…</source>
-        <translation type="unfinished"></translation>
+        <translation>重置(&amp;R)…</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished">简单</translation>
+        <translation>简单</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">普通</translation>
+        <translation>普通</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished">困难</translation>
+        <translation>困难</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>专家</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>Reset Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>重置统计</translation>
     </message>
     <message>
         <source>Forget every match recorded at every strength?</source>
-        <translation type="unfinished"></translation>
+        <translation>要清除所有实力下记录的全部对局吗？</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>重置</translation>
     </message>
 </context>
 <context>
