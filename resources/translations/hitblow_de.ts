@@ -245,10 +245,6 @@
         <translation>Die Leiste unter dem Spielbrett zeigt die Runde. Mit „Meine verbleibenden Möglichkeiten zeigen“ in den Einstellungen zählt sie auch, welche Zahlen Macs Zahl noch sein kann, allein nach deinen eigenen Tipps und ihren Bewertungen.</translation>
     </message>
     <message>
-        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>Spiel &gt; Hinweis gibt für dich einen Tipp ein, der zu allen bisher gesehenen Bewertungen passt. Schicke ihn mit der Eingabetaste ab oder ändere ihn vorher. Die Statistik markiert Partien, in denen du einen Hinweis genommen hast.</translation>
-    </message>
-    <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
         <translation>Spiel &gt; Statistik zeigt für jede Stärke von Mac deine Siege, Niederlagen, Unentschieden und aufgegebenen Partien, deine Siegesserien, ein Diagramm der Tipps bis zur Entscheidung und deine letzten Partien.</translation>
     </message>
@@ -267,6 +263,10 @@
     <message>
         <source>Help during a match</source>
         <translation>Hilfe während der Partie</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>Spiel &gt; Hinweis gibt für dich den Tipp ein, den Mac als Experte nach deinen eigenen Tipps und ihren Bewertungen spielen würde. Schicke ihn mit der Eingabetaste ab oder ändere ihn vorher. Die Statistik markiert Partien, in denen du einen Hinweis genommen hast.</translation>
     </message>
 </context>
 <context>

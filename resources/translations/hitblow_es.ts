@@ -241,10 +241,6 @@
         <translation>La barra bajo el tablero muestra la ronda. Con «Mostrar mis posibilidades restantes» en las preferencias, también cuenta cuántos números puede ser aún el de Mac, a juzgar solo por tus propios intentos y sus resultados.</translation>
     </message>
     <message>
-        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>Partida &gt; Pista escribe por ti un intento que encaja con todos los resultados que has visto. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que has usado una pista.</translation>
-    </message>
-    <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
         <translation>Partida &gt; Estadísticas muestra, para cada fuerza de Mac, tus victorias, derrotas, empates y partidas abandonadas, tus rachas de victorias, un gráfico de los intentos que decidieron cada partida y tus últimas partidas.</translation>
     </message>
@@ -267,6 +263,10 @@
     <message>
         <source>Help during a match</source>
         <translation>Ayuda durante la partida</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>Partida &gt; Pista escribe por ti el intento que Mac jugaría con fuerza Experto a partir de tus propios intentos y sus resultados. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que usaste una pista.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@
     <name>StrengthDescription</name>
     <message>
         <source>Mac only counts how many of its digits each score shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac solo cuenta cuántas de sus cifras comparte cada resultado.</translation>
     </message>
     <message>
         <source>Mac keeps only the numbers that give each score exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac solo conserva los números que dan exactamente cada resultado.</translation>
     </message>
     <message>
         <source>Mac also weighs each score against its earlier ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac también compara cada resultado con los anteriores.</translation>
     </message>
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac planea cada intento de antemano y acierta en siete intentos como mucho.</translation>
     </message>
 </context>
 </TS>

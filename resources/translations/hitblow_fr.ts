@@ -241,10 +241,6 @@
         <translation>La barre sous le plateau indique le tour. Avec «&#xa0;Afficher mes possibilités restantes&#xa0;» dans les préférences, elle indique aussi combien de nombres peuvent encore être celui de Mac, d’après vos seules propositions et leurs résultats.</translation>
     </message>
     <message>
-        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>Jeu &gt; Indice tape pour vous une proposition compatible avec tous les résultats obtenus jusqu’ici. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques signalent les parties où vous avez pris un indice.</translation>
-    </message>
-    <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
         <translation>Jeu &gt; Statistiques affiche, pour chaque force de Mac, vos victoires, défaites, matchs nuls et parties abandonnées, vos séries de victoires, un graphique du nombre de propositions qui a décidé chaque partie et vos dernières parties.</translation>
     </message>
@@ -267,6 +263,10 @@
     <message>
         <source>Help during a match</source>
         <translation>Aide pendant la partie</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>Jeu &gt; Indice saisit pour vous la proposition que Mac jouerait en force Expert d’après vos propres propositions et leurs résultats. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques marquent une partie où vous avez pris un indice.</translation>
     </message>
 </context>
 <context>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
 </context>
 <context>
@@ -611,19 +611,19 @@
     <name>StrengthDescription</name>
     <message>
         <source>Mac only counts how many of its digits each score shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac compte seulement combien de ses chiffres chaque résultat partage.</translation>
     </message>
     <message>
         <source>Mac keeps only the numbers that give each score exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac ne garde que les nombres qui donnent exactement chaque résultat.</translation>
     </message>
     <message>
         <source>Mac also weighs each score against its earlier ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac compare aussi chaque résultat aux précédents.</translation>
     </message>
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac prépare chaque proposition à l’avance et trouve en sept propositions au plus.</translation>
     </message>
 </context>
 </TS>

@@ -241,10 +241,6 @@
         <translation>盤面の下のバーには何ラウンド目かが表示されます。環境設定で「自分の残りの可能性を表示」を選ぶと、あなた自身の予想とその結果だけから見て Mac の数がまだなり得る数の個数も表示されます。</translation>
     </message>
     <message>
-        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>「ゲーム」&gt;「ヒント」は、これまでに見たすべての結果に合う予想を入力します。そのまま Return キーで送るか、変えてから送ります。ヒントを使った試合は統計に記録されます。</translation>
-    </message>
-    <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
         <translation>「ゲーム」&gt;「統計」には、Mac の強さごとに勝ち・負け・引き分け・中断した試合の数、連勝記録、勝負が決まった予想回数のグラフ、最近の試合が表示されます。</translation>
     </message>
@@ -263,6 +259,10 @@
     <message>
         <source>Help during a match</source>
         <translation>試合中の手助け</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>「ゲーム」&gt;「ヒント」は、あなた自身の予想とその結果から、強さ「エキスパート」の Mac が打つ予想を入力します。そのまま Return キーで送るか、変えてから送ります。ヒントを使った試合は統計に記録されます。</translation>
     </message>
 </context>
 <context>

@@ -237,10 +237,6 @@
         <translation>棋盘下方的栏显示当前回合。如果在偏好设置中勾选了“显示我剩余的可能数”，它还会显示 Mac 的数还剩多少种可能——只根据你自己的猜测及其结果来推算。</translation>
     </message>
     <message>
-        <source>Game &gt; Hint types a guess for you that agrees with every score you have seen. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
-        <translation>“游戏 &gt; 提示”会替你输入一个与目前所有结果都相符的猜测。可以直接按回车键提交，也可以先修改。统计中会标记你用过提示的对局。</translation>
-    </message>
-    <message>
         <source>Game &gt; Statistics shows, for each strength of Mac, your wins, losses, draws and abandoned matches, your winning streaks, a chart of the guesses that decided each match and your latest matches.</source>
         <translation>“游戏 &gt; 统计”按 Mac 的每种实力显示你的胜利、失败、平局和放弃的对局数，你的连胜纪录，每局在第几次猜测时分出胜负的图表，以及你最近的对局。</translation>
     </message>
@@ -263,6 +259,10 @@
     <message>
         <source>Help during a match</source>
         <translation>对局中的辅助</translation>
+    </message>
+    <message>
+        <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
+        <translation>“游戏 &gt; 提示”会根据你自己的猜测和结果，输入“专家”实力的 Mac 会下的猜测。可以直接按回车键发送，也可以先修改。用过提示的对局会在统计中标出。</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>专家</translation>
     </message>
 </context>
 <context>
@@ -607,19 +607,19 @@
     <name>StrengthDescription</name>
     <message>
         <source>Mac only counts how many of its digits each score shares.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 只数每次结果有几个数字相同。</translation>
     </message>
     <message>
         <source>Mac keeps only the numbers that give each score exactly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 只保留完全符合每次结果的数。</translation>
     </message>
     <message>
         <source>Mac also weighs each score against its earlier ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 还会把每次结果与之前的结果相比较。</translation>
     </message>
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mac 预先规划每次猜测，最多七次就能猜中。</translation>
     </message>
 </context>
 </TS>
