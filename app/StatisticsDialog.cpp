@@ -131,7 +131,8 @@ QString StatisticsDialog::strengthName(int strength)
 
 void StatisticsDialog::addFigureRow(int row, int column, const QString &caption)
 {
-    auto *label = new QLabel(tr(caption.toUtf8().constData()) + QLatin1Char(':'), this);
+    //: A figure's caption before its value; languages differ in the colon and the space before it.
+    auto *label = new QLabel(tr("%1:").arg(tr(caption.toUtf8().constData())), this);
     auto *value = new QLabel(this);
     value->setObjectName(caption);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -602,6 +602,11 @@
         <source>Reset</source>
         <translation>重置</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>
