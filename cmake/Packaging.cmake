@@ -59,8 +59,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "the right place) and blows (the right digit in the wrong place). The first to"
     "score four hits wins."
     "."
-    "The computer plays at three strengths. The game speaks English, Japanese,"
-    "German, French, Spanish and Simplified Chinese.")
+    "The computer plays at four strengths, the strongest within a hair of the"
+    "proven optimum. Statistics, hints and a number pad for mouse-only play come"
+    "with it. The game speaks English, Japanese, German, French, Spanish and"
+    "Simplified Chinese.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${HITBLOW_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
