@@ -45,7 +45,7 @@ using Set = std::vector<std::uint16_t>;
 std::vector<std::uint8_t> g_codes;
 std::vector<int> g_widths;
 double g_bonus = OneStepGuesser::kCandidateBonus;
-long g_everyGuessUpTo = 150; // sets this small try every guess
+long g_everyGuessUpTo = 250; // sets this small try every guess
 
 int codeAt(int guess, int secret)
 {
