@@ -7,7 +7,6 @@
 
 namespace {
 constexpr int kFullCandidatesCount = 5040;
-constexpr int kMostUserAnswers = 16;
 } // namespace
 
 HitBlowController::HitBlowController(const Services &services)

@@ -41,6 +41,8 @@ class HitBlowController : public QObject
     Q_OBJECT
 
 public:
+    // The user's sixteenth guess without a winner ends the match in a draw.
+    static constexpr int kMostUserAnswers = 16;
     // The delayed call of the computer's first guess of a match, by the operation it runs.
     static constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 

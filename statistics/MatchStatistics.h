@@ -1,5 +1,8 @@
 #pragma once
 
+#include "HitBlowController.h"
+#include "expert/ExpertPlayer.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 
@@ -44,9 +47,8 @@ struct LevelSummary {
 class MatchStatistics
 {
 public:
-    static constexpr int kStrongestLevel = 3;
-    // The most guesses a match can take: the sixteenth undecided one makes a draw.
-    static constexpr int kMostGuesses = 16;
+    static constexpr int kStrongestLevel = ExpertPlayer::kStrengthLevel;
+    static constexpr int kMostGuesses = HitBlowController::kMostUserAnswers;
 
     void append(const MatchRecord &record);
     void clear();
