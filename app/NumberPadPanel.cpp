@@ -61,6 +61,9 @@ void NumberPadPanel::build()
     m_dock->setWidget(m_pad);
     m_dock->hide();
     m_window->addDockWidget(Qt::RightDockWidgetArea, m_dock);
+    // The dark pad stands right against the dark board: no light strip of the window's own colour
+    // between them. Set only once the pad exists, so a window without it keeps its plain style.
+    m_window->setStyleSheet(QStringLiteral("QMainWindow::separator { width: 0px; height: 0px; }"));
 }
 
 // The pad and the separator between it and the board.
