@@ -377,7 +377,7 @@ std::vector<int> parseWidths(const std::string &text)
 
 int main(int argc, char *argv[])
 {
-    std::string widths = "6,4,3,2,1";
+    std::string widths = "6,12,4,2,1";
     std::string out = "resources/expert/decision-tree.bin";
     int threads = 2;
     std::string only;
