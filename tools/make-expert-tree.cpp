@@ -1,8 +1,11 @@
-// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--out FILE]
+// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--only H-B,...]
+//                  [--out FILE]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
 // resources/expert/decision-tree.bin, relative to the working directory: run it from the source
-// folder). The defaults rebuild the tree the game ships.
+// folder). The defaults rebuild the tree the game ships. With --only it searches just the parts after
+// the first guess that scored so (such as 0-2,1-1), prints what each needs and writes nothing: the
+// parts are independent, so options can be tried on one part at a time.
 //
 // The first guess is 0123 (every first guess is the same up to relabelling). At every later node
 // the tool rates the guesses on the node's candidates (entropy of the split plus B bits for a
@@ -342,9 +345,18 @@ void flatten(const TreeNode &node, std::vector<DecisionTree::Node> &nodes)
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--out FILE]\n",
+    std::fprintf(stderr,
+                 "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--only H-B,...] "
+                 "[--out FILE]\n",
                  program);
     return 2;
+}
+
+// A score as the player reads it, such as 0-2.
+std::string scoreName(int code)
+{
+    const HitBlowResult score = ScoreCodes::resultOf(code);
+    return std::to_string(score.hits) + "-" + std::to_string(score.blows);
 }
 
 std::vector<int> parseWidths(const std::string &text)
@@ -365,9 +377,10 @@ std::vector<int> parseWidths(const std::string &text)
 
 int main(int argc, char *argv[])
 {
-    std::string widths = "6,4,3,2,1";
+    std::string widths = "6,12,4,2,1";
     std::string out = "resources/expert/decision-tree.bin";
     int threads = 2;
+    std::string only;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--widths" && i + 1 < argc)
@@ -378,6 +391,8 @@ int main(int argc, char *argv[])
             g_everyGuessUpTo = std::atol(argv[++i]);
         else if (arg == "--bonus" && i + 1 < argc)
             g_bonus = std::atof(argv[++i]);
+        else if (arg == "--only" && i + 1 < argc)
+            only = argv[++i];
         else if (arg == "--out" && i + 1 < argc)
             out = argv[++i];
         else
@@ -408,8 +423,12 @@ int main(int argc, char *argv[])
     // The parts after the first guess are independent: threads take them largest first.
     std::array<Outcome, kCodes> outcomes;
     std::vector<int> order;
-    for (int code = 0; code < kWinCode; ++code)
-        order.push_back(code);
+    for (int code = 0; code < kWinCode; ++code) {
+        if (only.empty() || ("," + only + ",").find("," + scoreName(code) + ",") != std::string::npos)
+            order.push_back(code);
+    }
+    if (order.empty())
+        return usage(argv[0]);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return parts[a].size() > parts[b].size(); });
     std::atomic<std::size_t> next = 0;
     std::mutex printing;
@@ -418,8 +437,7 @@ int main(int argc, char *argv[])
             const int code = order[i];
             outcomes[code] = solve(parts[code], 1, kInfinite, afterFirst);
             const std::lock_guard lock(printing);
-            const HitBlowResult score = ScoreCodes::resultOf(code);
-            std::fprintf(stderr, "  after %d-%d: %zu candidates, %ld guesses\n", score.hits, score.blows,
+            std::fprintf(stderr, "  after %s: %zu candidates, %ld guesses\n", scoreName(code).c_str(),
                          parts[code].size(), outcomes[code].cost);
         }
     };
@@ -429,6 +447,8 @@ int main(int argc, char *argv[])
     for (std::thread &worker : workers)
         worker.join();
 
+    if (!only.empty())
+        return 0; // a partial tree is no tree to ship
     long total = kNumbers;
     auto root = leafFor(kFirstGuess);
     for (int code = 0; code < kWinCode; ++code) {
