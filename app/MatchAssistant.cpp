@@ -14,6 +14,8 @@
 #include <QPushButton>
 
 namespace {
+constexpr int kProblemShownMs = 15000;
+
 bool isRunning(int status)
 {
     return status >= GameStatusMacTurn && status <= GameStatusUserResult;
@@ -51,6 +53,13 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint)
     m_statusBar = statusBar;
     m_hintAction = hint;
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
+    // Told where the player looks, for a while, after every match that could not be saved.
+    connect(&m_keeper, &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
+        if (problem.isEmpty())
+            statusBar->clearMessage();
+        else
+            statusBar->showMessage(problem, kProblemShownMs);
+    });
     refresh();
 }
 

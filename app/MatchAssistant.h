@@ -29,7 +29,7 @@ class MatchAssistant : public QObject
 public:
     MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                    PrefWindowController &preferences, RandomSource &random,
-                   const QString &statisticsPath = StatisticsFile::defaultPath());
+                   const QString &statisticsPath = StatisticsStore::defaultPath());
     ~MatchAssistant() override;
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited.

@@ -127,6 +127,10 @@ void TestStatistics::fileFaultsKeepTheFileAside_data()
                                              << "statistics.json.corrupt" << 0;
     QTest::newRow("a bad date") << QByteArray(valid).replace("2026-01-02", "yesterday") << 0
                                 << "statistics.json.corrupt" << 0;
+    // Written back it would have needed a five-digit year, which the next read rejects.
+    QTest::newRow("a time past the year 9999 in UTC")
+        << QByteArray(valid).replace("2026-01-02T03:04:05Z", "9999-12-31T23:30:00-01:00") << 0
+        << "statistics.json.corrupt" << 0;
     QTest::newRow("earlier corrupt files stay") << QByteArray("{") << 2 << "statistics.json.3.corrupt" << 0;
     QTest::newRow("a folder in the way") << QByteArray("<folder>") << 0 << "statistics.json.corrupt" << 0;
 }
