@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
         std::vector<MatchRecord> matches;
         const QDateTime start(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
         for (int i = 0; i < kStored; ++i) {
-            matches.push_back(MatchRecord{start.addSecs(i * 300L), i % 4, MatchOutcome(i * 7 % 4), 1 + i % 16,
+            matches.push_back(MatchRecord{start.addSecs(i * 300L), i % 4, MatchOutcome(i / 4 % 4), 1 + i % 16,
                                           i % 7 == 0, {}});
         }
         if (!store.append(matches)) {

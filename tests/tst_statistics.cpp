@@ -1,3 +1,4 @@
+#include "match/StatisticsStore.h"
 #include "statistics/MatchStatistics.h"
 #include "statistics/StatisticsFile.h"
 
@@ -91,19 +92,30 @@ void TestStatistics::figuresOfOneLevel()
     QFETCH(QString, decidedAt);
 
     const MatchStatistics statistics = history(matches);
-    const LevelSummary summary = statistics.summaryFor(1);
-    QCOMPARE((QList<int>{summary.won, summary.lost, summary.drawn, summary.abandoned}), wonLostDrawnAbandoned);
-    QCOMPARE(optionalText(summary.winRate), winRate);
-    QCOMPARE(optionalText(summary.averageGuessesInWins), averageInWins);
-    QCOMPARE(summary.fewestGuessesInWins.value_or(0), fewestInWins);
-    QCOMPARE((QList<int>{summary.currentStreak, summary.bestStreak}), currentAndBestStreak);
-    QCOMPARE(decidedAtText(summary), decidedAt);
+    // The database, which works the figures out from its own rows, gives the same.
+    StatisticsStore store({});
+    QVERIFY(store.append(statistics.matches()));
+    for (const LevelSummary &summary : {statistics.summaryFor(1), store.summaryFor(1)}) {
+        QCOMPARE((QList<int>{summary.won, summary.lost, summary.drawn, summary.abandoned}), wonLostDrawnAbandoned);
+        QCOMPARE(optionalText(summary.winRate), winRate);
+        QCOMPARE(optionalText(summary.averageGuessesInWins), averageInWins);
+        QCOMPARE(summary.fewestGuessesInWins.value_or(0), fewestInWins);
+        QCOMPARE((QList<int>{summary.currentStreak, summary.bestStreak}), currentAndBestStreak);
+        QCOMPARE(decidedAtText(summary), decidedAt);
+    }
 
     // The latest matches come newest first, at most as many as asked for.
     const std::vector<MatchRecord> latest = statistics.latest(2);
     QCOMPARE(latest.size(), std::min<std::size_t>(2, statistics.matches().size()));
     for (std::size_t i = 0; i < latest.size(); ++i)
         QCOMPARE(latest[i].finished, statistics.matches()[statistics.matches().size() - 1 - i].finished);
+    const std::vector<MatchRecord> stored = store.latest(2);
+    QCOMPARE(stored.size(), latest.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        QCOMPARE(stored[i].finished, latest[i].finished);
+        QCOMPARE((QList<int>{stored[i].strength, int(stored[i].result), stored[i].guesses}),
+                 (QList<int>{latest[i].strength, int(latest[i].result), latest[i].guesses}));
+    }
 }
 
 void TestStatistics::fileFaultsKeepTheFileAside_data()
