@@ -183,7 +183,7 @@ bool StatisticsStore::createTables()
                                   "turns TEXT)")
                        .arg(MatchStatistics::kStrongestLevel)
                        .arg(MatchStatistics::kMostGuesses))
-        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id)"));
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id, result, guesses)"));
 }
 
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
@@ -226,56 +226,25 @@ bool StatisticsStore::clear()
 
 LevelSummary StatisticsStore::summaryFor(int strength)
 {
-    LevelSummary summary;
+    MatchStatistics::Tally tally;
     if (!open())
-        return summary;
-    const QString level = QString::number(strength);
+        return tally.summary();
+    // The level's matches in order, from the part of the index that holds every column read, as
+    // one text of two characters a match (result, guesses): the streaks need the order, and one
+    // text costs far less than a row each through Qt SQL.
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT result, count(*), sum(guesses), min(guesses) FROM matches "
-                              "WHERE strength = %1 GROUP BY result").arg(level));
-    int guessesInWins = 0;
-    while (query.next()) {
-        const int count = query.value(1).toInt();
-        switch (StatisticsFile::resultNamed(query.value(0).toString()).value_or(MatchOutcome::Abandoned)) {
-        case MatchOutcome::Won:
-            summary.won = count;
-            guessesInWins = query.value(2).toInt();
-            summary.fewestGuessesInWins = query.value(3).toInt();
-            break;
-        case MatchOutcome::Lost:
-            summary.lost = count;
-            break;
-        case MatchOutcome::Draw:
-            summary.drawn = count;
-            break;
-        case MatchOutcome::Abandoned:
-            summary.abandoned = count;
-            break;
-        }
-    }
-    // Wins since the last match of the level that was not won.
-    query.exec(QStringLiteral("SELECT count(*) FROM matches WHERE strength = %1 AND id > coalesce("
-                              "(SELECT max(id) FROM matches WHERE strength = %1 AND result != 'won'), 0)").arg(level));
-    summary.currentStreak = query.next() ? query.value(0).toInt() : 0;
-    // Matches of one run of wins share the difference between their place among all matches of
-    // the level and their place among its wins.
-    query.exec(QStringLiteral("SELECT coalesce(max(run), 0) FROM (SELECT count(*) AS run FROM ("
-                              "SELECT result, row_number() OVER (ORDER BY id) "
-                              "- row_number() OVER (PARTITION BY result ORDER BY id) AS island "
-                              "FROM matches WHERE strength = %1) WHERE result = 'won' GROUP BY island)").arg(level));
-    summary.bestStreak = query.next() ? query.value(0).toInt() : 0;
-    query.exec(QStringLiteral("SELECT guesses, result, count(*) FROM matches "
-                              "WHERE strength = %1 AND result != 'abandoned' GROUP BY guesses, result").arg(level));
-    while (query.next()) {
-        const auto result = StatisticsFile::resultNamed(query.value(1).toString());
-        if (result && *result != MatchOutcome::Abandoned)
-            summary.decidedAt[query.value(0).toInt()][static_cast<int>(*result)] = query.value(2).toInt();
-    }
-    if (summary.matches() > 0)
-        summary.winRate = double(summary.won) / summary.matches();
-    if (summary.won > 0)
-        summary.averageGuessesInWins = double(guessesInWins) / summary.won;
-    return summary;
+    query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
+                              "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
+                              "FROM (SELECT result, guesses FROM matches WHERE strength = %5 ORDER BY id)")
+                   .arg(int(MatchOutcome::Won))
+                   .arg(int(MatchOutcome::Lost))
+                   .arg(int(MatchOutcome::Draw))
+                   .arg(int(MatchOutcome::Abandoned))
+                   .arg(strength));
+    const QString matches = query.next() ? query.value(0).toString() : QString();
+    for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
+        tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);
+    return tally.summary();
 }
 
 std::vector<MatchRecord> StatisticsStore::latest(int count)
