@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+class QSqlError;
+
 // The statistics database, an SQLite file: one connection, used only on the thread that made the
 // store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
 // UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
@@ -67,7 +69,7 @@ private:
     bool createTables();
     bool execute(const QString &statement);
     void fail(Problem problem, const QString &detail);
-    void failFrom(const class QSqlError &error);
+    void failFrom(const QSqlError &error);
 
     QString m_path;
     QString m_connectionName;
