@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@tools/install-deps.sh
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -46,7 +46,7 @@ sanitize:
 
 # Whole matches and random play under valgrind's memcheck: no memory errors, nothing definitely lost.
 memcheck: build
-	scripts/memcheck.sh $(BUILD)
+	tools/memcheck.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

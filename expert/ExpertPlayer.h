@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchRules.h"
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
 
@@ -18,7 +19,7 @@ class RandomSource;
 class ExpertPlayer
 {
 public:
-    static constexpr int kStrengthLevel = 3;
+    static constexpr int kStrengthLevel = kStrongestLevel;
 
     // Plays from the tree built into the game, read at the first expert guess.
     ExpertPlayer();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchRules.h"
 #include "NumberComparer.h"
 
 #include <array>
@@ -12,7 +13,7 @@
 // 4-0. The tree stores its children in that order.
 namespace ScoreCodes {
 
-constexpr int kNumbers = 5040;
+constexpr int kNumbers = kAllNumbersCount;
 constexpr int kCodes = 14;
 constexpr int kWinCode = 13;
 
