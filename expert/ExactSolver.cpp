@@ -17,6 +17,25 @@ int tieKey(int guess, bool possibleSecret)
     return (possibleSecret ? 0 : kNumbers) + guess;
 }
 
+// Whether the number holds the digits of `absent` (digits no secret of the set holds) as the
+// lowest of them in order from the left. Guesses that differ only by renaming such digits split
+// the set alike, and this one has the lowest index of them.
+bool lowestOfRenamings(int guess, std::uint16_t absent)
+{
+    const ScoreCodes::PackedNumber number = ScoreCodes::packedNumbers()[guess];
+    int next = 0;
+    for (int position = 0; position < 4; ++position) {
+        const int digit = int((number.digits >> (8 * position)) & 0xff);
+        if (!(absent & (1u << digit)))
+            continue;
+        while (!(absent & (1u << next)))
+            ++next;
+        if (digit != next++)
+            return false;
+    }
+    return true;
+}
+
 struct Option {
     long bound; // the total if every part took its fewest guesses
     int key;
@@ -99,9 +118,13 @@ ExactSolver::Known ExactSolver::solve(const Set &set, long beta)
     std::vector<Option> options;
     // The possible secrets first, in order, then the others: a possible secret that leaves only
     // parts of one (or of two, for larger sets) is often the best, and ends the scan.
+    std::uint16_t present = 0;
+    for (long i = 0; i < n; ++i)
+        present |= secrets[i].mask;
     for (long at = 0; at < n + kNumbers; ++at) {
         const int guess = at < n ? set[at] : int(at - n);
-        if (at >= n && std::binary_search(set.begin(), set.end(), std::uint16_t(guess)))
+        if (at >= n && (std::binary_search(set.begin(), set.end(), std::uint16_t(guess))
+                        || !lowestOfRenamings(guess, std::uint16_t(~present & 0x3ff))))
             continue;
         Counts counts{};
         for (long i = 0; i < n; ++i)
