@@ -4,9 +4,10 @@
 // Export, the statistics file of earlier versions: written whole, and read. Everything goes into
 // a temporary folder under the working directory, on the disk the build is on.
 #include "HitBlowController.h"
-#include "statistics/StatisticsFile.h"
+#include "match/StatisticsFile.h"
+#include "match/StatisticsKeeper.h"
 #include "match/StatisticsStore.h"
-#include "statistics/StatisticsKeeper.h"
+#include "ui/MatchSnapshots.h"
 
 #include "Fakes.h"
 
@@ -50,7 +51,7 @@ void BM_RecordAfterMatch(benchmark::State &state)
         match.newGame();
         match.setGameStatus(GameStatusMacTurn);
         keeper.matchStarted();
-        keeper.abandon(match, 1);
+        keeper.abandon(progressOf(match), 1);
         state.PauseTiming();
         keeper.waitForWrites();
         state.ResumeTiming();

@@ -3,9 +3,9 @@
 // under 60 MB), each the median of several openings. The database goes into a temporary folder
 // under the working directory, on the disk the build is on. Prints figures; it fails only when
 // the window never fills.
-#include "app/StatisticsDialog.h"
+#include "ui/StatisticsDialog.h"
 #include "match/StatisticsStore.h"
-#include "statistics/StatisticsKeeper.h"
+#include "match/StatisticsKeeper.h"
 
 #include <QApplication>
 #include <QDir>

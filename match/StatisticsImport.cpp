@@ -1,7 +1,7 @@
 #include "StatisticsImport.h"
 
 #include "StatisticsStore.h"
-#include "statistics/StatisticsFile.h"
+#include "StatisticsFile.h"
 
 #include <QFile>
 #include <QFileInfo>

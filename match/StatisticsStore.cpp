@@ -1,6 +1,6 @@
 #include "StatisticsStore.h"
 
-#include "statistics/StatisticsFile.h"
+#include "StatisticsFile.h"
 
 #include <QDir>
 #include <QFile>

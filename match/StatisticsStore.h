@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/MatchStatistics.h"
+#include "MatchStatistics.h"
 
 #include <QSqlDatabase>
 #include <QString>

@@ -2,7 +2,8 @@
 
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
-#include "statistics/StatisticsKeeper.h"
+#include "match/StatisticsKeeper.h"
+#include "ui/MatchSnapshots.h"
 
 #include "StoredDefaults.h"
 
@@ -54,7 +55,8 @@ void ScriptedMatches::reachUserTurn(bool macFound)
 
 void ScriptedMatches::play(const QString &steps, StatisticsKeeper &keeper, int strength)
 {
-    m_match->setStatusListener([this, &keeper, strength] { keeper.matchStatusChanged(*m_match, strength); });
+    m_match->setStatusListener(
+        [this, &keeper, strength] { keeper.matchStatusChanged(progressOf(*m_match), strength); });
     for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
         if (step == "new") {
             m_match->newGame();
@@ -98,7 +100,7 @@ void ScriptedMatches::play(const QString &steps, StatisticsKeeper &keeper, int s
             m_match->setGameStatus(GameStatusResultShown);
         } else if (step == "abandon") {
             // New Game during a match, and quitting, both give the match up this way.
-            keeper.abandon(*m_match, strength);
+            keeper.abandon(progressOf(*m_match), strength);
         } else {
             QFAIL(qPrintable("unknown step " + step));
         }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "match/MatchStatistics.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class GuessChart;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class StatisticsKeeper;
+
+// The statistics window: the figures and the chart of one strength level at a time, the latest
+// matches of every level, Export, and Reset, which asks first. The figures are asked of the
+// statistics' own thread and shown when they come; a failed save is shown while it stands.
+class StatisticsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kLatestCount = 20;
+
+    // Opens on the figures of strength. A notice says so when an unreadable file was kept aside or
+    // entries of an old file could not be imported.
+    StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidget *parent = nullptr);
+
+    // The figure shown for each entry of the level shown, by its caption; for tests and tools.
+    QString figure(const QString &caption) const;
+    QTreeWidget *latestMatches() const { return m_latest; }
+    QComboBox *levelPopup() const { return m_level; }
+
+    static QString strengthName(int strength);
+
+private:
+    void showLevel();
+    void showSummary(const LevelSummary &summary);
+    void showLatest();
+    void showMatches(const std::vector<MatchRecord> &matches);
+    void showNotices();
+    void showSaveProblem(const QString &problem);
+    void askReset();
+    void askExport();
+    void addFigureRow(int row, int column, const QString &caption);
+
+    StatisticsKeeper &m_keeper;
+    QComboBox *m_level = nullptr;
+    QGridLayout *m_figures = nullptr;
+    GuessChart *m_chart = nullptr;
+    QTreeWidget *m_latest = nullptr;
+    QLabel *m_notices = nullptr;
+    QLabel *m_saveProblem = nullptr;
+    QPushButton *m_export = nullptr;
+};
