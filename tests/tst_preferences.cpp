@@ -519,6 +519,7 @@ void TestPreferences::tabStopsAtTheSelectedChoice()
     writeSettingsFile(QStringLiteral("[General]\n%1=%2\n").arg(key).arg(value).toUtf8());
     m_prefs->awakeFromNib();
     runDialog([&](QDialog *dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
         auto *start = dialog->findChild<QWidget *>(before);
         auto *chosen = dialog->findChild<QAbstractButton *>(selected);
         auto *notChosen = dialog->findChild<QAbstractButton *>(other);
