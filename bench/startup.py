@@ -102,7 +102,8 @@ def one_run(server, watcher, binary, whole_game, bus_env=None):
             if not whole_game:
                 return (mapped - started) * 1000, None, None
             deadline = mapped + 20
-            while not board_is_drawn(server, window):
+            # xdotool takes the window id as text.
+            while not board_is_drawn(server, str(window)):
                 if time.monotonic() > deadline:
                     raise RuntimeError("the board was not drawn")
             drawn = time.monotonic()
