@@ -42,10 +42,14 @@ void follow(QComboBox *popup, QLabel *label)
     auto *announcer = new LiveAnnouncer(popup);
     const auto describe = [popup, label, announcer](int level) {
         label->setText(forLevel(level));
-        // Screen readers read the line with the popup, and say it when the user changes the strength.
+        // Screen readers read the line with the popup; when the user changes the strength, the
+        // strength chosen and its line are said, as the popup's own change goes unspoken.
         popup->setAccessibleDescription(forLevel(level));
-        if (popup->hasFocus())
-            announcer->announce(forLevel(level));
+        if (popup->hasFocus()) {
+            //: The strength chosen, then what it does, spoken by a screen reader.
+            announcer->announce(QCoreApplication::translate("StrengthDescription", "%1: %2")
+                                    .arg(popup->itemText(level), forLevel(level)));
+        }
     };
     QObject::connect(popup, &QComboBox::currentIndexChanged, label, describe);
     describe(popup->currentIndex());

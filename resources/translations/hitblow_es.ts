@@ -681,5 +681,10 @@
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac planea cada intento de antemano y acierta en siete intentos como mucho.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

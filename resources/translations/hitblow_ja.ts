@@ -677,5 +677,10 @@
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac は先の手まで読んで予想し、7 回以内で当てます。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 </TS>

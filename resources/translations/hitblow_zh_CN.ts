@@ -677,5 +677,10 @@
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac 预先规划每次猜测，最多七次就能猜中。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 </TS>

@@ -35,8 +35,8 @@ ESPEAK_MODULE = "/usr/lib/speech-dispatcher-modules/sd_espeak-ng"
 ORCA_LAUNCHER = """
 import importlib.machinery, importlib.util, sys
 loader = importlib.machinery.SourceFileLoader("orca_launcher", sys.argv[1])
-spec = importlib.util.spec_from_loader("orca_launcher", loader)
-orca = importlib.util.module_from_spec(spec)
+found = importlib.util.spec_from_loader("orca_launcher", loader)
+orca = importlib.util.module_from_spec(found)
 loader.exec_module(orca)
 orca.otherOrcas = lambda: []
 sys.argv = ["orca"] + sys.argv[2:]
