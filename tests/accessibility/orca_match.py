@@ -235,7 +235,9 @@ class Player:
         self.keys("ctrl+n")
         self.hear(r"Choose your number: four different digits", "the new match")
         self.type_digits(SECRET)
-        guesses = iter([(1, 2, 3, 4), (5, 6, 7, 8), (9, 0, 1, 2), (3, 4, 5, 6), (7, 8, 9, 0)] * 4)
+        # Sixteen different guesses (steps prime to 10 give four different digits), so that every
+        # score phrase of the match is a new one.
+        guesses = iter([tuple((start + i * step) % 10 for i in range(4)) for step in (1, 3) for start in range(1, 9)])
         for round_number in range(1, 17):
             found = self.hear(rf"Round {round_number}\. Mac guesses {DIGITS}|You won|You lost|Draw",
                               f"round {round_number} and Mac's guess, or the result")
