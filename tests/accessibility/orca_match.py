@@ -185,7 +185,14 @@ class Desktop:
         pid_file = os.path.join(self.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "pid", "speech-dispatcher.pid")
         try:
             with open(pid_file) as pid:
-                os.kill(int(pid.read().strip()), signal.SIGTERM)
+                speechd = int(pid.read().strip())
+            os.kill(speechd, signal.SIGTERM)
+            # One stuck in its output module does not heed SIGTERM.
+            deadline = time.monotonic() + 3
+            while time.monotonic() < deadline and os.path.exists(f"/proc/{speechd}"):
+                time.sleep(0.05)
+            if os.path.exists(f"/proc/{speechd}"):
+                os.kill(speechd, signal.SIGKILL)
         except (OSError, ValueError):
             pass
 
