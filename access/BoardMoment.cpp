@@ -2,7 +2,7 @@
 
 #include "GameBoardView.h"
 #include "HitBlowController.h"
-#include "app/BoardSpeech.h"
+#include "access/BoardSpeech.h"
 
 #include <algorithm>
 

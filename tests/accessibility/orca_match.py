@@ -22,7 +22,7 @@ import threading
 import time
 import tty
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xsession  # noqa: E402
 
 SKIPPED = 77
@@ -327,7 +327,7 @@ def main():
     args = parser.parse_args()
     missing = missing_tools()
     if missing:
-        print(f"skipped: {', '.join(missing)} not installed (scripts/install-deps.sh installs Orca and the rest)")
+        print(f"skipped: {', '.join(missing)} not installed (tools/install-deps.sh installs Orca and the rest)")
         return SKIPPED
     started = time.monotonic()
     with tempfile.TemporaryDirectory(prefix="hitblow-orca-") as home:

@@ -1,0 +1,680 @@
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "PrefWindowController.h"
+#include "platform/UserDefaults.h"
+
+#include "Fakes.h"
+#include "GameWiring.h"
+#include "RecordingCanvas.h"
+#include "StoredDefaults.h"
+
+#include <QShortcut>
+#include <QTest>
+
+Q_DECLARE_METATYPE(NumberSet)
+
+// The board's input through real Qt key and mouse events, with a real match controller and real
+// settings. The computer's secret is always 3 9 5 1 and its first guess 0 1 2 3.
+class TestBoardInput : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void chooseByKeys_data();
+    void chooseByKeys();
+    void chooseByMouse_data();
+    void chooseByMouse();
+    void typing_data();
+    void typing();
+    void okOnGuess_data();
+    void okOnGuess();
+    void okOnCounts_data();
+    void okOnCounts();
+    void refusalSaysWhatIsWrong_data();
+    void refusalSaysWhatIsWrong();
+    void okKeyPressesTheButtonBriefly_data();
+    void okKeyPressesTheButtonBriefly();
+    void editingKeysOutsideTyping_data();
+    void editingKeysOutsideTyping();
+    void okButtonDrawnPressed_data();
+    void okButtonDrawnPressed();
+    void inputDuringAnOKKeyPress_data();
+    void inputDuringAnOKKeyPress();
+    void newMatchStartsWithCleanInput_data();
+    void newMatchStartsWithCleanInput();
+    void heldOKKeyPressesOnce();
+    void keyPendingIntoThePauseDoesNotEndIt();
+    void pauseEndsOnceAndNewGameCancelsIt();
+    void unconnectedBoardIgnoresInput_data();
+    void unconnectedBoardIgnoresInput();
+    void menuShortcutsStillReachTheWindow();
+
+private:
+    void play(const QString &script, GameBoardView *board = nullptr);
+    void reach(GameStatus status, const QString &secret = QStringLiteral("4 5 6 7"));
+    void loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
+    QString slotsText() const;
+    static QStringList texts(const std::vector<StyledText> &entries);
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<PrefWindowController> m_prefs;
+    std::unique_ptr<HitBlowController> m_controller;
+    std::unique_ptr<GameBoardView> m_board;
+    QStringList m_soundsAtAlert;
+};
+
+void TestBoardInput::init()
+{
+    openUserDefaults()->clear();
+    m_fakes = std::make_unique<FakeServices>();
+    m_fakes->alert.onShown = [this] { m_soundsAtAlert = m_fakes->sounds.played; };
+    wireGame(m_fakes->services(), m_prefs, m_controller, m_board);
+}
+
+void TestBoardInput::cleanup()
+{
+    m_board.reset();
+    m_controller.reset();
+    m_prefs.reset();
+    m_fakes.reset();
+    m_soundsAtAlert.clear();
+}
+
+// Plays space-separated user actions: a digit types it, "kp7" types it on the keypad, "ret",
+// "ent" and "lf" (Ctrl+J) are the OK keys, "bs", "del", "left", "right" the editing keys, "tick"
+// lets 0.05 s pass, "px,y" and "rx,y" press and release the left button at a board point, "Px,y"
+// and "Rx,y" the right one.
+void TestBoardInput::play(const QString &script, GameBoardView *board)
+{
+    board = board ? board : m_board.get();
+    static const QHash<QString, Qt::Key> keys{
+        {"ret", Qt::Key_Return}, {"bs", Qt::Key_Backspace}, {"del", Qt::Key_Delete},
+        {"left", Qt::Key_Left}, {"right", Qt::Key_Right}};
+    for (const QString &token : script.split(u' ', Qt::SkipEmptyParts)) {
+        const QChar first = token.front();
+        if (first.isDigit()) {
+            QTest::keyClick(board, Qt::Key(Qt::Key_0 + token.toInt()));
+        } else if (token.startsWith(u"kp")) {
+            QTest::keyClick(board, Qt::Key(Qt::Key_0 + token.mid(2).toInt()), Qt::KeypadModifier);
+        } else if (token == u"ent") {
+            QTest::sendKeyEvent(QTest::Click, board, Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier);
+        } else if (token == u"lf") {
+            QTest::sendKeyEvent(QTest::Click, board, Qt::Key_J, QStringLiteral("\n"), Qt::ControlModifier);
+        } else if (token == u"tick") {
+            m_fakes->scheduler.advance(0.05);
+        } else if (token == u"pause") {
+            m_fakes->scheduler.advance(1.0);
+        } else if (token == u"new") {
+            m_controller->newGame();
+        } else if (token.contains(u'+')) {
+            static const QHash<QString, Qt::KeyboardModifier> chords{
+                {"alt", Qt::AltModifier}, {"ctrl", Qt::ControlModifier}, {"meta", Qt::MetaModifier}};
+            const QStringList parts = token.split(u'+');
+            QTest::keyClick(board, Qt::Key(Qt::Key_0 + parts[1].toInt()), chords.value(parts[0]));
+        } else if (keys.contains(token)) {
+            QTest::keyClick(board, keys.value(token));
+        } else {
+            const QStringList xy = token.mid(1).split(u',');
+            QVERIFY2(xy.size() == 2 && QStringLiteral("prPR").contains(first), qPrintable(token));
+            const QPoint at = board->boardTransform().map(QPointF(xy[0].toDouble(), xy[1].toDouble())).toPoint();
+            const Qt::MouseButton button = first.isUpper() ? Qt::RightButton : Qt::LeftButton;
+            if (first.toLower() == u'p')
+                QTest::mousePress(board, button, {}, at);
+            else
+                QTest::mouseRelease(board, button, {}, at);
+        }
+    }
+}
+
+// Plays a match up to the status; the user's guess in status 5 is 1 2 3 4, in status 6 the
+// computer's secret. Sounds heard on the way are forgotten.
+void TestBoardInput::reach(GameStatus status, const QString &secret)
+{
+    if (status >= GameStatusChooseNumbers) {
+        m_fakes->random.queued = {1989, 0};
+        m_controller->newGame();
+    }
+    if (status >= GameStatusMacTurn)
+        play(secret);
+    if (status >= GameStatusCheckHitBlow)
+        m_fakes->scheduler.advance(1.0);
+    if (status >= GameStatusUserTurn)
+        play("ret tick");
+    if (status == GameStatusUserResult)
+        play("1 2 3 4 ret tick");
+    if (status >= GameStatusGameOver)
+        play("3 9 5 1 ret tick");
+    if (status == GameStatusResultShown)
+        m_controller->setGameStatus(GameStatusResultShown);
+    QCOMPARE(m_controller->gameStatus(), status);
+    m_fakes->sounds.played.clear();
+}
+
+void TestBoardInput::loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values)
+{
+    storeUserDefaults(values);
+    m_prefs->awakeFromNib();
+}
+
+QString TestBoardInput::slotsText() const
+{
+    QString text;
+    for (int digit : m_board->userNumbers())
+        text += digit < 0 ? QChar(u'-') : QChar(u'0' + digit);
+    return text;
+}
+
+QStringList TestBoardInput::texts(const std::vector<StyledText> &entries)
+{
+    QStringList list;
+    for (const StyledText &entry : entries)
+        list << entry.text;
+    return list;
+}
+
+void TestBoardInput::chooseByKeys_data()
+{
+    QTest::addColumn<int>("soundMode");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("status");
+    QTest::newRow("four digits in order") << 1 << "7 3 0 9" << "7309" << 2;
+    QTest::newRow("keypad digits") << 1 << "kp7 kp3 kp0 kp9" << "7309" << 2;
+    QTest::newRow("digit already taken") << 1 << "7 7 3" << "73--" << 1;
+    QTest::newRow("silent") << 0 << "7 3 0 9" << "7309" << 2;
+    QTest::newRow("other keys") << 1 << "left right del ret tick" << "----" << 1;
+    QTest::newRow("chords are no digits") << 1 << "alt+7 ctrl+3 meta+0 alt+9" << "----" << 1;
+}
+
+void TestBoardInput::chooseByKeys()
+{
+    QFETCH(int, soundMode);
+    QFETCH(QString, script);
+    QFETCH(QString, numbers);
+    QFETCH(int, status);
+    loadSettings({{"SoundMode", soundMode}});
+    reach(GameStatusChooseNumbers);
+
+    play(script);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(m_controller->gameStatus(), status);
+    const qsizetype chosen = numbers.size() - numbers.count(u'-');
+    QCOMPARE(m_fakes->sounds.played, QStringList(soundMode == 1 ? chosen : 0, "gashu"));
+    for (int digit = 0; digit < 10; ++digit)
+        QCOMPARE(m_board->restChoices()[digit], numbers.contains(QChar(u'0' + digit)) ? -1 : digit);
+    if (status == GameStatusMacTurn)
+        QCOMPARE(*m_controller->userOwnNumbers(), (NumberSet{7, 3, 0, 9}));
+}
+
+void TestBoardInput::chooseByMouse_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("releaseSounds");
+    const QSize plain(640, 480), letterboxed(840, 480), doubled(1280, 960);
+    // Centres: 4 at (320, 299), 5 at (382, 299); pieces 1 and 2 share the column x = 320.
+    QTest::newRow("released over another piece") << plain << "p382,299 r320,299" << "4---" << 1;
+    QTest::newRow("letterboxed window") << letterboxed << "p382,299 r320,299" << "4---" << 1;
+    QTest::newRow("window twice the size") << doubled << "p382,299 r320,299" << "4---" << 1;
+    QTest::newRow("released beside every piece") << plain << "p382,299 r100,100" << "----" << 1;
+    QTest::newRow("release without a press") << plain << "r320,299" << "----" << 0;
+    QTest::newRow("pressed beside the pieces") << plain << "p100,100 r320,299" << "----" << 0;
+    QTest::newRow("pressed on a taken piece") << plain << "5 p382,299 r320,299" << "5---" << 0;
+    QTest::newRow("shared border: lower digit") << plain << "p320,357 r320,357" << "1---" << 1;
+    QTest::newRow("shared border: higher once taken") << plain << "1 p320,357 r320,357" << "12--" << 1;
+    QTest::newRow("corners are inside") << plain << "p289,389 r351,440" << "0---" << 1;
+    QTest::newRow("half a unit below") << doubled << "p320,388.5 r320,388.5" << "----" << 0;
+    QTest::newRow("half a unit left") << doubled << "p195.5,241 r195.5,241" << "----" << 0;
+    QTest::newRow("right button") << plain << "P382,299 R382,299" << "----" << 0;
+    QTest::newRow("fourth piece completes") << plain << "1 2 3 p320,299 r320,299" << "1234" << 1;
+}
+
+void TestBoardInput::chooseByMouse()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, script);
+    QFETCH(QString, numbers);
+    QFETCH(int, releaseSounds);
+    m_board->resize(size);
+    reach(GameStatusChooseNumbers);
+
+    play(script);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(m_board->choseNumberStatus(), 0);
+    const QStringList tokens = script.split(u' ');
+    const auto keySounds = std::count_if(tokens.begin(), tokens.end(), [](const QString &t) { return t.size() == 1; });
+    QCOMPARE(m_fakes->sounds.played, QStringList(keySounds + releaseSounds, "gashu"));
+    QCOMPARE(m_controller->gameStatus(), int(numbers.contains(u'-') ? GameStatusChooseNumbers : GameStatusMacTurn));
+    if (!numbers.contains(u'-'))
+        QCOMPARE(*m_controller->userOwnNumbers(), (NumberSet{1, 2, 3, 4}));
+}
+
+void TestBoardInput::typing_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("cursor");
+    const int guess = GameStatusUserTurn, counts = GameStatusCheckHitBlow;
+    QTest::newRow("fifth digit overwrites the fourth") << guess << "1 2 3 4 5" << QStringList{"1", "2", "3", "5"} << 3;
+    QTest::newRow("typing overwrites inside") << guess << "1 2 3 left left 5" << QStringList{"1", "5", "3"} << 2;
+    QTest::newRow("left wraps, gap filled") << guess << "left 8" << QStringList{"", "", "", "8"} << 3;
+    QTest::newRow("right wraps") << guess << "1 2 3 4 right 9" << QStringList{"9", "2", "3", "4"} << 1;
+    QTest::newRow("delete inside") << guess << "1 2 3 4 left left del" << QStringList{"1", "3", "4"} << 1;
+    QTest::newRow("delete at the end") << guess << "1 2 3 bs" << QStringList{"1", "2"} << 2;
+    QTest::newRow("delete erases backwards") << guess << "1 2 3 bs del bs" << QStringList{} << 0;
+    QTest::newRow("delete beyond the end") << guess << "1 2 left left left del" << QStringList{"1"} << 1;
+    QTest::newRow("delete on nothing") << guess << "left del" << QStringList{} << 0;
+    QTest::newRow("refusal leaves blanks") << guess << "1 2 ret tick" << QStringList{"1", "2", "", ""} << 2;
+    QTest::newRow("counts stop at the blows") << counts << "1 2 3" << QStringList{"1", "3"} << 1;
+    QTest::newRow("counts: left wraps") << counts << "left 5" << QStringList{"", "5"} << 1;
+    QTest::newRow("counts: right wraps") << counts << "1 2 right 3" << QStringList{"3", "2"} << 1;
+    QTest::newRow("counts: delete inside") << counts << "1 2 left del" << QStringList{"2"} << 0;
+}
+
+void TestBoardInput::typing()
+{
+    QFETCH(int, status);
+    QFETCH(QString, script);
+    QFETCH(QStringList, entries);
+    QFETCH(int, cursor);
+    reach(GameStatus(status));
+
+    play(script);
+    const auto &typed = status == GameStatusUserTurn ? m_board->currentUserAnswer() : m_board->currenMacHitBlow();
+    QCOMPARE(texts(typed), entries);
+    QCOMPARE(m_board->typingIndex(), cursor);
+    // Each entry keeps the style of its kind; the size stays in the shared style.
+    const double size = status == GameStatusUserTurn ? 46 : 34;
+    for (const StyledText &entry : typed)
+        QCOMPARE(entry.style, (TextStyle{size, Qt::white}));
+    QCOMPARE(m_board->fontStyle().fontSize, size);
+    const auto digits = std::count_if(script.begin(), script.end(), [](QChar c) { return c.isDigit(); });
+    QCOMPARE(int(m_fakes->sounds.played.count("gasa")), int(digits));
+}
+
+void TestBoardInput::okOnGuess_data()
+{
+    QTest::addColumn<int>("soundMode");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("accepted");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("three digits, fourth is 0") << 1 << "1 2 3 ret tick" << "1230" << 0;
+    QTest::newRow("two digits give two zeros") << 1 << "1 2 ret tick" << "" << 1;
+    QTest::newRow("repeated digit") << 1 << "1 1 2 3 ret tick" << "" << 1;
+    QTest::newRow("nothing typed") << 1 << "ret tick" << "" << 1;
+    QTest::newRow("silent refusal") << 0 << "1 2 ret tick" << "" << 1;
+    QTest::newRow("corrected after a refusal") << 1 << "1 2 ret tick 3 4 ret tick" << "1234" << 1;
+    QTest::newRow("enter key") << 1 << "5 6 7 8 ent tick" << "5678" << 0;
+    QTest::newRow("line feed") << 1 << "5 6 7 8 lf tick" << "5678" << 0;
+    QTest::newRow("button clicked at its corners") << 1 << "5 6 7 8 p341,264 r388,311" << "5678" << 0;
+    QTest::newRow("released off the button") << 1 << "5 6 7 8 p341,264 r340,264" << "" << 0;
+}
+
+void TestBoardInput::okOnGuess()
+{
+    QFETCH(int, soundMode);
+    QFETCH(QString, script);
+    QFETCH(QString, accepted);
+    QFETCH(int, refusals);
+    loadSettings({{"SoundMode", soundMode}});
+    reach(GameStatusUserTurn);
+
+    play(script);
+    QCOMPARE(m_board->okBtnStatus(), 0);
+    QCOMPARE(m_fakes->alert.messages, QStringList(refusals, "Your answer is against the rule"));
+    QCOMPARE(int(m_fakes->sounds.played.count("<beep>")), soundMode == 1 ? refusals : 0);
+    if (refusals > 0) // the beep comes before the alert
+        QCOMPARE(m_soundsAtAlert.endsWith("<beep>"), soundMode == 1);
+    if (accepted.isEmpty()) {
+        QCOMPARE(m_controller->gameStatus(), int(GameStatusUserTurn));
+        QVERIFY(!m_controller->userCurrentAnswer());
+        return;
+    }
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusUserResult));
+    const NumberSet digits{accepted[0].digitValue(), accepted[1].digitValue(), accepted[2].digitValue(),
+                           accepted[3].digitValue()};
+    QCOMPARE(*m_controller->userCurrentAnswer(), digits);
+    QCOMPARE(m_board->typingIndex(), 0);
+    QCOMPARE(m_board->currentUserAnswer().size(), std::size_t(4)); // still shown during the pause
+}
+
+// A refusal's details name what is wrong: the digit a guess repeats, or the counts typed with
+// Mac's guess and the user's number to check them against.
+void TestBoardInput::refusalSaysWhatIsWrong_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("secret");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("details");
+    const QString guessRule = QStringLiteral("A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.");
+    const QString counts = QStringLiteral("You typed hits: %1, blows: %2, for Mac's guess 0 1 2 3. Your number is 7 3 0 9.");
+    QTest::newRow("a digit typed twice") << int(GameStatusUserTurn) << "4 5 6 7" << "5 6 5 7 ret tick" << guessRule.arg("5 6 5 7", "5");
+    QTest::newRow("the repeat at the end") << int(GameStatusUserTurn) << "4 5 6 7" << "5 6 7 7 ret tick" << guessRule.arg("5 6 7 7", "7");
+    QTest::newRow("digits missing count as 0") << int(GameStatusUserTurn) << "4 5 6 7" << "1 2 ret tick" << guessRule.arg("1 2 0 0", "0");
+    QTest::newRow("counts swapped") << int(GameStatusCheckHitBlow) << "7 3 0 9" << "2 0 ret tick" << counts.arg(2).arg(0);
+    QTest::newRow("only the hits typed") << int(GameStatusCheckHitBlow) << "7 3 0 9" << "1 ret tick" << counts.arg(1).arg(0);
+}
+
+void TestBoardInput::refusalSaysWhatIsWrong()
+{
+    QFETCH(int, status);
+    QFETCH(QString, secret);
+    QFETCH(QString, script);
+    QFETCH(QString, details);
+    reach(GameStatus(status), secret);
+
+    play(script);
+    QCOMPARE(m_fakes->alert.details, QStringList{details});
+}
+
+void TestBoardInput::okOnCounts_data()
+{
+    QTest::addColumn<QString>("secret");
+    QTest::addColumn<int>("autoCheck");
+    QTest::addColumn<int>("soundMode");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<int>("blows");
+    // Against the guess 0 1 2 3: secret 0 1 5 6 scores 2 0, 7 3 0 9 scores 0 2, 4 5 6 7 scores 0 0.
+    QTest::newRow("only the hits typed") << "0 1 5 6" << 0 << 1 << "2 ret tick" << true << 2 << 0;
+    QTest::newRow("both counts") << "7 3 0 9" << 0 << 1 << "0 2 ret tick" << true << 0 << 2;
+    QTest::newRow("swapped counts") << "7 3 0 9" << 0 << 1 << "2 0 ret tick" << false << 0 << 0;
+    QTest::newRow("nothing typed") << "7 3 0 9" << 0 << 1 << "ret tick" << false << 0 << 0;
+    QTest::newRow("nothing typed, nothing scored") << "4 5 6 7" << 0 << 1 << "ret tick" << true << 0 << 0;
+    QTest::newRow("silent refusal") << "7 3 0 9" << 0 << 0 << "ret tick" << false << 0 << 0;
+    QTest::newRow("automatic check, wrong counts") << "7 3 0 9" << 1 << 1 << "4 4 ret tick" << true << 0 << 2;
+    QTest::newRow("automatic check, nothing typed") << "0 1 5 6" << 1 << 1 << "ret tick" << true << 2 << 0;
+    QTest::newRow("automatic check is any non-zero") << "0 1 5 6" << 7 << 1 << "3 ret tick" << true << 2 << 0;
+    QTest::newRow("button clicked") << "0 1 5 6" << 0 << 1 << "2 p360,290 r360,290" << true << 2 << 0;
+}
+
+void TestBoardInput::okOnCounts()
+{
+    QFETCH(QString, secret);
+    QFETCH(int, autoCheck);
+    QFETCH(int, soundMode);
+    QFETCH(QString, script);
+    QFETCH(bool, accepted);
+    QFETCH(int, hits);
+    QFETCH(int, blows);
+    loadSettings({{"AutoCheck", autoCheck}, {"SoundMode", soundMode}});
+    reach(GameStatusCheckHitBlow, secret);
+
+    play(script);
+    if (accepted) {
+        QCOMPARE(m_controller->gameStatus(), int(GameStatusUserTurn));
+        QCOMPARE(m_controller->macFormerHitsCount(), std::vector<int>{hits});
+        QCOMPARE(m_controller->macFormerBlowsCount(), std::vector<int>{blows});
+        QVERIFY(m_board->currenMacHitBlow().empty());
+        QVERIFY(m_fakes->alert.messages.isEmpty());
+    } else {
+        QCOMPARE(m_controller->gameStatus(), int(GameStatusCheckHitBlow));
+        QCOMPARE(m_board->currenMacHitBlow().size(), std::size_t(2));
+        QCOMPARE(m_fakes->alert.messages, QStringList{"Your decision is wrong"});
+        QCOMPARE(m_soundsAtAlert, m_fakes->sounds.played);
+        QCOMPARE(m_fakes->sounds.played.endsWith("<beep>"), soundMode == 1);
+    }
+}
+
+void TestBoardInput::okKeyPressesTheButtonBriefly_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("title") << 0 << "ret" << false;
+    QTest::newRow("choosing") << 1 << "ret" << true;
+    QTest::newRow("computer's turn") << 2 << "ret" << true;
+    QTest::newRow("computer's turn, enter") << 2 << "ent" << true;
+    QTest::newRow("pause after the guess") << 5 << "ret" << false;
+    QTest::newRow("pause after the guess, line feed") << 5 << "lf" << false;
+    QTest::newRow("game over") << 6 << "ret" << true;
+    QTest::newRow("result shown") << 7 << "lf" << false;
+}
+
+void TestBoardInput::okKeyPressesTheButtonBriefly()
+{
+    QFETCH(int, status);
+    QFETCH(QString, key);
+    QFETCH(bool, pressed);
+    reach(GameStatus(status));
+    const QString numbers = slotsText();
+    const QStringList entries = texts(m_board->currentUserAnswer());
+
+    play(key);
+    QCOMPARE(m_board->okBtnStatus(), int(pressed));
+    m_fakes->scheduler.advance(0.049);
+    QCOMPARE(m_board->okBtnStatus(), int(pressed));
+    m_fakes->scheduler.advance(0.002);
+    QCOMPARE(m_board->okBtnStatus(), 0);
+    QCOMPARE(m_controller->gameStatus(), status);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(texts(m_board->currentUserAnswer()), entries);
+    QVERIFY(m_fakes->alert.messages.isEmpty());
+}
+
+void TestBoardInput::editingKeysOutsideTyping_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("script");
+    QTest::newRow("choosing") << 1 << "left right left del bs";
+    QTest::newRow("computer's turn") << 2 << "left right left del 5";
+    QTest::newRow("pause after the guess") << 5 << "left right left del bs 5";
+    QTest::newRow("game over") << 6 << "left right left del 5";
+}
+
+void TestBoardInput::editingKeysOutsideTyping()
+{
+    QFETCH(int, status);
+    QFETCH(QString, script);
+    reach(GameStatus(status));
+    const QStringList entries = texts(m_board->currentUserAnswer());
+
+    play(script);
+    QCOMPARE(m_board->typingIndex(), 0);
+    QCOMPARE(texts(m_board->currentUserAnswer()), entries);
+    QVERIFY(m_board->currenMacHitBlow().empty());
+    QVERIFY(m_fakes->sounds.played.isEmpty());
+    QCOMPARE(m_controller->gameStatus(), status);
+}
+
+void TestBoardInput::okButtonDrawnPressed_data()
+{
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<QString>("release");
+    QTest::newRow("mouse") << "p360,290" << "r360,290";
+    QTest::newRow("Return") << "ret" << "tick";
+}
+
+void TestBoardInput::okButtonDrawnPressed()
+{
+    QFETCH(QString, press);
+    QFETCH(QString, release);
+    reach(GameStatusCheckHitBlow);
+    const auto okImages = [this] {
+        RecordingCanvas canvas;
+        m_board->drawRect(canvas);
+        return canvas.imageNames().filter(QStringLiteral("OKBtn"));
+    };
+    QCOMPARE(okImages(), QStringList{"OKBtnUp"});
+    play(press);
+    QCOMPARE(okImages(), QStringList{"OKBtnDown"});
+    play(release);
+    QCOMPARE(okImages(), QStringList{"OKBtnUp"});
+}
+
+// Whatever arrives while a key's OK press is pending waits for that OK, then acts in order: fast
+// typing submits what was typed. The computer's first guess 0 1 2 3 scores 1 and 2 against 0 3 1 9.
+void TestBoardInput::inputDuringAnOKKeyPress_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("endStatus");
+    QTest::addColumn<QString>("guess");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("counts, then a guess") << "1 2 ret 5 6 7 8 ret tick tick" << 5 << "5678" << 0;
+    QTest::newRow("a key after the guess") << "1 2 ret 5 6 7 8 ret 1 tick tick" << 5 << "5678" << 0;
+    QTest::newRow("the rest of a refused guess") << "1 2 ret 1 2 ret 3 4 ret tick tick tick" << 5 << "1234" << 1;
+    QTest::newRow("a click on the button") << "1 2 ret 1 p360,290 r360,290 tick" << 4 << "1" << 1;
+    QTest::newRow("a second Return on the counts") << "1 2 ret ret tick tick" << 4 << "" << 0;
+}
+
+void TestBoardInput::inputDuringAnOKKeyPress()
+{
+    QFETCH(QString, script);
+    QFETCH(int, endStatus);
+    QFETCH(QString, guess);
+    QFETCH(int, refusals);
+    reach(GameStatusCheckHitBlow, QStringLiteral("0 3 1 9"));
+
+    play(script);
+    QCOMPARE(m_controller->gameStatus(), endStatus);
+    QCOMPARE(texts(m_board->currentUserAnswer()).join(QString()), guess);
+    QCOMPARE(m_fakes->alert.messages.size(), refusals);
+    QCOMPARE(m_controller->macFormerHitsCount(), std::vector<int>{1});
+    QCOMPARE(m_controller->macFormerBlowsCount(), std::vector<int>{2});
+    QCOMPARE(m_board->heldInputCount(), 0);
+}
+
+// Nothing pressed in an abandoned match acts in the new one, and only a press on an available
+// piece lets a release take one.
+void TestBoardInput::newMatchStartsWithCleanInput_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("endStatus");
+    // Piece 2 is hit at (330, 340), the OK button at (360, 290); (100, 100) is beside everything.
+    QTest::newRow("press beside after one on a piece") << 1 << "p330,340 p100,100 r330,340" << "----" << 1;
+    QTest::newRow("piece pressed across New Game") << 1 << "p330,340 4 5 6 7 new r330,340" << "----" << 1;
+    QTest::newRow("button pressed across New Game") << 4 << "p360,290 new 4 5 6 7 pause r360,290" << "4567" << 3;
+    QTest::newRow("keys held across New Game") << 3 << "ret 8 9 new 1 2 3 pause" << "123-" << 1;
+}
+
+void TestBoardInput::newMatchStartsWithCleanInput()
+{
+    QFETCH(int, status);
+    QFETCH(QString, script);
+    QFETCH(QString, numbers);
+    QFETCH(int, endStatus);
+    reach(GameStatus(status));
+
+    play(script);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(m_controller->gameStatus(), endStatus);
+    QCOMPARE(m_board->okBtnStatus(), 0);
+    QCOMPARE(m_board->choseNumberStatus(), 0);
+    QVERIFY(m_fakes->alert.messages.isEmpty());
+}
+
+void TestBoardInput::heldOKKeyPressesOnce()
+{
+    reach(GameStatusUserTurn);
+    play("1 2 ret");
+    for (int i = 0; i < 3; ++i)
+        QTest::simulateEvent(m_board.get(), true, Qt::Key_Return, {}, QStringLiteral("\r"), true);
+    QCOMPARE(m_fakes->scheduler.pendingCount(m_board.get(), "upOKBtn"), 1);
+    m_fakes->scheduler.advance(1.0);
+    QCOMPARE(m_fakes->alert.messages.size(), 1);
+}
+
+// A second press still pending when the guess is accepted only comes up: it must neither end the
+// pause nor let the computer guess before the score was shown.
+void TestBoardInput::keyPendingIntoThePauseDoesNotEndIt()
+{
+    reach(GameStatusUserTurn);
+    play("1 2 3 4 ret");
+    m_fakes->scheduler.advance(0.02);
+    play("ret tick tick");
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusUserResult));
+    QCOMPARE(m_board->okBtnStatus(), 0);
+    QCOMPARE(texts(m_board->currentUserAnswer()), (QStringList{"1", "2", "3", "4"}));
+    QCOMPARE(m_controller->macFormerAnswers().size(), std::size_t(1));
+}
+
+void TestBoardInput::pauseEndsOnceAndNewGameCancelsIt()
+{
+    GameBoardView *board = m_board.get();
+    const auto schedulePauseEnd = [&](double seconds) {
+        m_fakes->scheduler.performAfterDelay(board, "didOK", seconds, [board] { board->didOK(); });
+    };
+    reach(GameStatusUserResult);
+    play("p360,290");
+    QCOMPARE(m_board->okBtnStatus(), 1);
+    play("r360,290");
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusUserResult));
+
+    schedulePauseEnd(1.0);
+    schedulePauseEnd(1.5);
+    m_fakes->scheduler.advance(1.0);
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusCheckHitBlow));
+    QCOMPARE(m_controller->macFormerAnswers().size(), std::size_t(2));
+    QCOMPARE(m_fakes->scheduler.pendingCount(board, "didOK"), 0);
+    QVERIFY(m_board->currentUserAnswer().empty());
+
+    reach(GameStatusUserResult);
+    schedulePauseEnd(1.0);
+    m_controller->newGame();
+    m_fakes->scheduler.advance(2.0);
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusChooseNumbers));
+    QCOMPARE(slotsText(), QStringLiteral("----"));
+    for (int digit = 0; digit < 10; ++digit)
+        QCOMPARE(m_board->restChoices()[digit], digit);
+    QVERIFY(m_board->currentUserAnswer().empty());
+    QVERIFY(m_board->currenMacHitBlow().empty());
+    QCOMPARE(m_board->typingIndex(), 0);
+}
+
+void TestBoardInput::unconnectedBoardIgnoresInput_data()
+{
+    QTest::addColumn<bool>("withController");
+    QTest::addColumn<bool>("withPrefs");
+    QTest::newRow("nothing connected") << false << false;
+    QTest::newRow("no settings") << true << false;
+    QTest::newRow("no controller") << false << true;
+}
+
+void TestBoardInput::unconnectedBoardIgnoresInput()
+{
+    QFETCH(bool, withController);
+    QFETCH(bool, withPrefs);
+    reach(GameStatusUserTurn);
+    GameBoardView board(m_fakes->services());
+    board.resize(640, 480);
+    board.setHitBlowController(withController ? m_controller.get() : nullptr);
+    board.setPrefWindowController(withPrefs ? m_prefs.get() : nullptr);
+
+    play("1 2 left del ret tick p360,290 r360,290 p320,299 r320,299", &board);
+    board.upOKBtn();
+    board.didOK();
+    QCOMPARE(board.okBtnStatus(), 0);
+    QVERIFY(board.currentUserAnswer().empty());
+    QVERIFY(m_fakes->sounds.played.isEmpty());
+    QVERIFY(m_fakes->alert.messages.isEmpty());
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusUserTurn));
+}
+
+void TestBoardInput::menuShortcutsStillReachTheWindow()
+{
+    reach(GameStatusUserTurn);
+    QWidget window;
+    m_board->setParent(&window);
+    const auto giveTheBoardBack = qScopeGuard([this] { m_board->setParent(nullptr); });
+    int newGames = 0;
+    auto *shortcut = new QShortcut(QKeySequence::New, &window);
+    connect(shortcut, &QShortcut::activated, [&] { ++newGames; });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    m_board->setFocus();
+
+    QTest::keyClick(m_board.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(newGames, 1);
+    QVERIFY(m_board->currentUserAnswer().empty());
+}
+
+QTEST_MAIN(TestBoardInput)
+#include "tst_boardinput.moc"
