@@ -132,7 +132,8 @@ private:
     void typeDigit(int status, const QString &digitText);
     void checkUserAnswer();
     void checkMacHitBlow();
-    void refuse(const char *messageKey);
+    // Beeps and shows the message, with details saying what exactly is wrong.
+    void refuse(const char *messageKey, const QString &details);
     // Queues input while a key's OK press is pending; false when it may act at once. isOK marks
     // an OK key or a press on the OK button.
     bool heldForPendingOK(bool isOK, std::function<void()> input);

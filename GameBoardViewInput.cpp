@@ -93,6 +93,25 @@ bool allDistinct(const NumberSet &numbers)
     return true;
 }
 
+// The first digit that stands twice in numbers, or -1.
+int repeatedDigit(const NumberSet &numbers)
+{
+    for (std::size_t i = 1; i < numbers.size(); ++i) {
+        if (std::find(numbers.begin(), numbers.begin() + i, numbers[i]) != numbers.begin() + i)
+            return numbers[i];
+    }
+    return -1;
+}
+
+// "0 1 2 3": the digits as a screen reader reads them one by one.
+QString spacedDigits(const NumberSet &numbers)
+{
+    QString text;
+    for (int digit : numbers)
+        text += QString::number(digit) + QLatin1Char(' ');
+    return text.trimmed();
+}
+
 void padWithBlanks(std::vector<StyledText> &entries, std::size_t length, const TextStyle &style)
 {
     if (entries.size() < length)
@@ -313,7 +332,9 @@ void GameBoardView::checkUserAnswer()
     padWithBlanks(m_currentUserAnswer, kGuessLength, m_fontStyle);
     const NumberSet answer = valuesOf(m_currentUserAnswer);
     if (!allDistinct(answer)) {
-        refuse(kAnswerAgainstRule);
+        refuse(kAnswerAgainstRule, tr("A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.")
+                                       .arg(spacedDigits(answer))
+                                       .arg(repeatedDigit(answer)));
         return;
     }
     m_hitBlowController->setUserCurrentAnswer(answer);
@@ -332,7 +353,10 @@ void GameBoardView::checkMacHitBlow()
     padWithBlanks(m_currenMacHitBlow, kCountsLength, m_fontStyle);
     const bool typedTruth = m_currenMacHitBlow[0].value() == truth.hits && m_currenMacHitBlow[1].value() == truth.blows;
     if (!typedTruth && m_prefWindowController->autoCheck() == 0) {
-        refuse(kDecisionWrong);
+        refuse(kDecisionWrong, tr("You typed hits: %1, blows: %2, for Mac's guess %3. Your number is %4.")
+                                   .arg(m_currenMacHitBlow[0].value())
+                                   .arg(m_currenMacHitBlow[1].value())
+                                   .arg(spacedDigits(*macAnswer), spacedDigits(*secret)));
         return;
     }
     // The computer always learns the true counts, whatever was typed.
@@ -343,9 +367,9 @@ void GameBoardView::checkMacHitBlow()
     m_hitBlowController->setGameStatus(GameStatusUserTurn);
 }
 
-void GameBoardView::refuse(const char *messageKey)
+void GameBoardView::refuse(const char *messageKey, const QString &details)
 {
     if (m_prefWindowController->soundOn())
         m_services.sounds.beep();
-    m_services.alert.runModal(localizedString(messageKey));
+    m_services.alert.runModal(localizedString(messageKey), details);
 }

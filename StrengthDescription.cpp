@@ -1,5 +1,7 @@
 #include "StrengthDescription.h"
 
+#include "access/LiveAnnouncer.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -37,7 +39,18 @@ void follow(QComboBox *popup, QLabel *label)
     for (int level = 0; level < popup->count(); ++level)
         widest = std::max(widest, label->fontMetrics().horizontalAdvance(forLevel(level)));
     label->setMinimumWidth(widest);
-    const auto describe = [label](int level) { label->setText(forLevel(level)); };
+    auto *announcer = new LiveAnnouncer(popup);
+    const auto describe = [popup, label, announcer](int level) {
+        label->setText(forLevel(level));
+        // Screen readers read the line with the popup; when the user changes the strength, the
+        // strength chosen and its line are said, as the popup's own change goes unspoken.
+        popup->setAccessibleDescription(forLevel(level));
+        if (popup->hasFocus()) {
+            //: The strength chosen, then what it does, spoken by a screen reader.
+            announcer->announce(QCoreApplication::translate("StrengthDescription", "%1: %2")
+                                    .arg(popup->itemText(level), forLevel(level)));
+        }
+    };
     QObject::connect(popup, &QComboBox::currentIndexChanged, label, describe);
     describe(popup->currentIndex());
 }

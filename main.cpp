@@ -10,6 +10,11 @@
 
 int main(int argc, char *argv[])
 {
+    // Qt looks for a screen reader once, when the application object is made; this makes it join
+    // the accessibility bus anyway, so that a screen reader started later finds the game. Without
+    // that bus (no desktop session) it costs nothing. A value set beforehand is kept.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("HitBlow"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hit & Blow"));

@@ -3,6 +3,8 @@
 #include "BoardRecordAccessible.h"
 #include "BoardSpeech.h"
 #include "GameBoardView.h"
+#include "access/BoardNews.h"
+#include "access/LiveAnnouncer.h"
 
 namespace {
 QAccessibleInterface *boardInterfaceFactory(const QString &className, QObject *object)
@@ -28,6 +30,8 @@ BoardAccessible::BoardAccessible(GameBoardView *board)
         m_recordIds[side] = QAccessible::registerAccessibleInterface(record);
         m_sentRecords[side] = record->text(QAccessible::Name);
     }
+    m_announcer = new LiveAnnouncer(board);
+    m_spokenMoment = BoardMoment::of(*board);
     m_sentName = text(QAccessible::Name);
     m_sentDescription = text(QAccessible::Description);
     // Assistive technology asks for a board's interface before it listens to it, so a board
@@ -40,6 +44,7 @@ BoardAccessible::~BoardAccessible()
     QObject::disconnect(m_drawnConnection);
     for (QAccessible::Id id : m_recordIds)
         QAccessible::deleteAccessibleInterface(id);
+    delete m_announcer.data();
 }
 
 void BoardAccessible::installFactory()
@@ -53,6 +58,11 @@ void BoardAccessible::installFactory()
 
 void BoardAccessible::sendChanges()
 {
+    const BoardMoment moment = BoardMoment::of(*m_board);
+    const QString news = BoardNews::between(m_spokenMoment, moment);
+    m_spokenMoment = moment;
+    if (m_announcer)
+        m_announcer->announce(news);
     const QString name = text(QAccessible::Name);
     if (name != m_sentName) {
         m_sentName = name;
@@ -87,20 +97,22 @@ QString BoardAccessible::text(QAccessible::Text t) const
 
 int BoardAccessible::childCount() const
 {
-    return int(m_recordIds.size());
+    return int(m_recordIds.size()) + 1;
 }
 
 QAccessibleInterface *BoardAccessible::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
+    if (index == int(m_recordIds.size()))
+        return m_announcer ? m_announcer->latest() : nullptr;
     return QAccessible::accessibleInterface(m_recordIds[index]);
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     for (int index = 0; index < childCount(); ++index) {
-        if (QAccessible::accessibleInterface(m_recordIds[index]) == child)
+        if (this->child(index) == child)
             return index;
     }
     return -1;
@@ -108,7 +120,7 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
 {
-    for (int index = 0; index < childCount(); ++index) {
+    for (int index = 0; index < int(m_recordIds.size()); ++index) {
         QAccessibleInterface *record = child(index);
         if (record && record->rect().contains(x, y))
             return record;

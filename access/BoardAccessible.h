@@ -1,17 +1,23 @@
 #pragma once
 
+#include "access/BoardMoment.h"
+
 #include <QAccessibleWidget>
+#include <QPointer>
 
 #include <array>
 
 class GameBoardView;
+class LiveAnnouncer;
 
 // The board as assistive technology meets it. The board is one painted widget, so this interface
 // says in words what it shows (BoardSpeech): its name is the game's, its description the message
 // line, what is being typed with the typing position, the result and the latest score of each
 // side. Screen readers speak the description when the board takes the focus and, for the focused
 // board, whenever it changes, so the user hears each turn, each score and the result. The two
-// record columns are the board's children (BoardRecordAccessible), one static text each.
+// record columns are the board's children (BoardRecordAccessible), one static text each. A third
+// child, a notification (LiveAnnouncer), speaks what each drawing pass changed in a short phrase
+// (BoardNews), as screen readers speak neither change event of a painted widget.
 class BoardAccessible : public QAccessibleWidget
 {
 public:
@@ -39,4 +45,6 @@ private:
     QString m_sentName;
     QString m_sentDescription;
     std::array<QString, 2> m_sentRecords;
+    QPointer<LiveAnnouncer> m_announcer;
+    BoardMoment m_spokenMoment;
 };

@@ -12,49 +12,10 @@ const QRectF kUserColumn(480, 20, 155, 440);
 } // namespace
 
 BoardRecordAccessible::BoardRecordAccessible(GameBoardView *board, BoardSpeech::Side side)
-    : m_board(board)
+    : WidgetPartAccessible(board)
+    , m_board(board)
     , m_side(side)
 {
-}
-
-bool BoardRecordAccessible::isValid() const
-{
-    return !m_board.isNull();
-}
-
-QObject *BoardRecordAccessible::object() const
-{
-    return nullptr;
-}
-
-QWindow *BoardRecordAccessible::window() const
-{
-    return m_board ? m_board->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface *BoardRecordAccessible::parent() const
-{
-    return m_board ? QAccessible::queryAccessibleInterface(m_board.data()) : nullptr;
-}
-
-QAccessibleInterface *BoardRecordAccessible::child(int) const
-{
-    return nullptr;
-}
-
-int BoardRecordAccessible::childCount() const
-{
-    return 0;
-}
-
-int BoardRecordAccessible::indexOfChild(const QAccessibleInterface *) const
-{
-    return -1;
-}
-
-QAccessibleInterface *BoardRecordAccessible::childAt(int, int) const
-{
-    return nullptr;
 }
 
 QString BoardRecordAccessible::text(QAccessible::Text t) const
@@ -62,10 +23,6 @@ QString BoardRecordAccessible::text(QAccessible::Text t) const
     if (t != QAccessible::Name || !m_board || !m_board->hitBlowController())
         return {};
     return BoardSpeech::record(*m_board->hitBlowController(), m_side);
-}
-
-void BoardRecordAccessible::setText(QAccessible::Text, const QString &)
-{
 }
 
 QRect BoardRecordAccessible::rect() const
@@ -79,12 +36,4 @@ QRect BoardRecordAccessible::rect() const
 QAccessible::Role BoardRecordAccessible::role() const
 {
     return QAccessible::StaticText;
-}
-
-QAccessible::State BoardRecordAccessible::state() const
-{
-    QAccessible::State state;
-    state.readOnly = true;
-    state.invisible = !m_board || !m_board->isVisible();
-    return state;
 }

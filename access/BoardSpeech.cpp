@@ -43,6 +43,38 @@ QString BoardSpeech::name()
     return QStringLiteral("Hit & Blow");
 }
 
+// Mac's guess is scored once the user's counts were accepted; the user's as soon as it is made.
+QString BoardSpeech::latestMacScore(const HitBlowController &match)
+{
+    const std::size_t macScored = std::min(match.macFormerAnswers().size(), match.macFormerHitsCount().size());
+    if (macScored == 0)
+        return {};
+    const std::size_t last = macScored - 1;
+    return tr("Mac's guess %1: you scored %2, %3")
+        .arg(spokenDigits(match.macFormerAnswers()[last]), hits(match.macFormerHitsCount()[last]),
+             blows(match.macFormerBlowsCount()[last]));
+}
+
+QString BoardSpeech::latestUserScore(const HitBlowController &match)
+{
+    if (match.userFormerAnswers().empty())
+        return {};
+    return tr("Your guess %1: %2, %3")
+        .arg(spokenDigits(match.userFormerAnswers().back()), hits(match.userFormerHitsCount().back()),
+             blows(match.userFormerBlowsCount().back()));
+}
+
+QString BoardSpeech::digits(const NumberSet &numbers)
+{
+    return spokenDigits(numbers);
+}
+
+QString BoardSpeech::result(int matchResult)
+{
+    const char *key = GameBoardView::resultKey(matchResult);
+    return key ? localizedString(key) : QString();
+}
+
 // English has a singular and a plural; each of the two keys is translated with all the plural
 // forms of the user's language, so the right form is found without an English translation.
 QString BoardSpeech::hits(int count)
@@ -62,7 +94,9 @@ QString BoardSpeech::description(const GameBoardView &board)
         return {};
     const int status = match->gameStatus();
     QStringList lines;
-    if (!board.messageStr().text.isEmpty())
+    // The message line's "Result is..." is over once the result stands.
+    const bool decided = match->matchResult() != MatchResultNone && status >= GameStatusGameOver;
+    if (!board.messageStr().text.isEmpty() && !decided)
         lines << board.messageStr().text;
     switch (status) {
     case GameStatusChooseNumbers:
@@ -89,19 +123,13 @@ QString BoardSpeech::description(const GameBoardView &board)
         break;
     }
 
-    // Mac's guess is scored once the user's counts were accepted; the user's as soon as it is made.
-    const std::size_t macScored = std::min(match->macFormerAnswers().size(), match->macFormerHitsCount().size());
-    if (macScored > 0) {
-        const std::size_t last = macScored - 1;
-        lines << tr("Mac's guess %1: you scored %2, %3")
-                     .arg(spokenDigits(match->macFormerAnswers()[last]), hits(match->macFormerHitsCount()[last]),
-                          blows(match->macFormerBlowsCount()[last]));
-    }
-    if (!match->userFormerAnswers().empty()) {
-        lines << tr("Your guess %1: %2, %3")
-                     .arg(spokenDigits(match->userFormerAnswers().back()), hits(match->userFormerHitsCount().back()),
-                          blows(match->userFormerBlowsCount().back()));
-    }
+    // Sighted players see their number on the board all match long.
+    if (status >= GameStatusMacTurn && match->userOwnNumbers())
+        lines << tr("Your number: %1").arg(spokenDigits(*match->userOwnNumbers()));
+    if (!latestMacScore(*match).isEmpty())
+        lines << latestMacScore(*match);
+    if (!latestUserScore(*match).isEmpty())
+        lines << latestUserScore(*match);
     const PrefWindowController *prefs = board.prefWindowController();
     if (prefs && prefs->candidatesVisible() == 1 && status >= GameStatusMacTurn) {
         lines << QStringLiteral("%1: %2").arg(localizedString("The Rest Candidates Count"))

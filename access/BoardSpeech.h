@@ -25,6 +25,15 @@ public:
     // The heading of one side's record, then each of its scored guesses, one a line.
     static QString record(const HitBlowController &match, Side side);
 
+    // The latest scored guess of each side in words ("Mac's guess 0 1 2 3: you scored 0 hits,
+    // 2 blows", "Your guess 5 6 7 8: 1 hit, 2 blows"); empty before the first.
+    static QString latestMacScore(const HitBlowController &match);
+    static QString latestUserScore(const HitBlowController &match);
+    // "5 0 9 3": digits one by one.
+    static QString digits(const NumberSet &numbers);
+    // "You won", "You lost" or "Draw" for a decided match result, else empty.
+    static QString result(int matchResult);
+
     // "1 hit", "2 blows": counts in words, pluralised in the user's language.
     static QString hits(int count);
     static QString blows(int count);

@@ -3,10 +3,11 @@
 #include <QString>
 
 // A modal alert with one message and a single "OK" button. Returns once the user pressed it.
+// details, when given, says under the message what exactly is wrong.
 class Alert
 {
 public:
     virtual ~Alert() = default;
 
-    virtual void runModal(const QString &message) = 0;
+    virtual void runModal(const QString &message, const QString &details = QString()) = 0;
 };

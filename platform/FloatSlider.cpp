@@ -28,6 +28,8 @@ FloatSlider::FloatSlider(QSlider *slider, float minimum, float maximum, float st
     slider->setRange(0, std::max(lastPosition, 0));
     slider->setSingleStep(1);
     slider->setPageStep(std::max(static_cast<int>(std::lround(1.0f / step)), 1));
+    slider->setProperty(kMinimumProperty, minimum);
+    slider->setProperty(kStepProperty, step);
     if (!valueLabel)
         return;
     QObject::connect(slider, &QSlider::valueChanged, valueLabel, [valueLabel, minimum, step](int position) {

@@ -11,6 +11,11 @@ class QSlider;
 class FloatSlider
 {
 public:
+    // The slider's properties holding its minimum and step, for assistive technology to tell the
+    // value it stands for.
+    static constexpr const char *kMinimumProperty = "floatMinimum";
+    static constexpr const char *kStepProperty = "floatStep";
+
     FloatSlider() = default;
     FloatSlider(QSlider *slider, float minimum, float maximum, float step, QLabel *valueLabel = nullptr);
 

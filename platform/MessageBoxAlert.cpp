@@ -1,5 +1,6 @@
 #include "MessageBoxAlert.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,12 +14,14 @@ void MessageBoxAlert::setParentWidget(QWidget *parent)
     m_parent = parent;
 }
 
-void MessageBoxAlert::runModal(const QString &message)
+void MessageBoxAlert::runModal(const QString &message, const QString &details)
 {
     QMessageBox box(m_parent.data());
-    box.setWindowTitle(QStringLiteral(" "));
+    // The game's name: screen readers say the title first.
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);
     box.setText(message);
+    box.setInformativeText(details);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

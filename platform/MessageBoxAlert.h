@@ -12,7 +12,7 @@ public:
     explicit MessageBoxAlert(QWidget *parent = nullptr);
 
     void setParentWidget(QWidget *parent);
-    void runModal(const QString &message) override;
+    void runModal(const QString &message, const QString &details = QString()) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -14,6 +14,14 @@ RadioMatrix::RadioMatrix(QButtonGroup *group, std::initializer_list<QAbstractBut
         group->removeButton(button);
         group->addButton(button, row++);
     }
+    // Tab stops at the selected choice only, as in any group of radio buttons; the arrow keys move
+    // between the choices.
+    const auto tabToSelected = [group] {
+        for (QAbstractButton *button : group->buttons())
+            button->setFocusPolicy(button->isChecked() || !group->checkedButton() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    QObject::connect(group, &QButtonGroup::idToggled, group, tabToSelected);
+    tabToSelected();
 }
 
 void RadioMatrix::selectCellAtRow(int row)

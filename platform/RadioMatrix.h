@@ -8,7 +8,8 @@ class QAbstractButton;
 class QButtonGroup;
 
 // A one-column group of radio choices in which the row index is the value: the first button is
-// row 0. Exactly one row is selected once a row has been selected.
+// row 0. Exactly one row is selected once a row has been selected. Tab stops at the selected row
+// only (at every row while none is).
 class RadioMatrix
 {
 public:

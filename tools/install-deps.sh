@@ -16,6 +16,8 @@ packages=(
   python3 desktop-file-utils appstream
   dpkg-dev lintian
   dbus-daemon at-spi2-core
+  # The screen reader test: Orca speaking through speech-dispatcher and espeak-ng on its own bus.
+  orca speech-dispatcher speech-dispatcher-espeak-ng dbus-x11 python3-pyatspi
 )
 
 missing=()

@@ -20,7 +20,8 @@ AboutDialog::AboutDialog(QWidget *parent)
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     text->setOpenExternalLinks(true);
-    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    // Selectable by mouse only: a label taking the keyboard focus would be read a second time.
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setMinimumWidth(320);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -28,12 +28,18 @@ public:
     static GuessChart *create(const Texts &texts, QWidget *parent);
 
     virtual void showSummary(const LevelSummary &summary) = 0;
+    // Tells assistive technology what the chart draws: the title is its name, and its description
+    // counts the matches of each bar ("Guesses 5: Won 2, Lost 1, Draw 0"), one bar a line.
+    void describeSummary(const LevelSummary &summary);
 
 protected:
     explicit GuessChart(QWidget *parent)
         : QWidget(parent)
     {
     }
+
+private:
+    Texts m_texts;
 };
 
 // The module's one entry point: makes the chart.

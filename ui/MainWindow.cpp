@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "access/BoardAccessible.h"
+#include "access/FloatSliderAccessible.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
@@ -22,6 +23,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_ui->setupUi(this);
 
     BoardAccessible::installFactory();
+    FloatSliderAccessible::installFactory();
     m_gameBoardView = new GameBoardView(services, this);
     // Small enough for a small screen, large enough for the texts to stay legible.
     m_gameBoardView->setMinimumSize(320, 240);

@@ -71,7 +71,8 @@ bool MatchAssistant::askAbandon()
     question.setInformativeText(tr("It will count as abandoned in the statistics."));
     QPushButton *abandon = question.addButton(tr("Abandon"), QMessageBox::AcceptRole);
     QPushButton *keep = question.addButton(tr("Keep Playing"), QMessageBox::RejectRole);
-    question.setDefaultButton(abandon);
+    // Return keeps the match: only a deliberate choice throws it away.
+    question.setDefaultButton(keep);
     question.setEscapeButton(keep);
     auto *dontAsk = new QCheckBox(tr("Don't ask again"), &question);
     question.setCheckBox(dontAsk);

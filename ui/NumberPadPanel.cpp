@@ -1,6 +1,8 @@
 #include "NumberPadPanel.h"
 
+#include "GameBoardView.h"
 #include "NumberPad.h"
+#include "access/LiveAnnouncer.h"
 #include "platform/UserDefaults.h"
 
 #include <QAction>
@@ -17,6 +19,7 @@ NumberPadPanel::NumberPadPanel(QMainWindow *window, GameBoardView *board, QActio
     , m_window(window)
     , m_board(board)
 {
+    m_announcer = new LiveAnnouncer(board);
     toggle->setCheckable(true);
     const bool visible = storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1;
     toggle->setChecked(visible);
@@ -24,6 +27,7 @@ NumberPadPanel::NumberPadPanel(QMainWindow *window, GameBoardView *board, QActio
         setPadVisible(true);
     connect(toggle, &QAction::toggled, this, [this](bool checked) {
         setPadVisible(checked);
+        m_announcer->announce(checked ? tr("Number pad shown") : tr("Number pad hidden"));
         const auto defaults = openUserDefaults();
         defaults->setValue(kVisibleKey, checked ? 1 : 0);
         if (!synchronize(*defaults))

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class GameBoardView;
+class LiveAnnouncer;
 class NumberPad;
 class QAction;
 class QDockWidget;
@@ -31,4 +32,6 @@ private:
     GameBoardView *m_board;
     QDockWidget *m_dock = nullptr;
     NumberPad *m_pad = nullptr;
+    // Says that the pad appeared or went, which a shortcut does without moving the focus.
+    LiveAnnouncer *m_announcer = nullptr;
 };

@@ -181,11 +181,16 @@ void StatisticsDialog::showSummary(const LevelSummary &summary)
         locale.toString(summary.bestStreak),
     };
     for (int index = 0; index < int(std::size(kFigureCaptions)); ++index) {
-        if (auto *value = findChild<QLabel *>(QString::fromUtf8(kFigureCaptions[index])))
+        if (auto *value = findChild<QLabel *>(QString::fromUtf8(kFigureCaptions[index]))) {
             value->setText(values[index]);
+            // Screen readers meet the value on its own: its name says what it counts.
+            value->setAccessibleName(tr("%1:").arg(tr(kFigureCaptions[index])) + QLatin1Char(' ') + values[index]);
+        }
     }
-    if (m_chart)
+    if (m_chart) {
         m_chart->showSummary(summary);
+        m_chart->describeSummary(summary);
+    }
 }
 
 void StatisticsDialog::showLatest()
@@ -207,6 +212,11 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(4, match.hinted ? tr("Yes") : QString());
+        // Each cell read with its column's header, as a sighted user reads it off the table.
+        for (int column = 0; column < m_latest->columnCount(); ++column) {
+            item->setData(column, Qt::AccessibleTextRole,
+                          tr("%1:").arg(m_latest->headerItem()->text(column)) + QLatin1Char(' ') + item->text(column));
+        }
     }
 }
 

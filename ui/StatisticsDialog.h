@@ -31,6 +31,7 @@ public:
     // The figure shown for each entry of the level shown, by its caption; for tests and tools.
     QString figure(const QString &caption) const;
     QTreeWidget *latestMatches() const { return m_latest; }
+    GuessChart *chart() const { return m_chart; }
     QComboBox *levelPopup() const { return m_level; }
 
     static QString strengthName(int strength);

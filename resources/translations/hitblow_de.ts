@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>New match. Choose your number: four different digits.</source>
+        <translation>Neues Spiel. Wähle deine Zahl: vier verschiedene Ziffern.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a score as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1. Mac guesses %2: type its hits, then its blows.</source>
+        <translation>Runde %1. Mac tippt %2: Gib die Hits ein, dann die Blows.</translation>
+    </message>
+    <message>
+        <source>Your turn: type your guess, four different digits.</source>
+        <translation>Du bist am Zug: Gib deinen Tipp ein, vier verschiedene Ziffern.</translation>
+    </message>
+</context>
+<context>
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
@@ -101,6 +121,26 @@
     <message>
         <source>%1. %2: %3, %4</source>
         <translation>%1. %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1. Mac&apos;s number was %2.</source>
+        <translation>%1. Macs Zahl war %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the result as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoardView</name>
+    <message>
+        <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
+        <translation>Ein Tipp besteht aus vier verschiedenen Ziffern; in %1 kommt %2 mehrfach vor. Eine nicht eingegebene Ziffer zählt als 0.</translation>
+    </message>
+    <message>
+        <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
+        <translation>Du hast für Macs Tipp %3 Hits: %1, Blows: %2 eingegeben. Deine Zahl ist %4.</translation>
     </message>
 </context>
 <context>
@@ -383,6 +423,17 @@
     <message>
         <source>Same as the %1 key</source>
         <translation>Wie die Taste %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPadPanel</name>
+    <message>
+        <source>Number pad shown</source>
+        <translation>Ziffernfeld eingeblendet</translation>
+    </message>
+    <message>
+        <source>Number pad hidden</source>
+        <translation>Ziffernfeld ausgeblendet</translation>
     </message>
 </context>
 <context>
@@ -676,6 +727,11 @@
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac plant jeden Tipp voraus und braucht höchstens sieben Tipps.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>New match. Choose your number: four different digits.</source>
+        <translation>Nueva partida. Elige tu número: cuatro cifras distintas.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a score as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1. Mac guesses %2: type its hits, then its blows.</source>
+        <translation>Ronda %1. Mac prueba con %2: escribe sus hits y luego sus blows.</translation>
+    </message>
+    <message>
+        <source>Your turn: type your guess, four different digits.</source>
+        <translation>Te toca: escribe tu intento, cuatro cifras distintas.</translation>
+    </message>
+</context>
+<context>
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
@@ -101,6 +121,26 @@
     <message>
         <source>%1. %2: %3, %4</source>
         <translation>%1. %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1. Mac&apos;s number was %2.</source>
+        <translation>%1. El número de Mac era %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the result as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoardView</name>
+    <message>
+        <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
+        <translation>Un intento son cuatro cifras distintas; %1 repite el %2. Una cifra sin escribir cuenta como 0.</translation>
+    </message>
+    <message>
+        <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
+        <translation>Has escrito hits: %1, blows: %2 para el intento de Mac %3. Tu número es %4.</translation>
     </message>
 </context>
 <context>
@@ -383,6 +423,17 @@
     <message>
         <source>Same as the %1 key</source>
         <translation>Igual que la tecla %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPadPanel</name>
+    <message>
+        <source>Number pad shown</source>
+        <translation>Teclado numérico visible</translation>
+    </message>
+    <message>
+        <source>Number pad hidden</source>
+        <translation>Teclado numérico oculto</translation>
     </message>
 </context>
 <context>
@@ -676,6 +727,11 @@
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac planea cada intento de antemano y acierta en siete intentos como mucho.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>New match. Choose your number: four different digits.</source>
+        <translation>Nouvelle partie. Choisissez votre nombre&#xa0;: quatre chiffres différents.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a score as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Round %1. Mac guesses %2: type its hits, then its blows.</source>
+        <translation>Tour %1. Mac propose %2&#xa0;: tapez ses hits, puis ses blows.</translation>
+    </message>
+    <message>
+        <source>Your turn: type your guess, four different digits.</source>
+        <translation>À vous de jouer&#xa0;: tapez votre proposition, quatre chiffres différents.</translation>
+    </message>
+</context>
+<context>
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
@@ -101,6 +121,26 @@
     <message>
         <source>%1. %2: %3, %4</source>
         <translation>%1. %2&#xa0;: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1. Mac&apos;s number was %2.</source>
+        <translation>%1. Le nombre de Mac était %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the result as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoardView</name>
+    <message>
+        <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
+        <translation>Une proposition compte quatre chiffres différents&#xa0;; %1 répète %2. Un chiffre non tapé compte pour 0.</translation>
+    </message>
+    <message>
+        <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
+        <translation>Vous avez tapé hits&#xa0;: %1, blows&#xa0;: %2, pour la proposition de Mac %3. Votre nombre est %4.</translation>
     </message>
 </context>
 <context>
@@ -383,6 +423,17 @@
     <message>
         <source>Same as the %1 key</source>
         <translation>Comme la touche %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPadPanel</name>
+    <message>
+        <source>Number pad shown</source>
+        <translation>Pavé numérique affiché</translation>
+    </message>
+    <message>
+        <source>Number pad hidden</source>
+        <translation>Pavé numérique masqué</translation>
     </message>
 </context>
 <context>
@@ -676,6 +727,11 @@
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac prépare chaque proposition à l’avance et trouve en sept propositions au plus.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>New match. Choose your number: four different digits.</source>
+        <translation>新しい対戦です。あなたの数を選んでください: 異なる 4 つの数字です。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a score as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Round %1. Mac guesses %2: type its hits, then its blows.</source>
+        <translation>ラウンド %1。Mac の予想は %2: ヒット、ブローの順に入力してください。</translation>
+    </message>
+    <message>
+        <source>Your turn: type your guess, four different digits.</source>
+        <translation>あなたの番です: 予想を入力してください。異なる 4 つの数字です。</translation>
+    </message>
+</context>
+<context>
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
@@ -97,6 +117,26 @@
     <message>
         <source>%1. %2: %3, %4</source>
         <translation>%1. %2: %3、%4</translation>
+    </message>
+    <message>
+        <source>%1. Mac&apos;s number was %2.</source>
+        <translation>%1。Mac の数は %2 でした。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the result as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoardView</name>
+    <message>
+        <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
+        <translation>予想は異なる 4 つの数字です。%1 では %2 が重複しています。入力していない桁は 0 になります。</translation>
+    </message>
+    <message>
+        <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
+        <translation>Mac の予想 %3 に対して入力したのは ヒット: %1、ブロー: %2 です。あなたの数は %4 です。</translation>
     </message>
 </context>
 <context>
@@ -379,6 +419,17 @@
     <message>
         <source>Same as the %1 key</source>
         <translation>%1 キーと同じ</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPadPanel</name>
+    <message>
+        <source>Number pad shown</source>
+        <translation>数字パッドを表示しました</translation>
+    </message>
+    <message>
+        <source>Number pad hidden</source>
+        <translation>数字パッドを隠しました</translation>
     </message>
 </context>
 <context>
@@ -672,6 +723,11 @@
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac は先の手まで読んで予想し、7 回以内で当てます。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>BoardNews</name>
+    <message>
+        <source>New match. Choose your number: four different digits.</source>
+        <translation>新的一局。请选择你的数：四个不同的数字。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a score as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Round %1. Mac guesses %2: type its hits, then its blows.</source>
+        <translation>第 %1 回合。Mac 猜 %2：请先输入 Hit 数，再输入 Blow 数。</translation>
+    </message>
+    <message>
+        <source>Your turn: type your guess, four different digits.</source>
+        <translation>轮到你了：请输入你的猜测，四个不同的数字。</translation>
+    </message>
+</context>
+<context>
     <name>BoardSpeech</name>
     <message>
         <source>blank</source>
@@ -97,6 +117,26 @@
     <message>
         <source>%1. %2: %3, %4</source>
         <translation>%1. %2：%3、%4</translation>
+    </message>
+    <message>
+        <source>%1. Mac&apos;s number was %2.</source>
+        <translation>%1。Mac 的数是 %2。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>the result as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+</context>
+<context>
+    <name>GameBoardView</name>
+    <message>
+        <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
+        <translation>猜测必须是四个不同的数字；%1 中 %2 重复了。未输入的位算作 0。</translation>
+    </message>
+    <message>
+        <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
+        <translation>对于 Mac 的猜测 %3，你输入的是 Hit：%1，Blow：%2。你的数是 %4。</translation>
     </message>
 </context>
 <context>
@@ -379,6 +419,17 @@
     <message>
         <source>Same as the %1 key</source>
         <translation>与 %1 键相同</translation>
+    </message>
+</context>
+<context>
+    <name>NumberPadPanel</name>
+    <message>
+        <source>Number pad shown</source>
+        <translation>已显示数字键盘</translation>
+    </message>
+    <message>
+        <source>Number pad hidden</source>
+        <translation>已隐藏数字键盘</translation>
     </message>
 </context>
 <context>
@@ -672,6 +723,11 @@
     <message>
         <source>Mac plans every guess ahead and needs at most seven guesses.</source>
         <translation>Mac 预先规划每次猜测，最多七次就能猜中。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@ namespace {
 // The board's descriptions as change events announced them, in order.
 QStringList announcedDescriptions;
 QStringList announcedRecords;
+QStringList announcedNews;
 const GameBoardView *listenedBoard = nullptr;
 
 void recordUpdate(QAccessibleEvent *event)
@@ -23,7 +24,9 @@ void recordUpdate(QAccessibleEvent *event)
     QAccessibleInterface *iface = event->accessibleInterface();
     if (!iface)
         return;
-    if (event->type() == QAccessible::DescriptionChanged && iface->object() == listenedBoard)
+    if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
+        announcedNews << iface->text(QAccessible::Name);
+    else if (event->type() == QAccessible::DescriptionChanged && iface->object() == listenedBoard)
         announcedDescriptions << iface->text(QAccessible::Description);
     else if (event->type() == QAccessible::NameChanged && iface->parent() && iface->parent()->object() == listenedBoard)
         announcedRecords << iface->text(QAccessible::Name);
@@ -31,7 +34,8 @@ void recordUpdate(QAccessibleEvent *event)
 } // namespace
 
 // What a screen reader hears of the painted board: its texts in the main statuses of a match, and
-// a change event each time they change, never one for a drawing pass that changed nothing.
+// a change event each time they change, never one for a drawing pass that changed nothing; what
+// changed is spoken once in a short phrase, by the board's notification.
 class TestBoardAccessible : public QObject
 {
     Q_OBJECT
@@ -64,6 +68,7 @@ void TestBoardAccessible::init()
     listenedBoard = m_window->gameBoardView();
     announcedDescriptions.clear();
     announcedRecords.clear();
+    announcedNews.clear();
     m_previousHandler = QAccessible::installUpdateHandler(recordUpdate);
     // Qt hands change events on only while a bridge to assistive technology is active, which the
     // offscreen platform never has: there the texts are checked, under AT-SPI the events too.
@@ -104,32 +109,37 @@ void TestBoardAccessible::boardSpeaksItsStatus_data()
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("macRecord");
     QTest::addColumn<QString>("userRecord");
+    QTest::addColumn<QString>("news");
 
     const QString macScored = QStringLiteral("Mac's guess 0 1 2 3: you scored 0 hits, 2 blows");
     const QString macRecord = QStringLiteral("Mac's guesses:\n1. 0 1 2 3: 0 hits, 2 blows");
     QTest::newRow("title") << "" << false
                            << "Version.1.0.1 © 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later."
-                           << "Mac's guesses: none yet" << "Your guesses: none yet";
+                           << "Mac's guesses: none yet" << "Your guesses: none yet" << "";
     QTest::newRow("choosing the secret")
         << "new 7 3" << false << "Chose Your Numbers\nYour number: 7 3 blank blank"
-        << "Mac's guesses: none yet" << "Your guesses: none yet";
+        << "Mac's guesses: none yet" << "Your guesses: none yet"
+        << "New match. Choose your number: four different digits.";
     QTest::newRow("scoring Mac's guess, with the candidates shown")
         << "new 7 3 0 9 pause 1" << true
         << "Check Hit & Blow\nMac guesses 0 1 2 3.\nHits and blows typed: 1 blank; typing position 2 of 2\n"
-           "The Rest Candidates Count: 5039"
-        << "Mac's guesses: none yet" << "Your guesses: none yet";
+           "Your number: 7 3 0 9\nThe Rest Candidates Count: 5039"
+        << "Mac's guesses: none yet" << "Your guesses: none yet"
+        << "Round 1. Mac guesses 0 1 2 3: type its hits, then its blows.";
     QTest::newRow("typing a guess, the cursor moved back")
         << "new 7 3 0 9 pause 0 2 ret tick 4 5 6 left" << false
-        << "It's Your Turn\nYour guess: 4 5 6 blank; typing position 3 of 4\n" + macScored << macRecord
-        << "Your guesses: none yet";
+        << "It's Your Turn\nYour guess: 4 5 6 blank; typing position 3 of 4\nYour number: 7 3 0 9\n" + macScored
+        << macRecord << "Your guesses: none yet"
+        << macScored + ". Your turn: type your guess, four different digits.";
     QTest::newRow("a guess scored")
         << "new 7 3 0 9 pause 0 2 ret tick 1 9 2 3 ret tick" << false
-        << "Result is...\n" + macScored + "\nYour guess 1 9 2 3: 1 hit, 2 blows" << macRecord
-        << "Your guesses:\n1. 1 9 2 3: 1 hit, 2 blows";
+        << "Result is...\nYour number: 7 3 0 9\n" + macScored + "\nYour guess 1 9 2 3: 1 hit, 2 blows" << macRecord
+        << "Your guesses:\n1. 1 9 2 3: 1 hit, 2 blows" << "Your guess 1 9 2 3: 1 hit, 2 blows.";
     QTest::newRow("won")
         << "new 7 3 0 9 pause 0 2 ret tick 3 9 5 1 ret tick" << false
-        << "Result is...\nYou won\n" + macScored + "\nYour guess 3 9 5 1: 4 hits, 0 blows" << macRecord
-        << "Your guesses:\n1. 3 9 5 1: 4 hits, 0 blows";
+        << "You won\nYour number: 7 3 0 9\n" + macScored + "\nYour guess 3 9 5 1: 4 hits, 0 blows" << macRecord
+        << "Your guesses:\n1. 3 9 5 1: 4 hits, 0 blows"
+        << "Your guess 3 9 5 1: 4 hits, 0 blows. You won. Mac's number was 3 9 5 1.";
 }
 
 void TestBoardAccessible::boardSpeaksItsStatus()
@@ -139,6 +149,7 @@ void TestBoardAccessible::boardSpeaksItsStatus()
     QFETCH(QString, description);
     QFETCH(QString, macRecord);
     QFETCH(QString, userRecord);
+    QFETCH(QString, news);
 
     storeUserDefaults({{"CandidatesVisible", candidatesVisible ? 1 : 0}});
     m_window->prefWindowController()->awakeFromNib();
@@ -147,7 +158,9 @@ void TestBoardAccessible::boardSpeaksItsStatus()
     QVERIFY(iface && iface->isValid());
     QCOMPARE(iface->text(QAccessible::Name), QString("Hit & Blow"));
     QCOMPARE(iface->role(), QAccessible::Canvas);
-    QCOMPARE(iface->childCount(), 2);
+    QCOMPARE(iface->childCount(), 3);
+    QCOMPARE(iface->child(2)->role(), QAccessible::Notification);
+    QCOMPARE(iface->indexOfChild(iface->child(2)), 2);
 
     const QString withoutNew = QString(keys).remove(QStringLiteral("new"));
     if (keys.startsWith(u"new"))
@@ -160,6 +173,8 @@ void TestBoardAccessible::boardSpeaksItsStatus()
     QCOMPARE(iface->child(1)->text(QAccessible::Name), userRecord);
     QCOMPARE(iface->indexOfChild(iface->child(1)), 1);
     QCOMPARE(iface->child(0)->parent()->object(), board);
+    QCOMPARE(iface->child(2)->text(QAccessible::Name), news);
+    QCOMPARE(iface->child(2)->parent()->object(), board);
 
     if (!QAccessible::isActive())
         return;
@@ -171,11 +186,17 @@ void TestBoardAccessible::boardSpeaksItsStatus()
             QVERIFY2(announcedDescriptions[i] != announcedDescriptions[i - 1], qPrintable(announcedDescriptions[i]));
     }
     QVERIFY(announcedRecords.isEmpty() || announcedRecords.last() == macRecord || announcedRecords.last() == userRecord);
+    // Every change spoken once: each phrase differs from the one before, the last is the latest.
+    QCOMPARE(announcedNews.isEmpty() ? QString() : announcedNews.last(), news);
+    for (qsizetype i = 1; i < announcedNews.size(); ++i)
+        QVERIFY2(announcedNews[i] != announcedNews[i - 1], qPrintable(announcedNews[i]));
     announcedDescriptions.clear();
     announcedRecords.clear();
+    announcedNews.clear();
     board->repaint();
     QVERIFY(announcedDescriptions.isEmpty());
     QVERIFY(announcedRecords.isEmpty());
+    QVERIFY(announcedNews.isEmpty());
 }
 
 QTEST_MAIN(TestBoardAccessible)

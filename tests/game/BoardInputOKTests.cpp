@@ -48,6 +48,35 @@ void TestBoardInput::okOnGuess()
     QCOMPARE(m_board->currentUserAnswer().size(), std::size_t(4)); // still shown during the pause
 }
 
+// A refusal's details name what is wrong: the digit a guess repeats, or the counts typed with
+// Mac's guess and the user's number to check them against.
+void TestBoardInput::refusalSaysWhatIsWrong_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("secret");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("details");
+    const QString guessRule = QStringLiteral("A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.");
+    const QString counts = QStringLiteral("You typed hits: %1, blows: %2, for Mac's guess 0 1 2 3. Your number is 7 3 0 9.");
+    QTest::newRow("a digit typed twice") << int(GameStatusUserTurn) << "4 5 6 7" << "5 6 5 7 ret tick" << guessRule.arg("5 6 5 7", "5");
+    QTest::newRow("the repeat at the end") << int(GameStatusUserTurn) << "4 5 6 7" << "5 6 7 7 ret tick" << guessRule.arg("5 6 7 7", "7");
+    QTest::newRow("digits missing count as 0") << int(GameStatusUserTurn) << "4 5 6 7" << "1 2 ret tick" << guessRule.arg("1 2 0 0", "0");
+    QTest::newRow("counts swapped") << int(GameStatusCheckHitBlow) << "7 3 0 9" << "2 0 ret tick" << counts.arg(2).arg(0);
+    QTest::newRow("only the hits typed") << int(GameStatusCheckHitBlow) << "7 3 0 9" << "1 ret tick" << counts.arg(1).arg(0);
+}
+
+void TestBoardInput::refusalSaysWhatIsWrong()
+{
+    QFETCH(int, status);
+    QFETCH(QString, secret);
+    QFETCH(QString, script);
+    QFETCH(QString, details);
+    reach(GameStatus(status), secret);
+
+    play(script);
+    QCOMPARE(m_fakes->alert.details, QStringList{details});
+}
+
 void TestBoardInput::okOnCounts_data()
 {
     QTest::addColumn<QString>("secret");

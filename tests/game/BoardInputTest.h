@@ -35,6 +35,8 @@ private slots:
     void typing();
     void okOnGuess_data();
     void okOnGuess();
+    void refusalSaysWhatIsWrong_data();
+    void refusalSaysWhatIsWrong();
     void okOnCounts_data();
     void okOnCounts();
     void okKeyPressesTheButtonBriefly_data();

@@ -60,6 +60,8 @@ void TestPreferences::strengthIsDescribed()
         auto *label = dialog->findChild<QLabel *>(QStringLiteral("levelDescriptionLabel"));
         QCOMPARE(popup->count(), 4);
         QCOMPARE(label->text(), description);
+        // A screen reader reads the line with the popup.
+        QCOMPARE(QAccessible::queryAccessibleInterface(popup)->text(QAccessible::Description), description);
         popup->setCurrentIndex((level + 1) % 4);
         QVERIFY(label->text() != description);
         popup->setCurrentIndex(level);
@@ -180,6 +182,51 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
                           "soundOnButton", "autoCheckOffButton", "autoCheckOnButton", "ownCandidatesCheck",
                           "confirmAbandonCheck", "rhythmSlider",
                           "cancelButton", "okButton"}));
+}
+
+void TestPreferences::tabStopsAtTheSelectedChoice_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("candidates shown") << "CandidatesVisible" << 1 << "levelPopup" << "candidatesShownButton"
+                                      << "candidatesHiddenButton";
+    QTest::newRow("candidates hidden") << "CandidatesVisible" << 0 << "levelPopup" << "candidatesHiddenButton"
+                                       << "candidatesShownButton";
+    QTest::newRow("sound off") << "SoundMode" << 0 << "candidatesShownButton" << "soundOffButton" << "soundOnButton";
+    QTest::newRow("automatic check") << "AutoCheck" << 1 << "soundOnButton" << "autoCheckOnButton"
+                                     << "autoCheckOffButton";
+}
+
+// Tab lands on the selected choice of a group, never on the others, as in any group of radio buttons.
+void TestPreferences::tabStopsAtTheSelectedChoice()
+{
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    QFETCH(QString, before);
+    QFETCH(QString, selected);
+    QFETCH(QString, other);
+    writeSettingsFile(QStringLiteral("[General]\n%1=%2\n").arg(key).arg(value).toUtf8());
+    m_prefs->awakeFromNib();
+    runDialog([&](QDialog *dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        auto *start = dialog->findChild<QWidget *>(before);
+        auto *chosen = dialog->findChild<QAbstractButton *>(selected);
+        auto *notChosen = dialog->findChild<QAbstractButton *>(other);
+        QVERIFY(start && chosen && notChosen);
+        QVERIFY(chosen->isChecked());
+        QVERIFY(!(notChosen->focusPolicy() & Qt::TabFocus));
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), chosen);
+        // The arrow keys still move to the other choice, and choose it.
+        QTest::keyClick(chosen, chosen->y() < notChosen->y() ? Qt::Key_Down : Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), notChosen);
+        QVERIFY(notChosen->isChecked());
+        QVERIFY(!(chosen->focusPolicy() & Qt::TabFocus));
+    });
 }
 
 void TestPreferences::topLeftOfPrefWindow_data()

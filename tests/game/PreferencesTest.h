@@ -11,6 +11,7 @@
 #include "platform/UserDefaults.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -120,6 +121,8 @@ private slots:
     void dialogEnds_data();
     void dialogEnds();
     void mnemonicsAreUniqueAndLabelsHaveBuddies();
+    void tabStopsAtTheSelectedChoice_data();
+    void tabStopsAtTheSelectedChoice();
 
     void topLeftOfPrefWindow_data();
     void topLeftOfPrefWindow();

@@ -187,6 +187,8 @@ void TestPlatform::alertIsModalWithOneOkButton()
     window.show();
     MessageBoxAlert alert(&window);
     QString shownText;
+    QString shownDetails;
+    QString shownTitle;
     int buttons = 0;
     bool wasModal = false;
     bool modalRunActive = false;
@@ -196,11 +198,16 @@ void TestPlatform::alertIsModalWithOneOkButton()
         wasModal = box->isModal();
         modalRunActive = ModalRun::isActive();
         shownText = box->text();
+        shownDetails = box->informativeText();
+        shownTitle = box->windowTitle();
         buttons = box->buttons().size();
         box->buttons().first()->click();
     });
-    alert.runModal(QStringLiteral("Your decision is wrong"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hit & Blow"));
+    alert.runModal(QStringLiteral("Your decision is wrong"), QStringLiteral("You typed hits: 2, blows: 0."));
     QCOMPARE(shownText, QStringLiteral("Your decision is wrong"));
+    QCOMPARE(shownDetails, QStringLiteral("You typed hits: 2, blows: 0."));
+    QCOMPARE(shownTitle, QStringLiteral("Hit & Blow"));
     QCOMPARE(buttons, 1);
     QVERIFY(wasModal);
     QVERIFY(modalRunActive);

@@ -21,18 +21,20 @@ public:
     QStringList played;
 };
 
-// Answers every alert at once with OK and remembers its message.
+// Answers every alert at once with OK and remembers its message and details.
 class FakeAlert final : public Alert
 {
 public:
-    void runModal(const QString &message) override
+    void runModal(const QString &message, const QString &details = QString()) override
     {
         messages << message;
+        this->details << details;
         if (onShown)
             onShown();
     }
 
     QStringList messages;
+    QStringList details;
     std::function<void()> onShown;
 };
 

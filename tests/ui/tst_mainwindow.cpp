@@ -75,6 +75,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QTimer> m_modalCloser;
     QString m_modalTitle;
+    QString m_modalDefault;
     bool m_modalRunWhileOpen = false;
 };
 
@@ -87,6 +88,7 @@ void TestMainWindow::init()
     m_fakes = std::make_unique<FakeServices>();
     m_window = std::make_unique<MainWindow>(m_fakes->services());
     m_modalTitle.clear();
+    m_modalDefault.clear();
     m_modalRunWhileOpen = false;
 }
 
@@ -125,6 +127,7 @@ void TestMainWindow::answerNextQuestion(const QString &answer, bool tick)
         if (!box)
             return;
         m_modalTitle = box->text();
+        m_modalDefault = box->defaultButton() ? box->defaultButton()->text() : QString();
         m_modalRunWhileOpen = ModalRun::isActive();
         if (tick && box->checkBox())
             box->checkBox()->setChecked(true);
@@ -255,6 +258,8 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     m_window->newGameAction()->trigger();
     QCOMPARE(m_modalTitle, answer.isEmpty() ? QString() : QStringLiteral("Abandon the current match?"));
     QCOMPARE(m_modalRunWhileOpen, !answer.isEmpty());
+    // Return never throws a match away.
+    QCOMPARE(m_modalDefault, answer.isEmpty() ? QString() : QStringLiteral("Keep Playing"));
 
     HitBlowController *controller = m_window->hitBlowController();
     QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);

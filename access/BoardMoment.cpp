@@ -1,0 +1,31 @@
+#include "BoardMoment.h"
+
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "access/BoardSpeech.h"
+
+#include <algorithm>
+
+BoardMoment BoardMoment::of(const GameBoardView &board)
+{
+    BoardMoment moment;
+    const HitBlowController *match = board.hitBlowController();
+    if (!match)
+        return moment;
+    moment.status = match->gameStatus();
+    // The computer opens every round, so its guesses count the rounds.
+    moment.round = std::max<int>(1, int(match->macFormerAnswers().size()));
+    if (moment.status == GameStatusCheckHitBlow && match->macCurrentAnswer())
+        moment.macGuess = BoardSpeech::digits(*match->macCurrentAnswer());
+
+    moment.macScored = int(std::min(match->macFormerAnswers().size(), match->macFormerHitsCount().size()));
+    moment.macScore = BoardSpeech::latestMacScore(*match);
+    moment.userScored = int(match->userFormerAnswers().size());
+    moment.userScore = BoardSpeech::latestUserScore(*match);
+    const QString result = BoardSpeech::result(match->matchResult());
+    if (!result.isEmpty() && match->macOwnNumbers())
+        moment.result = BoardSpeech::tr("%1. Mac's number was %2.").arg(result, BoardSpeech::digits(*match->macOwnNumbers()));
+    else if (!result.isEmpty())
+        moment.result = BoardSpeech::tr("%1.", "the result as a sentence").arg(result);
+    return moment;
+}

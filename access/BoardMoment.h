@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class GameBoardView;
+
+// What the board shows a player at one moment, as far as a change of it is worth saying aloud:
+// the status, the round, Mac's guess waiting for its score, how many guesses of each side are
+// scored with the latest score in words, and the result. Typing is left out: a screen reader
+// already echoes the keys.
+struct BoardMoment
+{
+    int status = 0;
+    int round = 0;
+    // The spoken digits of Mac's guess while the user scores it, else empty.
+    QString macGuess;
+    int macScored = 0;
+    QString macScore;
+    int userScored = 0;
+    QString userScore;
+    // The result in words once decided, with Mac's number, else empty.
+    QString result;
+
+    static BoardMoment of(const GameBoardView &board);
+};

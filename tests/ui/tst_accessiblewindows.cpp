@@ -1,0 +1,165 @@
+#include "access/FloatSliderAccessible.h"
+#include "ui/AboutDialog.h"
+#include "ui/GuessChart.h"
+#include "ui/StatisticsDialog.h"
+#include "platform/FloatSlider.h"
+#include "match/StatisticsKeeper.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QFile>
+#include <QLabel>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+// At Normal: won in 5, lost in 6, won in 5 (the newest); at Hard one draw.
+const char kHistory[] = R"({"matches":[
+{"finished":"2026-01-01T12:00:00Z","strength":1,"result":"won","guesses":5,"hinted":false},
+{"finished":"2026-01-01T12:10:00Z","strength":1,"result":"lost","guesses":6,"hinted":false},
+{"finished":"2026-01-01T12:20:00Z","strength":2,"result":"draw","guesses":16,"hinted":false},
+{"finished":"2026-01-01T12:30:00Z","strength":1,"result":"won","guesses":5,"hinted":true}
+]})";
+} // namespace
+
+// What a screen reader says of the game's windows: each figure with what it counts, each cell of
+// the latest matches with its column, the chart's counts in words, the rhythm as the number shown,
+// and the About text once.
+class TestAccessibleWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void figuresSayWhatTheyCount_data();
+    void figuresSayWhatTheyCount();
+    void latestMatchesAreReadWithTheirColumns_data();
+    void latestMatchesAreReadWithTheirColumns();
+    void chartHasATextAlternative();
+    void sliderSaysTheNumberShown_data();
+    void sliderSaysTheNumberShown();
+    void aboutTextTakesNoKeyboardFocus();
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<StatisticsKeeper> m_keeper;
+    std::unique_ptr<StatisticsDialog> m_dialog;
+};
+
+void TestAccessibleWindows::init()
+{
+    const QString path = m_folder.filePath(QStringLiteral("statistics.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(kHistory);
+    file.close();
+    m_keeper = std::make_unique<StatisticsKeeper>(path);
+    m_dialog = std::make_unique<StatisticsDialog>(*m_keeper, 1);
+}
+
+void TestAccessibleWindows::cleanup()
+{
+    m_dialog.reset();
+    m_keeper.reset();
+}
+
+void TestAccessibleWindows::figuresSayWhatTheyCount_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("a count") << "Won" << "Won: 2";
+    QTest::newRow("another count") << "Lost" << "Lost: 1";
+    QTest::newRow("none") << "Drawn" << "Drawn: 0";
+    QTest::newRow("a rate") << "Win rate" << "Win rate: 66.7 %";
+    QTest::newRow("a streak") << "Current winning streak" << "Current winning streak: 1";
+}
+
+void TestAccessibleWindows::figuresSayWhatTheyCount()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, spoken);
+    auto *value = m_dialog->findChild<QLabel *>(caption);
+    QVERIFY(value);
+    QCOMPARE(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name), spoken);
+}
+
+void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("the newest match's strength") << 0 << 1 << "Strength: Normal";
+    QTest::newRow("its result") << 0 << 2 << "Result: Won";
+    QTest::newRow("its hint") << 0 << 4 << "Hint: Yes";
+    QTest::newRow("an older match's guesses") << 1 << 3 << "Guesses: 16";
+}
+
+void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, spoken);
+    QTreeWidgetItem *item = m_dialog->latestMatches()->topLevelItem(row);
+    QVERIFY(item);
+    QCOMPARE(item->data(column, Qt::AccessibleTextRole).toString(), spoken);
+}
+
+void TestAccessibleWindows::chartHasATextAlternative()
+{
+    GuessChart *chart = m_dialog->chart();
+    if (!chart)
+        QSKIP("the chart module is not loadable here");
+    QCOMPARE(chart->accessibleName(), QStringLiteral("Guesses that decided each match"));
+    QCOMPARE(chart->accessibleDescription(),
+             QStringLiteral("Guesses 5: Won 2, Lost 0, Draw 0\nGuesses 6: Won 0, Lost 1, Draw 0"));
+}
+
+void TestAccessibleWindows::sliderSaysTheNumberShown_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("the default") << 1.0f << "1.00";
+    QTest::newRow("the slowest") << 0.25f << "0.25";
+    QTest::newRow("the fastest") << 4.0f << "4.00";
+    QTest::newRow("between") << 2.75f << "2.75";
+}
+
+void TestAccessibleWindows::sliderSaysTheNumberShown()
+{
+    QFETCH(float, value);
+    QFETCH(QString, spoken);
+    FloatSliderAccessible::installFactory();
+    QSlider slider;
+    QLabel label;
+    FloatSlider rhythm(&slider, 0.25f, 4.0f, 0.25f, &label);
+    rhythm.setFloatValue(value);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&slider);
+    QVERIFY(iface && iface->valueInterface());
+    QCOMPARE(iface->role(), QAccessible::Slider);
+    QCOMPARE(iface->text(QAccessible::Value), spoken);
+    QCOMPARE(iface->text(QAccessible::Value), label.text());
+    QCOMPARE(iface->valueInterface()->currentValue().toDouble(), double(value));
+    QCOMPARE(iface->valueInterface()->minimumValue().toDouble(), 0.25);
+    QCOMPARE(iface->valueInterface()->maximumValue().toDouble(), 4.0);
+    // A screen reader setting the value sets the number, not a position.
+    iface->valueInterface()->setCurrentValue(1.5);
+    QCOMPARE(rhythm.floatValue(), 1.5f);
+}
+
+void TestAccessibleWindows::aboutTextTakesNoKeyboardFocus()
+{
+    AboutDialog about;
+    const QList<QLabel *> labels = about.findChildren<QLabel *>();
+    QVERIFY(!labels.isEmpty());
+    for (const QLabel *label : labels)
+        QVERIFY2(!(label->focusPolicy() & Qt::TabFocus), qPrintable(label->text()));
+}
+
+QTEST_MAIN(TestAccessibleWindows)
+#include "tst_accessiblewindows.moc"
