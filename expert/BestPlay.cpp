@@ -2,6 +2,7 @@
 
 #include "expert/DecisionTree.h"
 #include "expert/ScoreCodes.h"
+#include "expert/TreeValues.h"
 #include "platform/RandomSource.h"
 
 #include <algorithm>
@@ -27,9 +28,11 @@ ExactSolver &sharedSolver()
 }
 } // namespace
 
-BestPlay::BestPlay(const DecisionTree *tree)
+BestPlay::BestPlay(const DecisionTree *tree, const TreeValues *values)
     : m_exact(sharedSolver())
     , m_expert(tree)
+    , m_tree(tree && !tree->isEmpty() ? tree : nullptr)
+    , m_values(values)
 {
     m_expert.newMatch(Relabelling());
 }
@@ -98,6 +101,19 @@ int BestPlay::expertGuess(const Set &set, const History &history)
     return ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
 }
 
+std::optional<long> BestPlay::knownTotal(const History &history) const
+{
+    if (!m_tree || !m_values)
+        return std::nullopt;
+    int node = 0;
+    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn) {
+        if (node == DecisionTree::kNoNode || ScoreCodes::indexOf(history.guesses[turn]) != m_tree->guessAt(node))
+            return std::nullopt;
+        node = m_tree->childOf(node, ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+    }
+    return node == DecisionTree::kNoNode ? std::nullopt : m_values->totalAt(node);
+}
+
 int BestPlay::guess(const Set &set, const History &history)
 {
     return isLarge(set) ? expertGuess(set, history) : m_exact.best(set).guess;
@@ -105,6 +121,8 @@ int BestPlay::guess(const Set &set, const History &history)
 
 long BestPlay::total(const Set &set, const History &history)
 {
+    if (const std::optional<long> known = knownTotal(history))
+        return *known;
     return isLarge(set) ? totalWith(expertGuess(set, history), set, history) : m_exact.best(set).total;
 }
 

@@ -4,9 +4,11 @@
 #include "expert/ExactSolver.h"
 #include "expert/ExpertPlayer.h"
 
+#include <optional>
 #include <vector>
 
 class DecisionTree;
+class TreeValues;
 
 // Best play as the match review defines it, from a position of a match: the possible secrets (all
 // equally likely) and the guesses and scores so far. Where at most ExactSolver::kLargestSet
@@ -25,8 +27,9 @@ public:
         std::vector<int> hits, blows;
     };
 
-    // tree may be null: the Expert then makes every guess one step ahead.
-    explicit BestPlay(const DecisionTree *tree);
+    // tree may be null: the Expert then makes every guess one step ahead. values, when given, must
+    // belong to the tree: totals at its nodes are then read rather than computed.
+    explicit BestPlay(const DecisionTree *tree, const TreeValues *values = nullptr);
 
     // The relabelling to review a match through (guesses not empty, scores valid): of those that
     // turn the tree's first guess into the match's own, the one under which the tree follows the
@@ -48,7 +51,11 @@ public:
 
 private:
     int expertGuess(const Set &set, const History &history);
+    // The total from the table where the history follows the tree to one of its nodes.
+    std::optional<long> knownTotal(const History &history) const;
 
     ExactSolver &m_exact;
     ExpertPlayer m_expert;
+    const DecisionTree *m_tree;
+    const TreeValues *m_values;
 };
