@@ -91,14 +91,29 @@ Relabelling BestPlay::frameFor(const DecisionTree *plan, const std::vector<Numbe
     return best;
 }
 
+std::vector<int> BestPlay::keyOf(const History &history)
+{
+    std::vector<int> key;
+    key.reserve(history.guesses.size());
+    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn)
+        key.push_back(ScoreCodes::indexOf(history.guesses[turn]) * ScoreCodes::kCodes
+                      + ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+    return key;
+}
+
 int BestPlay::expertGuess(const Set &set, const History &history)
 {
+    std::vector<int> key = keyOf(history);
+    if (const auto found = m_expertGuesses.find(key); found != m_expertGuesses.end())
+        return found->second;
     CandidateList candidates;
     candidates.reserve(set.size());
     for (std::uint16_t secret : set)
         candidates.push_back(ScoreCodes::numberAt(secret));
     NoDraws noDraws;
-    return ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+    const int guess = ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+    m_expertGuesses.emplace(std::move(key), guess);
+    return guess;
 }
 
 std::optional<long> BestPlay::knownTotal(const History &history) const
@@ -123,7 +138,14 @@ long BestPlay::total(const Set &set, const History &history)
 {
     if (const std::optional<long> known = knownTotal(history))
         return *known;
-    return isLarge(set) ? totalWith(expertGuess(set, history), set, history) : m_exact.best(set).total;
+    if (!isLarge(set))
+        return m_exact.best(set).total;
+    std::vector<int> key = keyOf(history);
+    if (const auto found = m_largeTotals.find(key); found != m_largeTotals.end())
+        return found->second;
+    const long sum = totalWith(expertGuess(set, history), set, history);
+    m_largeTotals.emplace(std::move(key), sum);
+    return sum;
 }
 
 long BestPlay::totalWith(int guess, const Set &set, const History &history)

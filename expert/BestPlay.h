@@ -4,6 +4,7 @@
 #include "expert/ExactSolver.h"
 #include "expert/ExpertPlayer.h"
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -53,9 +54,14 @@ private:
     int expertGuess(const Set &set, const History &history);
     // The total from the table where the history follows the tree to one of its nodes.
     std::optional<long> knownTotal(const History &history) const;
+    // The guesses and scores so far as one key: the set follows from them.
+    static std::vector<int> keyOf(const History &history);
 
     ExactSolver &m_exact;
     ExpertPlayer m_expert;
     const DecisionTree *m_tree;
     const TreeValues *m_values;
+    // What this BestPlay has worked out on large sets, by history: a review asks again and again.
+    std::map<std::vector<int>, int> m_expertGuesses;
+    std::map<std::vector<int>, long> m_largeTotals;
 };
