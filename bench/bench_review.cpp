@@ -1,8 +1,8 @@
 // The review of whole matches, each timed on its own (targets: under 2 s for any match, under
 // 300 ms for one that follows the Expert). Exact results stay for the process, so the first review
-// is timed apart: it solves every small set under the Expert's tree. Then matches that follow the
-// Expert in other relabellings, and matches that leave the tree at once, with guesses that tell
-// little while thousands of secrets are left.
+// is timed apart: with the built-in table of totals at the tree's nodes it solves only the small
+// sets its own match meets. Then matches that follow the Expert in other relabellings, and matches
+// that leave the tree at once, with guesses that tell little while thousands of secrets are left.
 #include "expert/DecisionTree.h"
 #include "expert/ExpertPlayer.h"
 #include "expert/MatchReview.h"

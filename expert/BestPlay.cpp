@@ -2,6 +2,7 @@
 
 #include "expert/DecisionTree.h"
 #include "expert/ScoreCodes.h"
+#include "expert/TreeValues.h"
 #include "platform/RandomSource.h"
 
 #include <algorithm>
@@ -27,9 +28,11 @@ ExactSolver &sharedSolver()
 }
 } // namespace
 
-BestPlay::BestPlay(const DecisionTree *tree)
+BestPlay::BestPlay(const DecisionTree *tree, const TreeValues *values)
     : m_exact(sharedSolver())
     , m_expert(tree)
+    , m_tree(tree && !tree->isEmpty() ? tree : nullptr)
+    , m_values(values)
 {
     m_expert.newMatch(Relabelling());
 }
@@ -88,14 +91,42 @@ Relabelling BestPlay::frameFor(const DecisionTree *plan, const std::vector<Numbe
     return best;
 }
 
+std::vector<int> BestPlay::keyOf(const History &history)
+{
+    std::vector<int> key;
+    key.reserve(history.guesses.size());
+    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn)
+        key.push_back(ScoreCodes::indexOf(history.guesses[turn]) * ScoreCodes::kCodes
+                      + ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+    return key;
+}
+
 int BestPlay::expertGuess(const Set &set, const History &history)
 {
+    std::vector<int> key = keyOf(history);
+    if (const auto found = m_expertGuesses.find(key); found != m_expertGuesses.end())
+        return found->second;
     CandidateList candidates;
     candidates.reserve(set.size());
     for (std::uint16_t secret : set)
         candidates.push_back(ScoreCodes::numberAt(secret));
     NoDraws noDraws;
-    return ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+    const int guess = ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+    m_expertGuesses.emplace(std::move(key), guess);
+    return guess;
+}
+
+std::optional<long> BestPlay::knownTotal(const History &history) const
+{
+    if (!m_tree || !m_values)
+        return std::nullopt;
+    int node = 0;
+    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn) {
+        if (node == DecisionTree::kNoNode || ScoreCodes::indexOf(history.guesses[turn]) != m_tree->guessAt(node))
+            return std::nullopt;
+        node = m_tree->childOf(node, ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+    }
+    return node == DecisionTree::kNoNode ? std::nullopt : m_values->totalAt(node);
 }
 
 int BestPlay::guess(const Set &set, const History &history)
@@ -105,7 +136,16 @@ int BestPlay::guess(const Set &set, const History &history)
 
 long BestPlay::total(const Set &set, const History &history)
 {
-    return isLarge(set) ? totalWith(expertGuess(set, history), set, history) : m_exact.best(set).total;
+    if (const std::optional<long> known = knownTotal(history))
+        return *known;
+    if (!isLarge(set))
+        return m_exact.best(set).total;
+    std::vector<int> key = keyOf(history);
+    if (const auto found = m_largeTotals.find(key); found != m_largeTotals.end())
+        return found->second;
+    const long sum = totalWith(expertGuess(set, history), set, history);
+    m_largeTotals.emplace(std::move(key), sum);
+    return sum;
 }
 
 long BestPlay::totalWith(int guess, const Set &set, const History &history)

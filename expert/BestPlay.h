@@ -4,9 +4,12 @@
 #include "expert/ExactSolver.h"
 #include "expert/ExpertPlayer.h"
 
+#include <map>
+#include <optional>
 #include <vector>
 
 class DecisionTree;
+class TreeValues;
 
 // Best play as the match review defines it, from a position of a match: the possible secrets (all
 // equally likely) and the guesses and scores so far. Where at most ExactSolver::kLargestSet
@@ -25,8 +28,9 @@ public:
         std::vector<int> hits, blows;
     };
 
-    // tree may be null: the Expert then makes every guess one step ahead.
-    explicit BestPlay(const DecisionTree *tree);
+    // tree may be null: the Expert then makes every guess one step ahead. values, when given, must
+    // belong to the tree: totals at its nodes are then read rather than computed.
+    explicit BestPlay(const DecisionTree *tree, const TreeValues *values = nullptr);
 
     // The relabelling to review a match through (guesses not empty, scores valid): of those that
     // turn the tree's first guess into the match's own, the one under which the tree follows the
@@ -48,7 +52,16 @@ public:
 
 private:
     int expertGuess(const Set &set, const History &history);
+    // The total from the table where the history follows the tree to one of its nodes.
+    std::optional<long> knownTotal(const History &history) const;
+    // The guesses and scores so far as one key: the set follows from them.
+    static std::vector<int> keyOf(const History &history);
 
     ExactSolver &m_exact;
     ExpertPlayer m_expert;
+    const DecisionTree *m_tree;
+    const TreeValues *m_values;
+    // What this BestPlay has worked out on large sets, by history: a review asks again and again.
+    std::map<std::vector<int>, int> m_expertGuesses;
+    std::map<std::vector<int>, long> m_largeTotals;
 };

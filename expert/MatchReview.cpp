@@ -1,6 +1,7 @@
 #include "expert/MatchReview.h"
 
 #include "expert/BestPlay.h"
+#include "expert/TreeValues.h"
 
 #include <algorithm>
 #include <mutex>
@@ -80,7 +81,7 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
     const std::lock_guard lock(oneAtATime);
     const Relabelling frame = BestPlay::frameFor(tree, guesses, scores);
     const Relabelling intoTree = frame.inverse();
-    BestPlay bestPlay(tree);
+    BestPlay bestPlay(tree, TreeValues::builtInFor(tree));
     BestPlay::History history;
     BestPlay::Set set(ScoreCodes::kNumbers);
     for (int i = 0; i < ScoreCodes::kNumbers; ++i)

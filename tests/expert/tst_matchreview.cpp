@@ -23,31 +23,46 @@ Q_DECLARE_METATYPE(ScoreCounts)
 Q_DECLARE_METATYPE(MatchReview::Verdict)
 
 namespace {
-// Best play by brute force, with the rules' own scoring: every guess tried on every set, no bound.
-long bruteForceTotal(const std::vector<int> &set, std::map<std::vector<int>, long> &known)
+// Scores by the rules' own comparer, each guess against each secret of a set: scoresOf[guess][i]
+// is hits * 5 + blows against the set's i-th secret.
+std::vector<std::vector<int>> scoresAgainst(const std::vector<int> &set)
 {
-    if (set.size() == 1)
-        return 1;
-    if (const auto found = known.find(set); found != known.end())
-        return found->second;
     const NumberComparer comparer;
     const CandidateList numbers = comparer.makeCandidatesArray();
-    long best = ExactSolver::kUnlimited;
-    for (int guess = 0; guess < int(numbers.size()); ++guess) {
-        std::map<int, std::vector<int>> parts;
+    std::vector<std::vector<int>> scores(numbers.size());
+    for (std::size_t guess = 0; guess < numbers.size(); ++guess) {
         for (int secret : set) {
             const HitBlowResult score = comparer.checkHitsBlowsIn(numbers[secret], numbers[guess]);
-            if (score.hits < 4)
-                parts[score.hits * 5 + score.blows].push_back(secret);
+            scores[guess].push_back(score.hits * 5 + score.blows);
         }
-        if (parts.size() == 1 && parts.begin()->second.size() == set.size())
+    }
+    return scores;
+}
+
+// Best play by brute force: every guess tried on every part, no bound. part holds positions in
+// the set that scoresOf was made for.
+long bruteForceTotal(const std::vector<int> &part, const std::vector<std::vector<int>> &scoresOf,
+                     std::map<std::vector<int>, long> &known)
+{
+    if (part.size() == 1)
+        return 1;
+    if (const auto found = known.find(part); found != known.end())
+        return found->second;
+    long best = ExactSolver::kUnlimited;
+    for (const std::vector<int> &scores : scoresOf) {
+        std::map<int, std::vector<int>> parts;
+        for (int at : part) {
+            if (scores[at] < 20) // not 4-0
+                parts[scores[at]].push_back(at);
+        }
+        if (parts.size() == 1 && parts.begin()->second.size() == part.size())
             continue; // tells nothing
-        long total = long(set.size());
-        for (const auto &[score, part] : parts)
-            total += bruteForceTotal(part, known);
+        long total = long(part.size());
+        for (const auto &[score, smaller] : parts)
+            total += bruteForceTotal(smaller, scoresOf, known);
         best = std::min(best, total);
     }
-    known.emplace(set, best);
+    known.emplace(part, best);
     return best;
 }
 
@@ -169,7 +184,10 @@ void TestMatchReview::exactAgreesWithBruteForce()
 {
     QFETCH(std::vector<int>, set);
     std::map<std::vector<int>, long> known;
-    const long bruteForce = bruteForceTotal(set, known);
+    std::vector<int> whole(set.size());
+    for (std::size_t at = 0; at < set.size(); ++at)
+        whole[at] = int(at);
+    const long bruteForce = bruteForceTotal(whole, scoresAgainst(set), known);
     const ExactSolver::Set sorted(set.begin(), set.end());
     ExactSolver solver;
     const ExactSolver::Play best = solver.best(sorted);
