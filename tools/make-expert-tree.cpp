@@ -1,4 +1,4 @@
-// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N]
+// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
 //                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]
 // make-expert-tree --bounds AHEAD [--only H-B,...] [--parts FOLDER]
 //
@@ -53,9 +53,11 @@ struct Settings {
 int usage(const char *program)
 {
     std::fprintf(stderr,
-                 "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--only H-B,...]\n"
-                 "       [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n",
-                 program);
+                 "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]\n"
+                 "       [--only H-B,...]"
+                 " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
+                 "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n",
+                 program, program);
     return 2;
 }
 
@@ -94,6 +96,8 @@ bool parse(int argc, char *argv[], Settings &settings)
             settings.threads = std::max(1, std::atoi(value));
         else if (arg == "--every-guess-up-to")
             settings.search.everyGuessUpTo = std::atol(value);
+        else if (arg == "--deep-bounds-from")
+            settings.search.deepBoundsFrom = std::atol(value);
         else if (arg == "--bonus")
             settings.search.bonus = std::atof(value);
         else if (arg == "--only")

@@ -1,6 +1,7 @@
 #include "tools/expert-tree/TreeSearch.h"
 
 #include "expert/OneStepGuesser.h"
+#include "tools/expert-tree/LowerBounds.h"
 #include "tools/expert-tree/TaskPool.h"
 
 #include <algorithm>
@@ -220,7 +221,24 @@ TreeSearch::Trial TreeSearch::tryOption(const Set &set, const Option &option, in
     }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return parts[a].size() > parts[b].size(); });
     const Group fixed = order.empty() ? Group() : RelabellingGroup::fixing(group, option.guess);
-    auto partLeast = [&](int code) { return leastCost(long(parts[code].size()), left - 1); };
+    // The least each part can cost: its count bound, or looked ahead on large nodes.
+    std::array<long, kCodes> partLeast{};
+    long least = option.bound;
+    const bool deep = m_options.deepBoundsFrom > 0 && long(set.size()) >= m_options.deepBoundsFrom;
+    for (int code : order) {
+        partLeast[code] = leastCost(long(parts[code].size()), left - 1);
+        if (deep) {
+            const long bound = LowerBounds::of(parts[code], madeGuesses + 1, 1, fixed);
+            least = std::min(kInfinite, least + std::max(bound, partLeast[code]) - partLeast[code]);
+            partLeast[code] = std::max(bound, partLeast[code]);
+        }
+    }
+    Trial trial;
+    if (least >= limit) {
+        trial.failed = true;
+        trial.failure.cost = least;
+        return trial;
+    }
 
     // Near the root every part is searched at once, each as if the others cost their least.
     const bool atOnce = madeGuesses <= kParallelDepth && set.size() >= kParallelSize && order.size() >= 2
@@ -230,17 +248,16 @@ TreeSearch::Trial TreeSearch::tryOption(const Set &set, const Option &option, in
     if (atOnce) {
         std::vector<std::function<void()>> tasks;
         for (int code : order) {
-            foundBeta[code] = limit - (option.bound - partLeast(code));
+            foundBeta[code] = limit - (least - partLeast[code]);
             tasks.push_back([&, code] { found[code] = solve(parts[code], madeGuesses + 1, foundBeta[code], fixed); });
         }
         m_pool.runAll(tasks);
     }
 
-    Trial trial;
-    trial.cost = option.bound;
+    trial.cost = least;
     trial.node = leafFor(option.guess);
     for (int code : order) {
-        const long partBeta = limit - (trial.cost - partLeast(code));
+        const long partBeta = limit - (trial.cost - partLeast[code]);
         Outcome part = atOnce ? std::move(found[code]) : solve(parts[code], madeGuesses + 1, partBeta, fixed);
         // A part that fails under its own limit may fail differently under a wider one; the caller
         // needs the cost exactly as the narrow search gives it only while nothing was found.
@@ -251,7 +268,7 @@ TreeSearch::Trial TreeSearch::tryOption(const Set &set, const Option &option, in
             trial.failure = std::move(part);
             return trial;
         }
-        trial.cost += part.cost - partLeast(code);
+        trial.cost += part.cost - partLeast[code];
         trial.node->children[code] = std::move(part.node);
     }
     return trial;

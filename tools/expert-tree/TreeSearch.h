@@ -45,6 +45,10 @@ public:
         std::vector<int> widths; // guesses evaluated at the node of each depth, the first guess's first
         long everyGuessUpTo = 250; // sets this small try every guess
         double bonus = 0.1;
+        // Nodes with at least this many candidates bound each part after a guess by looking one
+        // guess ahead (LowerBounds) rather than by its size alone, so that guesses that cannot
+        // win are dropped before their parts are searched; 0: never.
+        long deepBoundsFrom = 0;
         // Called at a node of depth 1 whenever a cheaper tree is found for it (from any thread).
         std::function<void(const Set &, const Outcome &)> onImproved;
     };
