@@ -134,6 +134,25 @@ std::string digitsOf(int index)
     return text;
 }
 
+// Prints the bounds of the sets after the saved tree's second guess that the search does not try
+// every guess on (larger than --every-guess-up-to), where a wider search might still gain.
+void printThirdGuessBounds(const Settings &settings, const DecisionTree &tree, const TreeSearch::Set &part)
+{
+    const int second = tree.guessAt(0);
+    const RelabellingGroup::Group fixed = RelabellingGroup::fixing(RelabellingGroup::afterFirstGuess(), second);
+    const std::array<TreeSearch::Set, kCodes> sets = TreeSearch::partsOf(part, second);
+    for (int code = 0; code < kWinCode; ++code) {
+        const int child = tree.childOf(0, code);
+        if (long(sets[code].size()) <= settings.search.everyGuessUpTo || child == DecisionTree::kNoNode)
+            continue;
+        std::printf("  then %s after %s: %zu candidates, saved tree %ld, at least %ld looking %d ahead\n",
+                    digitsOf(second).c_str(), scoreName(code).c_str(), sets[code].size(),
+                    PartTrees::costOf(tree, child, sets[code], 2), LowerBounds::of(sets[code], 2, settings.boundsAhead, fixed),
+                    settings.boundsAhead);
+        std::fflush(stdout);
+    }
+}
+
 // Prints the bounds of the part and of its second guesses that might beat its saved tree.
 void printBounds(const Settings &settings, int code, const TreeSearch::Set &part)
 {
@@ -155,6 +174,8 @@ void printBounds(const Settings &settings, int code, const TreeSearch::Set &part
         std::printf("; saved tree %ld; %d of %zu second guesses might beat it:%s", found, count, bounds.size(), below.c_str());
     std::printf("\n");
     std::fflush(stdout);
+    if (found < TreeSearch::kInfinite)
+        printThirdGuessBounds(settings, *PartTrees::load(PartTrees::fileName(settings.partsFolder, code)), part);
 }
 
 double processorSeconds()
