@@ -46,6 +46,7 @@ class TestExpertTreeSearch : public QObject
 private slots:
     void sameTreeOnAnyThreads_data();
     void sameTreeOnAnyThreads();
+    void onlyTheSecondGuessAsked();
     void leastCosts_data();
     void leastCosts();
     void boundsNeverAboveTheBestTree_data();
@@ -93,6 +94,28 @@ void TestExpertTreeSearch::sameTreeOnAnyThreads()
     QCOMPARE(costs[2], costs[0]);
     QVERIFY(trees[1] == trees[0]);
     QVERIFY(trees[2] == trees[0]);
+}
+
+void TestExpertTreeSearch::onlyTheSecondGuessAsked()
+{
+    const TreeSearch::Set part = partAfter(2, 1);
+    const RelabellingGroup::Group group = RelabellingGroup::afterFirstGuess();
+    TaskPool pool(1);
+    TreeSearch::Options options = narrowOptions(100);
+    const TreeSearch::Outcome free = TreeSearch(options, pool).solve(part, 1, TreeSearch::kInfinite, group);
+    // Every second guess, one of each class; the tree under each starts with it and is no better.
+    const std::vector<LowerBounds::GuessBound> seconds = LowerBounds::ofEveryGuess(part, 1, 1, group);
+    QVERIFY(seconds.size() > 2);
+    int notTheFreeChoice = 0;
+    for (const LowerBounds::GuessBound &second : seconds) {
+        options.secondGuess = second.guess;
+        const TreeSearch::Outcome outcome = TreeSearch(options, pool).solve(part, 1, TreeSearch::kInfinite, group);
+        QVERIFY(outcome.node);
+        QCOMPARE(outcome.node->guess, second.guess);
+        QVERIFY(outcome.cost >= free.cost);
+        notTheFreeChoice += second.guess != free.node->guess ? 1 : 0;
+    }
+    QCOMPARE(notTheFreeChoice, int(seconds.size()) - 1);
 }
 
 void TestExpertTreeSearch::leastCosts_data()

@@ -1,5 +1,6 @@
 // make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
 //                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]
+//                  [--second DIGITS]
 // make-expert-tree --bounds AHEAD [--only H-B,...] [--parts FOLDER]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
@@ -13,6 +14,7 @@
 // so a long search loses nothing when stopped; --parts takes the parts FOLDER holds instead of
 // searching them, so parts searched alone with options of their own make up the whole tree. The
 // search makes no random choices: the same options give the same tree, whatever the threads.
+// --second tries only that second guess (one of those --bounds lists) in the parts searched.
 //
 // --bounds prints for each part a number of guesses no tree can beat there (LowerBounds, looking
 // AHEAD guesses ahead), and each second guess whose own bound is below the part's saved tree.
@@ -54,7 +56,7 @@ int usage(const char *program)
 {
     std::fprintf(stderr,
                  "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]\n"
-                 "       [--only H-B,...]"
+                 "       [--only H-B,...] [--second DIGITS]"
                  " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
                  "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n",
                  program, program);
@@ -83,6 +85,18 @@ std::vector<int> parseWidths(const std::string &text)
     return widths;
 }
 
+// The index of a guess written as four different digits, or -1.
+int parseGuess(std::string_view text)
+{
+    NumberSet number{};
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        if (text.size() != number.size() || text[i] < '0' || text[i] > '9' || text.find(text[i]) != i)
+            return -1;
+        number[i] = text[i] - '0';
+    }
+    return ScoreCodes::indexOf(number);
+}
+
 bool parse(int argc, char *argv[], Settings &settings)
 {
     for (int i = 1; i < argc; ++i) {
@@ -96,6 +110,8 @@ bool parse(int argc, char *argv[], Settings &settings)
             settings.threads = std::max(1, std::atoi(value));
         else if (arg == "--every-guess-up-to")
             settings.search.everyGuessUpTo = std::atol(value);
+        else if (arg == "--second" && parseGuess(value) >= 0)
+            settings.search.secondGuess = parseGuess(value);
         else if (arg == "--deep-bounds-from")
             settings.search.deepBoundsFrom = std::atol(value);
         else if (arg == "--bonus")
@@ -145,10 +161,15 @@ void printThirdGuessBounds(const Settings &settings, const DecisionTree &tree, c
         const int child = tree.childOf(0, code);
         if (long(sets[code].size()) <= settings.search.everyGuessUpTo || child == DecisionTree::kNoNode)
             continue;
-        std::printf("  then %s after %s: %zu candidates, saved tree %ld, at least %ld looking %d ahead\n",
-                    digitsOf(second).c_str(), scoreName(code).c_str(), sets[code].size(),
-                    PartTrees::costOf(tree, child, sets[code], 2), LowerBounds::of(sets[code], 2, settings.boundsAhead, fixed),
-                    settings.boundsAhead);
+        const long saved = PartTrees::costOf(tree, child, sets[code], 2);
+        const std::vector<LowerBounds::GuessBound> bounds
+            = LowerBounds::ofEveryGuess(sets[code], 2, settings.boundsAhead, fixed, saved);
+        const auto below = std::count_if(bounds.begin(), bounds.end(), [&](const auto &entry) { return entry.bound < saved; });
+        std::printf("  then %s after %s: %zu candidates, saved tree %ld, at least %ld looking %d ahead; %ld of %zu third "
+                    "guesses might beat it\n",
+                    digitsOf(second).c_str(), scoreName(code).c_str(), sets[code].size(), saved,
+                    bounds.empty() ? TreeSearch::kInfinite : bounds.front().bound, settings.boundsAhead, long(below),
+                    bounds.size());
         std::fflush(stdout);
     }
 }

@@ -169,6 +169,8 @@ TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta
         ? std::size_t(kNumbers)
         : std::size_t(widths[std::min<std::size_t>(madeGuesses, widths.size() - 1)]);
     std::vector<Option> options = optionsFor(set, left, group, width);
+    if (madeGuesses == 1 && m_options.secondGuess >= 0)
+        std::erase_if(options, [&](const Option &option) { return option.guess != m_options.secondGuess; });
     Outcome best;
     auto improve = [&](long cost, std::unique_ptr<Node> node) {
         best.cost = cost;

@@ -49,6 +49,8 @@ public:
         // guess ahead (LowerBounds) rather than by its size alone, so that guesses that cannot
         // win are dropped before their parts are searched; 0: never.
         long deepBoundsFrom = 0;
+        // The only second guess tried (its class's lowest index), or -1 for every one.
+        int secondGuess = -1;
         // Called at a node of depth 1 whenever a cheaper tree is found for it (from any thread).
         std::function<void(const Set &, const Outcome &)> onImproved;
     };
