@@ -199,6 +199,32 @@ void printBounds(const Settings &settings, int code, const TreeSearch::Set &part
         printThirdGuessBounds(settings, *PartTrees::load(PartTrees::fileName(settings.partsFolder, code)), part);
 }
 
+// Saves the tree found for a part, or for a set after the saved part tree's second guess grafted
+// into that tree, when the part's tree is then cheaper than the file's.
+void saveIfCheaper(const std::string &path, const TreeSearch::Set &part, const TreeSearch::Set &set, int madeGuesses,
+                   const TreeSearch::Node &found)
+{
+    std::unique_ptr<TreeSearch::Node> tree = PartTrees::unflatten(DecisionTree(PartTrees::flatten(found)));
+    const std::optional<DecisionTree> saved = PartTrees::load(path);
+    if (madeGuesses == 2) {
+        if (!saved)
+            return;
+        const int code = TreeSearch::codeAt(saved->guessAt(0), set.front());
+        if (TreeSearch::partsOf(part, saved->guessAt(0))[code] != set)
+            return; // a set after another second guess
+        auto grafted = PartTrees::unflatten(*saved);
+        grafted->children[code] = std::move(tree);
+        tree = std::move(grafted);
+    }
+    const DecisionTree candidate(PartTrees::flatten(*tree));
+    const long cost = PartTrees::costOf(candidate, 0, part, 1);
+    if (cost < (saved ? PartTrees::costOf(*saved, 0, part, 1) : TreeSearch::kInfinite)) {
+        const bool written = PartTrees::save(path, *tree);
+        std::fprintf(stderr, "  %ld guesses so far for the part, %s %s\n", cost, written ? "saved to" : "cannot write",
+                     path.c_str());
+    }
+}
+
 double processorSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
@@ -233,15 +259,11 @@ int main(int argc, char *argv[])
     }
     std::mutex printing;
     if (!settings.saveFolder.empty()) {
-        settings.search.onImproved = [&](const TreeSearch::Set &part, const TreeSearch::Outcome &found) {
-            const int code = TreeSearch::codeAt(kFirstGuess, part.front());
-            const std::string path = PartTrees::fileName(settings.saveFolder, code);
+        settings.search.onImproved = [&](const TreeSearch::Set &set, int madeGuesses, const TreeSearch::Outcome &found) {
+            const int code = TreeSearch::codeAt(kFirstGuess, set.front());
             const std::lock_guard lock(printing);
-            if (found.node && found.cost < savedCost(path, part)) {
-                const bool saved = PartTrees::save(path, *found.node);
-                std::fprintf(stderr, "  after %s: %ld guesses so far, %s %s\n", scoreName(code).c_str(), found.cost,
-                             saved ? "saved to" : "cannot write", path.c_str());
-            }
+            if (found.node)
+                saveIfCheaper(PartTrees::fileName(settings.saveFolder, code), parts[code], set, madeGuesses, *found.node);
         };
     }
     TaskPool pool(settings.threads);

@@ -175,8 +175,8 @@ TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta
     auto improve = [&](long cost, std::unique_ptr<Node> node) {
         best.cost = cost;
         best.node = std::move(node);
-        if (madeGuesses == 1 && m_options.onImproved)
-            m_options.onImproved(set, best);
+        if (madeGuesses <= 2 && m_options.onImproved)
+            m_options.onImproved(set, madeGuesses, best);
     };
     // A guess that leaves parts of at most two costs exactly its bound: the best such is a start.
     for (const Option &option : options) {

@@ -51,8 +51,9 @@ public:
         long deepBoundsFrom = 0;
         // The only second guess tried (its class's lowest index), or -1 for every one.
         int secondGuess = -1;
-        // Called at a node of depth 1 whenever a cheaper tree is found for it (from any thread).
-        std::function<void(const Set &, const Outcome &)> onImproved;
+        // Called at a node of depth 1 or 2 (madeGuesses) whenever a cheaper tree is found for its
+        // set, from any thread.
+        std::function<void(const Set &, int madeGuesses, const Outcome &)> onImproved;
     };
 
     TreeSearch(Options options, TaskPool &pool);
