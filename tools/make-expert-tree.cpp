@@ -1,6 +1,7 @@
 // make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
 //                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]
 //                  [--second DIGITS]
+// make-expert-tree --split TREE [--only H-B,...] [--save-parts FOLDER]
 // make-expert-tree --bounds AHEAD [--only H-B,...] [--parts FOLDER]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
@@ -15,6 +16,7 @@
 // searching them, so parts searched alone with options of their own make up the whole tree. The
 // search makes no random choices: the same options give the same tree, whatever the threads.
 // --second tries only that second guess (one of those --bounds lists) in the parts searched.
+// --split writes the parts of a whole tree to the folder (by default the working directory).
 //
 // --bounds prints for each part a number of guesses no tree can beat there (LowerBounds, looking
 // AHEAD guesses ahead), and each second guess whose own bound is below the part's saved tree.
@@ -48,6 +50,7 @@ struct Settings {
     std::string only;
     std::string saveFolder;
     std::string partsFolder;
+    std::string splitTree;
     int boundsAhead = 0;
     TreeSearch::Options search;
 };
@@ -58,8 +61,9 @@ int usage(const char *program)
                  "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]\n"
                  "       [--only H-B,...] [--second DIGITS]"
                  " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
-                 "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n",
-                 program, program);
+                 "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n"
+                 "       %s --split TREE [--only H-B,...] [--save-parts FOLDER]\n",
+                 program, program, program);
     return 2;
 }
 
@@ -122,6 +126,8 @@ bool parse(int argc, char *argv[], Settings &settings)
             settings.saveFolder = value;
         else if (arg == "--parts")
             settings.partsFolder = value;
+        else if (arg == "--split")
+            settings.splitTree = value;
         else if (arg == "--bounds")
             settings.boundsAhead = std::max(1, std::atoi(value));
         else if (arg == "--out")
@@ -225,6 +231,27 @@ void saveIfCheaper(const std::string &path, const TreeSearch::Set &part, const T
     }
 }
 
+// Writes the parts of a whole tree to the folder, as --save-parts would.
+int split(const std::string &path, const std::string &folder, const std::vector<int> &codes)
+{
+    const std::optional<DecisionTree> tree = PartTrees::load(path);
+    if (!tree || tree->guessAt(0) != kFirstGuess) {
+        std::fprintf(stderr, "%s holds no tree that starts with 0123\n", path.c_str());
+        return 1;
+    }
+    for (int code : codes) {
+        const int child = tree->childOf(0, code);
+        if (child == DecisionTree::kNoNode)
+            continue;
+        const std::string part = PartTrees::fileName(folder, code);
+        if (!PartTrees::save(part, *PartTrees::unflatten(*tree, child))) {
+            std::fprintf(stderr, "cannot write %s\n", part.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
 double processorSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
@@ -251,6 +278,8 @@ int main(int argc, char *argv[])
         return usage(argv[0]);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return parts[a].size() > parts[b].size(); });
 
+    if (!settings.splitTree.empty())
+        return split(settings.splitTree, settings.saveFolder.empty() ? "." : settings.saveFolder, order);
     if (settings.boundsAhead > 0) {
         for (int code : order)
             printBounds(settings, code, parts[code]);
