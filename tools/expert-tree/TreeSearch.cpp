@@ -154,6 +154,12 @@ std::vector<TreeSearch::Option> TreeSearch::optionsFor(const Set &set, int left,
 
 TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta, const Group &group) const
 {
+    return search(set, madeGuesses, beta, group, nullptr);
+}
+
+TreeSearch::Outcome TreeSearch::search(const Set &set, int madeGuesses, long beta, const Group &group,
+                                       const Stop *stop) const
+{
     const long n = static_cast<long>(set.size());
     const int left = kMostGuesses - madeGuesses;
     const long least = leastCost(n, left);
@@ -187,6 +193,8 @@ TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta
     for (std::size_t i = 0; i < options.size(); ++i) {
         if (best.cost <= least)
             break;
+        if (stop && stop->requested())
+            return {kInfinite, nullptr};
         // Beyond the width only a part whose every guess so far would need an eighth goes on.
         if (i >= width && (best.cost < kInfinite || !infeasibleOnly))
             break;
@@ -200,7 +208,7 @@ TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta
             infeasibleOnly = false;
             continue;
         }
-        Trial trial = tryOption(set, option, madeGuesses, limit, group, infeasibleOnly && best.cost >= kInfinite);
+        Trial trial = tryOption(set, option, madeGuesses, limit, group, infeasibleOnly && best.cost >= kInfinite, stop);
         if (trial.failed)
             infeasibleOnly = infeasibleOnly && trial.failure.cost >= kInfinite;
         else if (trial.cost < best.cost)
@@ -212,7 +220,8 @@ TreeSearch::Outcome TreeSearch::solve(const Set &set, int madeGuesses, long beta
 }
 
 TreeSearch::Trial TreeSearch::tryOption(const Set &set, const Option &option, int madeGuesses, long limit,
-                                        const Group &group, bool needFailureCost) const
+                                        const Group &group, bool needFailureCost, const Stop *stop,
+                                        bool allowAtOnce) const
 {
     const int left = kMostGuesses - madeGuesses;
     std::array<Set, kCodes> parts = partsOf(set, option.guess);
@@ -243,28 +252,43 @@ TreeSearch::Trial TreeSearch::tryOption(const Set &set, const Option &option, in
     }
 
     // Near the root every part is searched at once, each as if the others cost their least.
-    const bool atOnce = madeGuesses <= kParallelDepth && set.size() >= kParallelSize && order.size() >= 2
-        && m_pool.threads() > 1;
+    // A part that fails even so fails the guess, and the others stop.
+    const bool atOnce = allowAtOnce && madeGuesses <= kParallelDepth && set.size() >= kParallelSize
+        && order.size() >= 2 && m_pool.threads() > 1;
     std::array<Outcome, kCodes> found;
     std::array<long, kCodes> foundBeta{};
     if (atOnce) {
+        Stop partsStop;
+        partsStop.outer = stop;
         std::vector<std::function<void()>> tasks;
         for (int code : order) {
             foundBeta[code] = limit - (least - partLeast[code]);
-            tasks.push_back([&, code] { found[code] = solve(parts[code], madeGuesses + 1, foundBeta[code], fixed); });
+            tasks.push_back([&, code] {
+                found[code] = search(parts[code], madeGuesses + 1, foundBeta[code], fixed, &partsStop);
+                if (found[code].cost >= foundBeta[code])
+                    partsStop.now = true;
+            });
         }
         m_pool.runAll(tasks);
+        if (partsStop.now) {
+            // Where the failure lies, and its cost, only a search part by part tells.
+            if (needFailureCost && !(stop && stop->requested()))
+                return tryOption(set, option, madeGuesses, limit, group, needFailureCost, stop, false);
+            trial.failed = true;
+            trial.failure.cost = limit;
+            return trial;
+        }
     }
 
     trial.cost = least;
     trial.node = leafFor(option.guess);
     for (int code : order) {
         const long partBeta = limit - (trial.cost - partLeast[code]);
-        Outcome part = atOnce ? std::move(found[code]) : solve(parts[code], madeGuesses + 1, partBeta, fixed);
+        Outcome part = atOnce ? std::move(found[code]) : search(parts[code], madeGuesses + 1, partBeta, fixed, stop);
         // A part that fails under its own limit may fail differently under a wider one; the caller
         // needs the cost exactly as the narrow search gives it only while nothing was found.
         if (atOnce && part.cost >= partBeta && needFailureCost && partBeta < foundBeta[code])
-            part = solve(parts[code], madeGuesses + 1, partBeta, fixed);
+            part = search(parts[code], madeGuesses + 1, partBeta, fixed, stop);
         if (part.cost >= partBeta) {
             trial.failed = true;
             trial.failure = std::move(part);

@@ -5,6 +5,7 @@
 #include "tools/expert-tree/RelabellingGroup.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -76,6 +77,16 @@ private:
         bool smallParts; // every part holds at most two candidates: the bound is the exact cost
     };
 
+    // Set when the search of a set was started at once with others and its result is no longer
+    // needed; a search under a stopped one returns at once, its result meaningless.
+    struct Stop {
+        std::atomic<bool> now = false;
+        const Stop *outer = nullptr;
+        bool requested() const { return now.load(std::memory_order_relaxed) || (outer && outer->requested()); }
+    };
+
+    Outcome search(const Set &set, int madeGuesses, long beta, const RelabellingGroup::Group &group,
+                   const Stop *stop) const;
     std::vector<Option> optionsFor(const Set &set, int left, const RelabellingGroup::Group &group,
                                    std::size_t width) const;
     // The tree under the option's guess when it costs less than limit, or the failed part's outcome.
@@ -86,7 +97,8 @@ private:
         std::unique_ptr<Node> node;
     };
     Trial tryOption(const Set &set, const Option &option, int madeGuesses, long limit,
-                    const RelabellingGroup::Group &group, bool needFailureCost) const;
+                    const RelabellingGroup::Group &group, bool needFailureCost, const Stop *stop,
+                    bool allowAtOnce = true) const;
 
     Options m_options;
     TaskPool &m_pool;
