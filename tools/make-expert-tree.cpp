@@ -1,354 +1,69 @@
-// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--only H-B,...]
-//                  [--out FILE]
+// make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
+//                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]
+//                  [--second DIGITS]
+// make-expert-tree --split TREE [--only H-B,...] [--save-parts FOLDER]
+// make-expert-tree --bounds AHEAD [--only H-B,...] [--parts FOLDER]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
 // resources/expert/decision-tree.bin, relative to the working directory: run it from the source
-// folder). The defaults rebuild the tree the game ships. With --only it searches just the parts after
-// the first guess that scored so (such as 0-2,1-1), prints what each needs and writes nothing: the
-// parts are independent, so options can be tried on one part at a time.
+// folder). The defaults rebuild the tree the game ships unless the README names other steps.
 //
-// The first guess is 0123 (every first guess is the same up to relabelling). At every later node
-// the tool rates the guesses on the node's candidates (entropy of the split plus B bits for a
-// possible secret), one per class of guesses that a relabelling fixing the guesses so far maps
-// onto each other, and one per split of the candidates. It keeps the best W of them (W by depth:
-// the second guess keeps W1, the third W2, ...; every guess on sets of at most N candidates) and
-// evaluates each exactly, depth first, pruned by lower bounds: with k guesses in hand at most 1,
-// 13, 169, ... secrets can be found at the 1st, 2nd, 3rd, ... of them. Branches that would need an
-// eighth guess are refused. The search makes no random choices: the same options always give the
-// same tree, whatever the number of threads.
+// The first guess is 0123 (every first guess is the same up to relabelling); the parts after its
+// scores are searched independently (TreeSearch), on N threads (default 2). With --only it searches
+// just the parts after those scores, prints what each needs and writes no tree. --save-parts
+// writes the tree of each part searched to FOLDER as soon as one cheaper than the file's is found,
+// so a long search loses nothing when stopped; --parts takes the parts FOLDER holds instead of
+// searching them, so parts searched alone with options of their own make up the whole tree. The
+// search makes no random choices: the same options give the same tree, whatever the threads.
+// --second tries only that second guess (one of those --bounds lists) in the parts searched.
+// --split writes the parts of a whole tree to the folder (by default the working directory).
+//
+// --bounds prints for each part a number of guesses no tree can beat there (LowerBounds, looking
+// AHEAD guesses ahead), and each second guess whose own bound is below the part's saved tree.
 #include "expert/DecisionTree.h"
-#include "expert/OneStepGuesser.h"
-#include "expert/ScoreCodes.h"
+#include "tools/expert-tree/LowerBounds.h"
+#include "tools/expert-tree/PartTrees.h"
+#include "tools/expert-tree/TaskPool.h"
+#include "tools/expert-tree/TreeSearch.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
-#include <memory>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
-#include <vector>
 
-namespace {
 using ScoreCodes::kCodes;
 using ScoreCodes::kNumbers;
 using ScoreCodes::kWinCode;
 
-constexpr int kMostGuesses = 7;
-constexpr long kInfinite = 1L << 40;
+namespace {
+constexpr int kFirstGuess = 0; // 0123
 
-using Set = std::vector<std::uint16_t>;
-
-// Score codes of every guess against every number, row by guess.
-std::vector<std::uint8_t> g_codes;
-std::vector<int> g_widths;
-double g_bonus = OneStepGuesser::kCandidateBonus;
-long g_everyGuessUpTo = 250; // sets this small try every guess
-
-int codeAt(int guess, int secret)
-{
-    return g_codes[std::size_t(guess) * kNumbers + secret];
-}
-
-// The fewest guesses in all that can find n secrets with `left` guesses in hand, counting each
-// secret's guesses from the next one; kInfinite when they cannot all be found in time.
-long computeLeastCost(long n, int left)
-{
-    long total = 0, atThisGuess = 1;
-    for (int guess = 1; n > 0; ++guess) {
-        if (guess > left)
-            return kInfinite;
-        const long found = std::min(n, atThisGuess);
-        total += found * guess;
-        n -= found;
-        atThisGuess *= 13;
-    }
-    return total;
-}
-
-std::vector<long> g_leastCosts; // by left * (kNumbers + 1) + n
-
-long leastCost(long n, int left)
-{
-    if (left < 0)
-        return n > 0 ? kInfinite : 0;
-    return g_leastCosts[std::size_t(left) * (kNumbers + 1) + std::size_t(n)];
-}
-
-void computeLeastCosts()
-{
-    g_leastCosts.resize(std::size_t(kMostGuesses + 1) * (kNumbers + 1));
-    for (int left = 0; left <= kMostGuesses; ++left) {
-        for (long n = 0; n <= kNumbers; ++n)
-            g_leastCosts[std::size_t(left) * (kNumbers + 1) + std::size_t(n)] = computeLeastCost(n, left);
-    }
-}
-
-const std::vector<NumberSet> &numbers()
-{
-    static const std::vector<NumberSet> table = [] {
-        std::vector<NumberSet> all(kNumbers);
-        for (int i = 0; i < kNumbers; ++i)
-            all[i] = ScoreCodes::numberAt(i);
-        return all;
-    }();
-    return table;
-}
-
-const std::vector<int> &allNumbers()
-{
-    static const std::vector<int> numbers = [] {
-        std::vector<int> all(kNumbers);
-        for (int i = 0; i < kNumbers; ++i)
-            all[i] = i;
-        return all;
-    }();
-    return numbers;
-}
-
-struct Symmetry {
-    std::array<std::int8_t, 10> digits;
-    std::array<std::int8_t, 4> positions;
-
-    int apply(int index) const
-    {
-        const NumberSet &number = numbers()[index];
-        NumberSet moved{};
-        for (int p = 0; p < 4; ++p)
-            moved[positions[p]] = digits[number[p]];
-        return ScoreCodes::indexOf(moved);
-    }
+struct Settings {
+    std::string widths = "6,12,4,2,1";
+    std::string out = "resources/expert/decision-tree.bin";
+    int threads = 2;
+    std::string only;
+    std::string saveFolder;
+    std::string partsFolder;
+    std::string splitTree;
+    int boundsAhead = 0;
+    TreeSearch::Options search;
 };
-using Group = std::vector<Symmetry>;
-
-Group fixing(const Group &group, int guess)
-{
-    Group kept;
-    for (const Symmetry &symmetry : group) {
-        if (symmetry.apply(guess) == guess)
-            kept.push_back(symmetry);
-    }
-    return kept;
-}
-
-// One guess of each orbit of the group, the lowest index of it.
-std::vector<int> orbitLeaders(const Group &group)
-{
-    std::vector<int> leaders;
-    std::vector<bool> seen(kNumbers, false);
-    for (int guess = 0; guess < kNumbers; ++guess) {
-        if (seen[guess])
-            continue;
-        leaders.push_back(guess);
-        for (const Symmetry &symmetry : group)
-            seen[symmetry.apply(guess)] = true;
-    }
-    return leaders;
-}
-
-// The relabellings that fix 0123: positions and the digits 0 to 3 move together, 4 to 9 freely.
-Group groupAfterFirstGuess()
-{
-    Group group;
-    std::array<std::int8_t, 4> positions{0, 1, 2, 3};
-    do {
-        std::array<std::int8_t, 6> high{4, 5, 6, 7, 8, 9};
-        do {
-            Symmetry symmetry{};
-            for (int d = 0; d < 4; ++d)
-                symmetry.digits[d] = positions[d];
-            for (int d = 0; d < 6; ++d)
-                symmetry.digits[4 + d] = high[d];
-            symmetry.positions = positions;
-            group.push_back(symmetry);
-        } while (std::next_permutation(high.begin(), high.end()));
-    } while (std::next_permutation(positions.begin(), positions.end()));
-    return group;
-}
-
-struct TreeNode {
-    int guess = 0;
-    std::unique_ptr<TreeNode> children[DecisionTree::kBranches];
-};
-
-struct Outcome {
-    long cost = kInfinite;
-    std::unique_ptr<TreeNode> node; // null for sets of one or two candidates
-};
-
-struct Option {
-    double rating;
-    long bound;
-    int guess;
-    bool smallParts; // every part holds at most two candidates: the bound is the exact cost
-    std::uint64_t split;
-};
-
-bool ratedHigher(const Option &a, const Option &b)
-{
-    return a.rating != b.rating ? a.rating > b.rating : a.guess < b.guess;
-}
-
-// Every guess worth trying on the set, one per orbit of the group and one per split (the lowest
-// index of each), the best `width` of them first in order of rating.
-std::vector<Option> optionsFor(const Set &set, int left, const Group &group, std::size_t width)
-{
-    std::vector<Option> options;
-    const int n = static_cast<int>(set.size());
-    // Splits seen so far, in an open-addressing table: guesses come in increasing index order.
-    std::vector<std::uint64_t> seen(16384, 0);
-    const std::size_t seenMask = seen.size() - 1;
-    const std::vector<int> &guesses = group.size() > 1 ? orbitLeaders(group) : allNumbers();
-    for (int guess : guesses) {
-        const std::uint8_t *row = &g_codes[std::size_t(guess) * kNumbers];
-        OneStepGuesser::ScoreCounts counts{};
-        std::uint64_t split = 1469598103934665603ull;
-        for (std::uint16_t secret : set) {
-            const int code = row[secret];
-            ++counts[code];
-            split = (split ^ std::uint64_t(code)) * 1099511628211ull;
-        }
-        split |= 1; // never the empty slot
-        std::size_t slot = (split >> 20) & seenMask;
-        while (seen[slot] != 0 && seen[slot] != split)
-            slot = (slot + 1) & seenMask;
-        if (seen[slot] == split)
-            continue; // split like a guess already taken
-        seen[slot] = split;
-        long bound = n;
-        int largest = 0;
-        for (int code = 0; code < kWinCode; ++code) {
-            bound += leastCost(counts[code], left - 1);
-            largest = std::max(largest, counts[code]);
-        }
-        if (largest == n || bound >= kInfinite)
-            continue; // learns nothing, or too late
-        options.push_back({OneStepGuesser::rating(counts, n, g_bonus), bound, guess, largest <= 2, split});
-    }
-    const std::size_t first = std::min(width, options.size());
-    std::partial_sort(options.begin(), options.begin() + std::ptrdiff_t(first), options.end(), ratedHigher);
-    return options;
-}
-
-std::array<Set, kCodes> partsOf(const Set &set, int guess)
-{
-    std::array<Set, kCodes> parts;
-    for (std::uint16_t secret : set)
-        parts[codeAt(guess, secret)].push_back(secret);
-    return parts;
-}
-
-std::unique_ptr<TreeNode> leafFor(int guess)
-{
-    auto node = std::make_unique<TreeNode>();
-    node->guess = guess;
-    return node;
-}
-
-// The cheapest tree found for `set` with `madeGuesses` guesses made, when it costs less than
-// `beta`; otherwise an outcome whose cost is at least beta.
-Outcome solve(const Set &set, int madeGuesses, long beta, const Group &group)
-{
-    const long n = static_cast<long>(set.size());
-    const int left = kMostGuesses - madeGuesses;
-    const long least = leastCost(n, left);
-    if (least >= kInfinite)
-        return {kInfinite, nullptr};
-    if (least >= beta)
-        return {least, nullptr};
-    if (n <= 2)
-        return {least, nullptr};
-
-    const std::size_t width = n <= g_everyGuessUpTo ? std::size_t(kNumbers)
-        : std::size_t(g_widths[std::min<std::size_t>(madeGuesses, g_widths.size() - 1)]);
-    std::vector<Option> options = optionsFor(set, left, group, width);
-    Outcome best;
-    best.cost = kInfinite;
-    // A guess that leaves parts of at most two costs exactly its bound: the best such is a start.
-    for (const Option &option : options) {
-        if (option.smallParts && option.bound < best.cost) {
-            best.cost = option.bound;
-            best.node = leafFor(option.guess);
-        }
-    }
-    bool infeasibleOnly = true;
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (best.cost <= least)
-            break;
-        // Beyond the width only a part whose every guess so far would need an eighth goes on.
-        if (i >= width && (best.cost < kInfinite || !infeasibleOnly))
-            break;
-        if (i == width)
-            std::sort(options.begin() + std::ptrdiff_t(width), options.end(), ratedHigher);
-        const Option &option = options[i];
-        const long limit = std::min(best.cost, beta);
-        if (option.smallParts)
-            continue;
-        if (option.bound >= limit) {
-            infeasibleOnly = false;
-            continue;
-        }
-        std::array<Set, kCodes> parts = partsOf(set, option.guess);
-        std::array<int, kWinCode> order;
-        for (int code = 0; code < kWinCode; ++code)
-            order[code] = code;
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return parts[a].size() > parts[b].size(); });
-        long running = option.bound;
-        auto node = leafFor(option.guess);
-        std::optional<Group> fixed;
-        bool failed = false;
-        for (int code : order) {
-            if (parts[code].size() <= 2)
-                continue;
-            const long partLeast = leastCost(long(parts[code].size()), left - 1);
-            const long partBeta = limit - (running - partLeast);
-            if (!fixed)
-                fixed = fixing(group, option.guess);
-            Outcome part = solve(parts[code], madeGuesses + 1, partBeta, *fixed);
-            if (part.cost >= partBeta) {
-                failed = true;
-                infeasibleOnly = infeasibleOnly && part.cost >= kInfinite;
-                break;
-            }
-            running += part.cost - partLeast;
-            node->children[code] = std::move(part.node);
-        }
-        if (!failed && running < best.cost) {
-            best.cost = running;
-            best.node = std::move(node);
-        }
-    }
-    if (best.cost >= beta)
-        return {best.cost < kInfinite || !infeasibleOnly ? std::max(best.cost, beta) : kInfinite, nullptr};
-    return best;
-}
-
-void flatten(const TreeNode &node, std::vector<DecisionTree::Node> &nodes)
-{
-    const int index = static_cast<int>(nodes.size());
-    nodes.push_back({});
-    nodes[index].guess = node.guess;
-    nodes[index].children.fill(DecisionTree::kNoNode);
-    for (int code = 0; code < DecisionTree::kBranches; ++code) {
-        if (node.children[code]) {
-            nodes[index].children[code] = static_cast<int>(nodes.size());
-            flatten(*node.children[code], nodes);
-        }
-    }
-}
 
 int usage(const char *program)
 {
     std::fprintf(stderr,
-                 "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--bonus B] [--threads N] [--only H-B,...] "
-                 "[--out FILE]\n",
-                 program);
+                 "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]\n"
+                 "       [--only H-B,...] [--second DIGITS]"
+                 " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
+                 "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n"
+                 "       %s --split TREE [--only H-B,...] [--save-parts FOLDER]\n",
+                 program, program, program);
     return 2;
 }
 
@@ -373,107 +88,260 @@ std::vector<int> parseWidths(const std::string &text)
     }
     return widths;
 }
+
+// The index of a guess written as four different digits, or -1.
+int parseGuess(std::string_view text)
+{
+    NumberSet number{};
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        if (text.size() != number.size() || text[i] < '0' || text[i] > '9' || text.find(text[i]) != i)
+            return -1;
+        number[i] = text[i] - '0';
+    }
+    return ScoreCodes::indexOf(number);
+}
+
+bool parse(int argc, char *argv[], Settings &settings)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (i + 1 >= argc)
+            return false;
+        const char *value = argv[++i];
+        if (arg == "--widths")
+            settings.widths = value;
+        else if (arg == "--threads")
+            settings.threads = std::max(1, std::atoi(value));
+        else if (arg == "--every-guess-up-to")
+            settings.search.everyGuessUpTo = std::atol(value);
+        else if (arg == "--second" && parseGuess(value) >= 0)
+            settings.search.secondGuess = parseGuess(value);
+        else if (arg == "--deep-bounds-from")
+            settings.search.deepBoundsFrom = std::atol(value);
+        else if (arg == "--bonus")
+            settings.search.bonus = std::atof(value);
+        else if (arg == "--only")
+            settings.only = value;
+        else if (arg == "--save-parts")
+            settings.saveFolder = value;
+        else if (arg == "--parts")
+            settings.partsFolder = value;
+        else if (arg == "--split")
+            settings.splitTree = value;
+        else if (arg == "--bounds")
+            settings.boundsAhead = std::max(1, std::atoi(value));
+        else if (arg == "--out")
+            settings.out = value;
+        else
+            return false;
+    }
+    // Depth 0 is the first guess, fixed; the widths apply from the second guess on.
+    settings.search.widths = parseWidths(settings.widths);
+    settings.search.widths.insert(settings.search.widths.begin(), 1);
+    return settings.search.widths.size() > 1;
+}
+
+// The guesses a part's saved tree needs, kInfinite when there is none that finds every secret.
+long savedCost(const std::string &path, const TreeSearch::Set &part)
+{
+    const std::optional<DecisionTree> tree = PartTrees::load(path);
+    return tree ? PartTrees::costOf(*tree, 0, part, 1) : TreeSearch::kInfinite;
+}
+
+std::string digitsOf(int index)
+{
+    std::string text;
+    for (int digit : ScoreCodes::numberAt(index))
+        text += char('0' + digit);
+    return text;
+}
+
+// Prints the bounds of the sets after the saved tree's second guess that the search does not try
+// every guess on (larger than --every-guess-up-to), where a wider search might still gain.
+void printThirdGuessBounds(const Settings &settings, const DecisionTree &tree, const TreeSearch::Set &part)
+{
+    const int second = tree.guessAt(0);
+    const RelabellingGroup::Group fixed = RelabellingGroup::fixing(RelabellingGroup::afterFirstGuess(), second);
+    const std::array<TreeSearch::Set, kCodes> sets = TreeSearch::partsOf(part, second);
+    for (int code = 0; code < kWinCode; ++code) {
+        const int child = tree.childOf(0, code);
+        if (long(sets[code].size()) <= settings.search.everyGuessUpTo || child == DecisionTree::kNoNode)
+            continue;
+        const long saved = PartTrees::costOf(tree, child, sets[code], 2);
+        const std::vector<LowerBounds::GuessBound> bounds
+            = LowerBounds::ofEveryGuess(sets[code], 2, settings.boundsAhead, fixed, saved);
+        const auto below = std::count_if(bounds.begin(), bounds.end(), [&](const auto &entry) { return entry.bound < saved; });
+        std::printf("  then %s after %s: %zu candidates, saved tree %ld, at least %ld looking %d ahead; %ld of %zu third "
+                    "guesses might beat it\n",
+                    digitsOf(second).c_str(), scoreName(code).c_str(), sets[code].size(), saved,
+                    bounds.empty() ? TreeSearch::kInfinite : bounds.front().bound, settings.boundsAhead, long(below),
+                    bounds.size());
+        std::fflush(stdout);
+    }
+}
+
+// Prints the bounds of the part and of its second guesses that might beat its saved tree.
+void printBounds(const Settings &settings, int code, const TreeSearch::Set &part)
+{
+    const long found = settings.partsFolder.empty() ? TreeSearch::kInfinite
+                                                    : savedCost(PartTrees::fileName(settings.partsFolder, code), part);
+    const std::vector<LowerBounds::GuessBound> bounds
+        = LowerBounds::ofEveryGuess(part, 1, settings.boundsAhead, RelabellingGroup::afterFirstGuess(), found);
+    std::string below;
+    int count = 0;
+    for (const LowerBounds::GuessBound &entry : bounds) {
+        if (entry.bound < found && found < TreeSearch::kInfinite) {
+            below += " " + digitsOf(entry.guess) + " (" + std::to_string(entry.bound) + ")";
+            ++count;
+        }
+    }
+    std::printf("after %s: %zu candidates, at least %ld guesses looking %d ahead", scoreName(code).c_str(), part.size(),
+                bounds.empty() ? TreeSearch::kInfinite : bounds.front().bound, settings.boundsAhead);
+    if (found < TreeSearch::kInfinite)
+        std::printf("; saved tree %ld; %d of %zu second guesses might beat it:%s", found, count, bounds.size(), below.c_str());
+    std::printf("\n");
+    std::fflush(stdout);
+    if (found < TreeSearch::kInfinite)
+        printThirdGuessBounds(settings, *PartTrees::load(PartTrees::fileName(settings.partsFolder, code)), part);
+}
+
+// Saves the tree found for a part, or for a set after the saved part tree's second guess grafted
+// into that tree, when the part's tree is then cheaper than the file's.
+void saveIfCheaper(const std::string &path, const TreeSearch::Set &part, const TreeSearch::Set &set, int madeGuesses,
+                   const TreeSearch::Node &found)
+{
+    std::unique_ptr<TreeSearch::Node> tree = PartTrees::unflatten(DecisionTree(PartTrees::flatten(found)));
+    const std::optional<DecisionTree> saved = PartTrees::load(path);
+    if (madeGuesses == 2) {
+        if (!saved)
+            return;
+        const int code = TreeSearch::codeAt(saved->guessAt(0), set.front());
+        if (TreeSearch::partsOf(part, saved->guessAt(0))[code] != set)
+            return; // a set after another second guess
+        auto grafted = PartTrees::unflatten(*saved);
+        grafted->children[code] = std::move(tree);
+        tree = std::move(grafted);
+    }
+    const DecisionTree candidate(PartTrees::flatten(*tree));
+    const long cost = PartTrees::costOf(candidate, 0, part, 1);
+    if (cost < (saved ? PartTrees::costOf(*saved, 0, part, 1) : TreeSearch::kInfinite)) {
+        const bool written = PartTrees::save(path, *tree);
+        std::fprintf(stderr, "  %ld guesses so far for the part, %s %s\n", cost, written ? "saved to" : "cannot write",
+                     path.c_str());
+    }
+}
+
+// Writes the parts of a whole tree to the folder, as --save-parts would.
+int split(const std::string &path, const std::string &folder, const std::vector<int> &codes)
+{
+    const std::optional<DecisionTree> tree = PartTrees::load(path);
+    if (!tree || tree->guessAt(0) != kFirstGuess) {
+        std::fprintf(stderr, "%s holds no tree that starts with 0123\n", path.c_str());
+        return 1;
+    }
+    for (int code : codes) {
+        const int child = tree->childOf(0, code);
+        if (child == DecisionTree::kNoNode)
+            continue;
+        const std::string part = PartTrees::fileName(folder, code);
+        if (!PartTrees::save(part, *PartTrees::unflatten(*tree, child))) {
+            std::fprintf(stderr, "cannot write %s\n", part.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+double processorSeconds()
+{
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    std::string widths = "6,12,4,2,1";
-    std::string out = "resources/expert/decision-tree.bin";
-    int threads = 2;
-    std::string only;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--widths" && i + 1 < argc)
-            widths = argv[++i];
-        else if (arg == "--threads" && i + 1 < argc)
-            threads = std::max(1, std::atoi(argv[++i]));
-        else if (arg == "--every-guess-up-to" && i + 1 < argc)
-            g_everyGuessUpTo = std::atol(argv[++i]);
-        else if (arg == "--bonus" && i + 1 < argc)
-            g_bonus = std::atof(argv[++i]);
-        else if (arg == "--only" && i + 1 < argc)
-            only = argv[++i];
-        else if (arg == "--out" && i + 1 < argc)
-            out = argv[++i];
-        else
-            return usage(argv[0]);
-    }
-    // Depth 0 is the first guess, fixed; the widths apply from the second guess on.
-    g_widths = parseWidths(widths);
-    if (g_widths.empty())
+    Settings settings;
+    if (!parse(argc, argv, settings))
         return usage(argv[0]);
-    g_widths.insert(g_widths.begin(), 1);
-
     const auto start = std::chrono::steady_clock::now();
-    computeLeastCosts();
-    const auto &numbers = ScoreCodes::packedNumbers();
-    g_codes.resize(std::size_t(kNumbers) * kNumbers);
-    for (int guess = 0; guess < kNumbers; ++guess) {
-        for (int secret = 0; secret < kNumbers; ++secret)
-            g_codes[std::size_t(guess) * kNumbers + secret] = std::uint8_t(ScoreCodes::codeBetween(numbers[guess], numbers[secret]));
-    }
 
-    constexpr int kFirstGuess = 0; // 0123
-    Set all(kNumbers);
+    TreeSearch::Set all(kNumbers);
     for (int i = 0; i < kNumbers; ++i)
         all[i] = std::uint16_t(i);
-    std::array<Set, kCodes> parts = partsOf(all, kFirstGuess);
-
-    const Group afterFirst = groupAfterFirstGuess();
-    // The parts after the first guess are independent: threads take them largest first.
-    std::array<Outcome, kCodes> outcomes;
-    std::vector<int> order;
+    const std::array<TreeSearch::Set, kCodes> parts = TreeSearch::partsOf(all, kFirstGuess);
+    std::vector<int> order; // the parts to search, largest first
     for (int code = 0; code < kWinCode; ++code) {
-        if (only.empty() || ("," + only + ",").find("," + scoreName(code) + ",") != std::string::npos)
+        if (settings.only.empty() || ("," + settings.only + ",").find("," + scoreName(code) + ",") != std::string::npos)
             order.push_back(code);
     }
     if (order.empty())
         return usage(argv[0]);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return parts[a].size() > parts[b].size(); });
-    std::atomic<std::size_t> next = 0;
-    std::mutex printing;
-    auto work = [&] {
-        for (std::size_t i = next++; i < order.size(); i = next++) {
-            const int code = order[i];
-            outcomes[code] = solve(parts[code], 1, kInfinite, afterFirst);
-            const std::lock_guard lock(printing);
-            std::fprintf(stderr, "  after %s: %zu candidates, %ld guesses\n", scoreName(code).c_str(),
-                         parts[code].size(), outcomes[code].cost);
-        }
-    };
-    std::vector<std::thread> workers;
-    for (int i = 0; i < threads; ++i)
-        workers.emplace_back(work);
-    for (std::thread &worker : workers)
-        worker.join();
 
-    if (!only.empty())
-        return 0; // a partial tree is no tree to ship
+    if (!settings.splitTree.empty())
+        return split(settings.splitTree, settings.saveFolder.empty() ? "." : settings.saveFolder, order);
+    if (settings.boundsAhead > 0) {
+        for (int code : order)
+            printBounds(settings, code, parts[code]);
+        std::fprintf(stderr, "  %.1f s of processor time\n", processorSeconds());
+        return 0;
+    }
+    std::mutex printing;
+    if (!settings.saveFolder.empty()) {
+        settings.search.onImproved = [&](const TreeSearch::Set &set, int madeGuesses, const TreeSearch::Outcome &found) {
+            const int code = TreeSearch::codeAt(kFirstGuess, set.front());
+            const std::lock_guard lock(printing);
+            if (found.node)
+                saveIfCheaper(PartTrees::fileName(settings.saveFolder, code), parts[code], set, madeGuesses, *found.node);
+        };
+    }
+    TaskPool pool(settings.threads);
+    const TreeSearch search(settings.search, pool);
+    std::array<TreeSearch::Outcome, kCodes> outcomes;
+    std::vector<std::function<void()>> tasks;
+    for (int code : order) {
+        const std::string saved = settings.partsFolder.empty() ? std::string() : PartTrees::fileName(settings.partsFolder, code);
+        tasks.push_back([&, code, saved] {
+            const long savedGuesses = saved.empty() ? TreeSearch::kInfinite : savedCost(saved, parts[code]);
+            if (savedGuesses < TreeSearch::kInfinite)
+                outcomes[code] = {savedGuesses, PartTrees::unflatten(*PartTrees::load(saved))};
+            else
+                outcomes[code] = search.solve(parts[code], 1, TreeSearch::kInfinite, RelabellingGroup::afterFirstGuess());
+            const std::lock_guard lock(printing);
+            std::fprintf(stderr, "  after %s: %zu candidates, %ld guesses%s\n", scoreName(code).c_str(), parts[code].size(),
+                         outcomes[code].cost, savedGuesses < TreeSearch::kInfinite ? " (saved tree)" : "");
+        });
+    }
+    pool.runAll(tasks);
+
     long total = kNumbers;
-    auto root = leafFor(kFirstGuess);
-    for (int code = 0; code < kWinCode; ++code) {
-        if (outcomes[code].cost >= kInfinite) {
-            std::fprintf(stderr, "no tree within %d guesses\n", kMostGuesses);
+    auto root = std::make_unique<TreeSearch::Node>();
+    root->guess = kFirstGuess;
+    for (int code : order) {
+        if (outcomes[code].cost >= TreeSearch::kInfinite) {
+            std::fprintf(stderr, "no tree within %d guesses after %s\n", TreeSearch::kMostGuesses, scoreName(code).c_str());
             return 1;
         }
         total += outcomes[code].cost;
         root->children[code] = std::move(outcomes[code].node);
     }
-    std::vector<DecisionTree::Node> nodes;
-    flatten(*root, nodes);
-    const std::vector<std::uint8_t> bytes = DecisionTree(std::move(nodes)).toBytes();
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::fprintf(stderr, "  %.1f s, %.1f s of processor time\n", seconds, processorSeconds());
+    if (!settings.only.empty())
+        return 0; // a partial tree is no tree to ship
+
+    const std::vector<std::uint8_t> bytes = DecisionTree(PartTrees::flatten(*root)).toBytes();
+    std::ofstream file(settings.out, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
     file.close();
     if (!file) {
-        std::fprintf(stderr, "cannot write %s\n", out.c_str());
+        std::fprintf(stderr, "cannot write %s\n", settings.out.c_str());
         return 1;
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("widths %s, every guess up to %ld, bonus %g: %ld guesses for all %d secrets (%.4f on average)\n", widths.c_str(),
-                g_everyGuessUpTo, g_bonus, total,
-                kNumbers, double(total) / kNumbers);
-    std::printf("%d nodes, %zu bytes written to %s in %.1f s\n", DecisionTree::fromBytes(bytes)->nodeCount(),
-                bytes.size(), out.c_str(), seconds);
+    std::printf("widths %s, every guess up to %ld, bonus %g: %ld guesses for all %d secrets (%.4f on average)\n",
+                settings.widths.c_str(), settings.search.everyGuessUpTo, settings.search.bonus, total, kNumbers,
+                double(total) / kNumbers);
+    std::printf("%d nodes, %zu bytes written to %s\n", DecisionTree::fromBytes(bytes)->nodeCount(), bytes.size(),
+                settings.out.c_str());
     return 0;
 }
