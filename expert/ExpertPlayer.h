@@ -28,6 +28,10 @@ public:
 
     // Forgets the relabelling; the next match draws its own at its first guess.
     void newMatch();
+    // The relabelling of the running match, once its first guess has drawn one; set again when a
+    // match kept from an earlier run goes on.
+    const std::optional<Relabelling> &relabelling() const { return m_relabelling; }
+    void setRelabelling(const std::optional<Relabelling> &relabelling) { m_relabelling = relabelling; }
 
     // The next guess after the computer's earlier guesses and their scores (parallel lists, oldest
     // first). candidates are exactly the numbers consistent with every score so far, in the order

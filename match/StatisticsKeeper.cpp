@@ -39,6 +39,13 @@ void StatisticsKeeper::matchStarted()
     startLoading();
 }
 
+void StatisticsKeeper::matchResumed(bool hinted)
+{
+    m_hinted = hinted;
+    m_recorded = false;
+    startLoading();
+}
+
 void StatisticsKeeper::startLoading()
 {
     if (m_statistics || m_loading.valid())
