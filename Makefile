@@ -33,6 +33,7 @@ bench: build
 	$(BUILD)/bench/bench_memory
 	$(BUILD)/bench/bench_statistics
 	$(BUILD)/bench/bench_expert
+	$(BUILD)/bench/bench_review
 	$(BUILD)/tools/hitblow-arena --level 3 --rounds 1 | head -2
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 

@@ -32,6 +32,9 @@ public:
     // match kept from an earlier run goes on.
     const std::optional<Relabelling> &relabelling() const { return m_relabelling; }
     void setRelabelling(const std::optional<Relabelling> &relabelling) { m_relabelling = relabelling; }
+    // Plays the next match through this relabelling instead of one drawn at its first guess, so
+    // that the same positions always get the same guesses.
+    void newMatch(const Relabelling &relabelling);
 
     // The next guess after the computer's earlier guesses and their scores (parallel lists, oldest
     // first). candidates are exactly the numbers consistent with every score so far, in the order
@@ -59,4 +62,5 @@ private:
     bool m_builtInTree = false; // m_tree is read at the first guess
     const DecisionTree *m_tree = nullptr;
     std::optional<Relabelling> m_relabelling;
+    bool m_relabellingGiven = false;
 };

@@ -1,8 +1,11 @@
 // hitblow-arena --level L --rounds N [--trace]
+// hitblow-arena --review < TRACES
 //
 // Lets the computer player find every one of the 5040 secrets N times at strength level L, with
 // picks, scores and prunings as a match makes them, and prints how many guesses it needed. With
 // --trace it then prints every game on a line of its own: "SECRET: GUESS H-B, GUESS H-B, ...".
+// --review reads such lines and prints what each guess was worth (see ArenaReview.h).
+#include "ArenaReview.h"
 #include "NumberComparer.h"
 #include "expert/Codebreaker.h"
 #include "expert/DecisionTree.h"
@@ -33,7 +36,7 @@ private:
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace]\n", program);
+    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review\n", program);
     return 2;
 }
 
@@ -71,6 +74,8 @@ int guessesToFind(const NumberComparer &comparer, Codebreaker &mac, RoundRandomS
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--review")
+        return reviewTraces(stdin);
     int level = 1;
     long rounds = 1;
     bool tracing = false;
