@@ -97,6 +97,8 @@ def one_run(server, watcher, binary, whole_game):
                 raise RuntimeError(f"{binary} mapped no window")
             if not whole_game:
                 return (mapped - started) * 1000, None, None
+            # xdotool takes the window's id as an argument like any other.
+            window = str(window)
             deadline = mapped + 20
             while not board_is_drawn(server, window):
                 if time.monotonic() > deadline:

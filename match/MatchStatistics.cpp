@@ -15,37 +15,47 @@ void MatchStatistics::clear()
 
 LevelSummary MatchStatistics::summaryFor(int strength) const
 {
-    LevelSummary summary;
-    int guessesInWins = 0;
+    Tally tally;
     for (const MatchRecord &match : m_matches) {
-        if (match.strength != strength)
-            continue;
-        switch (match.result) {
-        case MatchOutcome::Won:
-            ++summary.won;
-            guessesInWins += match.guesses;
-            summary.fewestGuessesInWins = std::min(summary.fewestGuessesInWins.value_or(match.guesses), match.guesses);
-            summary.bestStreak = std::max(summary.bestStreak, ++summary.currentStreak);
-            break;
-        case MatchOutcome::Lost:
-            ++summary.lost;
-            break;
-        case MatchOutcome::Draw:
-            ++summary.drawn;
-            break;
-        case MatchOutcome::Abandoned:
-            ++summary.abandoned;
-            break;
-        }
-        if (match.result != MatchOutcome::Won)
-            summary.currentStreak = 0;
-        if (match.result != MatchOutcome::Abandoned)
-            ++summary.decidedAt[match.guesses][static_cast<int>(match.result)];
+        if (match.strength == strength)
+            tally.add(match.result, match.guesses);
     }
+    return tally.summary();
+}
+
+void MatchStatistics::Tally::add(MatchOutcome result, int guesses)
+{
+    LevelSummary &summary = m_summary;
+    switch (result) {
+    case MatchOutcome::Won:
+        ++summary.won;
+        m_guessesInWins += guesses;
+        summary.fewestGuessesInWins = std::min(summary.fewestGuessesInWins.value_or(guesses), guesses);
+        summary.bestStreak = std::max(summary.bestStreak, ++summary.currentStreak);
+        break;
+    case MatchOutcome::Lost:
+        ++summary.lost;
+        break;
+    case MatchOutcome::Draw:
+        ++summary.drawn;
+        break;
+    case MatchOutcome::Abandoned:
+        ++summary.abandoned;
+        break;
+    }
+    if (result != MatchOutcome::Won)
+        summary.currentStreak = 0;
+    if (result != MatchOutcome::Abandoned)
+        ++summary.decidedAt[guesses][static_cast<int>(result)];
+}
+
+LevelSummary MatchStatistics::Tally::summary() const
+{
+    LevelSummary summary = m_summary;
     if (summary.matches() > 0)
         summary.winRate = double(summary.won) / summary.matches();
     if (summary.won > 0)
-        summary.averageGuessesInWins = double(guessesInWins) / summary.won;
+        summary.averageGuessesInWins = double(m_guessesInWins) / summary.won;
     return summary;
 }
 

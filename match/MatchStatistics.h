@@ -49,6 +49,18 @@ public:
     static constexpr int kStrongestLevel = ::kStrongestLevel;
     static constexpr int kMostGuesses = kMostUserGuesses;
 
+    // Works out the figures of one level from its matches, given oldest first.
+    class Tally
+    {
+    public:
+        void add(MatchOutcome result, int guesses);
+        LevelSummary summary() const;
+
+    private:
+        LevelSummary m_summary;
+        int m_guessesInWins = 0;
+    };
+
     void append(const MatchRecord &record);
     void clear();
 

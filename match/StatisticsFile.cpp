@@ -66,7 +66,9 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
     const std::optional<MatchOutcome> result = resultNamed(object.value(kResult).toString());
     const std::optional<int> guesses = wholeNumber(object.value(kGuesses), 0, MatchStatistics::kMostGuesses);
     const QJsonValue hinted = object.value(kHinted);
-    if (!finished.isValid() || !strength || !result || !guesses || !hinted.isBool())
+    // A time that UTC puts beyond the year 9999 could not be written back as four digits.
+    const int year = finished.toUTC().date().year();
+    if (!finished.isValid() || year < 1 || year > 9999 || !strength || !result || !guesses || !hinted.isBool())
         return std::nullopt;
     for (const QString &known : {kFinished, kStrength, kResult, kGuesses, kHinted})
         object.remove(known);
@@ -93,6 +95,21 @@ QByteArray textOf(const MatchRecord &record)
     return json + '}';
 }
 } // namespace
+
+std::optional<MatchRecord> StatisticsFile::matchFrom(const QJsonValue &value)
+{
+    return recordFrom(value);
+}
+
+QLatin1String StatisticsFile::resultName(MatchOutcome outcome)
+{
+    return ::resultName(outcome);
+}
+
+std::optional<MatchOutcome> StatisticsFile::resultNamed(const QString &text)
+{
+    return ::resultNamed(text);
+}
 
 QString StatisticsFile::defaultPath()
 {
@@ -209,7 +226,10 @@ bool StatisticsFile::save(const MatchStatistics &statistics)
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents(statistics)) < 0 || !file.commit()) {
+    // commit() does not report a failed final flush, so flush first: a full disk must not leave an
+    // empty file in place of the old one.
+    const QByteArray text = contents(statistics);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() || !file.commit()) {
         m_errorString = file.errorString();
         return false;
     }

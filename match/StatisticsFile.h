@@ -36,6 +36,13 @@ public:
     // that writing after a match costs little more than copying the text of those before it.
     QByteArray contents(const MatchStatistics &statistics);
 
+    // One entry of the "matches" array, or nothing when a field is missing or out of range
+    // (a finishing time outside the years 1 to 9999 in UTC included).
+    static std::optional<MatchRecord> matchFrom(const QJsonValue &value);
+    // The names of the results as the file and the database write them.
+    static QLatin1String resultName(MatchOutcome outcome);
+    static std::optional<MatchOutcome> resultNamed(const QString &text);
+
 private:
     std::optional<MatchStatistics> parsed(const QByteArray &data);
     void keepAside(const QString &reason);

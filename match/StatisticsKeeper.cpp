@@ -1,8 +1,13 @@
 #include "StatisticsKeeper.h"
 
 #include "MatchRules.h"
+#include "StatisticsFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 std::optional<MatchOutcome> outcomeOf(int matchResult)
@@ -20,47 +25,48 @@ std::optional<MatchOutcome> outcomeOf(int matchResult)
 }
 } // namespace
 
-StatisticsKeeper::StatisticsKeeper(const QString &path)
-    : m_file(std::make_unique<StatisticsFile>(path))
+StatisticsKeeper::StatisticsKeeper(const QString &databasePath)
+    : m_databasePath(databasePath)
+    , m_inThread(std::make_unique<QObject>())
 {
-    // One thread, so that reading and writing happen in the order asked.
-    m_fileThread.setMaxThreadCount(1);
+    m_inThread->moveToThread(&m_thread);
 }
 
 StatisticsKeeper::~StatisticsKeeper()
 {
-    waitForWrites();
+    if (!m_thread.isRunning())
+        return;
+    post([this] {
+        if (!m_unsaved.empty())
+            writeUnsaved();
+        // The connection is closed on the thread that opened it.
+        m_store.reset();
+        QThread::currentThread()->quit();
+    });
+    m_thread.wait();
+}
+
+void StatisticsKeeper::post(std::function<void()> work)
+{
+    // The thread, and with it Qt SQL, starts with the first work, never at start-up.
+    if (!m_thread.isRunning())
+        m_thread.start();
+    QMetaObject::invokeMethod(m_inThread.get(), std::move(work), Qt::QueuedConnection);
 }
 
 void StatisticsKeeper::matchStarted()
 {
     m_hinted = false;
     m_recorded = false;
-    startLoading();
+    // Opens the database while the player chooses a number.
+    post([this] { store(); });
 }
 
 void StatisticsKeeper::matchResumed(bool hinted)
 {
     m_hinted = hinted;
     m_recorded = false;
-    startLoading();
-}
-
-void StatisticsKeeper::startLoading()
-{
-    if (m_statistics || m_loading.valid())
-        return;
-    auto promise = std::make_shared<std::promise<Loaded>>();
-    m_loading = promise->get_future();
-    m_fileThread.start([file = m_file.get(), promise] {
-        MatchStatistics statistics = file->load();
-        promise->set_value(Loaded{std::move(statistics), file->keptAsidePath()});
-    });
-}
-
-void StatisticsKeeper::waitForWrites()
-{
-    m_fileThread.waitForDone();
+    post([this] { store(); });
 }
 
 void StatisticsKeeper::markHinted()
@@ -92,48 +98,143 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     m_recorded = true;
     // Levels beyond the strongest play as the strongest; those below 0 as 0.
     const int level = std::clamp(strength, 0, MatchStatistics::kStrongestLevel);
-    statistics();
-    m_statistics->append(MatchRecord{QDateTime::currentDateTimeUtc(), level, result,
-                                     match.userGuesses, m_hinted, {}});
-    save();
-}
-
-const MatchStatistics &StatisticsKeeper::statistics()
-{
-    if (!m_statistics) {
-        startLoading();
-        Loaded loaded = m_loading.get();
-        m_statistics = std::move(loaded.statistics);
-        m_keptAsideNotice = loaded.keptAsidePath;
-    }
-    return *m_statistics;
+    const MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
+                             m_hinted, {}};
+    post([this, record] {
+        m_unsaved.push_back(record);
+        writeUnsaved();
+    });
 }
 
 void StatisticsKeeper::reset()
 {
-    statistics();
-    m_statistics->clear();
-    save();
+    post([this] {
+        m_unsaved.clear();
+        StatisticsStore &database = store();
+        setSaveProblem(database.clear() ? m_refusal : problemText(database));
+    });
+}
+
+void StatisticsKeeper::exportTo(const QString &path, QObject *receiver, std::function<void(const QString &)> done)
+{
+    ask<QString>(
+        receiver,
+        [this, path](StatisticsStore &database) {
+            MatchStatistics matches = database.allMatches();
+            for (const MatchRecord &match : m_unsaved)
+                matches.append(match);
+            StatisticsFile file(path);
+            return file.save(matches) ? QString() : file.errorString();
+        },
+        std::move(done));
+}
+
+void StatisticsKeeper::waitForWrites()
+{
+    if (!m_thread.isRunning())
+        return;
+    std::promise<void> done;
+    post([&done] { done.set_value(); });
+    done.get_future().wait();
+}
+
+StatisticsStore &StatisticsKeeper::store()
+{
+    if (!m_store)
+        openStore();
+    return *m_store;
+}
+
+void StatisticsKeeper::openStore()
+{
+    m_store = std::make_unique<StatisticsStore>(m_databasePath);
+    if (!m_store->open() && m_store->problem() == StatisticsStore::Problem::NotADatabase) {
+        // A file in the way is never written over: this run keeps its matches in memory, where
+        // the statistics window still finds them.
+        m_refusal = problemText(*m_store);
+        m_store = std::make_unique<StatisticsStore>(QString());
+        m_store->open();
+        setSaveProblem(m_refusal);
+        return;
+    }
+    // Opened, or to be opened at the next write; the old file waits for a database that opens.
+    StatisticsImport::Report report;
+    if (m_store->isOpen())
+        report = StatisticsImport::run(*m_store, QFileInfo(m_databasePath).dir().filePath(QStringLiteral("statistics.json")));
+    if (report.outcome != StatisticsImport::Outcome::NoFile)
+        qWarning("Importing the old statistics file: %d matches imported, %d invalid entries left out%s%s",
+                 report.imported, report.invalid, report.detail.isEmpty() ? "" : "; ", qPrintable(report.detail));
+    const QMutexLocker locker(&m_reportsLock);
+    m_keptAside = m_store->keptAsidePath();
+    if (report.outcome == StatisticsImport::Outcome::Unreadable)
+        m_keptAside = report.keptAs;
+    m_importReport = report;
+}
+
+void StatisticsKeeper::writeUnsaved()
+{
+    StatisticsStore &database = store();
+    if (database.append(m_unsaved)) {
+        m_unsaved.clear();
+        setSaveProblem(m_refusal);
+        return;
+    }
+    qWarning("The statistics could not be saved to %s (%s); %d matches wait in memory.", qPrintable(database.path()),
+             qPrintable(database.detail()), int(m_unsaved.size()));
+    setSaveProblem(problemText(database));
+}
+
+QString StatisticsKeeper::problemText(const StatisticsStore &database) const
+{
+    QString reason;
+    switch (database.problem()) {
+    case StatisticsStore::Problem::None:
+        return {};
+    case StatisticsStore::Problem::DiskFull:
+        reason = tr("disk full");
+        break;
+    case StatisticsStore::Problem::NotWritable:
+        reason = tr("the folder cannot be written");
+        break;
+    case StatisticsStore::Problem::Busy:
+        reason = tr("another game keeps the statistics busy");
+        break;
+    case StatisticsStore::Problem::NotADatabase:
+        reason = tr("%1 is not a statistics database; it is left as it is").arg(m_databasePath);
+        break;
+    case StatisticsStore::Problem::Other:
+        reason = database.detail();
+        break;
+    }
+    return tr("Statistics could not be saved: %1").arg(reason);
+}
+
+void StatisticsKeeper::setSaveProblem(const QString &problem)
+{
+    {
+        const QMutexLocker locker(&m_reportsLock);
+        if (problem.isEmpty() && m_saveProblem.isEmpty())
+            return;
+        m_saveProblem = problem;
+    }
+    // Every failure is told, so that the player hears of each match left unsaved.
+    emit saveProblemChanged(problem);
+}
+
+QString StatisticsKeeper::saveProblem() const
+{
+    const QMutexLocker locker(&m_reportsLock);
+    return m_saveProblem;
 }
 
 QString StatisticsKeeper::takeKeptAsideNotice()
 {
-    statistics();
-    return std::exchange(m_keptAsideNotice, QString());
+    const QMutexLocker locker(&m_reportsLock);
+    return std::exchange(m_keptAside, QString());
 }
 
-void StatisticsKeeper::save()
+StatisticsImport::Report StatisticsKeeper::takeImportReport()
 {
-    // The file's thread writes a copy, so that the game goes on with its own.
-    m_fileThread.start([this, file = m_file.get(), statistics = *m_statistics] {
-        if (file->save(statistics)) {
-            m_saveFailureReported = false;
-            return;
-        }
-        // Reported once until a save succeeds again; the statistics of this run stay in memory.
-        if (!m_saveFailureReported.exchange(true)) {
-            qWarning("The statistics could not be saved to %s: %s", qPrintable(file->path()),
-                     qPrintable(file->errorString()));
-        }
-    });
+    const QMutexLocker locker(&m_reportsLock);
+    return std::exchange(m_importReport, StatisticsImport::Report());
 }

@@ -2,27 +2,32 @@
 
 #include "MatchProgress.h"
 #include "MatchStatistics.h"
-#include "StatisticsFile.h"
+#include "StatisticsImport.h"
+#include "StatisticsStore.h"
 
-#include <QThreadPool>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
 
-#include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
-#include <optional>
+#include <vector>
 
-// Records each match in the statistics once, when it is decided or abandoned, and has the file
-// written at once. The file is read and written on a thread of its own, in the order asked: the
-// game never waits for the disk, except when it needs the statistics before their first read has
-// finished. The first read starts with the first match, or when the statistics are first needed.
-class StatisticsKeeper
+// Records each match in the statistics once, when it is decided or abandoned. The database lives
+// on a thread of its own, which opens it when first needed (importing the statistics file of
+// earlier versions then) and does every read and write in the order asked: the game only hands
+// work over and never waits for the disk. A match that could not be written stays in memory and
+// goes in with the next write that succeeds; saveProblem() says why until then.
+class StatisticsKeeper : public QObject
 {
+    Q_OBJECT
+
 public:
-    explicit StatisticsKeeper(const QString &path = StatisticsFile::defaultPath());
-    // Waits for the writes still under way.
-    ~StatisticsKeeper();
-    StatisticsKeeper(const StatisticsKeeper &) = delete;
-    StatisticsKeeper &operator=(const StatisticsKeeper &) = delete;
+    explicit StatisticsKeeper(const QString &databasePath = StatisticsStore::defaultPath());
+    // Waits for the writes still under way, trying once more to write what could not be.
+    ~StatisticsKeeper() override;
 
     // A match is starting: it is neither hinted nor recorded yet.
     void matchStarted();
@@ -36,34 +41,85 @@ public:
     void matchStatusChanged(const MatchProgress &match, int strength);
     // Records a running match (status 2 to 5) as abandoned.
     void abandon(const MatchProgress &match, int strength);
-
-    const MatchStatistics &statistics();
-    // Forgets every match and writes the empty statistics.
+    // Forgets every match, stored or not.
     void reset();
 
-    // Where an unreadable file was kept aside; given once, then empty.
-    QString takeKeptAsideNotice();
+    // Runs query on the store's thread and hands its result to done on the game's thread, unless
+    // receiver is gone by then. The store may be refused or failing: its queries then give nothing.
+    template <typename Result>
+    void ask(QObject *receiver, std::function<Result(StatisticsStore &)> query,
+             std::function<void(const Result &)> done);
+    // The same, waiting for the answer: for tests and tools, never for the game.
+    template <typename Result>
+    Result askAndWait(std::function<Result(StatisticsStore &)> query);
 
-    // Waits until the file holds everything recorded so far.
+    // Writes every match, stored or still waiting to be, as a statistics.json file at path; done
+    // gets an empty text or the reason it failed.
+    void exportTo(const QString &path, QObject *receiver, std::function<void(const QString &error)> done);
+
+    // "Statistics could not be saved: disk full", or empty while everything is stored.
+    QString saveProblem() const;
+    // Where a damaged database or an unreadable statistics file was kept aside; given once.
+    QString takeKeptAsideNotice();
+    // What the import of an old statistics file did; given once, then NoFile.
+    StatisticsImport::Report takeImportReport();
+
+    // Waits until every write asked so far has been tried.
     void waitForWrites();
 
+signals:
+    // Emitted, from the store's thread, after every failed write and when writing works again.
+    void saveProblemChanged(const QString &problem);
+
 private:
-    struct Loaded {
-        MatchStatistics statistics;
-        QString keptAsidePath;
-    };
-
-    void startLoading();
     void record(MatchOutcome result, const MatchProgress &match, int strength);
-    void save();
+    void post(std::function<void()> work);
 
-    // Used only on the file's thread.
-    std::unique_ptr<StatisticsFile> m_file;
-    QThreadPool m_fileThread;
-    std::future<Loaded> m_loading;
-    std::optional<MatchStatistics> m_statistics;
-    QString m_keptAsideNotice;
+    // Used only on the store's thread.
+    StatisticsStore &store();
+    void openStore();
+    void writeUnsaved();
+    QString problemText(const StatisticsStore &store) const;
+    void setSaveProblem(const QString &problem);
+
+    QString m_databasePath;
+    QThread m_thread;
+    std::unique_ptr<QObject> m_inThread;
     bool m_hinted = false;
     bool m_recorded = false;
-    std::atomic<bool> m_saveFailureReported = false;
+
+    // The store's thread's own.
+    std::unique_ptr<StatisticsStore> m_store;
+    std::vector<MatchRecord> m_unsaved;
+    QString m_refusal;
+
+    // Written on the store's thread, read on the game's.
+    mutable QMutex m_reportsLock;
+    QString m_saveProblem;
+    QString m_keptAside;
+    StatisticsImport::Report m_importReport;
 };
+
+template <typename Result>
+void StatisticsKeeper::ask(QObject *receiver, std::function<Result(StatisticsStore &)> query,
+                           std::function<void(const Result &)> done)
+{
+    post([this, receiver = QPointer<QObject>(receiver), query = std::move(query), done = std::move(done)] {
+        // Handed back through the keeper, which outlives its thread; the receiver is checked there.
+        QMetaObject::invokeMethod(
+            this, [receiver, done, result = query(store())] {
+                if (receiver)
+                    done(result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+template <typename Result>
+Result StatisticsKeeper::askAndWait(std::function<Result(StatisticsStore &)> query)
+{
+    auto answer = std::make_shared<std::promise<Result>>();
+    std::future<Result> result = answer->get_future();
+    post([this, answer, query = std::move(query)] { answer->set_value(query(store())); });
+    return result.get();
+}

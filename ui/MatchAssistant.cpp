@@ -13,6 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+namespace {
+constexpr int kProblemShownMs = 15000;
+} // namespace
+
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                                PrefWindowController &preferences, RandomSource &random,
                                const QString &statisticsPath, std::unique_ptr<SavedMatchStore> savedMatches)
@@ -46,6 +50,13 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, Q
     m_resumeAction = resume;
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
     connect(statusBar, &MatchStatusBar::resumeClicked, this, &MatchAssistant::resumeMatch);
+    // Told where the player looks, for a while, after every match that could not be saved.
+    connect(&statisticsKeeper(), &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
+        if (problem.isEmpty())
+            statusBar->clearMessage();
+        else
+            statusBar->showMessage(problem, kProblemShownMs);
+    });
     refresh();
 }
 

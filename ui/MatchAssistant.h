@@ -30,7 +30,7 @@ public:
     // statistics.
     MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                    PrefWindowController &preferences, RandomSource &random,
-                   const QString &statisticsPath = StatisticsFile::defaultPath(),
+                   const QString &statisticsPath = StatisticsStore::defaultPath(),
                    std::unique_ptr<SavedMatchStore> savedMatches = nullptr);
     ~MatchAssistant() override;
 

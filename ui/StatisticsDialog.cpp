@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -58,16 +59,18 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     setWindowTitle(tr("Statistics"));
     auto *layout = new QVBoxLayout(this);
 
-    const QString keptAside = m_keeper.takeKeptAsideNotice();
-    if (!keptAside.isEmpty()) {
-        auto *notice = new QLabel(tr("The statistics file could not be read. It was kept as %1, and the "
-                                     "statistics start afresh.")
-                                      .arg(keptAside),
-                                  this);
-        notice->setWordWrap(true);
-        notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        layout->addWidget(notice);
-    }
+    // Filled with what the keeper reports once the store has answered.
+    m_notices = new QLabel(this);
+    m_notices->setWordWrap(true);
+    m_notices->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notices->hide();
+    layout->addWidget(m_notices);
+    m_saveProblem = new QLabel(this);
+    m_saveProblem->setWordWrap(true);
+    m_saveProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_saveProblem);
+    showSaveProblem(m_keeper.saveProblem());
+    connect(&m_keeper, &StatisticsKeeper::saveProblemChanged, this, &StatisticsDialog::showSaveProblem);
 
     m_level = new QComboBox(this);
     for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
@@ -104,6 +107,9 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     layout->addWidget(m_latest, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_export = buttons->addButton(tr("&Export…"), QDialogButtonBox::ActionRole);
+    m_export->setAutoDefault(false);
+    connect(m_export, &QPushButton::clicked, this, &StatisticsDialog::askExport);
     QPushButton *reset = buttons->addButton(tr("&Reset…"), QDialogButtonBox::ResetRole);
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &StatisticsDialog::askReset);
@@ -149,7 +155,19 @@ QString StatisticsDialog::figure(const QString &caption) const
 
 void StatisticsDialog::showLevel()
 {
-    const LevelSummary summary = m_keeper.statistics().summaryFor(m_level->currentIndex());
+    const int level = m_level->currentIndex();
+    m_keeper.ask<LevelSummary>(
+        this, [level](StatisticsStore &store) { return store.summaryFor(level); },
+        [this, level](const LevelSummary &summary) {
+            // An answer for a level no longer chosen is dropped; the later one follows.
+            if (level == m_level->currentIndex())
+                showSummary(summary);
+            showNotices();
+        });
+}
+
+void StatisticsDialog::showSummary(const LevelSummary &summary)
+{
     const QLocale locale;
     const QString values[] = {
         locale.toString(summary.won),
@@ -172,9 +190,16 @@ void StatisticsDialog::showLevel()
 
 void StatisticsDialog::showLatest()
 {
+    m_keeper.ask<std::vector<MatchRecord>>(
+        this, [](StatisticsStore &store) { return store.latest(kLatestCount); },
+        [this](const std::vector<MatchRecord> &matches) { showMatches(matches); });
+}
+
+void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
+{
     m_latest->clear();
     const QLocale locale;
-    for (const MatchRecord &match : m_keeper.statistics().latest(kLatestCount)) {
+    for (const MatchRecord &match : matches) {
         auto *item = new QTreeWidgetItem(m_latest);
         item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
         item->setText(1, strengthName(match.strength));
@@ -197,4 +222,48 @@ void StatisticsDialog::askReset()
     m_keeper.reset();
     showLevel();
     showLatest();
+}
+
+void StatisticsDialog::showNotices()
+{
+    QStringList notices;
+    if (!m_notices->text().isEmpty())
+        notices << m_notices->text();
+    const QString keptAside = m_keeper.takeKeptAsideNotice();
+    if (!keptAside.isEmpty()) {
+        notices << tr("The statistics file could not be read. It was kept as %1, and the statistics start afresh.")
+                       .arg(keptAside);
+    }
+    const StatisticsImport::Report report = m_keeper.takeImportReport();
+    if (report.outcome == StatisticsImport::Outcome::Imported && report.invalid > 0) {
+        notices << tr("%1 of the entries in the old statistics file could not be imported; they are kept in %2.")
+                       .arg(report.invalid)
+                       .arg(report.keptAs);
+    } else if (report.outcome == StatisticsImport::Outcome::Refused || report.outcome == StatisticsImport::Outcome::Failed) {
+        notices << tr("The old statistics file could not be imported (%1); it is left as it is.").arg(report.detail);
+    }
+    m_notices->setText(notices.join(QLatin1Char('\n')));
+    m_notices->setVisible(!notices.isEmpty());
+}
+
+void StatisticsDialog::showSaveProblem(const QString &problem)
+{
+    m_saveProblem->setText(problem);
+    m_saveProblem->setVisible(!problem.isEmpty());
+}
+
+void StatisticsDialog::askExport()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export Statistics"), QStringLiteral("statistics.json"),
+                                                      tr("JSON files (*.json)"));
+    if (path.isEmpty())
+        return;
+    m_export->setEnabled(false);
+    m_keeper.exportTo(path, this, [this](const QString &error) {
+        m_export->setEnabled(true);
+        if (!error.isEmpty()) {
+            QMessageBox::warning(this, tr("Export Statistics"),
+                                 tr("The statistics could not be exported: %1").arg(error));
+        }
+    });
 }

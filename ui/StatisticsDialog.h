@@ -1,16 +1,22 @@
 #pragma once
 
+#include "match/MatchStatistics.h"
+
 #include <QDialog>
+
+#include <vector>
 
 class GuessChart;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 class StatisticsKeeper;
 
 // The statistics window: the figures and the chart of one strength level at a time, the latest
-// matches of every level, and Reset, which asks first.
+// matches of every level, Export, and Reset, which asks first. The figures are asked of the
+// statistics' own thread and shown when they come; a failed save is shown while it stands.
 class StatisticsDialog : public QDialog
 {
     Q_OBJECT
@@ -18,7 +24,8 @@ class StatisticsDialog : public QDialog
 public:
     static constexpr int kLatestCount = 20;
 
-    // Opens on the figures of strength. A notice says so when an unreadable file was kept aside.
+    // Opens on the figures of strength. A notice says so when an unreadable file was kept aside or
+    // entries of an old file could not be imported.
     StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidget *parent = nullptr);
 
     // The figure shown for each entry of the level shown, by its caption; for tests and tools.
@@ -30,8 +37,13 @@ public:
 
 private:
     void showLevel();
+    void showSummary(const LevelSummary &summary);
     void showLatest();
+    void showMatches(const std::vector<MatchRecord> &matches);
+    void showNotices();
+    void showSaveProblem(const QString &problem);
     void askReset();
+    void askExport();
     void addFigureRow(int row, int column, const QString &caption);
 
     StatisticsKeeper &m_keeper;
@@ -39,4 +51,7 @@ private:
     QGridLayout *m_figures = nullptr;
     GuessChart *m_chart = nullptr;
     QTreeWidget *m_latest = nullptr;
+    QLabel *m_notices = nullptr;
+    QLabel *m_saveProblem = nullptr;
+    QPushButton *m_export = nullptr;
 };

@@ -631,6 +631,53 @@
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1:</translation>
     </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>%1 of the entries in the old statistics file could not be imported; they are kept in %2.</source>
+        <translation>%1 Einträge der alten Statistikdatei konnten nicht übernommen werden; sie bleiben in %2 erhalten.</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be imported (%1); it is left as it is.</source>
+        <translation>Die alte Statistikdatei konnte nicht übernommen werden (%1); sie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>Statistik exportieren</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>The statistics could not be exported: %1</source>
+        <translation>Die Statistik konnte nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>der Ordner ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>another game keeps the statistics busy</source>
+        <translation>ein anderes Spiel belegt die Statistik</translation>
+    </message>
+    <message>
+        <source>%1 is not a statistics database; it is left as it is</source>
+        <translation>%1 ist keine Statistikdatenbank; sie bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Statistics could not be saved: %1</source>
+        <translation>Statistik konnte nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>

@@ -631,6 +631,53 @@
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1:</translation>
     </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>%1 of the entries in the old statistics file could not be imported; they are kept in %2.</source>
+        <translation>%1 de las entradas del archivo de estadísticas antiguo no se han podido importar; se conservan en %2.</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be imported (%1); it is left as it is.</source>
+        <translation>No se ha podido importar el archivo de estadísticas antiguo (%1); se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>Exportar estadísticas</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The statistics could not be exported: %1</source>
+        <translation>No se han podido exportar las estadísticas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>disk full</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>no se puede escribir en la carpeta</translation>
+    </message>
+    <message>
+        <source>another game keeps the statistics busy</source>
+        <translation>otra partida mantiene ocupadas las estadísticas</translation>
+    </message>
+    <message>
+        <source>%1 is not a statistics database; it is left as it is</source>
+        <translation>%1 no es una base de datos de estadísticas; se deja tal como está</translation>
+    </message>
+    <message>
+        <source>Statistics could not be saved: %1</source>
+        <translation>No se han podido guardar las estadísticas: %1</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>

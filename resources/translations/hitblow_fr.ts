@@ -631,6 +631,53 @@
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1&#xa0;:</translation>
     </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exporter…</translation>
+    </message>
+    <message>
+        <source>%1 of the entries in the old statistics file could not be imported; they are kept in %2.</source>
+        <translation>%1 des entrées de l’ancien fichier de statistiques n’ont pas pu être importées ; elles sont conservées dans %2.</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be imported (%1); it is left as it is.</source>
+        <translation>L’ancien fichier de statistiques n’a pas pu être importé (%1) ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>Exporter les statistiques</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>The statistics could not be exported: %1</source>
+        <translation>Les statistiques n’ont pas pu être exportées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>disk full</source>
+        <translation>disque plein</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>impossible d’écrire dans le dossier</translation>
+    </message>
+    <message>
+        <source>another game keeps the statistics busy</source>
+        <translation>une autre partie occupe les statistiques</translation>
+    </message>
+    <message>
+        <source>%1 is not a statistics database; it is left as it is</source>
+        <translation>%1 n’est pas une base de statistiques ; il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>Statistics could not be saved: %1</source>
+        <translation>Les statistiques n’ont pas pu être enregistrées : %1</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>

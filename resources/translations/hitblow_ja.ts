@@ -627,6 +627,53 @@
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1：</translation>
     </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>書き出し(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>%1 of the entries in the old statistics file could not be imported; they are kept in %2.</source>
+        <translation>以前の統計ファイルの項目のうち %1 件は取り込めませんでした。%2 に残してあります。</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be imported (%1); it is left as it is.</source>
+        <translation>以前の統計ファイルを取り込めませんでした（%1）。そのまま残してあります。</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>統計の書き出し</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON ファイル (*.json)</translation>
+    </message>
+    <message>
+        <source>The statistics could not be exported: %1</source>
+        <translation>統計を書き出せませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>disk full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>another game keeps the statistics busy</source>
+        <translation>別のゲームが統計を使用中です</translation>
+    </message>
+    <message>
+        <source>%1 is not a statistics database; it is left as it is</source>
+        <translation>%1 は統計データベースではありません。そのまま残してあります</translation>
+    </message>
+    <message>
+        <source>Statistics could not be saved: %1</source>
+        <translation>統計を保存できませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>

@@ -627,6 +627,53 @@
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1：</translation>
     </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>导出(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>%1 of the entries in the old statistics file could not be imported; they are kept in %2.</source>
+        <translation>旧统计文件中有 %1 个条目无法导入，它们保留在 %2 中。</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be imported (%1); it is left as it is.</source>
+        <translation>无法导入旧统计文件（%1），已保持原样。</translation>
+    </message>
+    <message>
+        <source>Export Statistics</source>
+        <translation>导出统计</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON 文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>The statistics could not be exported: %1</source>
+        <translation>无法导出统计：%1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsKeeper</name>
+    <message>
+        <source>disk full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>无法写入文件夹</translation>
+    </message>
+    <message>
+        <source>another game keeps the statistics busy</source>
+        <translation>另一个游戏正在占用统计</translation>
+    </message>
+    <message>
+        <source>%1 is not a statistics database; it is left as it is</source>
+        <translation>%1 不是统计数据库，已保持原样</translation>
+    </message>
+    <message>
+        <source>Statistics could not be saved: %1</source>
+        <translation>无法保存统计：%1</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>

@@ -11,9 +11,10 @@ Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
+import contextlib
 import itertools
-import json
 import os
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -116,7 +117,7 @@ def play(server, binary, home, screenshot):
     runtime = os.path.join(home, "runtime")
     os.makedirs(runtime, mode=0o700)
     suppressions = os.path.join(os.path.dirname(os.path.abspath(__file__)), "lsan-suppressions.txt")
-    statistics_path = os.path.join(home, "data", "HitBlow", "statistics.json")
+    statistics_path = os.path.join(home, "data", "HitBlow", "statistics.sqlite")
     env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(home, "config"),
                      XDG_DATA_HOME=os.path.join(home, "data"), XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", LC_ALL="C.UTF-8", LANGUAGE="",
                      LSAN_OPTIONS=":".join(filter(None, [os.environ.get("LSAN_OPTIONS"),
@@ -235,15 +236,19 @@ def submitted_fast(match):
 
 
 def check_statistics(server, match, path, rounds, lost):
-    """The match is in the statistics file as decided, and the statistics window opens on ctrl+t."""
-    # The game writes the file on a thread of its own, right after the match was decided.
+    """The match is in the statistics database as decided, and the statistics window opens on ctrl+t."""
+    # The game writes the database on a thread of its own, right after the match was decided.
     deadline = time.monotonic() + 5
     while True:
         try:
-            with open(path) as stored:
-                matches = json.load(stored)["matches"]
-            break
-        except (OSError, ValueError, KeyError) as error:
+            with contextlib.closing(sqlite3.connect(f"file:{path}?mode=ro", uri=True)) as database:
+                database.row_factory = sqlite3.Row
+                matches = [dict(row) for row in database.execute(
+                    "SELECT result, guesses, hinted FROM matches ORDER BY id")]
+            if matches:
+                break
+            raise sqlite3.OperationalError("no match stored yet")
+        except sqlite3.Error as error:
             if time.monotonic() > deadline:
                 raise Failure(f"no statistics in {path}: {error}")
             time.sleep(0.05)
@@ -251,7 +256,7 @@ def check_statistics(server, match, path, rounds, lost):
         raise Failure(f"the statistics hold {len(matches)} matches, expected 1: {matches}")
     counted = matches[0]
     expected = ("lost",) if lost else ("won", "draw")
-    if counted.get("result") not in expected or counted.get("guesses") != rounds or counted.get("hinted") is not False:
+    if counted.get("result") not in expected or counted.get("guesses") != rounds or counted.get("hinted") != 0:
         raise Failure(f"the match was counted as {counted}, expected {' or '.join(expected)} in {rounds} guesses")
     match.key("ctrl+t")
     window = server.wait_for_window(STATISTICS_TITLE, timeout=10)

@@ -1,5 +1,6 @@
 #include "match/MatchStatistics.h"
 #include "match/StatisticsFile.h"
+#include "match/StatisticsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,19 +92,30 @@ void TestStatistics::figuresOfOneLevel()
     QFETCH(QString, decidedAt);
 
     const MatchStatistics statistics = history(matches);
-    const LevelSummary summary = statistics.summaryFor(1);
-    QCOMPARE((QList<int>{summary.won, summary.lost, summary.drawn, summary.abandoned}), wonLostDrawnAbandoned);
-    QCOMPARE(optionalText(summary.winRate), winRate);
-    QCOMPARE(optionalText(summary.averageGuessesInWins), averageInWins);
-    QCOMPARE(summary.fewestGuessesInWins.value_or(0), fewestInWins);
-    QCOMPARE((QList<int>{summary.currentStreak, summary.bestStreak}), currentAndBestStreak);
-    QCOMPARE(decidedAtText(summary), decidedAt);
+    // The database, which works the figures out from its own rows, gives the same.
+    StatisticsStore store({});
+    QVERIFY(store.append(statistics.matches()));
+    for (const LevelSummary &summary : {statistics.summaryFor(1), store.summaryFor(1)}) {
+        QCOMPARE((QList<int>{summary.won, summary.lost, summary.drawn, summary.abandoned}), wonLostDrawnAbandoned);
+        QCOMPARE(optionalText(summary.winRate), winRate);
+        QCOMPARE(optionalText(summary.averageGuessesInWins), averageInWins);
+        QCOMPARE(summary.fewestGuessesInWins.value_or(0), fewestInWins);
+        QCOMPARE((QList<int>{summary.currentStreak, summary.bestStreak}), currentAndBestStreak);
+        QCOMPARE(decidedAtText(summary), decidedAt);
+    }
 
     // The latest matches come newest first, at most as many as asked for.
     const std::vector<MatchRecord> latest = statistics.latest(2);
     QCOMPARE(latest.size(), std::min<std::size_t>(2, statistics.matches().size()));
     for (std::size_t i = 0; i < latest.size(); ++i)
         QCOMPARE(latest[i].finished, statistics.matches()[statistics.matches().size() - 1 - i].finished);
+    const std::vector<MatchRecord> stored = store.latest(2);
+    QCOMPARE(stored.size(), latest.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        QCOMPARE(stored[i].finished, latest[i].finished);
+        QCOMPARE((QList<int>{stored[i].strength, int(stored[i].result), stored[i].guesses}),
+                 (QList<int>{latest[i].strength, int(latest[i].result), latest[i].guesses}));
+    }
 }
 
 void TestStatistics::fileFaultsKeepTheFileAside_data()
@@ -127,6 +139,10 @@ void TestStatistics::fileFaultsKeepTheFileAside_data()
                                              << "statistics.json.corrupt" << 0;
     QTest::newRow("a bad date") << QByteArray(valid).replace("2026-01-02", "yesterday") << 0
                                 << "statistics.json.corrupt" << 0;
+    // Written back it would have needed a five-digit year, which the next read rejects.
+    QTest::newRow("a time past the year 9999 in UTC")
+        << QByteArray(valid).replace("2026-01-02T03:04:05Z", "9999-12-31T23:30:00-01:00") << 0
+        << "statistics.json.corrupt" << 0;
     QTest::newRow("earlier corrupt files stay") << QByteArray("{") << 2 << "statistics.json.3.corrupt" << 0;
     QTest::newRow("a folder in the way") << QByteArray("<folder>") << 0 << "statistics.json.corrupt" << 0;
 }

@@ -9,6 +9,8 @@
 #include "ui/MatchSnapshots.h"
 #include "GameWiring.h"
 #include "expert/ExpertPlayer.h"
+#include "match/StatisticsFile.h"
+#include "match/StatisticsStore.h"
 #include "platform/ModalRun.h"
 #include "platform/RandomSource.h"
 #include "platform/UserDefaults.h"
@@ -21,6 +23,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMenuBar>
@@ -52,6 +56,7 @@ private slots:
     void hintTypesAGuessTheUsersScoresAllow();
     void keptMatchWaitsForResumeOrAbandon_data();
     void keptMatchWaitsForResumeOrAbandon();
+    void unsavedStatisticsAreToldInTheStatusBar();
     void menusFollowTheDesktopConventions();
     void helpWindowsHoldTheGamesPauses_data();
     void helpWindowsHoldTheGamesPauses();
@@ -82,6 +87,8 @@ void TestMainWindow::init()
     forgetSavedMatch();
     openUserDefaults()->clear();
     QFile::remove(StatisticsFile::defaultPath());
+    for (const QString suffix : {"", "-wal", "-shm"})
+        QFile::remove(StatisticsStore::defaultPath() + suffix);
     m_fakes = std::make_unique<FakeServices>();
     m_window = std::make_unique<MainWindow>(m_fakes->services());
     m_modalTitle.clear();
@@ -261,10 +268,11 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
         QCOMPARE(controller->restCandidatesCount(), 5040);
     // Only a running match given up counts, as abandoned.
     const bool abandoned = started && status >= GameStatusMacTurn;
-    const auto &matches = m_window->matchAssistant()->statisticsKeeper().statistics().matches();
+    const auto matches = m_window->matchAssistant()->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+        [](StatisticsStore &store) { return store.latest(10); });
     QCOMPARE(matches.size(), std::size_t(abandoned ? 1 : 0));
     if (abandoned)
-        QCOMPARE(int(matches.back().result), int(MatchOutcome::Abandoned));
+        QCOMPARE(int(matches.front().result), int(MatchOutcome::Abandoned));
     const bool stillAsks = confirm && !(answer == "Abandon" && tick);
     QCOMPARE(m_window->matchAssistant()->aidSettings().confirmAbandon(), stillAsks);
     QCOMPARE(storedInt(*openUserDefaults(), "ConfirmAbandon"), std::optional<int>(stillAsks ? 1 : 0));
@@ -402,6 +410,27 @@ void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
     m_fakes->scheduler.advance(0.05);
     QVERIFY(controller->userFormerAnswers().back() == typed);
     QTRY_VERIFY(m_window->matchStatusBar()->matchText().startsWith("Round 3 of 16"));
+}
+
+void TestMainWindow::unsavedStatisticsAreToldInTheStatusBar()
+{
+    // Something that is no database in the statistics' place: it is kept, and the match is not saved.
+    m_window.reset();
+    QVERIFY(QDir().mkpath(QFileInfo(StatisticsStore::defaultPath()).absolutePath()));
+    QFile garbage(StatisticsStore::defaultPath());
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("not a database");
+    garbage.close();
+    storeUserDefaults({{"AutoCheck", 1}, {"ConfirmAbandon", 0}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(GameStatusUserTurn);
+    QCOMPARE(m_window->matchStatusBar()->currentMessage(), QString());
+    m_window->newGameAction()->trigger();
+    QTRY_VERIFY(m_window->matchStatusBar()->currentMessage().startsWith("Statistics could not be saved: "));
+    QVERIFY(m_window->matchStatusBar()->currentMessage().contains("is not a statistics database"));
+    QVERIFY(garbage.open(QIODevice::ReadOnly));
+    QCOMPARE(garbage.readAll(), QByteArray("not a database"));
 }
 
 void TestMainWindow::menusFollowTheDesktopConventions()

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "MatchStatistics.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class StatisticsStore;
+
+// The statistics file that earlier versions kept, statistics.json beside the database, taken into
+// the database once. Every valid entry of every "matches" array goes in, in the same transaction
+// as the renaming of the file to statistics.json.imported, so that two games starting together
+// import it once and a failed write leaves the file to be imported at the next start. Invalid
+// entries are counted, not imported; they stay in the renamed file with everything else in it.
+class StatisticsImport
+{
+public:
+    struct Entries {
+        std::vector<MatchRecord> matches;
+        int invalid = 0;
+        // A JSON object with at least one "matches" array.
+        bool readable = false;
+    };
+
+    enum class Outcome {
+        NoFile,
+        Imported,
+        // Not statistics at all: renamed aside with the suffix ".corrupt".
+        Unreadable,
+        // Not a regular file, or one far too large: left as it is.
+        Refused,
+        // The database could not take the matches: the file stays for the next start.
+        Failed,
+    };
+    struct Report {
+        Outcome outcome = Outcome::NoFile;
+        int imported = 0;
+        int invalid = 0;
+        // Where the file went (Imported, Unreadable).
+        QString keptAs;
+        QString detail;
+    };
+
+    static Entries read(const QByteArray &json);
+    static Report run(StatisticsStore &store, const QString &jsonPath);
+};

@@ -1,0 +1,321 @@
+#include "StatisticsStore.h"
+
+#include "StatisticsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+#include <atomic>
+
+namespace {
+const QString kCorruptSuffix = QStringLiteral(".corrupt");
+// The journal and its index live beside the database and go wherever it goes.
+const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
+constexpr int kBusyTimeoutMs = 5000;
+
+// SQLite's primary result codes that say what went wrong.
+enum SqliteCode { kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kCorrupt = 11, kFull = 13, kCantOpen = 14, kNotADb = 26 };
+
+QString uniqueConnectionName()
+{
+    static std::atomic<int> next = 0;
+    return QStringLiteral("hitblow-statistics-%1").arg(next++);
+}
+
+QString finishedText(const QDateTime &finished)
+{
+    return finished.toUTC().toString(Qt::ISODate);
+}
+
+MatchRecord recordFrom(const QSqlQuery &row)
+{
+    MatchRecord record;
+    record.finished = QDateTime::fromString(row.value(0).toString(), Qt::ISODate).toUTC();
+    record.strength = row.value(1).toInt();
+    record.result = StatisticsFile::resultNamed(row.value(2).toString()).value_or(MatchOutcome::Abandoned);
+    record.guesses = row.value(3).toInt();
+    record.hinted = row.value(4).toInt() != 0;
+    return record;
+}
+
+const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted");
+} // namespace
+
+QString StatisticsStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/HitBlow/statistics.sqlite");
+}
+
+StatisticsStore::StatisticsStore(const QString &path)
+    : m_path(path)
+    , m_connectionName(uniqueConnectionName())
+{
+}
+
+StatisticsStore::~StatisticsStore()
+{
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+QString StatisticsStore::unusedName(const QString &path, const QString &suffix)
+{
+    QString name = path + suffix;
+    for (int number = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++number)
+        name = path + QLatin1Char('.') + QString::number(number) + suffix;
+    return name;
+}
+
+bool StatisticsStore::open()
+{
+    if (m_database.isOpen())
+        return true;
+    if (m_refused || refuseOddFile())
+        return false;
+    if (!openConnection())
+        return false;
+    if (!isIntact()) {
+        if (m_problem != Problem::None)
+            return false;
+        keepAside();
+        if (!openConnection())
+            return false;
+    }
+    return createTables();
+}
+
+bool StatisticsStore::refuseOddFile()
+{
+    if (m_path.isEmpty())
+        return false;
+    // Only a regular file is ever opened: a FIFO would block the open for good, a device never
+    // ends, a folder is no file. Each stays as it is.
+    const QFileInfo info(m_path);
+    QString reason;
+    if (info.exists() && !info.isFile()) {
+        reason = QStringLiteral("not a regular file");
+    } else if (info.exists() && info.size() > 0) {
+        QFile file(m_path);
+        const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(16) : QByteArray();
+        if (header != QByteArray("SQLite format 3\0", 16))
+            reason = QStringLiteral("not an SQLite database");
+    }
+    if (reason.isEmpty())
+        return false;
+    m_refused = true;
+    fail(Problem::NotADatabase, reason);
+    qWarning("The statistics in %s are left as they are: %s.", qPrintable(m_path), qPrintable(reason));
+    return true;
+}
+
+bool StatisticsStore::openConnection()
+{
+    m_database.close();
+    m_database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    if (!m_database.isValid()) {
+        fail(Problem::Other, QStringLiteral("the SQLite driver of Qt is missing"));
+        return false;
+    }
+    if (!m_path.isEmpty() && !QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+        fail(Problem::NotWritable, QStringLiteral("its folder cannot be made"));
+        return false;
+    }
+    m_database.setDatabaseName(m_path.isEmpty() ? QStringLiteral(":memory:") : m_path);
+    m_database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (!m_database.open()) {
+        failFrom(m_database.lastError());
+        return false;
+    }
+    fail(Problem::None, {});
+    return execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs))
+        && (m_path.isEmpty() || execute(QStringLiteral("PRAGMA journal_mode = WAL")));
+}
+
+// False with no problem set when SQLite finds the file damaged; false with a problem when it
+// could not look (busy, unreadable).
+bool StatisticsStore::isIntact()
+{
+    QSqlQuery check(m_database);
+    if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next())
+        return check.value(0).toString() == QLatin1String("ok");
+    const int code = check.lastError().nativeErrorCode().toInt() & 0xff;
+    if (code == kCorrupt || code == kNotADb)
+        return false;
+    failFrom(check.lastError());
+    return false;
+}
+
+void StatisticsStore::keepAside()
+{
+    m_database.close();
+    const QString aside = unusedName(m_path, kCorruptSuffix);
+    if (!QFile::rename(m_path, aside)) {
+        // What cannot be moved away is not written over: this run keeps its matches in memory.
+        m_refused = true;
+        fail(Problem::NotADatabase, QStringLiteral("damaged, and it cannot be moved aside"));
+        return;
+    }
+    for (const QString &suffix : kCompanionSuffixes)
+        QFile::rename(m_path + suffix, aside + suffix);
+    m_keptAsidePath = aside;
+    qWarning("The statistics in %s were damaged; they were kept as %s.", qPrintable(m_path), qPrintable(aside));
+}
+
+bool StatisticsStore::createTables()
+{
+    // A second table for the match in progress will sit beside this one, written in the same
+    // transactions as the matches.
+    return execute(QStringLiteral("CREATE TABLE IF NOT EXISTS matches ("
+                                  "id INTEGER PRIMARY KEY, "
+                                  "finished TEXT NOT NULL, "
+                                  "strength INTEGER NOT NULL CHECK (strength BETWEEN 0 AND %1), "
+                                  "result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'draw', 'abandoned')), "
+                                  "guesses INTEGER NOT NULL CHECK (guesses BETWEEN 0 AND %2), "
+                                  "hinted INTEGER NOT NULL CHECK (hinted IN (0, 1)), "
+                                  "turns TEXT)")
+                       .arg(MatchStatistics::kStrongestLevel)
+                       .arg(MatchStatistics::kMostGuesses))
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id, result, guesses)"));
+}
+
+bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
+                             const std::function<bool(QString *reason)> &beforeCommit)
+{
+    // BEGIN IMMEDIATE takes the write lock first, so a second game waits here rather than failing
+    // halfway.
+    if (!open() || !execute(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    QSqlQuery insert(m_database);
+    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?)").arg(kColumns));
+    for (auto match = matches.begin(); written && match != matches.end(); ++match) {
+        insert.addBindValue(finishedText(match->finished));
+        insert.addBindValue(match->strength);
+        insert.addBindValue(QString(StatisticsFile::resultName(match->result)));
+        insert.addBindValue(match->guesses);
+        insert.addBindValue(match->hinted ? 1 : 0);
+        written = insert.exec();
+    }
+    if (!written)
+        failFrom(insert.lastError());
+    QString reason;
+    if (written && beforeCommit && !beforeCommit(&reason)) {
+        fail(Problem::Other, reason);
+        written = false;
+    }
+    if (written && execute(QStringLiteral("COMMIT"))) {
+        fail(Problem::None, {});
+        return true;
+    }
+    // Whatever failed, the transaction is undone; a failed COMMIT has often undone it already.
+    QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
+bool StatisticsStore::clear()
+{
+    return open() && execute(QStringLiteral("DELETE FROM matches"));
+}
+
+LevelSummary StatisticsStore::summaryFor(int strength)
+{
+    MatchStatistics::Tally tally;
+    if (!open())
+        return tally.summary();
+    // The level's matches in order, from the part of the index that holds every column read, as
+    // one text of two characters a match (result, guesses): the streaks need the order, and one
+    // text costs far less than a row each through Qt SQL.
+    QSqlQuery query(m_database);
+    query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
+                              "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
+                              "FROM (SELECT result, guesses FROM matches WHERE strength = %5 ORDER BY id)")
+                   .arg(int(MatchOutcome::Won))
+                   .arg(int(MatchOutcome::Lost))
+                   .arg(int(MatchOutcome::Draw))
+                   .arg(int(MatchOutcome::Abandoned))
+                   .arg(strength));
+    const QString matches = query.next() ? query.value(0).toString() : QString();
+    for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
+        tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);
+    return tally.summary();
+}
+
+std::vector<MatchRecord> StatisticsStore::latest(int count)
+{
+    std::vector<MatchRecord> matches;
+    if (!open())
+        return matches;
+    QSqlQuery query(m_database);
+    query.exec(QStringLiteral("SELECT %1 FROM matches ORDER BY id DESC LIMIT %2").arg(kColumns).arg(std::max(count, 0)));
+    while (query.next())
+        matches.push_back(recordFrom(query));
+    return matches;
+}
+
+MatchStatistics StatisticsStore::allMatches()
+{
+    MatchStatistics statistics;
+    if (!open())
+        return statistics;
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral("SELECT %1 FROM matches ORDER BY id").arg(kColumns));
+    while (query.next())
+        statistics.append(recordFrom(query));
+    return statistics;
+}
+
+int StatisticsStore::matchCount()
+{
+    if (!open())
+        return 0;
+    QSqlQuery query(m_database);
+    return query.exec(QStringLiteral("SELECT count(*) FROM matches")) && query.next() ? query.value(0).toInt() : 0;
+}
+
+bool StatisticsStore::execute(const QString &statement)
+{
+    QSqlQuery query(m_database);
+    if (query.exec(statement))
+        return true;
+    failFrom(query.lastError());
+    return false;
+}
+
+void StatisticsStore::fail(Problem problem, const QString &detail)
+{
+    m_problem = problem;
+    m_detail = detail;
+}
+
+void StatisticsStore::failFrom(const QSqlError &error)
+{
+    Problem problem = Problem::Other;
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case kFull:
+        problem = Problem::DiskFull;
+        break;
+    case kPerm:
+    case kReadOnly:
+    case kCantOpen:
+        problem = Problem::NotWritable;
+        break;
+    case kBusy:
+    case kLocked:
+        problem = Problem::Busy;
+        break;
+    case kNotADb:
+        problem = Problem::NotADatabase;
+        break;
+    default:
+        break;
+    }
+    fail(problem, error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "MatchStatistics.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QSqlError;
+
+// The statistics database, an SQLite file: one connection, used only on the thread that made the
+// store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
+// UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
+// "abandoned"), `guesses`, `hinted` (0 or 1) and `turns` (JSON text, NULL for now). Every write is
+// one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
+// each other, so a full disk, a crash or a second game never leaves half a write.
+//
+// A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header) is
+// refused and never touched. A database that SQLite finds damaged is renamed aside with the suffix
+// ".corrupt" (with its journal), and a new one is started.
+class StatisticsStore
+{
+public:
+    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, Other };
+
+    // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share.
+    static QString defaultPath();
+
+    // An empty path keeps the statistics in memory only.
+    explicit StatisticsStore(const QString &path);
+    ~StatisticsStore();
+    StatisticsStore(const StatisticsStore &) = delete;
+    StatisticsStore &operator=(const StatisticsStore &) = delete;
+
+    const QString &path() const { return m_path; }
+    // path with suffix appended, or with ".2" + suffix, ".3" + suffix ... when that is taken.
+    static QString unusedName(const QString &path, const QString &suffix);
+
+    // Opens the database, creating it and its folder when needed; true once it is open. Refused
+    // files stay refused for the life of the store. keptAsidePath() says where a damaged one went.
+    bool open();
+    bool isOpen() const { return m_database.isOpen(); }
+    const QString &keptAsidePath() const { return m_keptAsidePath; }
+
+    // Appends the matches in one transaction; beforeCommit, when given, runs inside it last and
+    // can cancel it by returning false (then problem() is Other with its reason in detail()).
+    bool append(const std::vector<MatchRecord> &matches, const std::function<bool(QString *reason)> &beforeCommit = {});
+    // Forgets every match.
+    bool clear();
+
+    // The figures of one strength level, the latest count matches newest first, and every match
+    // oldest first; empty when the store cannot be read.
+    LevelSummary summaryFor(int strength);
+    std::vector<MatchRecord> latest(int count);
+    MatchStatistics allMatches();
+    int matchCount();
+
+    // Why the last open or write failed, as a kind and SQLite's or the system's own words.
+    Problem problem() const { return m_problem; }
+    const QString &detail() const { return m_detail; }
+
+private:
+    bool refuseOddFile();
+    bool openConnection();
+    bool isIntact();
+    void keepAside();
+    bool createTables();
+    bool execute(const QString &statement);
+    void fail(Problem problem, const QString &detail);
+    void failFrom(const QSqlError &error);
+
+    QString m_path;
+    QString m_connectionName;
+    QSqlDatabase m_database;
+    QString m_keptAsidePath;
+    bool m_refused = false;
+    Problem m_problem = Problem::None;
+    QString m_detail;
+};
