@@ -304,7 +304,7 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     earlier.hinted = true;
     auto owned = std::make_unique<FakeSavedMatchStore>(keptFromEarlier ? std::optional(earlier) : std::nullopt);
     FakeSavedMatchStore &store = *owned;
-    auto tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.json"), std::move(owned));
+    auto tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"), std::move(owned));
     QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
     QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
 
@@ -351,16 +351,17 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         QCOMPARE(store.clears, 1);
     }
     if (!tracker)
-        tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.json"),
+        tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"),
                                                  std::make_unique<FakeSavedMatchStore>());
-    const auto &matches = tracker->statisticsKeeper().statistics().matches();
+    const std::vector<MatchRecord> matches = tracker->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+        [](StatisticsStore &store) { return store.latest(10); });
     QCOMPARE(matches.size(), std::size_t(ending == "quit" ? 0 : 1));
     if (ending == "quit")
         return;
-    QCOMPARE(int(matches.back().result), int(ending == "won" ? MatchOutcome::Won : MatchOutcome::Abandoned));
-    QCOMPARE(matches.back().strength, keptFromEarlier ? 2 : 1);
-    QCOMPARE(matches.back().hinted, keptFromEarlier);
-    QCOMPARE(matches.back().guesses, keptFromEarlier && ending == "new game" ? 1 : (ending == "won" ? 2 : 1));
+    QCOMPARE(int(matches.front().result), int(ending == "won" ? MatchOutcome::Won : MatchOutcome::Abandoned));
+    QCOMPARE(matches.front().strength, keptFromEarlier ? 2 : 1);
+    QCOMPARE(matches.front().hinted, keptFromEarlier);
+    QCOMPARE(matches.front().guesses, keptFromEarlier && ending == "new game" ? 1 : (ending == "won" ? 2 : 1));
 }
 
 QTEST_GUILESS_MAIN(TestSavedMatch)
