@@ -47,6 +47,14 @@ void GameBoardView::resetAll()
     m_typingIndex = 0;
 }
 
+void GameBoardView::resumeWithChosenNumbers(const NumberSet &numbers)
+{
+    resetAll();
+    m_userNumbers = numbers;
+    for (int digit : numbers)
+        m_restChoices[digit] = -1;
+}
+
 void GameBoardView::setNeedsDisplay()
 {
     update();

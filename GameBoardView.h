@@ -56,6 +56,8 @@ public:
 
     // Puts the input state back to the start of a match and drops a pending OK of the pause.
     void resetAll();
+    // resetAll(), then shows numbers as the user's chosen secret, for a match that goes on.
+    void resumeWithChosenNumbers(const NumberSet &numbers);
     // Asks for a drawing pass on the main loop.
     void setNeedsDisplay();
 

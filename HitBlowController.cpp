@@ -49,6 +49,64 @@ void HitBlowController::newGame()
     setGameStatus(GameStatusChooseNumbers);
 }
 
+std::optional<SavedMatch> HitBlowController::savedMatch() const
+{
+    if (!isMatchRunning(m_gameStatus) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
+        return std::nullopt;
+    SavedMatch match;
+    match.status = m_gameStatus;
+    match.strength = strengthLevel();
+    match.macOwnNumbers = *m_macOwnNumbers;
+    match.userOwnNumbers = *m_userOwnNumbers;
+    match.macAnswers = m_mac.answers();
+    match.macHits = m_mac.hits();
+    match.macBlows = m_mac.blows();
+    match.userAnswers = m_userFormerAnswers;
+    match.userHits = m_userFormerHitsCount;
+    match.userBlows = m_userFormerBlowsCount;
+    match.candidates = *m_mac.candidates();
+    match.relabelling = m_mac.relabelling();
+    return match;
+}
+
+void HitBlowController::resumeMatch(const SavedMatch &match)
+{
+    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
+    dropMatch();
+    m_matchResult = MatchResultNone;
+    m_macOwnNumbers = match.macOwnNumbers;
+    m_userOwnNumbers = match.userOwnNumbers;
+    m_mac.resume(match.candidates, match.macAnswers, match.macHits, match.macBlows, match.relabelling);
+    m_restCandidatesCount = static_cast<int>(match.candidates.size());
+    if (!match.macAnswers.empty())
+        m_macCurrentAnswer = match.macAnswers.back();
+    m_macCurrentHitsCount = match.macHits.empty() ? 0 : match.macHits.back();
+    m_macCurrentBlowsCount = match.macBlows.empty() ? 0 : match.macBlows.back();
+    m_userFormerAnswers = match.userAnswers;
+    m_userFormerHitsCount = match.userHits;
+    m_userFormerBlowsCount = match.userBlows;
+    if (!match.userAnswers.empty())
+        m_userCurrentAnswer = match.userAnswers.back();
+    m_userCurrentHitsCount = match.userHits.empty() ? 0 : match.userHits.back();
+    m_userCurrentBlowsCount = match.userBlows.empty() ? 0 : match.userBlows.back();
+    if (m_macCurrentAnswer && match.macHits.size() < match.macAnswers.size())
+        m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+
+    if (m_gameBoardView)
+        m_gameBoardView->resumeWithChosenNumbers(match.userOwnNumbers);
+    if (match.status == GameStatusMacTurn || match.status == GameStatusCheckHitBlow) {
+        // Entering these again re-arms the first guess's pause, or guesses, or sounds the guess.
+        setGameStatus(match.status);
+        return;
+    }
+    // Entering status 4 would record the counts a second time, and status 5 would score the guess
+    // again: both are in the records already. The board's drawing in status 5 starts its pause.
+    m_gameStatus = match.status;
+    requestRedraw();
+    if (m_statusListener)
+        m_statusListener();
+}
+
 void HitBlowController::setGameStatus(int status)
 {
     m_gameStatus = status;

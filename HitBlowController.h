@@ -3,6 +3,7 @@
 #include "MatchRules.h"
 #include "NumberComparer.h"
 #include "expert/Codebreaker.h"
+#include "match/SavedMatch.h"
 
 #include <QObject>
 
@@ -39,6 +40,14 @@ public:
 
     // Abandons any running match and starts a new one, waiting for the user's secret.
     void newGame();
+
+    // The running match (statuses 2 to 5) as it can be kept and gone on with later; nothing in any
+    // other status. The strength is the current setting; the hinted mark is left unset.
+    std::optional<SavedMatch> savedMatch() const;
+    // Drops any match and goes on with match at the start of the turn it was in: what the board
+    // had typed is dropped, the first guess's pause or the pause after a scored guess starts
+    // again, and a guess Mac had made waits for its score again.
+    void resumeMatch(const SavedMatch &match);
 
     // Stores the status and does the work of entering it. Values outside 0 to 6 are only stored.
     void setGameStatus(int status);

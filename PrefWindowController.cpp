@@ -40,6 +40,7 @@ PrefWindowController::PrefWindowController(QWidget *mainWindow, QObject *parent)
     : QObject(parent)
     , m_mainWindow(mainWindow)
     , m_settings(Settings::defaults())
+    , m_settingsAsStored(Settings::defaults())
 {
 }
 
@@ -57,6 +58,7 @@ void PrefWindowController::awakeFromNib()
                  qPrintable(defaultsFileName(*defaults)));
     }
     m_settings = Settings::loaded(*defaults);
+    m_settingsAsStored = m_settings;
     m_loaded = true;
 }
 
@@ -168,8 +170,9 @@ void PrefWindowController::placeWindow()
 bool PrefWindowController::saveSettings()
 {
     const auto defaults = openUserDefaults();
-    m_settings.store(*defaults);
+    m_settings.storeChangedSince(*defaults, m_settingsAsStored);
     if (synchronize(*defaults)) {
+        m_settingsAsStored = m_settings;
         m_saveFailureReported = false;
         return true;
     }

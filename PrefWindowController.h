@@ -59,8 +59,8 @@ public:
 
     // Loads the five settings it owns from the user's defaults. A key never stored, or one that holds no
     // number, gives its default; a stored 0 is used. Values are taken without a range check,
-    // except a rhythm that gives no usable pause (0, negative, infinite, not a number), which
-    // loads as the default 1.0, and a strength above the strongest (3), which loads as the
+    // except a rhythm outside the control's 0.25 to 4 (or not a number), which loads as the
+    // default 1.0, and a strength below 0 or above the strongest (3), which loads as the
     // default 1.
     void awakeFromNib();
 
@@ -72,7 +72,9 @@ public:
     void didOK();
     void didCancel();
 
-    // The termination notice: stores the five settings it owns (the aids are stored already).
+    // The termination notice: stores the five settings it owns (the aids are stored already), each
+    // only where it changed since this game loaded or stored it, or where the store holds no usable
+    // value for it.
     void applicationWillTerminate();
 
     // The preferences window, made on first use.
@@ -105,5 +107,8 @@ private:
     RadioMatrix m_soundMatrix;
     FloatSlider m_rhythmSlider;
     Settings m_settings;
+    // The five as this game last loaded or stored them: only those changed since are written over
+    // what another game may have stored meanwhile.
+    Settings m_settingsAsStored;
     PlayerAidSettings *m_playerAids = nullptr;
 };

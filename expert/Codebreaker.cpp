@@ -21,6 +21,16 @@ void Codebreaker::clear()
     m_expert.newMatch();
 }
 
+void Codebreaker::resume(CandidateList candidates, std::vector<NumberSet> answers, std::vector<int> hits,
+                         std::vector<int> blows, const std::optional<Relabelling> &relabelling)
+{
+    m_candidates = std::move(candidates);
+    m_answers = std::move(answers);
+    m_hits = std::move(hits);
+    m_blows = std::move(blows);
+    m_expert.setRelabelling(relabelling);
+}
+
 NumberSet Codebreaker::takeGuess(int level, RandomSource &random)
 {
     NumberSet guess;

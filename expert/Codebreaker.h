@@ -22,6 +22,10 @@ public:
     void newMatch();
     // No match: no candidates, nothing guessed.
     void clear();
+    // Goes on with a match kept from an earlier run, as it stood: candidates, guesses with their
+    // scores (in the same order; the last guess may have none yet) and the expert's relabelling.
+    void resume(CandidateList candidates, std::vector<NumberSet> answers, std::vector<int> hits,
+                std::vector<int> blows, const std::optional<Relabelling> &relabelling);
 
     // Takes the next guess at strength level from the candidates (which must not be empty) and
     // records it; a guess that is a candidate leaves the list. random serves the expert.
@@ -34,6 +38,7 @@ public:
     const std::vector<NumberSet> &answers() const { return m_answers; }
     const std::vector<int> &hits() const { return m_hits; }
     const std::vector<int> &blows() const { return m_blows; }
+    const std::optional<Relabelling> &relabelling() const { return m_expert.relabelling(); }
 
 private:
     const NumberComparer &m_comparer;

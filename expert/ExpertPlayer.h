@@ -28,6 +28,10 @@ public:
 
     // Forgets the relabelling; the next match draws its own at its first guess.
     void newMatch();
+    // The relabelling of the running match, once its first guess has drawn one; set again when a
+    // match kept from an earlier run goes on.
+    const std::optional<Relabelling> &relabelling() const { return m_relabelling; }
+    void setRelabelling(const std::optional<Relabelling> &relabelling) { m_relabelling = relabelling; }
     // Plays the next match through this relabelling instead of one drawn at its first guess, so
     // that the same positions always get the same guesses.
     void newMatch(const Relabelling &relabelling);

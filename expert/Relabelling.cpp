@@ -2,6 +2,7 @@
 
 #include "platform/RandomSource.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -32,6 +33,15 @@ Relabelling Relabelling::drawnFrom(RandomSource &random)
     shuffle(relabelling.m_digits, random);
     shuffle(relabelling.m_positions, random);
     return relabelling;
+}
+
+std::optional<Relabelling> Relabelling::fromPermutations(const std::array<int, 10> &digits,
+                                                        const std::array<int, 4> &positions)
+{
+    if (!std::is_permutation(digits.begin(), digits.end(), Relabelling().m_digits.begin())
+        || !std::is_permutation(positions.begin(), positions.end(), Relabelling().m_positions.begin()))
+        return std::nullopt;
+    return Relabelling(digits, positions);
 }
 
 NumberSet Relabelling::apply(const NumberSet &number) const

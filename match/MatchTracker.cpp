@@ -4,28 +4,63 @@
 #include "match/ExpertHint.h"
 #include "match/OwnRecords.h"
 
-MatchTracker::MatchTracker(RandomSource &random, const QString &statisticsPath)
+#include <utility>
+
+MatchTracker::MatchTracker(RandomSource &random, const QString &statisticsPath,
+                           std::unique_ptr<SavedMatchStore> savedMatches)
     : m_keeper(statisticsPath)
     , m_hintStrategy(std::make_unique<ExpertHint>(random))
+    , m_savedMatches(std::move(savedMatches))
 {
     m_aids.load();
+    m_resumable = m_savedMatches->load();
+    m_keeping = m_resumable.has_value();
 }
 
 MatchTracker::~MatchTracker() = default;
 
-void MatchTracker::statusChanged(const MatchProgress &match, int strength)
+void MatchTracker::statusChanged(const MatchProgress &match, int strength, const std::optional<SavedMatch> &saved)
 {
     m_keeper.matchStatusChanged(match, strength);
+    if (saved && isMatchRunning(match.status)) {
+        SavedMatch kept = *saved;
+        kept.hinted = m_keeper.hinted();
+        m_savedMatches->save(kept);
+        m_keeping = true;
+        m_resumable.reset();
+    } else if (match.result != MatchResultNone && m_keeping) {
+        // Recorded above, so counted once: it is not offered again.
+        m_savedMatches->clear();
+        m_keeping = false;
+    }
+}
+
+std::optional<SavedMatch> MatchTracker::resume()
+{
+    std::optional<SavedMatch> match = std::exchange(m_resumable, std::nullopt);
+    if (match)
+        m_keeper.matchResumed(match->hinted);
+    return match;
 }
 
 bool MatchTracker::newGameNeedsConsent(int status) const
 {
-    return isMatchRunning(status) && m_aids.confirmAbandon();
+    return (isMatchRunning(status) || m_resumable) && m_aids.confirmAbandon();
 }
 
 void MatchTracker::giveUp(const MatchProgress &match, int strength)
 {
-    m_keeper.abandon(match, strength);
+    if (!isMatchRunning(match.status) && m_resumable) {
+        m_keeper.matchResumed(m_resumable->hinted);
+        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size())},
+                         m_resumable->strength);
+    } else {
+        m_keeper.abandon(match, strength);
+    }
+    m_resumable.reset();
+    if (m_keeping)
+        m_savedMatches->clear();
+    m_keeping = false;
 }
 
 bool MatchTracker::hintAvailable(int status)

@@ -62,6 +62,13 @@ void StatisticsKeeper::matchStarted()
     post([this] { store(); });
 }
 
+void StatisticsKeeper::matchResumed(bool hinted)
+{
+    m_hinted = hinted;
+    m_recorded = false;
+    post([this] { store(); });
+}
+
 void StatisticsKeeper::markHinted()
 {
     m_hinted = true;

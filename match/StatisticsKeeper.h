@@ -32,6 +32,8 @@ public:
     // A match is starting: it is neither hinted nor recorded yet.
     void matchStarted();
     void markHinted();
+    // A match kept from an earlier run goes on (or is given up): not recorded yet, hinted as kept.
+    void matchResumed(bool hinted);
     bool hinted() const { return m_hinted; }
 
     // Takes a new match as started (status 1), and records the match the first time it is seen

@@ -4,18 +4,36 @@
 
 #include <QSettings>
 
+#include <type_traits>
+
 namespace {
-// Where each of the five lives in the struct.
+// Hands use the field of settings that holds setting; nothing for a setting not among the five.
+template <typename Settings, typename Use>
+void withField(Settings &settings, Setting setting, Use use)
+{
+    switch (setting) {
+    case Setting::StrengthLevel:
+        return use(settings.strengthLevel);
+    case Setting::CandidatesVisible:
+        return use(settings.candidatesVisible);
+    case Setting::SoundMode:
+        return use(settings.soundMode);
+    case Setting::AutoCheck:
+        return use(settings.autoCheck);
+    case Setting::PlayingRhythm:
+        return use(settings.playingRhythm);
+    default:
+        return;
+    }
+}
+
 template <typename Read>
 GameSettings gather(Read read)
 {
-    return GameSettings{
-        static_cast<int>(read(Setting::StrengthLevel)),
-        static_cast<int>(read(Setting::CandidatesVisible)),
-        static_cast<int>(read(Setting::SoundMode)),
-        static_cast<int>(read(Setting::AutoCheck)),
-        static_cast<float>(read(Setting::PlayingRhythm)),
-    };
+    GameSettings settings{};
+    for (const Setting setting : GameSettings::kStored)
+        settings.setValue(setting, read(setting));
+    return settings;
 }
 } // namespace
 
@@ -29,11 +47,30 @@ GameSettings GameSettings::loaded(const QSettings &defaults)
     return gather([&](Setting setting) { return SettingsTable::loaded(defaults, setting); });
 }
 
+double GameSettings::value(Setting setting) const
+{
+    double value = SettingsTable::declaration(setting).defaultValue;
+    withField(*this, setting, [&value](const auto &field) { value = field; });
+    return value;
+}
+
+void GameSettings::setValue(Setting setting, double value)
+{
+    withField(*this, setting, [value](auto &field) { field = static_cast<std::decay_t<decltype(field)>>(value); });
+}
+
 void GameSettings::store(QSettings &defaults) const
 {
-    SettingsTable::store(defaults, Setting::StrengthLevel, strengthLevel);
-    SettingsTable::store(defaults, Setting::CandidatesVisible, candidatesVisible);
-    SettingsTable::store(defaults, Setting::SoundMode, soundMode);
-    SettingsTable::store(defaults, Setting::AutoCheck, autoCheck);
-    SettingsTable::store(defaults, Setting::PlayingRhythm, playingRhythm);
+    for (const Setting setting : kStored)
+        SettingsTable::store(defaults, setting, value(setting));
+}
+
+void GameSettings::storeChangedSince(QSettings &defaults, const GameSettings &asLoaded) const
+{
+    // Another game may have stored its own values since this one loaded them.
+    defaults.sync();
+    for (const Setting setting : kStored) {
+        if (value(setting) != asLoaded.value(setting) || !SettingsTable::usableStored(defaults, setting))
+            SettingsTable::store(defaults, setting, value(setting));
+    }
 }

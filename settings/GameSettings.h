@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SettingsTable.h"
+
 class QSettings;
 
 // The five settings of the preferences window, as the game reads them at each use. Their keys,
@@ -17,6 +19,19 @@ struct GameSettings {
     static GameSettings loaded(const QSettings &defaults);
     // Writes all five; the caller synchronises the store.
     void store(QSettings &defaults) const;
+    // Writes those of the five that differ from asLoaded (the values this game last loaded or
+    // stored) and those the store holds no usable value for, after reading the store afresh; a
+    // value another game stored meanwhile stays where this game changed nothing. The caller
+    // synchronises the store.
+    void storeChangedSince(QSettings &defaults, const GameSettings &asLoaded) const;
+
+    // The value of one of the five, widened to double.
+    double value(Setting setting) const;
+    // Sets one of the five, cut to its type.
+    void setValue(Setting setting, double value);
+
+    static constexpr Setting kStored[] = {Setting::StrengthLevel, Setting::CandidatesVisible, Setting::SoundMode,
+                                          Setting::AutoCheck, Setting::PlayingRhythm};
 
     friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };

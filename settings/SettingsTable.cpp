@@ -3,20 +3,20 @@
 #include "MatchRules.h"
 #include "platform/UserDefaults.h"
 
-#include <cmath>
 #include <iterator>
 
 namespace {
-// The game pauses 1.0 / rhythm seconds: only a positive finite rhythm gives a usable pause.
+// The game pauses 1.0 / rhythm seconds; the preferences offer 0.25 to 4, and a rhythm outside
+// them (a pause of minutes, or none at all) is none the game plays at. NaN fails both comparisons.
 constexpr bool usableRhythm(double rhythm)
 {
-    return std::isfinite(rhythm) && rhythm > 0;
+    return rhythm >= 0.25 && rhythm <= 4.0;
 }
 
-// A strength above the strongest means none the game knows: it plays at the default one.
+// A strength outside 0 to the strongest means none the game knows: it plays at the default one.
 constexpr bool knownStrength(double level)
 {
-    return level <= kStrongestLevel;
+    return level >= 0 && level <= kStrongestLevel;
 }
 
 // A switch is stored as 0 or 1; anything else reads as its default.
@@ -65,7 +65,7 @@ const SettingDeclaration *end()
     return std::end(kSettings);
 }
 
-double loaded(const QSettings &defaults, Setting setting)
+std::optional<double> usableStored(const QSettings &defaults, Setting setting)
 {
     const SettingDeclaration &declared = declaration(setting);
     const QString key = QLatin1String(declared.key);
@@ -73,8 +73,13 @@ double loaded(const QSettings &defaults, Setting setting)
         ? std::optional<double>(storedFloat(defaults, key))
         : std::optional<double>(storedInt(defaults, key));
     if (!stored || (declared.usable && !declared.usable(*stored)))
-        return declared.defaultValue;
-    return *stored;
+        return std::nullopt;
+    return stored;
+}
+
+double loaded(const QSettings &defaults, Setting setting)
+{
+    return usableStored(defaults, setting).value_or(declaration(setting).defaultValue);
 }
 
 void store(QSettings &defaults, Setting setting, double value)

@@ -41,6 +41,9 @@ const SettingDeclaration &declaration(Setting setting);
 const SettingDeclaration *begin();
 const SettingDeclaration *end();
 
+// The stored value of setting, or nothing where none is stored, the stored one holds no number, or
+// it fails its check.
+std::optional<double> usableStored(const QSettings &defaults, Setting setting);
 // The stored value of setting, or its default where none is stored, the stored one holds no
 // number, or it fails its check. Integers are read cut towards zero, floats in single precision.
 double loaded(const QSettings &defaults, Setting setting);

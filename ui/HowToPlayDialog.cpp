@@ -64,6 +64,8 @@ QString HowToPlayDialog::rulesText()
            "latest matches."),
         tr("New Game during a match asks first; a match you give up counts as abandoned. Once a match "
            "is over, Play Again in the bar starts the next one."),
+        tr("A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume "
+           "Match in the bar goes on with it at the turn it was in."),
     };
     QString keys = QStringLiteral("<table cellspacing=\"4\">");
     keys += keyRow(tr("0 to 9"), tr("choose your number; type hits, blows and guesses"));
@@ -71,6 +73,8 @@ QString HowToPlayDialog::rulesText()
     keys += keyRow(tr("Backspace, Delete"), tr("erase the digit at the typing position"));
     keys += keyRow(tr("Return, Enter"), tr("OK"));
     keys += keyRow(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText), tr("new game"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText),
+                   tr("resume the unfinished match"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText), tr("hint"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText), tr("statistics"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));

@@ -43,6 +43,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                                                         *m_prefWindowController, services.random);
     m_prefWindowController->setPlayerAidSettings(&m_matchAssistant->aidSettings());
     connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::newGame);
+    connect(m_ui->actionResumeMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::resumeMatch);
     connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
@@ -53,10 +54,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_ui->actionHowToPlay, &QAction::triggered, this, &MainWindow::showHowToPlay);
     connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
     // Every normal way out (the Quit command, closing the window, a termination signal) ends the
-    // main loop, and the settings are stored on the way.
+    // main loop, and the settings are stored on the way. A running match stays kept as it was at
+    // its last change of status, to be resumed at the next start.
     connect(qApp, &QCoreApplication::aboutToQuit, m_prefWindowController,
             &PrefWindowController::applicationWillTerminate);
-    connect(qApp, &QCoreApplication::aboutToQuit, m_matchAssistant.get(), &MatchAssistant::applicationWillTerminate);
 
     // The two controllers set themselves up independently of each other, once everything is
     // connected and before the first event reaches the board.
@@ -65,7 +66,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_matchStatusBar = new MatchStatusBar(this);
     setStatusBar(m_matchStatusBar);
-    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint);
+    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch);
 
     // The window opens with the board at its natural size, between the menu bar and the status bar.
     resize(m_gameBoardView->sizeHint().width(), m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height()
@@ -112,6 +113,11 @@ QAction *MainWindow::howToPlayAction() const
 QAction *MainWindow::aboutAction() const
 {
     return m_ui->actionAbout;
+}
+
+QAction *MainWindow::resumeMatchAction() const
+{
+    return m_ui->actionResumeMatch;
 }
 
 QAction *MainWindow::hintAction() const

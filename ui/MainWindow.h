@@ -38,6 +38,7 @@ public:
     QAction *howToPlayAction() const;
     QAction *aboutAction() const;
     QAction *hintAction() const;
+    QAction *resumeMatchAction() const;
     QAction *statisticsAction() const;
 
     // The status bar, the hint, the statistics and the guarded New Game.

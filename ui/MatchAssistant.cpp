@@ -6,6 +6,7 @@
 #include "MatchSnapshots.h"
 #include "PrefWindowController.h"
 #include "StatisticsDialog.h"
+#include "match/SavedMatchFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,19 +19,21 @@ constexpr int kProblemShownMs = 15000;
 
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                                PrefWindowController &preferences, RandomSource &random,
-                               const QString &statisticsPath)
+                               const QString &statisticsPath, std::unique_ptr<SavedMatchStore> savedMatches)
     : m_window(window)
     , m_controller(controller)
     , m_board(board)
     , m_preferences(preferences)
-    , m_tracker(random, statisticsPath)
+    , m_tracker(random, statisticsPath,
+                savedMatches ? std::move(savedMatches)
+                             : std::make_unique<SavedMatchFile>(SavedMatchFile::besideStatistics(statisticsPath)))
 {
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
     m_controller.setStatusListener([this] {
         // A decided match is recorded at once, before anything else can happen to it.
-        m_tracker.statusChanged(progressOf(m_controller), strength());
+        m_tracker.statusChanged(progressOf(m_controller), strength(), m_controller.savedMatch());
         m_refreshTimer.start();
     });
 }
@@ -40,11 +43,13 @@ MatchAssistant::~MatchAssistant()
     m_controller.setStatusListener({});
 }
 
-void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint)
+void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume)
 {
     m_statusBar = statusBar;
     m_hintAction = hint;
+    m_resumeAction = resume;
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
+    connect(statusBar, &MatchStatusBar::resumeClicked, this, &MatchAssistant::resumeMatch);
     // Told where the player looks, for a while, after every match that could not be saved.
     connect(&statisticsKeeper(), &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
         if (problem.isEmpty())
@@ -57,16 +62,32 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint)
 
 void MatchAssistant::newGame()
 {
-    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon())
+    const bool running = isMatchRunning(m_controller.gameStatus());
+    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon(running))
         return;
     m_tracker.giveUp(progressOf(m_controller), strength());
     m_controller.newGame();
     refresh();
 }
 
-bool MatchAssistant::askAbandon()
+bool MatchAssistant::resumeAvailable() const
 {
-    QMessageBox question(QMessageBox::Question, tr("New Game"), tr("Abandon the current match?"),
+    return m_controller.gameStatus() == GameStatusTitle && m_tracker.resumable().has_value();
+}
+
+void MatchAssistant::resumeMatch()
+{
+    if (!resumeAvailable())
+        return;
+    if (const std::optional<SavedMatch> match = m_tracker.resume())
+        m_controller.resumeMatch(*match);
+    refresh();
+}
+
+bool MatchAssistant::askAbandon(bool running)
+{
+    QMessageBox question(QMessageBox::Question, tr("New Game"),
+                         running ? tr("Abandon the current match?") : tr("Abandon the unfinished match?"),
                          QMessageBox::NoButton, m_window);
     question.setInformativeText(tr("It will count as abandoned in the statistics."));
     QPushButton *abandon = question.addButton(tr("Abandon"), QMessageBox::AcceptRole);
@@ -101,18 +122,15 @@ void MatchAssistant::showStatistics()
         m_window->activateWindow();
 }
 
-void MatchAssistant::applicationWillTerminate()
-{
-    m_tracker.giveUp(progressOf(m_controller), strength());
-}
-
 void MatchAssistant::refresh()
 {
     m_refreshTimer.stop();
     if (m_statusBar)
-        m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates());
+        m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates(), resumeAvailable());
     if (m_hintAction)
         m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
+    if (m_resumeAction)
+        m_resumeAction->setEnabled(resumeAvailable());
 }
 
 int MatchAssistant::strength() const

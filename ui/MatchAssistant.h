@@ -26,22 +26,28 @@ class MatchAssistant : public QObject
     Q_OBJECT
 
 public:
+    // savedMatches keeps the match in progress between runs; by default a file beside the
+    // statistics.
     MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                    PrefWindowController &preferences, RandomSource &random,
-                   const QString &statisticsPath = StatisticsStore::defaultPath());
+                   const QString &statisticsPath = StatisticsStore::defaultPath(),
+                   std::unique_ptr<SavedMatchStore> savedMatches = nullptr);
     ~MatchAssistant() override;
 
-    // The bar goes under the board; hint is enabled only while the user's guess is awaited.
-    void connectControls(MatchStatusBar *statusBar, QAction *hint);
+    // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
+    // only on the title screen while a match kept from an earlier run waits.
+    void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr);
 
-    // New Game: while a match runs (statuses 2 to 5) asks first, unless the user said not to ask
-    // again; a match given up counts as abandoned.
+    // New Game: while a match runs (statuses 2 to 5), or one kept from an earlier run waits, asks
+    // first, unless the user said not to ask again; a match given up counts as abandoned.
     void newGame();
+    // Goes on with the match kept from an earlier run, at the start of the turn it was in (title
+    // screen only).
+    void resumeMatch();
+    bool resumeAvailable() const;
     // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
     void hint();
     void showStatistics();
-    // The application is ending: a running match counts as abandoned.
-    void applicationWillTerminate();
 
     PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
     StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }
@@ -50,7 +56,7 @@ public:
     void refresh();
 
 private:
-    bool askAbandon();
+    bool askAbandon(bool running);
     int strength() const;
 
     QPointer<QWidget> m_window;
@@ -60,6 +66,7 @@ private:
     MatchTracker m_tracker;
     QPointer<MatchStatusBar> m_statusBar;
     QPointer<QAction> m_hintAction;
+    QPointer<QAction> m_resumeAction;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
     QTimer m_refreshTimer;
 };

@@ -11,20 +11,26 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     : QStatusBar(parent)
     , m_label(new QLabel(this))
     , m_playAgain(new QPushButton(tr("Play Again"), this))
+    , m_resume(new QPushButton(tr("Resume Match"), this))
 {
     setSizeGripEnabled(false);
     addWidget(m_label, 1);
-    // Only a click plays again: a key must never leave the result the board shows.
-    m_playAgain->setFocusPolicy(Qt::NoFocus);
+    for (QPushButton *button : {m_playAgain, m_resume}) {
+        // Only a click acts: a key must never leave what the board shows.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->hide();
+        addPermanentWidget(button);
+    }
+    // Play Again keeps its place while hidden, so the bar never changes; Resume Match, shown only
+    // on the title screen, takes the right end.
     QSizePolicy policy = m_playAgain->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     m_playAgain->setSizePolicy(policy);
-    m_playAgain->hide();
-    addPermanentWidget(m_playAgain);
     connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
+    connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
 }
 
-void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates)
+void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable)
 {
     const int status = match.gameStatus();
     QString text;
@@ -39,6 +45,7 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
     }
     m_label->setText(text);
     m_playAgain->setVisible(status == GameStatusResultShown);
+    m_resume->setVisible(resumable && status == GameStatusTitle);
 }
 
 QString MatchStatusBar::matchText() const

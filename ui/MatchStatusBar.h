@@ -7,8 +7,8 @@ class QLabel;
 class QPushButton;
 
 // The strip under the board: the round of a running match, on request how many numbers Mac's
-// secret can still be from the user's own guesses and scores, and Play Again once the result is
-// shown. Its height never changes, so the board keeps its size whatever it shows.
+// secret can still be from the user's own guesses and scores, Play Again once the result is
+// shown, and Resume Match on the title screen while a match of an earlier run waits. Its height never changes, so the board keeps its size whatever it shows.
 class MatchStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -16,15 +16,19 @@ class MatchStatusBar : public QStatusBar
 public:
     explicit MatchStatusBar(QWidget *parent = nullptr);
 
-    void showMatch(const HitBlowController &match, bool showOwnCandidates);
+    // resumable: a match kept from an earlier run waits, offered on the title screen.
+    void showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable = false);
 
     QString matchText() const;
     QPushButton *playAgainButton() const { return m_playAgain; }
+    QPushButton *resumeButton() const { return m_resume; }
 
 signals:
     void playAgainClicked();
+    void resumeClicked();
 
 private:
     QLabel *m_label = nullptr;
     QPushButton *m_playAgain = nullptr;
+    QPushButton *m_resume = nullptr;
 };

@@ -308,6 +308,14 @@
         <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
         <translation>Spiel &gt; Hinweis gibt für dich den Tipp ein, den Mac als Experte nach deinen eigenen Tipps und ihren Bewertungen spielen würde. Schicke ihn mit der Eingabetaste ab oder ändere ihn vorher. Die Statistik markiert Partien, in denen du einen Hinweis genommen hast.</translation>
     </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
+        <translation>Eine Partie, die du unbeendet verlässt, ob durch Beenden oder anders, bleibt erhalten: Beim nächsten Start setzt „Partie fortsetzen“ in der Leiste sie am Anfang des Zuges fort, in dem sie war.</translation>
+    </message>
+    <message>
+        <source>resume the unfinished match</source>
+        <translation>die unterbrochene Partie fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -355,6 +363,10 @@
         <source>&amp;Statistics…</source>
         <translation>&amp;Statistik…</translation>
     </message>
+    <message>
+        <source>&amp;Resume Match</source>
+        <translation>Partie &amp;fortsetzen</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -382,6 +394,10 @@
         <source>Don&apos;t ask again</source>
         <translation>Nicht mehr fragen</translation>
     </message>
+    <message>
+        <source>Abandon the unfinished match?</source>
+        <translation>Die unterbrochene Partie aufgeben?</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -396,6 +412,10 @@
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
         <translation>Mögliche Zahlen für Mac: %1</translation>
+    </message>
+    <message>
+        <source>Resume Match</source>
+        <translation>Partie fortsetzen</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,14 @@
         <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
         <translation>Partida &gt; Pista escribe por ti el intento que Mac jugaría con fuerza Experto a partir de tus propios intentos y sus resultados. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que usaste una pista.</translation>
     </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
+        <translation>Una partida que dejas sin terminar, al salir o de otro modo, se guarda: en el siguiente inicio, Reanudar partida en la barra la continúa al principio del turno en que estaba.</translation>
+    </message>
+    <message>
+        <source>resume the unfinished match</source>
+        <translation>reanudar la partida sin terminar</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -355,6 +363,10 @@
         <source>Number &amp;Pad</source>
         <translation>&amp;Teclado numérico</translation>
     </message>
+    <message>
+        <source>&amp;Resume Match</source>
+        <translation>&amp;Reanudar partida</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -382,6 +394,10 @@
         <source>Don&apos;t ask again</source>
         <translation>No volver a preguntar</translation>
     </message>
+    <message>
+        <source>Abandon the unfinished match?</source>
+        <translation>¿Abandonar la partida sin terminar?</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -396,6 +412,10 @@
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
         <translation>Números posibles para Mac: %1</translation>
+    </message>
+    <message>
+        <source>Resume Match</source>
+        <translation>Reanudar partida</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,14 @@
         <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
         <translation>Jeu &gt; Indice saisit pour vous la proposition que Mac jouerait en force Expert d’après vos propres propositions et leurs résultats. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques marquent une partie où vous avez pris un indice.</translation>
     </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
+        <translation>Une partie laissée inachevée, en quittant le jeu ou autrement, est conservée&#xa0;: au prochain lancement, Reprendre la partie dans la barre la poursuit au début du tour où elle en était.</translation>
+    </message>
+    <message>
+        <source>resume the unfinished match</source>
+        <translation>reprendre la partie inachevée</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -355,6 +363,10 @@
         <source>Number &amp;Pad</source>
         <translation>&amp;Pavé numérique</translation>
     </message>
+    <message>
+        <source>&amp;Resume Match</source>
+        <translation>&amp;Reprendre la partie</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -382,6 +394,10 @@
         <source>Don&apos;t ask again</source>
         <translation>Ne plus demander</translation>
     </message>
+    <message>
+        <source>Abandon the unfinished match?</source>
+        <translation>Abandonner la partie inachevée&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -396,6 +412,10 @@
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
         <translation>Nombres possibles pour Mac&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Resume Match</source>
+        <translation>Reprendre la partie</translation>
     </message>
 </context>
 <context>

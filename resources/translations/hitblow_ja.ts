@@ -304,6 +304,14 @@
         <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
         <translation>「ゲーム」&gt;「ヒント」は、あなた自身の予想とその結果から、強さ「エキスパート」の Mac が打つ予想を入力します。そのまま Return キーで送るか、変えてから送ります。ヒントを使った試合は統計に記録されます。</translation>
     </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
+        <translation>ゲームを終了したときなど、途中で残した試合は保存されます。次に起動したとき、バーの「試合を再開」でその手番の始めから続けられます。</translation>
+    </message>
+    <message>
+        <source>resume the unfinished match</source>
+        <translation>途中の試合を再開</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -351,6 +359,10 @@
         <source>&amp;Statistics…</source>
         <translation>統計(&amp;S)…</translation>
     </message>
+    <message>
+        <source>&amp;Resume Match</source>
+        <translation>試合を再開(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -378,6 +390,10 @@
         <source>Don&apos;t ask again</source>
         <translation>今後は確認しない</translation>
     </message>
+    <message>
+        <source>Abandon the unfinished match?</source>
+        <translation>やりかけの試合を中断しますか?</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -392,6 +408,10 @@
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
         <translation>Mac の数の可能性: %1</translation>
+    </message>
+    <message>
+        <source>Resume Match</source>
+        <translation>試合を再開</translation>
     </message>
 </context>
 <context>

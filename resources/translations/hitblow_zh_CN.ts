@@ -304,6 +304,14 @@
         <source>Game &gt; Hint types the guess Mac would play at Expert strength after your own guesses and their scores. Send it with Return or change it first. The statistics mark a match in which you took a hint.</source>
         <translation>“游戏 &gt; 提示”会根据你自己的猜测和结果，输入“专家”实力的 Mac 会下的猜测。可以直接按回车键发送，也可以先修改。用过提示的对局会在统计中标出。</translation>
     </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
+        <translation>未下完的对局（无论是退出游戏还是其他原因）都会保存：下次启动时，点击栏中的“继续对局”即可从当时那一回合的开头继续。</translation>
+    </message>
+    <message>
+        <source>resume the unfinished match</source>
+        <translation>继续未完成的对局</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -351,6 +359,10 @@
         <source>Number &amp;Pad</source>
         <translation>数字键盘(&amp;P)</translation>
     </message>
+    <message>
+        <source>&amp;Resume Match</source>
+        <translation>继续对局(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -378,6 +390,10 @@
         <source>Don&apos;t ask again</source>
         <translation>不再询问</translation>
     </message>
+    <message>
+        <source>Abandon the unfinished match?</source>
+        <translation>放弃未完成的对局吗？</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -392,6 +408,10 @@
     <message>
         <source>Possibilities for Mac&apos;s number: %1</source>
         <translation>Mac 的数还有 %1 种可能</translation>
+    </message>
+    <message>
+        <source>Resume Match</source>
+        <translation>继续对局</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "SavedMatches.h"
 #include "StoredDefaults.h"
 
 #include <QAccessible>
@@ -57,6 +58,7 @@ private:
 
 void TestBoardAccessible::init()
 {
+    forgetSavedMatch();
     openUserDefaults()->clear();
     storeUserDefaults({{"CandidatesVisible", 0}});
     m_fakes = std::make_unique<FakeServices>();

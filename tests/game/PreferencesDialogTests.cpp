@@ -10,12 +10,13 @@ void TestPreferences::dialogShowsTheSettings_data()
     QTest::newRow("all off, fastest")
         << QByteArray("[General]\nStrengthLevel=0\nCandidatesVisible=0\nSoundMode=0\nAutoCheck=1\nPlayingRhythm=4\n")
         << ControlState{0, 0, 0, 1, 4.0f};
-    QTest::newRow("beyond the controls: the nearest they have, the default strength")
+    QTest::newRow("beyond the controls: the nearest they have, the default strength and rhythm")
         << QByteArray("[General]\nStrengthLevel=7\nCandidatesVisible=5\nSoundMode=-3\nAutoCheck=2\nPlayingRhythm=9.5\n")
-        << ControlState{1, 1, 0, 1, 4.0f};
+        << ControlState{1, 1, 0, 1, 1.0f};
     QTest::newRow("Expert") << QByteArray("[General]\nStrengthLevel=3\n") << ControlState{3, 1, 1, 0, 1.0f};
-    QTest::newRow("below the controls")
-        << QByteArray("[General]\nStrengthLevel=-2\nPlayingRhythm=0.01\n") << ControlState{0, 1, 1, 0, 0.25f};
+    QTest::newRow("below the controls: the default strength and rhythm")
+        << QByteArray("[General]\nStrengthLevel=-2\nPlayingRhythm=0.01\nSoundMode=-1\n")
+        << ControlState{1, 1, 0, 0, 1.0f};
     QTest::newRow("rhythm between two steps") << QByteArray("[General]\nPlayingRhythm=1.3\n")
                                               << ControlState{1, 1, 1, 0, 1.25f};
 }

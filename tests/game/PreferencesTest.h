@@ -137,6 +137,8 @@ private slots:
     void terminationStoresAllKeys();
     void signalWhileDialogIsOpenQuitsWithoutItsChoices();
     void terminationBeforeLoadingKeepsTheStore();
+    void anotherGamesChoiceSurvivesThisGamesQuit_data();
+    void anotherGamesChoiceSurvivesThisGamesQuit();
     void unwritableFileIsReportedOnce();
     void delayedCallWaitsForTheDialog();
 

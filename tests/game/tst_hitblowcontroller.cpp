@@ -9,6 +9,14 @@
 
 Q_DECLARE_METATYPE(NumberSet)
 
+namespace QTest {
+template <>
+inline char *toString(const std::optional<NumberSet> &number)
+{
+    return qstrdup(number ? qPrintable(QStringLiteral("%1%2%3%4").arg((*number)[0]).arg((*number)[1]).arg((*number)[2]).arg((*number)[3])) : "none");
+}
+} // namespace QTest
+
 namespace {
 constexpr NumberSet kMacSecret{3, 9, 5, 1}; // index 1989 of the full list
 } // namespace
@@ -34,6 +42,9 @@ private slots:
     void sixteenthUserGuessIsADraw();
     void laterRoundsGuessAtOnce();
     void statusesBeyondSixAreOnlyStored();
+    void resumedMatchPlaysOnAsIfNeverStopped_data();
+    void resumedMatchPlaysOnAsIfNeverStopped();
+    void noSavedMatchOutsideARunningMatch();
 
 private:
     void startMatch(const NumberSet &userSecret);
@@ -286,6 +297,158 @@ void TestHitBlowController::statusesBeyondSixAreOnlyStored()
     }
     QCOMPARE(m_controller->macFormerAnswers().size(), guesses);
     QCOMPARE(m_fakes->scheduler.pendingCount(), 0);
+}
+
+namespace {
+// The user's side of a scripted match: the true counts for each of Mac's guesses, and these
+// guesses in turn (the last repeated); the clock is moved on over every pause.
+struct ScriptedUser {
+    NumberSet secret;
+    std::vector<NumberSet> guesses;
+
+    // Plays controller on until it reaches status stopStatus with stopRound user guesses made, or
+    // the match is decided.
+    void playUntil(HitBlowController &controller, ManualScheduler &clock, int stopStatus, int stopRound) const
+    {
+        for (int step = 0; step < 200; ++step) {
+            const int status = controller.gameStatus();
+            if ((status == stopStatus && int(controller.userFormerAnswers().size()) == stopRound)
+                || status >= GameStatusGameOver)
+                return;
+            switch (status) {
+            case GameStatusMacTurn:
+                clock.advance(1.0);
+                break;
+            case GameStatusCheckHitBlow: {
+                const HitBlowResult score =
+                    controller.numberComparer().checkHitsBlowsIn(secret, *controller.macCurrentAnswer());
+                controller.setMacCurrentHitsCount(score.hits);
+                controller.setMacCurrentBlowsCount(score.blows);
+                controller.setGameStatus(GameStatusUserTurn);
+                break;
+            }
+            case GameStatusUserTurn:
+                controller.setUserCurrentAnswer(
+                    guesses[std::min(controller.userFormerAnswers().size(), guesses.size() - 1)]);
+                controller.setGameStatus(GameStatusUserResult);
+                break;
+            case GameStatusUserResult:
+                // The board's pause after a scored guess, which this test has no board for.
+                controller.setGameStatus(GameStatusMacTurn);
+                break;
+            default:
+                return;
+            }
+        }
+    }
+};
+
+struct PlayedMatch {
+    std::optional<NumberSet> macSecret;
+    std::optional<NumberSet> userSecret;
+    std::vector<NumberSet> macAnswers;
+    std::vector<int> macHits;
+    std::vector<NumberSet> userAnswers;
+    std::vector<int> userHits;
+    int result = 0;
+
+    static PlayedMatch of(const HitBlowController &controller)
+    {
+        return {controller.macOwnNumbers(), controller.userOwnNumbers(), controller.macFormerAnswers(),
+                controller.macFormerHitsCount(), controller.userFormerAnswers(), controller.userFormerHitsCount(),
+                controller.matchResult()};
+    }
+    friend bool operator==(const PlayedMatch &, const PlayedMatch &) = default;
+};
+} // namespace
+
+void TestHitBlowController::resumedMatchPlaysOnAsIfNeverStopped_data()
+{
+    QTest::addColumn<int>("strength");
+    QTest::addColumn<int>("stopStatus");
+    QTest::addColumn<int>("stopRound");
+    QTest::newRow("Expert, before its first guess") << 3 << int(GameStatusMacTurn) << 0;
+    QTest::newRow("Expert, its first guess unscored") << 3 << int(GameStatusCheckHitBlow) << 0;
+    QTest::newRow("Expert, user's first turn") << 3 << int(GameStatusUserTurn) << 0;
+    QTest::newRow("Expert, user's guess scored") << 3 << int(GameStatusUserResult) << 1;
+    QTest::newRow("Expert, third guess unscored") << 3 << int(GameStatusCheckHitBlow) << 2;
+    QTest::newRow("Expert, user's fourth turn") << 3 << int(GameStatusUserTurn) << 3;
+    QTest::newRow("Hard, user's second turn") << 2 << int(GameStatusUserTurn) << 1;
+    QTest::newRow("Easy, second guess unscored") << 0 << int(GameStatusCheckHitBlow) << 1;
+}
+
+// A match kept in the middle and gone on with in a new controller (as after a restart) ends as the
+// same match would have without the stop: same secrets, same guesses and scores on both sides.
+void TestHitBlowController::resumedMatchPlaysOnAsIfNeverStopped()
+{
+    QFETCH(int, strength);
+    QFETCH(int, stopStatus);
+    QFETCH(int, stopRound);
+    loadSettings({{"StrengthLevel", strength}});
+    const ScriptedUser user{{4, 5, 6, 7}, {{0, 1, 2, 3}, {0, 1, 8, 9}, {9, 8, 2, 3}, {3, 9, 5, 1}}};
+
+    // Never stopped.
+    m_fakes->random.queued = {1989};
+    m_controller->newGame();
+    m_controller->setUserOwnNumbers(user.secret);
+    m_controller->setGameStatus(GameStatusMacTurn);
+    user.playUntil(*m_controller, m_fakes->scheduler, -1, -1);
+    QVERIFY(m_controller->gameStatus() >= GameStatusGameOver);
+    const PlayedMatch unbroken = PlayedMatch::of(*m_controller);
+
+    // Stopped, kept in its text form, and gone on with by another controller on fresh services.
+    FakeServices firstRun;
+    HitBlowController stopped(firstRun.services());
+    stopped.setPrefWindowController(m_prefs.get());
+    firstRun.random.queued = {1989};
+    stopped.newGame();
+    stopped.setUserOwnNumbers(user.secret);
+    stopped.setGameStatus(GameStatusMacTurn);
+    user.playUntil(stopped, firstRun.scheduler, stopStatus, stopRound);
+    QCOMPARE(stopped.gameStatus(), stopStatus);
+    const std::optional<SavedMatch> saved = stopped.savedMatch();
+    QVERIFY(saved);
+    QCOMPARE(saved->strength, strength);
+    QString error;
+    const std::optional<SavedMatch> reread = SavedMatch::fromJson(saved->toJson(), &error);
+    QVERIFY2(reread, qPrintable(error));
+    QVERIFY(*reread == *saved);
+
+    FakeServices secondRun;
+    HitBlowController resumed(secondRun.services());
+    resumed.setPrefWindowController(m_prefs.get());
+    resumed.awakeFromNib();
+    int heard = 0;
+    resumed.setStatusListener([&heard] { ++heard; });
+    resumed.resumeMatch(*reread);
+    QCOMPARE(resumed.gameStatus(), stopStatus);
+    QCOMPARE(heard, 1);
+    QCOMPARE(resumed.restCandidatesCount(), int(saved->candidates.size()));
+    QCOMPARE(PlayedMatch::of(resumed), PlayedMatch::of(stopped));
+    // The first guess waits its pause again; nothing else is pending.
+    QCOMPARE(secondRun.scheduler.pendingCount(), stopStatus == GameStatusMacTurn ? 1 : 0);
+    QCOMPARE(secondRun.sounds.played.size(), qsizetype(stopStatus == GameStatusCheckHitBlow ? 1 : 0));
+
+    user.playUntil(resumed, secondRun.scheduler, -1, -1);
+    QVERIFY(resumed.gameStatus() >= GameStatusGameOver);
+    if (strength == ExpertPlayer::kStrengthLevel) {
+        QCOMPARE(PlayedMatch::of(resumed), unbroken);
+    } else {
+        // Below Expert Mac picks at random, from the same candidates.
+        QCOMPARE(resumed.macOwnNumbers(), unbroken.macSecret);
+        QCOMPARE(resumed.macFormerAnswers().front(), unbroken.macAnswers.front());
+    }
+}
+
+void TestHitBlowController::noSavedMatchOutsideARunningMatch()
+{
+    QVERIFY(!m_controller->savedMatch());
+    m_controller->newGame();
+    QVERIFY(!m_controller->savedMatch());
+    startMatch({4, 5, 6, 7});
+    QVERIFY(m_controller->savedMatch());
+    m_controller->setGameStatus(GameStatusGameOver);
+    QVERIFY(!m_controller->savedMatch());
 }
 
 QTEST_MAIN(TestHitBlowController)

@@ -90,9 +90,12 @@ void TestPreferences::loading_data()
         << QByteArray("[General]\nStrengthLevel=0\nCandidatesVisible=0\nSoundMode=0\nAutoCheck=0\n")
         << Settings{0, 0, 0, 0, 1.0f};
     QTest::newRow("stored rhythm 2.0") << QByteArray("[General]\nPlayingRhythm=2\n") << Settings{1, 1, 1, 0, 2.0f};
-    QTest::newRow("values the controls cannot show are kept")
+    QTest::newRow("switches the controls cannot show are kept, a strength and rhythm outside theirs are not")
         << QByteArray("[General]\nStrengthLevel=-2\nCandidatesVisible=5\nSoundMode=-3\nAutoCheck=2\nPlayingRhythm=9.5\n")
-        << Settings{-2, 5, -3, 2, 9.5f};
+        << Settings{1, 5, -3, 2, 1.0f};
+    QTest::newRow("slowest and fastest rhythm kept") << QByteArray("[General]\nPlayingRhythm=0.25\n")
+                                                     << Settings{1, 1, 1, 0, 0.25f};
+    QTest::newRow("fastest rhythm kept") << QByteArray("[General]\nPlayingRhythm=4\n") << Settings{1, 1, 1, 0, 4.0f};
     QTest::newRow("Expert") << QByteArray("[General]\nStrengthLevel=3\n") << Settings{3, 1, 1, 0, 1.0f};
     QTest::newRow("above Expert: the default strength")
         << QByteArray("[General]\nStrengthLevel=4\nCandidatesVisible=0\n") << Settings{1, 0, 1, 0, 1.0f};
@@ -105,7 +108,9 @@ void TestPreferences::loading_data()
     const QList<std::pair<const char *, const char *>> badRhythms = {
         {"rhythm 0", "0"}, {"rhythm -1", "-1"}, {"rhythm nan", "nan"}, {"rhythm inf", "inf"},
         {"rhythm -inf", "-inf"}, {"rhythm too large for a float", "1e50"}, {"rhythm abc", "abc"},
-        {"rhythm empty", ""}, {"rhythm list", "1, 2"}};
+        {"rhythm empty", ""}, {"rhythm list", "1, 2"}, {"rhythm 0.01: Mac would never guess", "0.01"},
+        {"rhythm 1e-30", "1e-30"}, {"rhythm just below the slowest", "0.24"},
+        {"rhythm 100: faster than the slider shows", "100"}, {"rhythm just above the fastest", "4.01"}};
     for (const auto &[name, text] : badRhythms) {
         QTest::newRow(name) << QByteArray("[General]\nPlayingRhythm=") + text + "\nStrengthLevel=2\n"
                             << Settings{2, 1, 1, 0, 1.0f};
@@ -143,10 +148,10 @@ void TestPreferences::rhythmIsStoredAsPlainNumber_data()
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<QByteArray>("written");
     QTest::newRow("1.3") << QByteArray("1.3") << QByteArray("1.3");
-    QTest::newRow("0.1") << QByteArray("0.1") << QByteArray("0.1");
+    QTest::newRow("0.3") << QByteArray("0.3") << QByteArray("0.3");
     QTest::newRow("whole") << QByteArray("2.0") << QByteArray("2");
-    QTest::newRow("largest float") << QByteArray("3.4028234663852886e38") << QByteArray("3.4028235e+38");
-    QTest::newRow("tiny") << QByteArray("1e-30") << QByteArray("1e-30");
+    QTest::newRow("slowest") << QByteArray("0.250") << QByteArray("0.25");
+    QTest::newRow("fastest in an exponent") << QByteArray("4e0") << QByteArray("4");
 }
 
 void TestPreferences::rhythmIsStoredAsPlainNumber()
@@ -158,6 +163,11 @@ void TestPreferences::rhythmIsStoredAsPlainNumber()
     const float loaded = m_prefs->playingRhythm();
     QCOMPARE(loaded, stored.toFloat());
 
+    // Unchanged by this game and still usable in the file: left as the file has it.
+    m_prefs->applicationWillTerminate();
+    QVERIFY(settingsFileContents().contains("\nPlayingRhythm=" + stored + "\n"));
+    // Spoilt meanwhile, by hand or by another program: written afresh, as a plain number.
+    writeSettingsFile("[General]\nPlayingRhythm=not a number at all\n");
     m_prefs->applicationWillTerminate();
     QVERIFY(settingsFileContents().contains("\nPlayingRhythm=" + written + "\n"));
     PrefWindowController reloaded;
@@ -238,6 +248,36 @@ void TestPreferences::terminationBeforeLoadingKeepsTheStore()
     writeSettingsFile("[General]\nStrengthLevel=0\nSoundMode=0\n");
     m_prefs->applicationWillTerminate();
     QCOMPARE(settingsFileContents(), QByteArray("[General]\nStrengthLevel=0\nSoundMode=0\n"));
+}
+
+void TestPreferences::anotherGamesChoiceSurvivesThisGamesQuit_data()
+{
+    QTest::addColumn<bool>("otherQuitsFirst");
+    QTest::newRow("A sets Expert, OK, quits; B quits") << false;
+    QTest::newRow("A sets Expert, OK; B quits; A quits") << true;
+}
+
+// Two games share the settings file: a choice one makes with OK is not put back by the other,
+// which did not change it, when that one quits.
+void TestPreferences::anotherGamesChoiceSurvivesThisGamesQuit()
+{
+    QFETCH(bool, otherQuitsFirst);
+    writeSettingsFile("[General]\nStrengthLevel=0\nPlayingRhythm=2\n");
+    PrefWindowController other;
+    other.awakeFromNib();
+    m_prefs->awakeFromNib();
+    runDialog([](QDialog *dialog) {
+        dialog->findChild<QComboBox *>(QStringLiteral("levelPopup"))->setCurrentIndex(3);
+        QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("okButton")), Qt::LeftButton);
+    });
+    QCOMPARE(storedSettings().strengthLevel, 3);
+    if (otherQuitsFirst)
+        other.applicationWillTerminate();
+    m_prefs->applicationWillTerminate();
+    if (!otherQuitsFirst)
+        other.applicationWillTerminate();
+    QCOMPARE(storedSettings(), (Settings{3, 1, 1, 0, 2.0f}));
+    QCOMPARE(other.strengthLevel(), 0);
 }
 
 void TestPreferences::unwritableFileIsReportedOnce()

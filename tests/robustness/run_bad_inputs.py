@@ -77,6 +77,10 @@ class Game:
     def start_match(self, secret="5093"):
         """New Game, the secret typed; the computer's first guess must arrive after its pause."""
         self.match.key("Escape", "ctrl+n")
+        # A match an earlier launch in the same folders left running is kept for resuming: New
+        # Game first asks whether to abandon it (Return abandons).
+        if self.match.server.wait_for_window("^New Game$", timeout=0.5):
+            self.match.key("Return")
         self.match.type(secret)
         self.match.wait_for(("counts",), timeout=10)
 

@@ -5,6 +5,10 @@
 
 #include "StoredDefaults.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The one table of the seven stored settings: what it declares, and that the preferences' five and
@@ -23,6 +27,8 @@ private slots:
     void gameSettingsWriteTheFiveStoredAtOkAndQuit();
     void aidsAreStoredAtOnce_data();
     void aidsAreStoredAtOnce();
+    void twoGamesSharingTheFile_data();
+    void twoGamesSharingTheFile();
 };
 
 void TestSettingsTable::init()
@@ -72,6 +78,17 @@ void TestSettingsTable::loadedValues_data()
     QTest::newRow("rhythm taken") << int(Setting::PlayingRhythm) << QVariant(2.5) << 2.5;
     QTest::newRow("rhythm 0") << int(Setting::PlayingRhythm) << QVariant(0) << 1.0;
     QTest::newRow("rhythm negative") << int(Setting::PlayingRhythm) << QVariant(-2) << 1.0;
+    QTest::newRow("rhythm slowest") << int(Setting::PlayingRhythm) << QVariant(0.25) << 0.25;
+    QTest::newRow("rhythm fastest") << int(Setting::PlayingRhythm) << QVariant(4) << 4.0;
+    QTest::newRow("rhythm 0.01: no guess for minutes") << int(Setting::PlayingRhythm) << QVariant("0.01") << 1.0;
+    QTest::newRow("rhythm 1e-30") << int(Setting::PlayingRhythm) << QVariant("1e-30") << 1.0;
+    QTest::newRow("rhythm just below the slowest") << int(Setting::PlayingRhythm) << QVariant(0.2499) << 1.0;
+    QTest::newRow("rhythm 100: beyond the slider") << int(Setting::PlayingRhythm) << QVariant(100) << 1.0;
+    QTest::newRow("rhythm just above the fastest") << int(Setting::PlayingRhythm) << QVariant(4.001) << 1.0;
+    QTest::newRow("rhythm nan") << int(Setting::PlayingRhythm) << QVariant("nan") << 1.0;
+    QTest::newRow("strength below 0") << int(Setting::StrengthLevel) << QVariant(-1) << 1.0;
+    QTest::newRow("strength far below 0") << int(Setting::StrengthLevel) << QVariant(-2000000) << 1.0;
+    QTest::newRow("strength Expert") << int(Setting::StrengthLevel) << QVariant(3) << 3.0;
     QTest::newRow("aid 1") << int(Setting::ShowOwnCandidates) << QVariant(1) << 1.0;
     QTest::newRow("aid 2 is no switch") << int(Setting::ShowOwnCandidates) << QVariant(2) << 0.0;
     QTest::newRow("aid 0") << int(Setting::ConfirmAbandon) << QVariant(0) << 0.0;
@@ -129,6 +146,72 @@ void TestSettingsTable::aidsAreStoredAtOnce()
     reloaded.load();
     QCOMPARE(reloaded.showOwnCandidates(), ownCandidates);
     QCOMPARE(reloaded.confirmAbandon(), confirm);
+}
+
+// Two games open at once on one settings file, each with its own QSettings (the second reaches the
+// file through a linked folder, so Qt keeps no cache between them, as between two processes). Both
+// load; game A changes one setting and stores; then game B, having changed another or none, stores
+// what it changed at quit. A's change must survive B's quit, and B's its own.
+void TestSettingsTable::twoGamesSharingTheFile_data()
+{
+    QTest::addColumn<int>("changedByA");
+    QTest::addColumn<double>("valueOfA");
+    QTest::addColumn<int>("changedByB"); // -1: B changes nothing
+    QTest::addColumn<double>("valueOfB");
+    QTest::addColumn<QByteArray>("storedBefore");
+    const int none = -1;
+    QTest::newRow("A sets Expert, B quits") << int(Setting::StrengthLevel) << 3.0 << none << 0.0 << QByteArray();
+    QTest::newRow("A sets Expert over a stored Easy, B quits")
+        << int(Setting::StrengthLevel) << 3.0 << none << 0.0 << QByteArray("StrengthLevel=0\n");
+    QTest::newRow("A speeds up, B mutes")
+        << int(Setting::PlayingRhythm) << 2.5 << int(Setting::SoundMode) << 0.0 << QByteArray("PlayingRhythm=0.5\n");
+    QTest::newRow("A hides candidates, B checks automatically")
+        << int(Setting::CandidatesVisible) << 0.0 << int(Setting::AutoCheck) << 1.0 << QByteArray();
+    QTest::newRow("both change the strength: the later wins")
+        << int(Setting::StrengthLevel) << 3.0 << int(Setting::StrengthLevel) << 2.0 << QByteArray();
+}
+
+void TestSettingsTable::twoGamesSharingTheFile()
+{
+    QFETCH(int, changedByA);
+    QFETCH(double, valueOfA);
+    QFETCH(int, changedByB);
+    QFETCH(double, valueOfB);
+    QFETCH(QByteArray, storedBefore);
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir("real"));
+    QVERIFY(QFile::link(folder.filePath("real"), folder.filePath("linked")));
+    QFile file(folder.filePath("real/HitBlow.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\n" + storedBefore);
+    file.close();
+
+    QSettings gameA(folder.filePath("real/HitBlow.conf"), QSettings::IniFormat);
+    QSettings gameB(folder.filePath("linked/HitBlow.conf"), QSettings::IniFormat);
+    const GameSettings loadedByA = GameSettings::loaded(gameA);
+    const GameSettings loadedByB = GameSettings::loaded(gameB);
+
+    GameSettings settingsOfA = loadedByA;
+    settingsOfA.setValue(Setting(changedByA), valueOfA);
+    settingsOfA.storeChangedSince(gameA, loadedByA);
+    QVERIFY(synchronize(gameA));
+
+    GameSettings settingsOfB = loadedByB;
+    if (changedByB >= 0)
+        settingsOfB.setValue(Setting(changedByB), valueOfB);
+    settingsOfB.storeChangedSince(gameB, loadedByB);
+    QVERIFY(synchronize(gameB));
+
+    QSettings reread(folder.filePath("real/HitBlow.conf"), QSettings::IniFormat);
+    const GameSettings stored = GameSettings::loaded(reread);
+    QCOMPARE(stored.value(Setting(changedByA)), changedByB == changedByA ? valueOfB : valueOfA);
+    if (changedByB >= 0)
+        QCOMPARE(stored.value(Setting(changedByB)), valueOfB);
+    // A key no game had stored is written at the first save, as the game always did.
+    for (const Setting setting : GameSettings::kStored)
+        QVERIFY(reread.contains(QLatin1String(SettingsTable::declaration(setting).key)));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsTable)

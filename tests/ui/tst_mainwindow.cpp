@@ -7,6 +7,7 @@
 #include "ui/MatchAssistant.h"
 #include "ui/MatchStatusBar.h"
 #include "ui/MatchSnapshots.h"
+#include "GameWiring.h"
 #include "expert/ExpertPlayer.h"
 #include "match/StatisticsFile.h"
 #include "match/StatisticsStore.h"
@@ -15,6 +16,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "SavedMatches.h"
 #include "StoredDefaults.h"
 
 #include <QAction>
@@ -52,6 +54,8 @@ private slots:
     void newGameAsksOnlyWhileAMatchRuns_data();
     void newGameAsksOnlyWhileAMatchRuns();
     void hintTypesAGuessTheUsersScoresAllow();
+    void keptMatchWaitsForResumeOrAbandon_data();
+    void keptMatchWaitsForResumeOrAbandon();
     void unsavedStatisticsAreToldInTheStatusBar();
     void menusFollowTheDesktopConventions();
     void helpWindowsHoldTheGamesPauses_data();
@@ -81,6 +85,7 @@ private:
 
 void TestMainWindow::init()
 {
+    forgetSavedMatch();
     openUserDefaults()->clear();
     QFile::remove(StatisticsFile::defaultPath());
     for (const QString suffix : {"", "-wal", "-shm"})
@@ -281,6 +286,83 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
 }
 
+void TestMainWindow::keptMatchWaitsForResumeOrAbandon_data()
+{
+    QTest::addColumn<QString>("command"); // "ctrl+r", "button", "menu", "new game"
+    QTest::addColumn<QString>("answer");  // to New Game's question
+    QTest::newRow("Ctrl+R") << "ctrl+r" << "";
+    QTest::newRow("the status bar's Resume Match") << "button" << "";
+    QTest::newRow("Game menu's Resume Match") << "menu" << "";
+    QTest::newRow("New Game, kept playing") << "new game" << "Keep Playing";
+    QTest::newRow("New Game, abandoned") << "new game" << "Abandon";
+}
+
+// A match left running when the game ends is neither lost nor counted: the next start offers it
+// on the title screen and goes on with it as it was, and New Game counts it as abandoned only
+// once the user agrees.
+void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"StrengthLevel", 3}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(GameStatusUserTurn);
+    const SavedMatch left = *m_window->hitBlowController()->savedMatch();
+    QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    m_window.reset();
+
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    HitBlowController *controller = m_window->hitBlowController();
+    QCOMPARE(controller->gameStatus(), int(GameStatusTitle));
+    const auto recorded = [this] {
+        return m_window->matchAssistant()->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+            [](StatisticsStore &store) { return store.latest(10); });
+    };
+    QCOMPARE(recorded().size(), std::size_t(0));
+    QVERIFY(m_window->resumeMatchAction()->isEnabled());
+    QCOMPARE(m_window->resumeMatchAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    QVERIFY(m_window->matchStatusBar()->resumeButton()->isVisible());
+
+    if (command == "ctrl+r")
+        QTest::keyClick(m_window->gameBoardView(), Qt::Key_R, Qt::ControlModifier);
+    else if (command == "button")
+        QTest::mouseClick(m_window->matchStatusBar()->resumeButton(), Qt::LeftButton);
+    else if (command == "menu")
+        m_window->resumeMatchAction()->trigger();
+    if (command == "new game") {
+        answerNextQuestion(answer, false);
+        m_window->newGameAction()->trigger();
+        QCOMPARE(m_modalTitle, QStringLiteral("Abandon the unfinished match?"));
+    }
+
+    const bool resumed = command != "new game";
+    const bool abandoned = answer == "Abandon";
+    QCOMPARE(controller->gameStatus(),
+             resumed ? int(GameStatusUserTurn) : abandoned ? int(GameStatusChooseNumbers) : int(GameStatusTitle));
+    if (resumed) {
+        QVERIFY(*controller->savedMatch() == left);
+        QCOMPARE(digitsOf(m_window->gameBoardView()->userNumbers()), digitsOf(left.userOwnNumbers));
+    }
+    const std::vector<MatchRecord> matches = recorded();
+    QCOMPARE(matches.size(), std::size_t(abandoned ? 1 : 0));
+    if (abandoned) {
+        QCOMPARE(int(matches.front().result), int(MatchOutcome::Abandoned));
+        QCOMPARE(matches.front().strength, 3);
+    }
+    m_window->matchAssistant()->refresh();
+    QCOMPARE(m_window->resumeMatchAction()->isEnabled(), !resumed && !abandoned);
+    QCOMPARE(m_window->matchStatusBar()->resumeButton()->isVisible(), !resumed && !abandoned);
+
+    // Only what was not abandoned is offered at the next start.
+    m_window.reset();
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    QCOMPARE(m_window->resumeMatchAction()->isEnabled(), !abandoned);
+}
+
 void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
 {
     m_window.reset();
@@ -410,7 +492,7 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
 
     const QString rules = HowToPlayDialog::rulesText();
     for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,", "Hint", "Ctrl+H", "Ctrl+T",
-                                 "Show my remaining possibilities", "abandoned"})
+                                 "Show my remaining possibilities", "abandoned", "Ctrl+R", "Resume Match"})
         QVERIFY2(rules.contains(expected), expected);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
+#include "SavedMatches.h"
 #include "GameWiring.h"
 
 #include <QAbstractButton>
@@ -41,6 +42,7 @@ private:
 
 void TestNumberPad::init()
 {
+    forgetSavedMatch();
     openUserDefaults()->clear();
     m_fakes = std::make_unique<FakeServices>();
     // The computer's secret is 3 9 5 1.

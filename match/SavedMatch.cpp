@@ -1,0 +1,221 @@
+#include "match/SavedMatch.h"
+
+#include "MatchRules.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+QString numberText(const NumberSet &number)
+{
+    QString text;
+    for (int digit : number)
+        text += QChar(u'0' + digit);
+    return text;
+}
+
+// Four distinct digits written as four characters, or nothing.
+std::optional<NumberSet> numberFrom(const QJsonValue &value)
+{
+    const QString text = value.toString();
+    if (text.size() != 4)
+        return std::nullopt;
+    NumberSet number{};
+    for (int i = 0; i < 4; ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            return std::nullopt;
+        number[i] = text[i].unicode() - u'0';
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (std::count(number.begin(), number.end(), number[i]) != 1)
+            return std::nullopt;
+    }
+    return number;
+}
+
+QJsonArray guessesJson(const std::vector<NumberSet> &answers, const std::vector<int> &hits,
+                       const std::vector<int> &blows)
+{
+    QJsonArray list;
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        QJsonObject entry{{"guess", numberText(answers[i])}};
+        if (i < hits.size() && i < blows.size()) {
+            entry.insert("hits", hits[i]);
+            entry.insert("blows", blows[i]);
+        }
+        list.append(entry);
+    }
+    return list;
+}
+
+template <std::size_t N>
+QJsonArray intsJson(const std::array<int, N> &values)
+{
+    QJsonArray list;
+    for (int value : values)
+        list.append(value);
+    return list;
+}
+
+template <std::size_t N>
+std::optional<std::array<int, N>> intsFrom(const QJsonValue &value)
+{
+    const QJsonArray list = value.toArray();
+    if (list.size() != qsizetype(N))
+        return std::nullopt;
+    std::array<int, N> values{};
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!list[qsizetype(i)].isDouble())
+            return std::nullopt;
+        values[i] = list[qsizetype(i)].toInt(-1);
+    }
+    return values;
+}
+
+// Reads one side's guesses; every guess carries its true score against secret, except that the
+// last may have none when unscoredLast is set. False on any other entry.
+bool readGuesses(const QJsonValue &value, const NumberSet &secret, bool unscoredLast, std::vector<NumberSet> &answers,
+                 std::vector<int> &hits, std::vector<int> &blows)
+{
+    if (!value.isArray())
+        return false;
+    const QJsonArray list = value.toArray();
+    const NumberComparer rules;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QJsonObject entry = list[i].toObject();
+        const std::optional<NumberSet> guess = numberFrom(entry.value("guess"));
+        if (!guess)
+            return false;
+        answers.push_back(*guess);
+        const bool scored = entry.contains("hits") || entry.contains("blows");
+        if (scored != !(unscoredLast && i == list.size() - 1))
+            return false;
+        if (!scored)
+            continue;
+        const HitBlowResult score = rules.checkHitsBlowsIn(secret, *guess);
+        if (entry.value("hits").toInt(-1) != score.hits || entry.value("blows").toInt(-1) != score.blows
+            || !entry.value("hits").isDouble() || !entry.value("blows").isDouble())
+            return false;
+        hits.push_back(score.hits);
+        blows.push_back(score.blows);
+    }
+    return true;
+}
+
+// Whether the rounds of match fit its status and no side has won yet.
+bool roundsFitStatus(const SavedMatch &match)
+{
+    const std::size_t macGuesses = match.macAnswers.size();
+    const std::size_t userGuesses = match.userAnswers.size();
+    const bool macRoundOpen = match.status == GameStatusCheckHitBlow || match.status == GameStatusUserTurn;
+    if (macGuesses != userGuesses + (macRoundOpen ? 1 : 0) || userGuesses >= std::size_t(kMostUserGuesses))
+        return false;
+    // The pause after the user's guess shows that guess's score.
+    if (match.status == GameStatusUserResult && userGuesses == 0)
+        return false;
+    // A guess of four hits decides the match at the end of its round.
+    const auto fourHits = [](const std::vector<int> &hits, std::size_t count) {
+        return std::find(hits.begin(), hits.begin() + std::ptrdiff_t(count), 4) != hits.begin() + std::ptrdiff_t(count);
+    };
+    const std::size_t closedMacRounds = macRoundOpen ? macGuesses - 1 : macGuesses;
+    return !fourHits(match.userHits, userGuesses) && !fourHits(match.macHits, closedMacRounds);
+}
+
+bool candidatesFit(const SavedMatch &match)
+{
+    if (!std::is_sorted(match.candidates.begin(), match.candidates.end())
+        || std::adjacent_find(match.candidates.begin(), match.candidates.end()) != match.candidates.end())
+        return false;
+    // The user's secret stays a candidate until Mac guesses it, so Mac always has one to take.
+    const bool found = std::find(match.macAnswers.begin(), match.macAnswers.end(), match.userOwnNumbers)
+        != match.macAnswers.end();
+    return found
+        || std::binary_search(match.candidates.begin(), match.candidates.end(), match.userOwnNumbers);
+}
+} // namespace
+
+QByteArray SavedMatch::toJson() const
+{
+    QJsonObject root{
+        {"version", kVersion},
+        {"status", status},
+        {"strength", strength},
+        {"macSecret", numberText(macOwnNumbers)},
+        {"userSecret", numberText(userOwnNumbers)},
+        {"mac", guessesJson(macAnswers, macHits, macBlows)},
+        {"user", guessesJson(userAnswers, userHits, userBlows)},
+        {"hinted", hinted},
+    };
+    QStringList candidateTexts;
+    candidateTexts.reserve(qsizetype(candidates.size()));
+    for (const NumberSet &candidate : candidates)
+        candidateTexts << numberText(candidate);
+    root.insert("candidates", candidateTexts.join(u' '));
+    if (relabelling) {
+        root.insert("relabelling", QJsonObject{{"digits", intsJson(relabelling->digits())},
+                                               {"positions", intsJson(relabelling->positions())}});
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *error)
+{
+    const auto refuse = [error](const char *reason) -> std::optional<SavedMatch> {
+        if (error)
+            *error = QString::fromLatin1(reason);
+        return std::nullopt;
+    };
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    if (!document.isObject())
+        return refuse("not a JSON object");
+    const QJsonObject root = document.object();
+    if (root.value("version").toInt(-1) != kVersion)
+        return refuse("a form of another version");
+
+    SavedMatch match;
+    match.status = root.value("status").toInt(-1);
+    match.strength = root.value("strength").toInt(-1);
+    match.hinted = root.value("hinted").toBool(false);
+    if (!isMatchRunning(match.status))
+        return refuse("no running match");
+    if (match.strength < 0 || match.strength > kStrongestLevel)
+        return refuse("no strength of the game");
+    const std::optional<NumberSet> macSecret = numberFrom(root.value("macSecret"));
+    const std::optional<NumberSet> userSecret = numberFrom(root.value("userSecret"));
+    if (!macSecret || !userSecret)
+        return refuse("a secret that is no number of four distinct digits");
+    match.macOwnNumbers = *macSecret;
+    match.userOwnNumbers = *userSecret;
+    if (!readGuesses(root.value("mac"), match.userOwnNumbers, match.status == GameStatusCheckHitBlow, match.macAnswers,
+                     match.macHits, match.macBlows)
+        || !readGuesses(root.value("user"), match.macOwnNumbers, false, match.userAnswers, match.userHits,
+                        match.userBlows))
+        return refuse("a guess or score that does not fit the secrets");
+    if (!roundsFitStatus(match))
+        return refuse("guesses that do not fit the turn");
+
+    const QStringList candidateTexts = root.value("candidates").toString().split(u' ', Qt::SkipEmptyParts);
+    for (const QString &candidateText : candidateTexts) {
+        const std::optional<NumberSet> candidate = numberFrom(candidateText);
+        if (!candidate)
+            return refuse("a candidate that is no number of four distinct digits");
+        match.candidates.push_back(*candidate);
+    }
+    if (!candidatesFit(match))
+        return refuse("candidates that do not fit the scores");
+
+    if (root.contains("relabelling")) {
+        const QJsonObject relabelling = root.value("relabelling").toObject();
+        const auto digits = intsFrom<10>(relabelling.value("digits"));
+        const auto positions = intsFrom<4>(relabelling.value("positions"));
+        match.relabelling = digits && positions ? Relabelling::fromPermutations(*digits, *positions) : std::nullopt;
+        if (!match.relabelling)
+            return refuse("a relabelling that is none");
+    }
+    return match;
+}

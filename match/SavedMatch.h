@@ -1,0 +1,45 @@
+#pragma once
+
+#include "NumberComparer.h"
+#include "expert/Relabelling.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// A match in progress as it is kept between runs of the game: everything needed to go on at the
+// start of the turn it was in. Plain data, with a versioned JSON text form.
+struct SavedMatch {
+    // The form written; a text of another version is refused.
+    static constexpr int kVersion = 1;
+
+    // The turn it was in: GameStatusMacTurn to GameStatusUserResult.
+    int status = 0;
+    // The strength the match was played at when saved.
+    int strength = 1;
+    NumberSet macOwnNumbers{};
+    NumberSet userOwnNumbers{};
+    // Mac's guesses and the scores they got; in status 3 the last guess has no score yet.
+    std::vector<NumberSet> macAnswers;
+    std::vector<int> macHits;
+    std::vector<int> macBlows;
+    std::vector<NumberSet> userAnswers;
+    std::vector<int> userHits;
+    std::vector<int> userBlows;
+    // What Mac's candidates are, in their order.
+    CandidateList candidates;
+    // The Expert's renaming of digits and places for this match, once it has drawn one.
+    std::optional<Relabelling> relabelling;
+    // The user asked for a hint during this match.
+    bool hinted = false;
+
+    QByteArray toJson() const;
+    // The match the text holds, or nothing with the reason in error when the text is not a match
+    // this game could go on with (another version, a missing or odd field, scores that are not the
+    // true ones, lists that do not fit together).
+    static std::optional<SavedMatch> fromJson(const QByteArray &text, QString *error = nullptr);
+
+    friend bool operator==(const SavedMatch &, const SavedMatch &) = default;
+};

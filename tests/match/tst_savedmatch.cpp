@@ -1,0 +1,368 @@
+#include "MatchRules.h"
+#include "expert/ExpertPlayer.h"
+#include "match/MatchTracker.h"
+#include "match/SavedMatch.h"
+#include "match/SavedMatchFile.h"
+
+#include "Fakes.h"
+#include "SavedMatches.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(SavedMatch)
+
+namespace {
+constexpr NumberSet kMacSecret{3, 9, 5, 1};
+constexpr NumberSet kUserSecret{4, 5, 6, 7};
+
+// A match as it stands after Mac's guesses and the user's (true scores, candidates pruned as the
+// Expert prunes), in status.
+SavedMatch matchAfter(int status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
+{
+    const NumberComparer rules;
+    SavedMatch match;
+    match.status = status;
+    match.strength = 3;
+    match.macOwnNumbers = kMacSecret;
+    match.userOwnNumbers = kUserSecret;
+    match.candidates = rules.makeCandidatesArray();
+    const std::size_t scored = macGuesses.size() - (status == GameStatusCheckHitBlow ? 1 : 0);
+    for (std::size_t i = 0; i < macGuesses.size(); ++i) {
+        match.macAnswers.push_back(macGuesses[i]);
+        std::erase(match.candidates, macGuesses[i]);
+        if (i >= scored)
+            continue;
+        const HitBlowResult score = rules.checkHitsBlowsIn(kUserSecret, macGuesses[i]);
+        match.macHits.push_back(score.hits);
+        match.macBlows.push_back(score.blows);
+    }
+    ExpertPlayer::keepConsistent(match.candidates, match.macAnswers, match.macHits, match.macBlows);
+    for (const NumberSet &guess : userGuesses) {
+        const HitBlowResult score = rules.checkHitsBlowsIn(kMacSecret, guess);
+        match.userAnswers.push_back(guess);
+        match.userHits.push_back(score.hits);
+        match.userBlows.push_back(score.blows);
+    }
+    return match;
+}
+
+SavedMatch userTurnWithRelabelling()
+{
+    SavedMatch match = matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}});
+    match.relabelling = Relabelling::fromPermutations({9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {3, 2, 1, 0});
+    return match;
+}
+
+QByteArray edited(const SavedMatch &match, const std::function<void(QJsonObject &)> &edit)
+{
+    QJsonObject root = QJsonDocument::fromJson(match.toJson()).object();
+    edit(root);
+    return QJsonDocument(root).toJson();
+}
+
+void setEntry(QJsonObject &root, const char *side, int index, const char *field, const QJsonValue &value)
+{
+    QJsonArray list = root.value(side).toArray();
+    QJsonObject entry = list[index].toObject();
+    if (value.isUndefined())
+        entry.remove(field);
+    else
+        entry.insert(field, value);
+    list[index] = entry;
+    root.insert(side, list);
+}
+} // namespace
+
+// The match in progress as it is kept between runs: its text form gives back exactly what was
+// kept, a text that is no match this game could go on with is refused with a reason, the file it
+// lives in survives odd files, and the tracker keeps, clears, offers and gives it up as it should.
+class TestSavedMatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textFormGivesBackTheMatch_data();
+    void textFormGivesBackTheMatch();
+    void oddTextsAreRefused_data();
+    void oddTextsAreRefused();
+    void fileSurvivesOddFiles_data();
+    void fileSurvivesOddFiles();
+    void trackerKeepsTheRunningMatch_data();
+    void trackerKeepsTheRunningMatch();
+};
+
+void TestSavedMatch::textFormGivesBackTheMatch_data()
+{
+    QTest::addColumn<SavedMatch>("match");
+    QTest::newRow("first pause") << matchAfter(GameStatusMacTurn, {}, {});
+    QTest::newRow("Mac's guess unscored") << matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {});
+    QTest::newRow("user's turn, relabelled") << userTurnWithRelabelling();
+    SavedMatch hinted = matchAfter(GameStatusUserResult, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}, {3, 9, 1, 5}});
+    hinted.hinted = true;
+    hinted.strength = 0;
+    QTest::newRow("user's guess scored, hinted, Easy") << hinted;
+    QTest::newRow("Mac found the secret: the last chance")
+        << matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 6, 7}}, {{0, 1, 2, 3}});
+}
+
+void TestSavedMatch::textFormGivesBackTheMatch()
+{
+    QFETCH(SavedMatch, match);
+    QString error;
+    const std::optional<SavedMatch> reread = SavedMatch::fromJson(match.toJson(), &error);
+    QVERIFY2(reread, qPrintable(error));
+    QVERIFY(*reread == match);
+    QCOMPARE(reread->candidates.size(), match.candidates.size());
+    QCOMPARE(reread->relabelling.has_value(), match.relabelling.has_value());
+}
+
+void TestSavedMatch::oddTextsAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const SavedMatch match = userTurnWithRelabelling();
+    const auto set = [&match](const char *field, const QJsonValue &value) {
+        return edited(match, [&](QJsonObject &root) { root.insert(field, value); });
+    };
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("\x00\xff{", 3);
+    QTest::newRow("a list") << QByteArray("[1,2]");
+    QTest::newRow("newer version") << set("version", SavedMatch::kVersion + 1);
+    QTest::newRow("no version") << edited(match, [](QJsonObject &root) { root.remove("version"); });
+    QTest::newRow("title screen") << set("status", GameStatusTitle);
+    QTest::newRow("choosing a secret") << set("status", GameStatusChooseNumbers);
+    QTest::newRow("decided") << set("status", GameStatusGameOver);
+    QTest::newRow("status as text") << set("status", "4");
+    QTest::newRow("strength below 0") << set("strength", -1);
+    QTest::newRow("strength above Expert") << set("strength", kStrongestLevel + 1);
+    QTest::newRow("Mac's secret repeats a digit") << set("macSecret", "3351");
+    QTest::newRow("user's secret of five digits") << set("userSecret", "45678");
+    QTest::newRow("user's secret with a letter") << set("userSecret", "45a7");
+    QTest::newRow("Mac's score not the true one")
+        << edited(match, [](QJsonObject &root) { setEntry(root, "mac", 0, "blows", 3); });
+    QTest::newRow("user's score not the true one")
+        << edited(match, [](QJsonObject &root) { setEntry(root, "user", 0, "hits", 2); });
+    QTest::newRow("Mac's guess without its score in the user's turn")
+        << edited(match, [](QJsonObject &root) { setEntry(root, "mac", 1, "hits", QJsonValue::Undefined); });
+    QTest::newRow("user's guess of the wrong form")
+        << edited(match, [](QJsonObject &root) { setEntry(root, "user", 0, "guess", 123); });
+    QTest::newRow("rounds that do not fit the turn") << set("status", GameStatusUserResult);
+    QTest::newRow("unscored guess the turn has none of") << [] {
+        SavedMatch unscored = matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {});
+        return edited(unscored, [](QJsonObject &root) { root.insert("status", GameStatusMacTurn); });
+    }();
+    QTest::newRow("user already won") << matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 8, 9}},
+                                                    {{3, 9, 5, 1}}).toJson();
+    QTest::newRow("sixteen user guesses") << [] {
+        std::vector<NumberSet> macGuesses(16, NumberSet{0, 1, 2, 3});
+        std::vector<NumberSet> userGuesses(16, NumberSet{0, 1, 2, 3});
+        SavedMatch long16 = matchAfter(GameStatusMacTurn, {}, userGuesses);
+        for (const NumberSet &guess : macGuesses) {
+            long16.macAnswers.push_back(guess);
+            long16.macHits.push_back(0);
+            long16.macBlows.push_back(0);
+        }
+        return long16.toJson();
+    }();
+    QTest::newRow("candidates out of order") << [&match] {
+        SavedMatch swapped = match;
+        std::swap(swapped.candidates.front(), swapped.candidates.back());
+        return swapped.toJson();
+    }();
+    QTest::newRow("a candidate twice") << [&match] {
+        SavedMatch twice = match;
+        twice.candidates.insert(twice.candidates.begin(), twice.candidates.front());
+        return twice.toJson();
+    }();
+    QTest::newRow("the user's secret no longer a candidate") << [&match] {
+        SavedMatch lost = match;
+        std::erase(lost.candidates, kUserSecret);
+        return lost.toJson();
+    }();
+    QTest::newRow("a candidate of no number") << edited(match, [](QJsonObject &root) {
+        root.insert("candidates", "0000 " + root.value("candidates").toString());
+    });
+    QTest::newRow("relabelling of a digit twice")
+        << set("relabelling", QJsonObject{{"digits", QJsonArray{1, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+                                          {"positions", QJsonArray{0, 1, 2, 3}}});
+    QTest::newRow("relabelling of three places")
+        << set("relabelling", QJsonObject{{"digits", QJsonArray{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+                                          {"positions", QJsonArray{0, 1, 2}}});
+    QTest::newRow("relabelling of no list") << set("relabelling", 5);
+}
+
+void TestSavedMatch::oddTextsAreRefused()
+{
+    QFETCH(QByteArray, text);
+    QString error;
+    QVERIFY(!SavedMatch::fromJson(text, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+void TestSavedMatch::fileSurvivesOddFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("keptAside");
+    QTest::newRow("none") << "none" << false;
+    QTest::newRow("a match") << "match" << false;
+    QTest::newRow("garbage") << "garbage" << true;
+    QTest::newRow("empty") << "empty" << true;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("a FIFO") << "fifo" << false;
+    QTest::newRow("a device") << "device" << false;
+}
+
+void TestSavedMatch::fileSurvivesOddFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, keptAside);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QString path = folder.filePath("match-in-progress.json");
+    const SavedMatch match = userTurnWithRelabelling();
+    QByteArray contents;
+    if (kind == "match" || kind == "garbage" || kind == "empty") {
+        contents = kind == "match" ? match.toJson() : kind == "garbage" ? QByteArray("{\"version\":1,") : QByteArray();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    } else if (kind == "folder") {
+        QVERIFY(QDir(folder.path()).mkdir("match-in-progress.json"));
+    } else if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "device") {
+        path = "/dev/zero";
+    }
+
+    SavedMatchFile file(path);
+    if (kind == "none" || kind == "match")
+        QTest::failOnWarning(QRegularExpression("."));
+    else
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(keptAside ? "could not be read.*kept as" : "could not be read \\("));
+    const std::optional<SavedMatch> loaded = file.load();
+    QCOMPARE(loaded.has_value(), kind == "match");
+    if (loaded)
+        QVERIFY(*loaded == match);
+    if (keptAside) {
+        QFileInfo aside(path + ".corrupt");
+        QVERIFY(aside.exists());
+        if (aside.isFile()) {
+            QFile kept(aside.filePath());
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            QCOMPARE(kept.readAll(), contents);
+        }
+    }
+    // Anything but a plain file stays as it was.
+    if (kind == "device" || kind == "folder") {
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+        return;
+    }
+    QCOMPARE(QFileInfo::exists(path), !keptAside && kind != "none");
+    // A match saved afterwards is read back, and clear forgets it.
+    file.save(match);
+    const std::optional<SavedMatch> saved = file.load();
+    QVERIFY(saved && *saved == match);
+    file.clear();
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!file.load());
+}
+
+void TestSavedMatch::trackerKeepsTheRunningMatch_data()
+{
+    QTest::addColumn<bool>("keptFromEarlier");
+    QTest::addColumn<QString>("ending"); // "won", "new game", "quit"
+    QTest::newRow("a match won") << false << "won";
+    QTest::newRow("a match given up by New Game") << false << "new game";
+    QTest::newRow("a match left by quitting") << false << "quit";
+    QTest::newRow("a kept match resumed and won") << true << "won";
+    QTest::newRow("a kept match given up from the title screen") << true << "new game";
+    QTest::newRow("a kept match left on the title screen") << true << "quit";
+}
+
+// The tracker keeps the running match at every status change, records a decided one once and
+// forgets it, counts only a match given up by New Game as abandoned (a kept one under its own
+// strength and hinted mark), and leaves a match kept when the game ends.
+void TestSavedMatch::trackerKeepsTheRunningMatch()
+{
+    QFETCH(bool, keptFromEarlier);
+    QFETCH(QString, ending);
+    QTemporaryDir folder;
+    ScriptedRandomSource random;
+    SavedMatch earlier = matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}});
+    earlier.strength = 2;
+    earlier.hinted = true;
+    auto owned = std::make_unique<FakeSavedMatchStore>(keptFromEarlier ? std::optional(earlier) : std::nullopt);
+    FakeSavedMatchStore &store = *owned;
+    auto tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"), std::move(owned));
+    QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
+    QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
+
+    int strength = 1;
+    bool hinted = false;
+    if (keptFromEarlier && ending == "won") {
+        const std::optional<SavedMatch> resumed = tracker->resume();
+        QVERIFY(resumed && *resumed == earlier);
+        QVERIFY(!tracker->resumable());
+        QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
+        strength = 2;
+        hinted = true;
+        // Going on, the match is kept again at its next status change.
+        tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2}, strength, earlier);
+        QVERIFY(store.kept && store.kept->hinted);
+    } else if (!keptFromEarlier) {
+        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0}, strength, std::nullopt);
+        QCOMPARE(store.saves, 0);
+        for (int status : {GameStatusMacTurn, GameStatusCheckHitBlow, GameStatusUserTurn}) {
+            SavedMatch now = earlier;
+            now.status = status;
+            tracker->statusChanged({status, MatchResultNone, 1}, strength, now);
+            QCOMPARE(store.kept->status, status);
+        }
+        QCOMPARE(store.saves, 3);
+        // Not hinted in this run: the kept copy says so whatever it was handed.
+        QVERIFY(!store.kept->hinted);
+    }
+
+    if (ending == "won") {
+        tracker->statusChanged({GameStatusGameOver, MatchResultUserWon, 2}, strength, std::nullopt);
+        tracker->statusChanged({GameStatusResultShown, MatchResultUserWon, 2}, strength, std::nullopt);
+    } else if (ending == "new game") {
+        const int status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
+        tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1}, strength);
+        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0}, strength, std::nullopt);
+    } else {
+        QVERIFY(store.kept);
+        QCOMPARE(store.clears, 0);
+        tracker.reset(); // the game ends; nothing is given up
+    }
+    if (tracker) {
+        QVERIFY(!store.kept);
+        QCOMPARE(store.clears, 1);
+    }
+    if (!tracker)
+        tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"),
+                                                 std::make_unique<FakeSavedMatchStore>());
+    const std::vector<MatchRecord> matches = tracker->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+        [](StatisticsStore &store) { return store.latest(10); });
+    QCOMPARE(matches.size(), std::size_t(ending == "quit" ? 0 : 1));
+    if (ending == "quit")
+        return;
+    QCOMPARE(int(matches.front().result), int(ending == "won" ? MatchOutcome::Won : MatchOutcome::Abandoned));
+    QCOMPARE(matches.front().strength, keptFromEarlier ? 2 : 1);
+    QCOMPARE(matches.front().hinted, keptFromEarlier);
+    QCOMPARE(matches.front().guesses, keptFromEarlier && ending == "new game" ? 1 : (ending == "won" ? 2 : 1));
+}
+
+QTEST_GUILESS_MAIN(TestSavedMatch)
+#include "tst_savedmatch.moc"
