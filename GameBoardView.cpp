@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 GameBoardView::GameBoardView(const Services &services, QWidget *parent)
     : QWidget(parent)
@@ -40,6 +41,7 @@ void GameBoardView::resetAll()
     m_services.scheduler.cancelPrevious(this, kUpOKBtn);
     m_okKeyPending = false;
     m_heldInput.clear();
+    m_pressedChosenPlace = -1;
     m_okBtnStatus = 0;
     m_choseNumberStatus = 0;
     m_userNumbers.fill(-1);
@@ -331,6 +333,9 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
             }
         } else if (key == kDeleteKey && typed) {
             deleteAtCursor(*typed, m_typingIndex);
+        } else if (key == kDeleteKey && status == GameStatusChooseNumbers) {
+            const auto chosen = std::find(m_userNumbers.begin(), m_userNumbers.end(), -1) - m_userNumbers.begin();
+            returnChoice(int(chosen) - 1);
         } else if ((key == kLeftArrowKey || key == kRightArrowKey) && typed) {
             m_typingIndex = movedCursor(m_typingIndex, key == kLeftArrowKey ? -1 : 1, typingLengthFor(status));
         }
@@ -365,7 +370,9 @@ void GameBoardView::mouseDown(QPointF boardPoint)
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
-        // Only a press on an available piece lets the release take one.
+        // Only a press on an available piece lets the release take one, and only a press on a
+        // chosen piece lets the release on that same piece return it.
+        m_pressedChosenPlace = chosenPlaceAt(boardPoint);
         m_choseNumberStatus = availableChoiceAt(boardPoint) >= 0 ? 1 : 0;
     } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
         if (kOKButtonHitArea.holds(boardPoint)) {
@@ -381,6 +388,11 @@ void GameBoardView::mouseUp(QPointF boardPoint)
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
+        const int pressedPlace = std::exchange(m_pressedChosenPlace, -1);
+        if (pressedPlace >= 0 && chosenPlaceAt(boardPoint) == pressedPlace) {
+            returnChoice(pressedPlace);
+            return;
+        }
         if (m_choseNumberStatus != 1)
             return;
         m_choseNumberStatus = 0;

@@ -7,6 +7,7 @@
 #include "OwnRecords.h"
 #include "PrefWindowController.h"
 #include "StatisticsDialog.h"
+#include "ui/WindowFit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,6 +38,8 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     m_controller.setStatusListener([this] {
         // A decided match is recorded at once, before anything else can happen to it.
         m_keeper.matchStatusChanged(m_controller, strength());
+        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+            m_notepad.clear();
         m_refreshTimer.start();
     });
 }
@@ -98,6 +101,7 @@ void MatchAssistant::hint()
 void MatchAssistant::showStatistics()
 {
     StatisticsDialog dialog(m_keeper, strength(), m_window);
+    WindowFit::fitToScreen(&dialog);
     dialog.exec();
     if (m_window)
         m_window->activateWindow();

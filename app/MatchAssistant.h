@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlayerAidSettings.h"
+#include "match/Notepad.h"
 #include "statistics/StatisticsKeeper.h"
 
 #include <QObject>
@@ -46,6 +47,8 @@ public:
 
     PlayerAidSettings &aidSettings() { return m_aids; }
     StatisticsKeeper &statisticsKeeper() { return m_keeper; }
+    // The player's notes on the running match; a new match starts with a clean page.
+    Notepad &notepad() { return m_notepad; }
     // Brings the status bar and the hint command up to date now rather than on the next pass of
     // the main loop.
     void refresh();
@@ -60,6 +63,7 @@ private:
     PrefWindowController &m_preferences;
     PlayerAidSettings m_aids;
     StatisticsKeeper m_keeper;
+    Notepad m_notepad;
     std::unique_ptr<HintStrategy> m_hintStrategy;
     QPointer<MatchStatusBar> m_statusBar;
     QPointer<QAction> m_hintAction;

@@ -71,7 +71,8 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
 
     m_level = new QComboBox(this);
     for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
-        m_level->addItem(strengthName(level));
+        m_level->addItem(strengthName(level), level);
+    m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
     auto *levelRow = new QFormLayout;
     levelRow->addRow(tr("&Strength of Mac:"), m_level);
@@ -149,7 +150,7 @@ QString StatisticsDialog::figure(const QString &caption) const
 
 void StatisticsDialog::showLevel()
 {
-    const LevelSummary summary = m_keeper.statistics().summaryFor(m_level->currentIndex());
+    const LevelSummary summary = m_keeper.statistics().summaryFor(m_level->currentData().toInt());
     const QLocale locale;
     const QString values[] = {
         locale.toString(summary.won),

@@ -1,5 +1,6 @@
 #include "MessageBoxAlert.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,7 +17,9 @@ void MessageBoxAlert::setParentWidget(QWidget *parent)
 void MessageBoxAlert::runModal(const QString &message)
 {
     QMessageBox box(m_parent.data());
-    box.setWindowTitle(QStringLiteral(" "));
+    // The game's own name: a blank title would read "— Hit & Blow" once the platform appends
+    // the application's name to it.
+    box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);
     box.setText(message);
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

@@ -18,7 +18,7 @@ LevelSummary MatchStatistics::summaryFor(int strength) const
     LevelSummary summary;
     int guessesInWins = 0;
     for (const MatchRecord &match : m_matches) {
-        if (match.strength != strength)
+        if (strength != kAllStrengths && match.strength != strength)
             continue;
         switch (match.result) {
         case MatchOutcome::Won:

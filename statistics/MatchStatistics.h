@@ -49,6 +49,8 @@ class MatchStatistics
 public:
     static constexpr int kStrongestLevel = ExpertPlayer::kStrengthLevel;
     static constexpr int kMostGuesses = HitBlowController::kMostUserAnswers;
+    // summaryFor() of this takes the matches of every strength together.
+    static constexpr int kAllStrengths = -1;
 
     void append(const MatchRecord &record);
     void clear();
