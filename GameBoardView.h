@@ -82,6 +82,8 @@ public:
     // One whole drawing pass onto canvas, with its effects on the match (message line, result
     // announced once, the pause after a user guess scheduled).
     void drawRect(Canvas &canvas);
+    // The message key of the result the board shows, or null while there is none.
+    static const char *resultKey(int matchResult);
     void setMessageStrWithString(const QString &string);
     QString imageNameFrom(int number) const;
     std::vector<StyledText> stringsArrayFromNumbersArray(const std::vector<int> &numbers) const;
@@ -95,6 +97,13 @@ public:
     QSize sizeHint() const override;
     // What the board's marks, cards and rows at a board point stand for, or nothing.
     QString toolTipAt(QPointF boardPoint) const;
+
+signals:
+    // After each drawing pass on the screen, so that those who tell of the board (screen readers)
+    // can follow what it changed.
+    void drawn();
+
+public:
 
     // The input state, for drawing and inspection.
     int okBtnStatus() const { return m_okBtnStatus; }

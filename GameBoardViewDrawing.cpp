@@ -3,7 +3,6 @@
 #include "GameBoardLayout.h"
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
-#include "app/BoardAccessible.h"
 #include "platform/Canvas.h"
 #include "platform/Localization.h"
 #include "platform/PainterCanvas.h"
@@ -72,8 +71,7 @@ void GameBoardView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), kLetterbox);
     PainterCanvas canvas(painter, boardTransform(), m_imageLibrary);
     drawRect(canvas);
-    // Screen readers hear what the pass changed.
-    BoardAccessible::boardDrawn(this);
+    emit drawn();
 }
 
 void GameBoardView::drawRect(Canvas &canvas)
@@ -220,28 +218,32 @@ void GameBoardView::drawCandidatesDisplay(Canvas &canvas)
                     kCandidatesCountOrigin);
 }
 
+const char *GameBoardView::resultKey(int matchResult)
+{
+    switch (matchResult) {
+    case MatchResultMacWon:
+        return QT_TRANSLATE_NOOP("HitBlow", "You lost");
+    case MatchResultUserWon:
+        return QT_TRANSLATE_NOOP("HitBlow", "You won");
+    case MatchResultDraw:
+        return QT_TRANSLATE_NOOP("HitBlow", "Draw");
+    default:
+        return nullptr;
+    }
+}
+
 void GameBoardView::drawResult(Canvas &canvas, bool announce)
 {
     m_fontStyle.fontSize = kResultFontSize;
     QColor colour = kYellow;
-    const char *key = nullptr;
+    const int result = m_hitBlowController->matchResult();
+    const char *key = resultKey(result);
     QString sound = QStringLiteral("pikoon2_edited");
-    switch (m_hitBlowController->matchResult()) {
-    case MatchResultMacWon:
+    if (result == MatchResultMacWon) {
         colour = kRed;
-        key = QT_TRANSLATE_NOOP("HitBlow", "You lost");
         sound = QStringLiteral("hoyo");
-        break;
-    case MatchResultUserWon:
-        key = QT_TRANSLATE_NOOP("HitBlow", "You won");
-        break;
-    case MatchResultDraw:
-        key = QT_TRANSLATE_NOOP("HitBlow", "Draw");
-        if (m_hitBlowController->userCurrentHitsCount() != 4)
-            sound = QStringLiteral("hoyo");
-        break;
-    default:
-        break;
+    } else if (result == MatchResultDraw && m_hitBlowController->userCurrentHitsCount() != 4) {
+        sound = QStringLiteral("hoyo");
     }
     if (key) {
         m_fontStyle.color = colour;

@@ -5,13 +5,10 @@
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
-namespace {
-constexpr int kFullCandidatesCount = 5040;
-} // namespace
-
 HitBlowController::HitBlowController(const Services &services)
     : m_services(services)
     , m_numberComparer(services.random)
+    , m_mac(m_numberComparer)
 {
 }
 
@@ -43,9 +40,9 @@ void HitBlowController::newGame()
     m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
     m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
 
-    m_candidatesArray = m_numberComparer.makeCandidatesArray();
-    m_macOwnNumbers = m_numberComparer.makeMacOwnNumbersIn(*m_candidatesArray);
-    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+    m_mac.newMatch();
+    m_macOwnNumbers = m_numberComparer.makeMacOwnNumbersIn(*m_mac.candidates());
+    m_restCandidatesCount = static_cast<int>(m_mac.candidates()->size());
 
     if (m_gameBoardView)
         m_gameBoardView->resetAll();
@@ -63,7 +60,7 @@ void HitBlowController::setGameStatus(int status)
         break;
     case GameStatusMacTurn:
         // Only the first guess of a match waits here; later ones follow the board's own pause.
-        if (m_candidatesArray && m_candidatesArray->size() == kFullCandidatesCount) {
+        if (m_mac.candidates() && m_mac.candidates()->size() == kAllNumbersCount) {
             requestRedraw();
             m_services.scheduler.performAfterDelay(this, kAskMacNextAnswer, pauseSeconds(),
                                                    [this] { askMacNextAnswer(); });
@@ -95,9 +92,6 @@ void HitBlowController::setGameStatus(int status)
 // Empties the six record lists and drops both secrets, both current guesses and the candidates.
 void HitBlowController::dropMatch()
 {
-    m_macFormerAnswers.clear();
-    m_macFormerHitsCount.clear();
-    m_macFormerBlowsCount.clear();
     m_userFormerAnswers.clear();
     m_userFormerHitsCount.clear();
     m_userFormerBlowsCount.clear();
@@ -105,49 +99,29 @@ void HitBlowController::dropMatch()
     m_userCurrentAnswer.reset();
     m_macOwnNumbers.reset();
     m_userOwnNumbers.reset();
-    m_candidatesArray.reset();
-    m_expertPlayer.newMatch();
+    m_mac.clear();
 }
 
 void HitBlowController::askMacNextAnswer()
 {
     // Only a running match on the computer's turn takes a guess, and never from an empty list.
-    if (!m_candidatesArray || m_candidatesArray->empty())
+    if (!m_mac.candidates() || m_mac.candidates()->empty())
         return;
-    const bool expert = m_prefWindowController && m_prefWindowController->strengthLevel() == ExpertPlayer::kStrengthLevel;
-    const NumberSet guess = expert ? takeExpertAnswer() : m_numberComparer.choseNumbersIn(*m_candidatesArray);
-    m_macCurrentAnswer = guess;
-    m_macFormerAnswers.push_back(guess);
-    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+    m_macCurrentAnswer = m_mac.takeGuess(strengthLevel(), m_services.random);
+    m_restCandidatesCount = static_cast<int>(m_mac.candidates()->size());
     setGameStatus(GameStatusCheckHitBlow);
 }
 
 void HitBlowController::recordAcceptedCounts()
 {
-    m_macFormerHitsCount.push_back(m_macCurrentHitsCount);
-    m_macFormerBlowsCount.push_back(m_macCurrentBlowsCount);
-    if (!m_candidatesArray || !m_macCurrentAnswer)
-        return;
-    const int level = m_prefWindowController ? m_prefWindowController->strengthLevel() : 1;
-    m_numberComparer.removeCandidatesIn(*m_candidatesArray, *m_macCurrentAnswer, m_macCurrentHitsCount,
-                                m_macCurrentBlowsCount, m_macFormerAnswers, m_macFormerHitsCount,
-                                m_macFormerBlowsCount, level);
-    // The expert counts only what every score so far allows, whatever pruned the list before.
-    if (level == ExpertPlayer::kStrengthLevel && m_macCurrentHitsCount != 4)
-        ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
-    m_restCandidatesCount = static_cast<int>(m_candidatesArray->size());
+    m_mac.takeScore(m_macCurrentHitsCount, m_macCurrentBlowsCount, strengthLevel());
+    if (m_mac.candidates() && m_macCurrentAnswer)
+        m_restCandidatesCount = static_cast<int>(m_mac.candidates()->size());
 }
 
-// The expert's guess may be a number that can no longer be the secret; it leaves the list if it is
-// in it, as a random pick does.
-NumberSet HitBlowController::takeExpertAnswer()
+int HitBlowController::strengthLevel() const
 {
-    // Scores pruned at a lower strength may have left numbers that the expert does not count.
-    ExpertPlayer::keepConsistent(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount, m_macFormerBlowsCount);
-    const NumberSet guess = m_expertPlayer.nextAnswer(*m_candidatesArray, m_macFormerAnswers, m_macFormerHitsCount,
-                                                      m_macFormerBlowsCount, m_services.random);
-    std::erase(*m_candidatesArray, guess);
-    return guess;
+    return m_prefWindowController ? m_prefWindowController->strengthLevel() : 1;
 }
 
 void HitBlowController::scoreUserAnswer()

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "MatchRules.h"
 #include "NumberComparer.h"
-#include "expert/ExpertPlayer.h"
+#include "expert/Codebreaker.h"
 
 #include <QObject>
 
@@ -15,24 +16,6 @@
 class GameBoardView;
 class PrefWindowController;
 
-enum GameStatus {
-    GameStatusTitle = 0,
-    GameStatusChooseNumbers = 1,
-    GameStatusMacTurn = 2,
-    GameStatusCheckHitBlow = 3,
-    GameStatusUserTurn = 4,
-    GameStatusUserResult = 5,
-    GameStatusGameOver = 6,
-    GameStatusResultShown = 7,
-};
-
-enum MatchResult {
-    MatchResultNone = 0,
-    MatchResultMacWon = 1,
-    MatchResultUserWon = 2,
-    MatchResultDraw = 3,
-};
-
 // The match: both secrets, both sides' guesses and scores, the computer's candidates, the status
 // and the result. The board hands in what the user entered through the setters and then moves the
 // match on with setGameStatus(); everything else happens here.
@@ -41,8 +24,7 @@ class HitBlowController : public QObject
     Q_OBJECT
 
 public:
-    // The user's sixteenth guess without a winner ends the match in a draw.
-    static constexpr int kMostUserAnswers = 16;
+    static constexpr int kMostUserAnswers = kMostUserGuesses;
     // The delayed call of the computer's first guess of a match, by the operation it runs.
     static constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 
@@ -77,13 +59,13 @@ public:
     int matchResult() const { return m_matchResult; }
     int restCandidatesCount() const { return m_restCandidatesCount; }
     const std::optional<NumberSet> &macOwnNumbers() const { return m_macOwnNumbers; }
-    const std::vector<NumberSet> &macFormerAnswers() const { return m_macFormerAnswers; }
-    const std::vector<int> &macFormerHitsCount() const { return m_macFormerHitsCount; }
-    const std::vector<int> &macFormerBlowsCount() const { return m_macFormerBlowsCount; }
+    const std::vector<NumberSet> &macFormerAnswers() const { return m_mac.answers(); }
+    const std::vector<int> &macFormerHitsCount() const { return m_mac.hits(); }
+    const std::vector<int> &macFormerBlowsCount() const { return m_mac.blows(); }
     const std::optional<NumberSet> &macCurrentAnswer() const { return m_macCurrentAnswer; }
     int macCurrentHitsCount() const { return m_macCurrentHitsCount; }
     int macCurrentBlowsCount() const { return m_macCurrentBlowsCount; }
-    const std::optional<CandidateList> &candidatesArray() const { return m_candidatesArray; }
+    const std::optional<CandidateList> &candidatesArray() const { return m_mac.candidates(); }
     const std::optional<NumberSet> &userOwnNumbers() const { return m_userOwnNumbers; }
     const std::vector<NumberSet> &userFormerAnswers() const { return m_userFormerAnswers; }
     const std::vector<int> &userFormerHitsCount() const { return m_userFormerHitsCount; }
@@ -104,23 +86,22 @@ private:
     void dropMatch();
     void requestRedraw();
     double pauseSeconds() const;
+    int strengthLevel() const;
     void recordAcceptedCounts();
     void scoreUserAnswer();
-    NumberSet takeExpertAnswer();
 
     Services m_services;
     NumberComparer m_numberComparer;
+    // The computer's candidates, guesses and their scores; the expert in it keeps only the
+    // relabelling of the running match.
+    Codebreaker m_mac;
 
     GameBoardView *m_gameBoardView = nullptr;
     PrefWindowController *m_prefWindowController = nullptr;
     std::optional<NumberSet> m_macOwnNumbers;
-    std::vector<NumberSet> m_macFormerAnswers;
-    std::vector<int> m_macFormerHitsCount;
-    std::vector<int> m_macFormerBlowsCount;
     std::optional<NumberSet> m_macCurrentAnswer;
     int m_macCurrentHitsCount = 0;
     int m_macCurrentBlowsCount = 0;
-    std::optional<CandidateList> m_candidatesArray;
     int m_restCandidatesCount = 0;
     std::optional<NumberSet> m_userOwnNumbers;
     std::vector<NumberSet> m_userFormerAnswers;
@@ -132,6 +113,4 @@ private:
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
     std::function<void()> m_statusListener;
-    // The strongest level's player; it keeps only the relabelling of the running match.
-    ExpertPlayer m_expertPlayer;
 };

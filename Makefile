@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@tools/install-deps.sh
 
 configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
@@ -33,6 +33,7 @@ bench: build
 	$(BUILD)/bench/bench_memory
 	$(BUILD)/bench/bench_statistics
 	$(BUILD)/bench/bench_expert
+	$(BUILD)/bench/bench_review
 	$(BUILD)/tools/hitblow-arena --level 3 --rounds 1 | head -2
 	python3 bench/startup.py --binary $(BUILD)/hitblow
 
@@ -46,7 +47,7 @@ sanitize:
 
 # Whole matches and random play under valgrind's memcheck: no memory errors, nothing definitely lost.
 memcheck: build
-	scripts/memcheck.sh $(BUILD)
+	tools/memcheck.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

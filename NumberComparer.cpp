@@ -1,5 +1,6 @@
 #include "NumberComparer.h"
 
+#include "MatchRules.h"
 #include "platform/RandomSource.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ NumberComparer::NumberComparer(RandomSource &random)
 CandidateList NumberComparer::makeCandidatesArray() const
 {
     CandidateList candidates;
-    candidates.reserve(5040);
+    candidates.reserve(kAllNumbersCount);
     for (int a = 0; a <= 9; ++a) {
         for (int b = 0; b <= 9; ++b) {
             if (b == a)

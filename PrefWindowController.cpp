@@ -1,12 +1,11 @@
 #include "PrefWindowController.h"
 
-#include "app/PlayerAidSettings.h"
-#include "app/StrengthDescription.h"
-#include "expert/ExpertPlayer.h"
+#include "settings/PlayerAidSettings.h"
+#include "StrengthDescription.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
-#include "ui/WindowFit.h"
+#include "platform/WindowFit.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -14,97 +13,8 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
-#include <type_traits>
-#include <variant>
 
 namespace {
-using Settings = PrefWindowController::Settings;
-using SettingField = std::variant<int Settings::*, bool Settings::*, float Settings::*>;
-
-// One stored setting: its key in the user's defaults, where it lives, its default, and the check a
-// loaded value must pass (none: every number is taken as it is); a value that fails gives the
-// default. Values are stored as plain numbers, a bool as 0 or 1.
-struct SettingDeclaration {
-    const char *key;
-    SettingField field;
-    double defaultValue;
-    bool (*usable)(double value);
-};
-
-// The game pauses 1.0 / rhythm seconds: only a positive finite rhythm gives a usable pause.
-bool usableRhythm(double rhythm)
-{
-    return std::isfinite(rhythm) && rhythm > 0;
-}
-
-// A strength above the strongest means none the game knows: it plays at the default one.
-bool knownStrength(double level)
-{
-    return level <= ExpertPlayer::kStrengthLevel;
-}
-
-const SettingDeclaration kSettings[] = {
-    {"StrengthLevel", &Settings::strengthLevel, 1, knownStrength},
-    {"CandidatesVisible", &Settings::candidatesVisible, 1, nullptr},
-    {"SoundMode", &Settings::soundMode, 1, nullptr},
-    {"AutoCheck", &Settings::autoCheck, 0, nullptr},
-    {"PlayingRhythm", &Settings::playingRhythm, 1.0, usableRhythm},
-};
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-
-Settings defaultSettings()
-{
-    Settings settings{};
-    for (const SettingDeclaration &setting : kSettings) {
-        std::visit([&](auto field) {
-            using Value = std::remove_reference_t<decltype(settings.*field)>;
-            settings.*field = static_cast<Value>(setting.defaultValue);
-        }, setting.field);
-    }
-    return settings;
-}
-
-// The stored value of setting, or its default where none is stored or the stored one fails its check.
-template <typename T>
-T loadedValue(const QSettings &defaults, const SettingDeclaration &setting)
-{
-    const QString key = QLatin1String(setting.key);
-    const std::optional<double> stored = std::is_same_v<T, float>
-        ? std::optional<double>(storedFloat(defaults, key))
-        : std::optional<double>(storedInt(defaults, key));
-    if (!stored || (setting.usable && !setting.usable(*stored)))
-        return static_cast<T>(setting.defaultValue);
-    return std::is_same_v<T, bool> ? T(*stored != 0) : static_cast<T>(*stored);
-}
-
-void loadSettings(const QSettings &defaults, Settings &settings)
-{
-    for (const SettingDeclaration &setting : kSettings) {
-        std::visit([&](auto field) {
-            using Value = std::remove_reference_t<decltype(settings.*field)>;
-            settings.*field = loadedValue<Value>(defaults, setting);
-        }, setting.field);
-    }
-}
-
-void storeSettings(QSettings &defaults, const Settings &settings)
-{
-    for (const SettingDeclaration &setting : kSettings) {
-        const QString key = QLatin1String(setting.key);
-        std::visit(Overloaded{
-                       [&](int Settings::*field) { defaults.setValue(key, settings.*field); },
-                       [&](bool Settings::*field) { defaults.setValue(key, int(settings.*field)); },
-                       [&](float Settings::*field) { setStoredFloat(defaults, key, settings.*field); },
-                   },
-                   setting.field);
-    }
-}
-
 // The rhythm control's range: positive values only, since the game pauses 1.0 / rhythm seconds,
 // with the default among them.
 constexpr float kSlowestRhythm = 0.25f;
@@ -130,7 +40,7 @@ void selectNearestItem(QComboBox *popup, int index)
 PrefWindowController::PrefWindowController(QWidget *mainWindow, QObject *parent)
     : QObject(parent)
     , m_mainWindow(mainWindow)
-    , m_settings(defaultSettings())
+    , m_settings(Settings::defaults())
 {
 }
 
@@ -147,7 +57,7 @@ void PrefWindowController::awakeFromNib()
         qWarning("The settings in %s could not be read; the game starts with its defaults.",
                  qPrintable(defaultsFileName(*defaults)));
     }
-    loadSettings(*defaults, m_settings);
+    m_settings = Settings::loaded(*defaults);
     m_loaded = true;
 }
 
@@ -260,7 +170,7 @@ void PrefWindowController::placeWindow()
 bool PrefWindowController::saveSettings()
 {
     const auto defaults = openUserDefaults();
-    storeSettings(*defaults, m_settings);
+    m_settings.store(*defaults);
     if (synchronize(*defaults)) {
         m_saveFailureReported = false;
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FloatSlider.h"
+#include "settings/GameSettings.h"
 #include "platform/RadioMatrix.h"
 
 #include <QObject>
@@ -22,9 +23,10 @@ namespace Ui {
 class PrefWindow;
 }
 
-// Owns the game's five settings; the other classes read them through the accessors at each use.
-// They change only when they are loaded and when the preferences window is closed with OK, and
-// they are stored at OK and at termination.
+// Owns the five settings of the preferences window, of the seven the game stores (the player's
+// aids, shown in the same window, store themselves at once); the other classes read them through
+// the accessors at each use. They change only when they are loaded and when the preferences window
+// is closed with OK, and they are stored at OK and at termination.
 class PrefWindowController : public QObject
 {
     Q_OBJECT
@@ -37,20 +39,12 @@ public:
 
     void setGameBoardView(GameBoardView *view) { m_gameBoardView = view; }
     void setHitBlowController(HitBlowController *controller) { m_hitBlowController = controller; }
-    // The player's aids shown and changed in the same window, beside the five settings.
+    // The player's aids shown and changed in the same window, beside the five settings it owns.
     void setPlayerAidSettings(PlayerAidSettings *aids) { m_playerAids = aids; }
 
     // The stored settings. Each is declared once, with its key, its default and the check a loaded
-    // value must pass, in the table in PrefWindowController.cpp that loading and saving both read.
-    struct Settings {
-        int strengthLevel;
-        int candidatesVisible;
-        int soundMode;
-        int autoCheck;
-        float playingRhythm;
-
-        friend bool operator==(const Settings &, const Settings &) = default;
-    };
+    // value must pass, in the table of settings/SettingsTable.cpp that loading and saving both read.
+    using Settings = GameSettings;
 
     int strengthLevel() const { return m_settings.strengthLevel; }
     int candidatesVisible() const { return m_settings.candidatesVisible; }
@@ -63,7 +57,7 @@ public:
     // The length of the match's pauses: before the computer's first guess and after a scored guess.
     double pauseSeconds() const { return 1.0 / static_cast<double>(m_settings.playingRhythm); }
 
-    // Loads the five settings from the user's defaults. A key never stored, or one that holds no
+    // Loads the five settings it owns from the user's defaults. A key never stored, or one that holds no
     // number, gives its default; a stored 0 is used. Values are taken without a range check,
     // except a rhythm that gives no usable pause (0, negative, infinite, not a number), which
     // loads as the default 1.0, and a strength above the strongest (3), which loads as the
@@ -78,7 +72,7 @@ public:
     void didOK();
     void didCancel();
 
-    // The termination notice: stores the five settings.
+    // The termination notice: stores the five settings it owns (the aids are stored already).
     void applicationWillTerminate();
 
     // The preferences window, made on first use.

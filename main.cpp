@@ -1,5 +1,5 @@
-#include "app/MainWindow.h"
-#include "app/Translations.h"
+#include "ui/MainWindow.h"
+#include "ui/Translations.h"
 #include "platform/MessageBoxAlert.h"
 #include "platform/QtScheduler.h"
 #include "platform/QtSoundPlayer.h"

@@ -1,6 +1,7 @@
 // The expert player's two kinds of move: a guess read from the decision tree (at every depth of
 // a match) and the one-step guess it falls back on off the tree, at its worst: the second guess of
 // a match, over the largest set of candidates one score can leave (1440, after 0-1).
+#include "expert/Codebreaker.h"
 #include "expert/DecisionTree.h"
 #include "expert/ExpertPlayer.h"
 #include "platform/RandomSource.h"
@@ -23,33 +24,34 @@ struct Match {
     std::vector<int> hits, blows;
 };
 
-// One whole match of the expert against secret, with every state it guessed from.
-Match playedMatch(ExpertPlayer &player, const NumberSet &secret)
+// One whole match of the expert against secret, with every state it guessed from; the records
+// leave out the winning guess.
+Match playedMatch(const NumberComparer &comparer, Codebreaker &mac, const NumberSet &secret)
 {
-    const NumberComparer comparer;
     Match match;
-    CandidateList candidates = comparer.makeCandidatesArray();
-    player.newMatch();
+    mac.newMatch();
     for (;;) {
-        match.candidates.push_back(candidates);
-        const NumberSet guess = player.nextAnswer(candidates, match.answers, match.hits, match.blows, fixedRandom);
+        match.candidates.push_back(*mac.candidates());
+        const NumberSet guess = mac.takeGuess(kStrongestLevel, fixedRandom);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
-        if (score.hits == 4)
+        if (score.hits == 4) {
+            match.answers.assign(mac.answers().begin(), mac.answers().end() - 1);
+            match.hits = mac.hits();
+            match.blows = mac.blows();
             return match;
-        std::erase(candidates, guess);
-        match.answers.push_back(guess);
-        match.hits.push_back(score.hits);
-        match.blows.push_back(score.blows);
-        ExpertPlayer::keepConsistent(candidates, match.answers, match.hits, match.blows);
+        }
+        mac.takeScore(score.hits, score.blows, kStrongestLevel);
     }
 }
 
 // A match that takes seven guesses: every depth of the tree.
-Match longestMatch(ExpertPlayer &player)
+Match longestMatch()
 {
+    const NumberComparer comparer;
+    Codebreaker mac(comparer, ExpertPlayer(DecisionTree::builtIn()));
     Match longest;
-    for (const NumberSet &secret : NumberComparer().makeCandidatesArray()) {
-        Match match = playedMatch(player, secret);
+    for (const NumberSet &secret : comparer.makeCandidatesArray()) {
+        Match match = playedMatch(comparer, mac, secret);
         if (match.candidates.size() > longest.candidates.size())
             longest = std::move(match);
     }
@@ -63,7 +65,7 @@ void BM_TreeMove(benchmark::State &state)
         return;
     }
     ExpertPlayer player(DecisionTree::builtIn());
-    static const Match match = longestMatch(player);
+    static const Match match = longestMatch();
     const std::size_t turn = std::min(std::size_t(state.range(0)), match.answers.size());
     const std::vector<NumberSet> answers(match.answers.begin(), match.answers.begin() + std::ptrdiff_t(turn));
     const std::vector<int> hits(match.hits.begin(), match.hits.begin() + std::ptrdiff_t(turn));

@@ -4,7 +4,7 @@
 // Prints figures; it fails only when the match cannot be reached.
 #include "GameBoardView.h"
 #include "HitBlowController.h"
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include "Fakes.h"
 

@@ -4,8 +4,9 @@
 // read of the file. The file goes into a temporary folder under the working directory, on the
 // disk the build is on.
 #include "HitBlowController.h"
-#include "statistics/StatisticsFile.h"
-#include "statistics/StatisticsKeeper.h"
+#include "match/StatisticsFile.h"
+#include "match/StatisticsKeeper.h"
+#include "ui/MatchSnapshots.h"
 
 #include "Fakes.h"
 
@@ -41,7 +42,7 @@ void BM_RecordAfterMatch(benchmark::State &state)
         match.newGame();
         match.setGameStatus(GameStatusMacTurn);
         keeper.matchStarted();
-        keeper.abandon(match, 1);
+        keeper.abandon(progressOf(match), 1);
         state.PauseTiming();
         keeper.waitForWrites();
         state.ResumeTiming();

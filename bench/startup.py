@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "support"))
 import xsession  # noqa: E402
 
 MAP_RATIO_TARGET = 1.1
@@ -124,7 +124,7 @@ def main():
     bare = args.bare or os.path.join(os.path.dirname(os.path.abspath(args.binary)), "bench", "bench_bare_window")
     missing = xsession.missing_tools()
     if missing:
-        sys.exit(f"startup benchmark needs {', '.join(missing)} (scripts/install-deps.sh installs them)")
+        sys.exit(f"startup benchmark needs {', '.join(missing)} (tools/install-deps.sh installs them)")
     for program in (args.binary, bare):
         if not os.access(program, os.X_OK):
             sys.exit(f"no program at {program}: build first")

@@ -28,6 +28,13 @@ const DecisionTree *ExpertPlayer::tree()
 void ExpertPlayer::newMatch()
 {
     m_relabelling.reset();
+    m_relabellingGiven = false;
+}
+
+void ExpertPlayer::newMatch(const Relabelling &relabelling)
+{
+    m_relabelling = relabelling;
+    m_relabellingGiven = true;
 }
 
 NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,
@@ -35,7 +42,7 @@ NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::v
                                    RandomSource &random)
 {
     const DecisionTree *const plan = tree();
-    if (plan && formerAnswers.empty())
+    if (plan && formerAnswers.empty() && !m_relabellingGiven)
         m_relabelling = Relabelling::drawnFrom(random);
     // One or two left: either is as good as any plan, and the first is what the one-step guess takes.
     if (!candidates.empty() && candidates.size() <= 2)

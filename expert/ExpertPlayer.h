@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchRules.h"
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
 
@@ -18,7 +19,7 @@ class RandomSource;
 class ExpertPlayer
 {
 public:
-    static constexpr int kStrengthLevel = 3;
+    static constexpr int kStrengthLevel = kStrongestLevel;
 
     // Plays from the tree built into the game, read at the first expert guess.
     ExpertPlayer();
@@ -27,6 +28,9 @@ public:
 
     // Forgets the relabelling; the next match draws its own at its first guess.
     void newMatch();
+    // Plays the next match through this relabelling instead of one drawn at its first guess, so
+    // that the same positions always get the same guesses.
+    void newMatch(const Relabelling &relabelling);
 
     // The next guess after the computer's earlier guesses and their scores (parallel lists, oldest
     // first). candidates are exactly the numbers consistent with every score so far, in the order
@@ -54,4 +58,5 @@ private:
     bool m_builtInTree = false; // m_tree is read at the first guess
     const DecisionTree *m_tree = nullptr;
     std::optional<Relabelling> m_relabelling;
+    bool m_relabellingGiven = false;
 };

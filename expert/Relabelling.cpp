@@ -20,6 +20,12 @@ Relabelling::Relabelling()
     std::iota(m_positions.begin(), m_positions.end(), 0);
 }
 
+Relabelling::Relabelling(const std::array<int, 10> &digits, const std::array<int, 4> &positions)
+    : m_digits(digits)
+    , m_positions(positions)
+{
+}
+
 Relabelling Relabelling::drawnFrom(RandomSource &random)
 {
     Relabelling relabelling;
@@ -34,4 +40,14 @@ NumberSet Relabelling::apply(const NumberSet &number) const
     for (int position = 0; position < 4; ++position)
         moved[m_positions[position]] = m_digits[number[position]];
     return moved;
+}
+
+Relabelling Relabelling::inverse() const
+{
+    Relabelling undo;
+    for (int digit = 0; digit < 10; ++digit)
+        undo.m_digits[m_digits[digit]] = digit;
+    for (int position = 0; position < 4; ++position)
+        undo.m_positions[m_positions[position]] = position;
+    return undo;
 }

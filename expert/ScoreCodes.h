@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MatchRules.h"
 #include "NumberComparer.h"
 
 #include <array>
@@ -12,7 +13,7 @@
 // 4-0. The tree stores its children in that order.
 namespace ScoreCodes {
 
-constexpr int kNumbers = 5040;
+constexpr int kNumbers = kAllNumbersCount;
 constexpr int kCodes = 14;
 constexpr int kWinCode = 13;
 
@@ -67,13 +68,24 @@ struct PackedNumber {
     }
 };
 
+// The number of digits in each mask of the ten digits: counting bits without a processor
+// instruction for it would call a library function, too slow for the searches that score sets.
+inline constexpr std::array<std::uint8_t, 1024> kDigitCounts = [] {
+    std::array<std::uint8_t, 1024> counts{};
+    for (int mask = 0; mask < 1024; ++mask)
+        counts[mask] = std::uint8_t(std::popcount(unsigned(mask)));
+    return counts;
+}();
+
 inline int codeBetween(PackedNumber a, PackedNumber b)
 {
     const std::uint32_t same = a.digits ^ b.digits;
-    // A byte of `same` is zero exactly where the two numbers agree.
+    // A byte of `same` is zero exactly where the two numbers agree; each byte of `differ` is 1
+    // where they differ, and the multiplication sums the bytes into the top one.
     const std::uint32_t nonZero = ((same & 0x7f7f7f7fu) + 0x7f7f7f7fu) | same;
-    const int hits = 4 - std::popcount(nonZero & 0x80808080u);
-    const int shared = std::popcount(unsigned(a.mask & b.mask));
+    const std::uint32_t differ = (nonZero & 0x80808080u) >> 7;
+    const int hits = 4 - int((differ * 0x01010101u) >> 24);
+    const int shared = kDigitCounts[a.mask & b.mask];
     return codeOf(hits, shared - hits);
 }
 

@@ -1,7 +1,7 @@
 #include "MatchNotes.h"
 
-#include "HitBlowController.h"
-#include "app/OwnRecords.h"
+#include "MatchRules.h"
+#include "OwnRecords.h"
 
 #include <algorithm>
 
@@ -17,23 +17,21 @@ QString digits(const std::optional<NumberSet> &numbers)
 }
 } // namespace
 
-QString MatchNotes::decision(const HitBlowController &match)
+QString MatchNotes::decision(const DecidedMatch &match)
 {
-    const int macGuesses = int(match.macFormerAnswers().size());
-    const int userGuesses = int(match.userFormerAnswers().size());
-    switch (match.matchResult()) {
+    switch (match.result) {
     case MatchResultMacWon:
-        if (macGuesses == 1)
-            return tr("Mac found %1 at its first guess").arg(digits(match.userOwnNumbers()));
-        return tr("Mac found %1 in %2 guesses").arg(digits(match.userOwnNumbers())).arg(macGuesses);
+        if (match.macGuesses == 1)
+            return tr("Mac found %1 at its first guess").arg(digits(match.userNumber));
+        return tr("Mac found %1 in %2 guesses").arg(digits(match.userNumber)).arg(match.macGuesses);
     case MatchResultUserWon:
-        if (userGuesses == 1)
-            return tr("You found %1 at your first guess").arg(digits(match.macOwnNumbers()));
-        return tr("You found %1 in %2 guesses").arg(digits(match.macOwnNumbers())).arg(userGuesses);
+        if (match.userGuesses == 1)
+            return tr("You found %1 at your first guess").arg(digits(match.macNumber));
+        return tr("You found %1 in %2 guesses").arg(digits(match.macNumber)).arg(match.userGuesses);
     case MatchResultDraw:
-        if (match.userHasLastChance())
-            return tr("Both numbers found in round %1").arg(userGuesses);
-        return tr("Neither number found in %1 guesses").arg(userGuesses);
+        if (match.userHadLastChance)
+            return tr("Both numbers found in round %1").arg(match.userGuesses);
+        return tr("Neither number found in %1 guesses").arg(match.userGuesses);
     default:
         return {};
     }
@@ -45,9 +43,7 @@ QString MatchNotes::latestGuessNote(const OwnRecords &records)
     if (count < 2 || records.hits[count - 1] == 4)
         return {};
     const NumberSet &latest = records.answers[count - 1];
-    QString shown;
-    for (int digit : latest)
-        shown += QChar(u'0' + digit);
+    const QString shown = digits(latest);
     const auto earlier = records.answers.begin() + std::ptrdiff_t(count - 1);
     if (std::find(records.answers.begin(), earlier, latest) != earlier)
         return tr("You already tried %1.").arg(shown);

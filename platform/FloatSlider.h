@@ -19,7 +19,6 @@ public:
     float floatValue() const;
 
     float maximum() const;
-    float step() const { return m_step; }
 
 private:
     QPointer<QSlider> m_slider;

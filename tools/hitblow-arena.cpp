@@ -1,9 +1,13 @@
 // hitblow-arena --level L --rounds N [--trace]
+// hitblow-arena --review < TRACES
 //
 // Lets the computer player find every one of the 5040 secrets N times at strength level L, with
 // picks, scores and prunings as a match makes them, and prints how many guesses it needed. With
 // --trace it then prints every game on a line of its own: "SECRET: GUESS H-B, GUESS H-B, ...".
+// --review reads such lines and prints what each guess was worth (see ArenaReview.h).
+#include "ArenaReview.h"
 #include "NumberComparer.h"
+#include "expert/Codebreaker.h"
 #include "expert/DecisionTree.h"
 #include "expert/ExpertPlayer.h"
 #include "platform/RandomSource.h"
@@ -32,7 +36,7 @@ private:
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace]\n", program);
+    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review\n", program);
     return 2;
 }
 
@@ -46,24 +50,15 @@ std::string digitsOf(const NumberSet &number)
 
 // Plays the computer's side until it guesses secret; returns the number of guesses, or 0 if the
 // candidates ran out (which would be a fault in the rules). Appends the game to trace when given.
-int guessesToFind(const NumberComparer &comparer, ExpertPlayer &expert, RoundRandomSource &relabelling,
-                  long round, const CandidateList &full, const NumberSet &secret, int level, std::string *trace)
+int guessesToFind(const NumberComparer &comparer, Codebreaker &mac, RoundRandomSource &relabelling,
+                  long round, const NumberSet &secret, int level, std::string *trace)
 {
-    CandidateList candidates = full;
-    std::vector<NumberSet> answers;
-    std::vector<int> hits, blows;
     if (trace)
         *trace += digitsOf(secret) + ":";
-    expert.newMatch();
+    mac.newMatch();
     relabelling.restartRound(round);
-    for (int guesses = 1; !candidates.empty(); ++guesses) {
-        NumberSet guess;
-        if (level == ExpertPlayer::kStrengthLevel) {
-            guess = expert.nextAnswer(candidates, answers, hits, blows, relabelling);
-            std::erase(candidates, guess);
-        } else {
-            guess = comparer.choseNumbersIn(candidates);
-        }
+    for (int guesses = 1; !mac.candidates()->empty(); ++guesses) {
+        const NumberSet guess = mac.takeGuess(level, relabelling);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
         if (trace) {
             *trace += (guesses > 1 ? ", " : " ") + digitsOf(guess) + " " + std::to_string(score.hits) + "-"
@@ -71,12 +66,7 @@ int guessesToFind(const NumberComparer &comparer, ExpertPlayer &expert, RoundRan
         }
         if (score.hits == 4)
             return guesses;
-        answers.push_back(guess);
-        hits.push_back(score.hits);
-        blows.push_back(score.blows);
-        comparer.removeCandidatesIn(candidates, guess, score.hits, score.blows, answers, hits, blows, level);
-        if (level == ExpertPlayer::kStrengthLevel)
-            ExpertPlayer::keepConsistent(candidates, answers, hits, blows);
+        mac.takeScore(score.hits, score.blows, level);
     }
     return 0;
 }
@@ -84,6 +74,8 @@ int guessesToFind(const NumberComparer &comparer, ExpertPlayer &expert, RoundRan
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--review")
+        return reviewTraces(stdin);
     int level = 1;
     long rounds = 1;
     bool tracing = false;
@@ -108,7 +100,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "The built-in decision tree is missing or damaged: every guess is the one-step guess.\n");
 
     const NumberComparer comparer;
-    ExpertPlayer expert(DecisionTree::builtIn());
+    Codebreaker mac(comparer, ExpertPlayer(DecisionTree::builtIn()));
     RoundRandomSource relabelling;
     const CandidateList full = comparer.makeCandidatesArray();
     std::map<int, long> distribution;
@@ -120,7 +112,7 @@ int main(int argc, char *argv[])
     for (long round = 0; round < rounds; ++round) {
         for (const NumberSet &secret : full) {
             std::string trace;
-            const int guesses = guessesToFind(comparer, expert, relabelling, round, full, secret, level,
+            const int guesses = guessesToFind(comparer, mac, relabelling, round, secret, level,
                                               tracing ? &trace : nullptr);
             if (tracing)
                 traces.push_back(std::move(trace));

@@ -7,6 +7,8 @@
 // The boards are mock-ups put together here from the images and texts at the board's positions;
 // they show how the artwork carries the texts, not the game's own drawing code.
 
+#include "GameBoardLayout.h"
+#include "GameBoardView.h"
 #include "platform/ImageLibrary.h"
 
 #include <QDir>
@@ -23,8 +25,10 @@
 
 namespace {
 
-constexpr double kBoardWidth = 640;
-constexpr double kBoardHeight = 480;
+using namespace GameBoardLayout;
+
+constexpr double kBoardWidth = GameBoardView::kBoardWidth;
+constexpr double kBoardHeight = GameBoardView::kBoardHeight;
 
 const QStringList &allImageNames()
 {
@@ -142,14 +146,11 @@ void records(BoardSketch &board, const QStringList &macGuesses, const QStringLis
     const auto hang = [&board](const QStringList &lines, double x, double size) {
         const QString column = lines.join(QLatin1Char('\n'));
         if (!column.isEmpty())
-            board.text(column, x, 450 - board.measure(column, size).height(), size, Qt::white);
+            board.text(column, x, kRecordTop - board.measure(column, size).height(), size, Qt::white);
     };
-    hang(macGuesses, 21, 14);
-    hang(macHits, 74, 14);
-    hang(macBlows, 99, 14);
-    hang(userGuesses, 486, 22);
-    hang(userHits, 568, 22);
-    hang(userBlows, 605, 22);
+    const QStringList *columns[6] = {&macGuesses, &macHits, &macBlows, &userGuesses, &userHits, &userBlows};
+    for (std::size_t i = 0; i < kRecordColumns.size(); ++i)
+        hang(*columns[i], kRecordColumns[i].x, kRecordColumns[i].fontSize);
 }
 
 void playingRows(BoardSketch &board, const QList<int> &macRow, const QList<int> &userRow, bool golden)
@@ -157,68 +158,72 @@ void playingRows(BoardSketch &board, const QList<int> &macRow, const QList<int> 
     for (int i = 0; i < 4; ++i) {
         board.image(macRow.isEmpty() ? QStringLiteral("PieceBack")
                                      : QStringLiteral("Piece%1%2").arg(macRow[i]).arg(golden ? "B" : ""),
-                    168 + 62 * i, 360);
-        board.image(QStringLiteral("Piece%1%2").arg(userRow[i]).arg(golden ? "B" : ""), 168 + 62 * i, 50);
+                    kPieceRowLeft + kPieceSpacing * i, kMacRowY);
+        board.image(QStringLiteral("Piece%1%2").arg(userRow[i]).arg(golden ? "B" : ""),
+                    kPieceRowLeft + kPieceSpacing * i, kUserRowY);
     }
 }
 
 QImage titleBoard(const ImageLibrary &images, double scale)
 {
     BoardSketch board(images, scale);
-    board.image("GameBoardB", 0, 0);
-    board.image("HitBlowLogo", 138, 99);
-    board.text("Version.1.0.1 Copyright (c) The Hit & Blow authors", 320, 90, 10, Qt::white, true);
+    board.image("GameBoardB", kBoardOrigin.x(), kBoardOrigin.y());
+    board.image("HitBlowLogo", kLogoOrigin.x(), kLogoOrigin.y());
+    board.text("Version.1.0.1 Copyright (c) The Hit & Blow authors", kTitleMessage.centreX, kTitleMessage.y,
+               kTitleMessageFontSize, Qt::white, true);
     return board.finish();
 }
 
 QImage choosingBoard(const ImageLibrary &images, double scale)
 {
-    static const QPoint origins[10] = {{289, 365}, {258, 307}, {320, 307}, {227, 249}, {289, 249},
-                                       {351, 249}, {196, 191}, {258, 191}, {320, 191}, {382, 191}};
     BoardSketch board(images, scale);
-    board.image("GameBoardB", 0, 0);
+    board.image("GameBoardB", kBoardOrigin.x(), kBoardOrigin.y());
     for (int digit = 0; digit <= 9; ++digit) {
         if (digit != 7 && digit != 2)
-            board.image(QStringLiteral("Piece%1B").arg(digit), origins[digit].x(), origins[digit].y());
+            board.image(QStringLiteral("Piece%1B").arg(digit), kChoiceOrigins[digit].x(), kChoiceOrigins[digit].y());
     }
-    board.image("Piece7B", 168, 50);
-    board.image("Piece2B", 230, 50);
-    board.text("Chose Your Numbers", 320, 152, 14, Qt::white, true);
+    board.image("Piece7B", kPieceRowLeft, kUserRowY);
+    board.image("Piece2B", kPieceRowLeft + kPieceSpacing, kUserRowY);
+    board.text("Chose Your Numbers", kChoosingMessage.centreX, kChoosingMessage.y, kMessageFontSize, Qt::white, true);
     return board.finish();
 }
 
 QImage userTurnBoard(const ImageLibrary &images, double scale)
 {
     BoardSketch board(images, scale);
-    board.image("GameBoard", 0, 0);
-    board.image("OKBtnUp", 335, 258);
+    board.image("GameBoard", kBoardOrigin.x(), kBoardOrigin.y());
+    board.image("OKBtnUp", kOKButtonOrigin.x(), kOKButtonOrigin.y());
     playingRows(board, {}, {7, 2, 9, 4}, false);
-    board.bar(175 + 68 * 2, 195, 33, 3, Qt::yellow);
-    board.text("5", 175, 190, 46, Qt::white);
-    board.text("8", 175 + 68, 190, 46, Qt::white);
-    board.text("It's Your Turn", 292, 152, 14, Qt::white, true);
+    board.bar(kGuessCursor.x() + kDigitSpacing * 2, kGuessCursor.y(), kGuessCursor.width(), kGuessCursor.height(),
+              Qt::yellow);
+    board.text("5", kGuessDigitsOrigin.x(), kGuessDigitsOrigin.y(), kGuessFontSize, Qt::white);
+    board.text("8", kGuessDigitsOrigin.x() + kDigitSpacing, kGuessDigitsOrigin.y(), kGuessFontSize, Qt::white);
+    board.text("It's Your Turn", kTurnMessage.centreX, kTurnMessage.y, kMessageFontSize, Qt::white, true);
     records(board, {"0123", "4567", "8051", "2790", "6241"}, {"1234", "5678", "9012", "3401"});
-    board.text("The Rest Candidates Count", 12, 78, 9, Qt::white);
-    board.text("37", 12, 57, 15, Qt::white);
+    board.text("The Rest Candidates Count", kCandidatesLabelOrigin.x(), kCandidatesLabelOrigin.y(),
+               kCandidatesLabelFontSize, Qt::white);
+    board.text("37", kCandidatesCountOrigin.x(), kCandidatesCountOrigin.y(), kCandidatesCountFontSize, Qt::white);
     return board.finish();
 }
 
 QImage resultBoard(const ImageLibrary &images, double scale)
 {
     BoardSketch board(images, scale);
-    board.image("GameBoard", 0, 0);
-    board.image("OKBtnDown", 335, 258);
+    board.image("GameBoard", kBoardOrigin.x(), kBoardOrigin.y());
+    board.image("OKBtnDown", kOKButtonOrigin.x(), kOKButtonOrigin.y());
     playingRows(board, {3, 6, 0, 8}, {7, 2, 9, 4}, true);
     for (int k = 0; k < 4; ++k)
-        board.text(QString::number(QList<int>{3, 6, 0, 8}[k]), 175 + 68 * k, 190, 46, Qt::white);
-    board.text("4", 218, 264, 34, Qt::white);
-    board.text("0", 286, 264, 34, Qt::white);
-    board.text("Result is...", 210, 330, 14, Qt::white);
+        board.text(QString::number(QList<int>{3, 6, 0, 8}[k]), kGuessDigitsOrigin.x() + kDigitSpacing * k,
+                   kGuessDigitsOrigin.y(), kGuessFontSize, Qt::white);
+    board.text("4", kCountsOrigin.x(), kCountsOrigin.y(), kCountsFontSize, Qt::white);
+    board.text("0", kCountsOrigin.x() + kDigitSpacing, kCountsOrigin.y(), kCountsFontSize, Qt::white);
+    board.text("Result is...", kResultMessageOrigin.x(), kResultMessageOrigin.y(), kMessageFontSize, Qt::white);
     records(board, {"0123", "4567", "8051", "2790", "6241", "7134"},
             {"1234", "5678", "9012", "3401", "6308", "3608"});
-    board.text("The Rest Candidates Count", 12, 78, 9, Qt::white);
-    board.text("12", 12, 57, 15, Qt::white);
-    board.text("You won", 320, 220, 60, Qt::yellow, true, true);
+    board.text("The Rest Candidates Count", kCandidatesLabelOrigin.x(), kCandidatesLabelOrigin.y(),
+               kCandidatesLabelFontSize, Qt::white);
+    board.text("12", kCandidatesCountOrigin.x(), kCandidatesCountOrigin.y(), kCandidatesCountFontSize, Qt::white);
+    board.text("You won", kResult.centreX, kResult.y, kResultFontSize, Qt::yellow, true, true);
     return board.finish();
 }
 

@@ -1,7 +1,7 @@
 #include "NotepadDock.h"
 
 #include "NotepadPanel.h"
-#include "WindowFit.h"
+#include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
 
 #include <QAction>

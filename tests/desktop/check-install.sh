@@ -10,7 +10,7 @@ app_id=org.hitblow.HitBlow
 
 for tool in desktop-file-validate appstreamcli; do
   if ! command -v "$tool" > /dev/null; then
-    echo "skipped: $tool not installed (scripts/install-deps.sh installs it)"
+    echo "skipped: $tool not installed (tools/install-deps.sh installs it)"
     exit 77
   fi
 done

@@ -5,7 +5,7 @@ accepted with Return (automatic check on), guesses typed until the match ends; e
 the Return on the counts, the guess and its Return are typed with 2 ms between keys. Alt with a
 digit while choosing takes no piece. Checks the result text on screen, opens the statistics and
 finds the match counted there, then quits with the shortcut and checks that the five settings
-were stored.
+stored at quit (of the seven the game keeps) were stored.
 
 Usage: run_e2e.py HITBLOW_BINARY [--screenshot PATH]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xsession  # noqa: E402
 
 TITLE = "^Hit & Blow$"

@@ -3,7 +3,7 @@
 name, control fields and files, lets lintian judge it (no errors allowed), then unpacks it with
 dpkg-deb -x into a temporary root and starts the unpacked program under a private X server until
 its window shows the board; SIGTERM then ends it through its normal way out.
-Exits 77 (skipped) when a tool is missing; scripts/install-deps.sh installs them all."""
+Exits 77 (skipped) when a tool is missing; tools/install-deps.sh installs them all."""
 
 import argparse
 import glob
@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import xsession  # noqa: E402
 
 SKIPPED = 77

@@ -4,8 +4,8 @@ a garbage settings file, stored rhythms that give no usable pause, a configurati
 cannot be written, a language the game has no translation for, the keyboard after a modal window
 closed, SIGTERM while one is open, and storms of random keys and clicks through every status of
 many matches, with the preferences and help windows opened in between. After each the game must
-still play (the computer's first guess arrives) and end normally with its five settings stored
-as usable values.
+still play (the computer's first guess arrives) and end normally with the five settings of the
+preferences (of the seven it stores) stored as usable values.
 
 Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only NAME]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
@@ -22,6 +22,7 @@ import time
 
 E2E_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e")
 sys.path.insert(0, E2E_DIR)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 import run_e2e  # noqa: E402
 import xsession  # noqa: E402
 

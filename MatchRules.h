@@ -1,0 +1,35 @@
+#pragma once
+
+// The facts of a match that every part of the game shares, stated once and free of widgets.
+
+// The numbers of four distinct digits: every secret and every guess is one of them.
+constexpr int kAllNumbersCount = 5040;
+// The user's sixteenth guess without a winner ends the match in a draw.
+constexpr int kMostUserGuesses = 16;
+// The strongest strength level, Expert: Mac plays from its decision tree.
+constexpr int kStrongestLevel = 3;
+
+enum GameStatus {
+    GameStatusTitle = 0,
+    GameStatusChooseNumbers = 1,
+    GameStatusMacTurn = 2,
+    GameStatusCheckHitBlow = 3,
+    GameStatusUserTurn = 4,
+    GameStatusUserResult = 5,
+    GameStatusGameOver = 6,
+    GameStatusResultShown = 7,
+};
+
+enum MatchResult {
+    MatchResultNone = 0,
+    MatchResultMacWon = 1,
+    MatchResultUserWon = 2,
+    MatchResultDraw = 3,
+};
+
+// A match runs from Mac's first turn until its result is decided (statuses 2 to 5); giving it up
+// then, by New Game or by quitting, abandons it.
+constexpr bool isMatchRunning(int status)
+{
+    return status >= GameStatusMacTurn && status <= GameStatusUserResult;
+}

@@ -1,0 +1,117 @@
+#include "BoardAccessible.h"
+
+#include "BoardRecordAccessible.h"
+#include "BoardSpeech.h"
+#include "GameBoardView.h"
+
+namespace {
+QAccessibleInterface *boardInterfaceFactory(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(GameBoardView::staticMetaObject.className()) || !object || !object->isWidgetType())
+        return nullptr;
+    return new BoardAccessible(static_cast<GameBoardView *>(object));
+}
+
+void sendEvent(QAccessibleInterface *iface, QAccessible::Event type)
+{
+    QAccessibleEvent event(iface, type);
+    QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
+BoardAccessible::BoardAccessible(GameBoardView *board)
+    : QAccessibleWidget(board, QAccessible::Canvas)
+    , m_board(board)
+{
+    for (int side = 0; side < 2; ++side) {
+        auto *record = new BoardRecordAccessible(board, BoardSpeech::Side(side));
+        m_recordIds[side] = QAccessible::registerAccessibleInterface(record);
+        m_sentRecords[side] = record->text(QAccessible::Name);
+    }
+    m_sentName = text(QAccessible::Name);
+    m_sentDescription = text(QAccessible::Description);
+    // Assistive technology asks for a board's interface before it listens to it, so a board
+    // without one has nobody to tell about changes.
+    m_drawnConnection = QObject::connect(board, &GameBoardView::drawn, [this] { sendChanges(); });
+}
+
+BoardAccessible::~BoardAccessible()
+{
+    QObject::disconnect(m_drawnConnection);
+    for (QAccessible::Id id : m_recordIds)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+void BoardAccessible::installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(boardInterfaceFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void BoardAccessible::sendChanges()
+{
+    const QString name = text(QAccessible::Name);
+    if (name != m_sentName) {
+        m_sentName = name;
+        sendEvent(this, QAccessible::NameChanged);
+    }
+    const QString description = text(QAccessible::Description);
+    if (description != m_sentDescription) {
+        m_sentDescription = description;
+        sendEvent(this, QAccessible::DescriptionChanged);
+    }
+    for (int side = 0; side < 2; ++side) {
+        QAccessibleInterface *record = QAccessible::accessibleInterface(m_recordIds[side]);
+        const QString recordText = record ? record->text(QAccessible::Name) : QString();
+        if (record && recordText != m_sentRecords[side]) {
+            m_sentRecords[side] = recordText;
+            sendEvent(record, QAccessible::NameChanged);
+        }
+    }
+}
+
+QString BoardAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Name:
+        return BoardSpeech::name();
+    case QAccessible::Description:
+        return BoardSpeech::description(*m_board);
+    default:
+        return QAccessibleWidget::text(t);
+    }
+}
+
+int BoardAccessible::childCount() const
+{
+    return int(m_recordIds.size());
+}
+
+QAccessibleInterface *BoardAccessible::child(int index) const
+{
+    if (index < 0 || index >= childCount())
+        return nullptr;
+    return QAccessible::accessibleInterface(m_recordIds[index]);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    for (int index = 0; index < childCount(); ++index) {
+        if (QAccessible::accessibleInterface(m_recordIds[index]) == child)
+            return index;
+    }
+    return -1;
+}
+
+QAccessibleInterface *BoardAccessible::childAt(int x, int y) const
+{
+    for (int index = 0; index < childCount(); ++index) {
+        QAccessibleInterface *record = child(index);
+        if (record && record->rect().contains(x, y))
+            return record;
+    }
+    return nullptr;
+}

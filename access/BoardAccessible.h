@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+#include <array>
+
+class GameBoardView;
+
+// The board as assistive technology meets it. The board is one painted widget, so this interface
+// says in words what it shows (BoardSpeech): its name is the game's, its description the message
+// line, what is being typed with the typing position, the result and the latest score of each
+// side. Screen readers speak the description when the board takes the focus and, for the focused
+// board, whenever it changes, so the user hears each turn, each score and the result. The two
+// record columns are the board's children (BoardRecordAccessible), one static text each.
+class BoardAccessible : public QAccessibleWidget
+{
+public:
+    explicit BoardAccessible(GameBoardView *board);
+    ~BoardAccessible() override;
+
+    // Makes every board get this interface; calling it again changes nothing.
+    static void installFactory();
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
+
+private:
+    // After each drawing pass of the board: sends a name or description change event for what
+    // changed since the last one. Nothing listens until assistive technology has asked for the
+    // interface.
+    void sendChanges();
+
+    GameBoardView *m_board;
+    QMetaObject::Connection m_drawnConnection;
+    std::array<QAccessible::Id, 2> m_recordIds{};
+    QString m_sentName;
+    QString m_sentDescription;
+    std::array<QString, 2> m_sentRecords;
+};

@@ -1,0 +1,143 @@
+#include "expert/BestPlay.h"
+
+#include "expert/DecisionTree.h"
+#include "expert/ScoreCodes.h"
+#include "platform/RandomSource.h"
+
+#include <algorithm>
+
+namespace {
+// The Expert is handed its relabelling, so it never draws.
+class NoDraws final : public RandomSource
+{
+public:
+    std::uint32_t draw() override { return 0; }
+};
+
+bool isLarge(const BestPlay::Set &set)
+{
+    return set.size() > std::size_t(ExactSolver::kLargestSet);
+}
+
+
+ExactSolver &sharedSolver()
+{
+    static ExactSolver solver;
+    return solver;
+}
+} // namespace
+
+BestPlay::BestPlay(const DecisionTree *tree)
+    : m_exact(sharedSolver())
+    , m_expert(tree)
+{
+    m_expert.newMatch(Relabelling());
+}
+
+// Relabellings that take the first guess t onto the match's g: digit t[p] at position p becomes
+// g[positions[p]] at positions[p]; the six other digits go onto the six others. Positions are
+// tried in lexicographic order, the other digits likewise within each.
+Relabelling BestPlay::frameFor(const DecisionTree *plan, const std::vector<NumberSet> &guesses,
+                               const std::vector<HitBlowResult> &scores)
+{
+    if (!plan || plan->isEmpty())
+        return Relabelling();
+    const DecisionTree &tree = *plan;
+    const NumberSet first = ScoreCodes::numberAt(tree.guessAt(0));
+    const NumberSet &onto = guesses.front();
+    std::array<int, 6> otherDigits{}, otherOnto{};
+    for (int digit = 0, i = 0, j = 0; digit < 10; ++digit) {
+        if (std::find(first.begin(), first.end(), digit) == first.end())
+            otherDigits[i++] = digit;
+        if (std::find(onto.begin(), onto.end(), digit) == onto.end())
+            otherOnto[j++] = digit;
+    }
+    // How many of the match's guesses the tree makes under the relabelling.
+    auto followed = [&](const Relabelling &relabelling) {
+        int node = 0;
+        std::size_t turn = 0;
+        for (; turn < guesses.size() && node != DecisionTree::kNoNode; ++turn) {
+            if (relabelling.apply(ScoreCodes::numberAt(tree.guessAt(node))) != guesses[turn]
+                || !ScoreCodes::isScore(scores[turn].hits, scores[turn].blows))
+                break;
+            node = tree.childOf(node, ScoreCodes::codeOf(scores[turn].hits, scores[turn].blows));
+        }
+        return turn;
+    };
+    Relabelling best;
+    std::size_t bestFollowed = 0;
+    std::array<int, 4> positions{0, 1, 2, 3};
+    do {
+        std::array<int, 10> digits{};
+        for (int p = 0; p < 4; ++p)
+            digits[first[p]] = onto[positions[p]];
+        std::array<int, 6> others = otherOnto;
+        do {
+            for (int i = 0; i < 6; ++i)
+                digits[otherDigits[i]] = others[i];
+            const Relabelling relabelling(digits, positions);
+            const std::size_t length = followed(relabelling);
+            if (length > bestFollowed) {
+                best = relabelling;
+                bestFollowed = length;
+                if (length == guesses.size())
+                    return best;
+            }
+        } while (std::next_permutation(others.begin(), others.end()));
+    } while (std::next_permutation(positions.begin(), positions.end()));
+    return best;
+}
+
+int BestPlay::expertGuess(const Set &set, const History &history)
+{
+    CandidateList candidates;
+    candidates.reserve(set.size());
+    for (std::uint16_t secret : set)
+        candidates.push_back(ScoreCodes::numberAt(secret));
+    NoDraws noDraws;
+    return ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+}
+
+int BestPlay::guess(const Set &set, const History &history)
+{
+    return isLarge(set) ? expertGuess(set, history) : m_exact.best(set).guess;
+}
+
+long BestPlay::total(const Set &set, const History &history)
+{
+    return isLarge(set) ? totalWith(expertGuess(set, history), set, history) : m_exact.best(set).total;
+}
+
+long BestPlay::totalWith(int guess, const Set &set, const History &history)
+{
+    if (!isLarge(set))
+        return m_exact.totalWith(guess, set);
+    const auto &numbers = ScoreCodes::packedNumbers();
+    std::array<Set, ScoreCodes::kCodes> parts;
+    for (std::uint16_t secret : set)
+        parts[ScoreCodes::codeBetween(numbers[guess], numbers[secret])].push_back(secret);
+    long sum = static_cast<long>(set.size());
+    History next = history;
+    next.guesses.push_back(ScoreCodes::numberAt(guess));
+    next.hits.push_back(0);
+    next.blows.push_back(0);
+    for (int code = 0; code < ScoreCodes::kWinCode; ++code) {
+        if (parts[code].empty())
+            continue;
+        const HitBlowResult score = ScoreCodes::resultOf(code);
+        next.hits.back() = score.hits;
+        next.blows.back() = score.blows;
+        sum += total(parts[code], next);
+    }
+    return sum;
+}
+
+bool BestPlay::possibleSecretReaches(long total, const Set &set, const History &history)
+{
+    if (isLarge(set)) {
+        const int best = expertGuess(set, history);
+        return std::binary_search(set.begin(), set.end(), std::uint16_t(best)) && totalWith(best, set, history) <= total;
+    }
+    return std::any_of(set.begin(), set.end(),
+                       [&](std::uint16_t secret) { return m_exact.totalWith(secret, set, total) <= total; });
+}

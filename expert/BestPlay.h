@@ -1,0 +1,54 @@
+#pragma once
+
+#include "NumberComparer.h"
+#include "expert/ExactSolver.h"
+#include "expert/ExpertPlayer.h"
+
+#include <vector>
+
+class DecisionTree;
+
+// Best play as the match review defines it, from a position of a match: the possible secrets (all
+// equally likely) and the guesses and scores so far. Where at most ExactSolver::kLargestSet
+// secrets are left it is the exact optimum; above that it is the Expert's guess from the same
+// history, the Expert playing its tree as it is built (no relabelling: the review relabels the
+// match instead, see frameFor). Totals count guesses in all, each secret from the next guess to
+// its finding; dividing by the set's size gives the expected number of guesses. Exact results are
+// kept for the whole process, so reviews after the first are much faster: one BestPlay at a time.
+class BestPlay
+{
+public:
+    using Set = ExactSolver::Set;
+
+    struct History {
+        std::vector<NumberSet> guesses;
+        std::vector<int> hits, blows;
+    };
+
+    // tree may be null: the Expert then makes every guess one step ahead.
+    explicit BestPlay(const DecisionTree *tree);
+
+    // The relabelling to review a match through (guesses not empty, scores valid): of those that
+    // turn the tree's first guess into the match's own, the one under which the tree follows the
+    // match's guesses the longest, the first in a fixed order among equals. Every first guess is
+    // the same up to relabelling, so the Expert meets every opening on its tree, a player who
+    // follows the Expert in any relabelling is followed, and a match always gets the same review.
+    static Relabelling frameFor(const DecisionTree *tree, const std::vector<NumberSet> &guesses,
+                                const std::vector<HitBlowResult> &scores);
+
+    // Best play's guess from the position (the set not empty).
+    int guess(const Set &set, const History &history);
+    // The guesses in all when best play guesses throughout.
+    long total(const Set &set, const History &history);
+    // The guesses in all when guess comes next and best play follows from each part its score leaves.
+    long totalWith(int guess, const Set &set, const History &history);
+    // Whether some possible secret does no worse than the given total as the next guess: any of
+    // them where the exact optimum is known, else best play's own guess.
+    bool possibleSecretReaches(long total, const Set &set, const History &history);
+
+private:
+    int expertGuess(const Set &set, const History &history);
+
+    ExactSolver &m_exact;
+    ExpertPlayer m_expert;
+};

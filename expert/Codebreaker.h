@@ -1,0 +1,45 @@
+#pragma once
+
+#include "NumberComparer.h"
+#include "expert/ExpertPlayer.h"
+
+#include <optional>
+#include <vector>
+
+class RandomSource;
+
+// The computer's side of a match at any strength: its candidates, its guesses and the scores they
+// got, oldest first, and the loop of guessing, being scored and pruning that a match plays. Below
+// the strongest level a guess is a random candidate and each score prunes as the level deduces; at
+// the strongest the expert player guesses and every score keeps exactly the consistent numbers.
+class Codebreaker
+{
+public:
+    // The comparer gives the rules and the random picks below the strongest level.
+    explicit Codebreaker(const NumberComparer &comparer, ExpertPlayer expert = ExpertPlayer());
+
+    // A new match: every number is a candidate, nothing guessed yet.
+    void newMatch();
+    // No match: no candidates, nothing guessed.
+    void clear();
+
+    // Takes the next guess at strength level from the candidates (which must not be empty) and
+    // records it; a guess that is a candidate leaves the list. random serves the expert.
+    NumberSet takeGuess(int level, RandomSource &random);
+    // Records the score of the latest guess and prunes the candidates by it at strength level.
+    void takeScore(int hits, int blows, int level);
+
+    // Nothing while no match runs.
+    const std::optional<CandidateList> &candidates() const { return m_candidates; }
+    const std::vector<NumberSet> &answers() const { return m_answers; }
+    const std::vector<int> &hits() const { return m_hits; }
+    const std::vector<int> &blows() const { return m_blows; }
+
+private:
+    const NumberComparer &m_comparer;
+    ExpertPlayer m_expert;
+    std::optional<CandidateList> m_candidates;
+    std::vector<NumberSet> m_answers;
+    std::vector<int> m_hits;
+    std::vector<int> m_blows;
+};

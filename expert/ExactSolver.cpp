@@ -1,0 +1,167 @@
+#include "expert/ExactSolver.h"
+
+#include "expert/ScoreCodes.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+using ScoreCodes::kCodes;
+using ScoreCodes::kNumbers;
+using ScoreCodes::kWinCode;
+using Counts = std::array<int, kCodes>;
+
+// Orders the guesses that achieve the same total: a possible secret first, then the lowest index.
+int tieKey(int guess, bool possibleSecret)
+{
+    return (possibleSecret ? 0 : kNumbers) + guess;
+}
+
+// Whether the number holds the digits of `absent` (digits no secret of the set holds) as the
+// lowest of them in order from the left. Guesses that differ only by renaming such digits split
+// the set alike, and this one has the lowest index of them.
+bool lowestOfRenamings(int guess, std::uint16_t absent)
+{
+    const ScoreCodes::PackedNumber number = ScoreCodes::packedNumbers()[guess];
+    int next = 0;
+    for (int position = 0; position < 4; ++position) {
+        const int digit = int((number.digits >> (8 * position)) & 0xff);
+        if (!(absent & (1u << digit)))
+            continue;
+        while (!(absent & (1u << next)))
+            ++next;
+        if (digit != next++)
+            return false;
+    }
+    return true;
+}
+
+struct Option {
+    long bound; // the total if every part took its fewest guesses
+    int key;
+    int guess;
+};
+
+std::array<ExactSolver::Set, kCodes> partsOf(const ExactSolver::Set &set, int guess)
+{
+    const auto &numbers = ScoreCodes::packedNumbers();
+    std::array<ExactSolver::Set, kCodes> parts;
+    for (std::uint16_t secret : set)
+        parts[ScoreCodes::codeBetween(numbers[guess], numbers[secret])].push_back(secret);
+    return parts;
+}
+} // namespace
+
+long ExactSolver::leastTotal(long n)
+{
+    if (n <= 14)
+        return n > 0 ? 2 * n - 1 : 0; // one found at the first guess, the others at the second
+    long total = 0, atThisGuess = 1;
+    for (int guess = 1; n > 0; ++guess) {
+        const long found = std::min(n, atThisGuess);
+        total += found * guess;
+        n -= found;
+        atThisGuess *= 13;
+    }
+    return total;
+}
+
+std::size_t ExactSolver::SetHash::operator()(const Set &set) const
+{
+    std::size_t hash = 1469598103934665603ull;
+    for (std::uint16_t secret : set)
+        hash = (hash ^ secret) * 1099511628211ull;
+    return hash;
+}
+
+ExactSolver::Play ExactSolver::best(const Set &set)
+{
+    return solve(set, kUnlimited).play;
+}
+
+long ExactSolver::totalWith(int guess, const Set &set, long limit)
+{
+    std::array<Set, kCodes> parts = partsOf(set, guess);
+    std::sort(parts.begin(), parts.begin() + kWinCode, [](const Set &a, const Set &b) { return a.size() > b.size(); });
+    long total = static_cast<long>(set.size());
+    for (int code = 0; code < kWinCode; ++code)
+        total += leastTotal(long(parts[code].size()));
+    for (int code = 0; code < kWinCode && parts[code].size() > 2 && total <= limit; ++code) {
+        const long least = leastTotal(long(parts[code].size()));
+        total += solve(parts[code], limit - total + least + 1).play.total - least;
+    }
+    return total;
+}
+
+// Every guess is scored against the set; one that leaves only parts of one or two secrets costs
+// exactly its bound, the others are evaluated in order of bound until no bound can beat the best.
+ExactSolver::Known ExactSolver::solve(const Set &set, long beta)
+{
+    const long n = static_cast<long>(set.size());
+    if (n <= 2)
+        return {{2 * n - 1, set.front()}, true};
+    const long least = leastTotal(n);
+    if (least >= beta)
+        return {{least, set.front()}, false};
+    const auto found = m_known.find(set);
+    if (found != m_known.end() && (found->second.exact || found->second.play.total >= beta))
+        return found->second;
+
+    const auto &numbers = ScoreCodes::packedNumbers();
+    std::array<ScoreCodes::PackedNumber, kLargestSet> secrets{};
+    for (long i = 0; i < n; ++i)
+        secrets[i] = numbers[set[i]];
+
+    Play best{kUnlimited, 0};
+    int bestKey = 2 * kNumbers;
+    auto better = [&](long total, int key) { return total < best.total || (total == best.total && key < bestKey); };
+    std::vector<Option> options;
+    // The possible secrets first, in order, then the others: a possible secret that leaves only
+    // parts of one (or of two, for larger sets) is often the best, and ends the scan.
+    std::uint16_t present = 0;
+    for (long i = 0; i < n; ++i)
+        present |= secrets[i].mask;
+    for (long at = 0; at < n + kNumbers; ++at) {
+        const int guess = at < n ? set[at] : int(at - n);
+        if (at >= n && (std::binary_search(set.begin(), set.end(), std::uint16_t(guess))
+                        || !lowestOfRenamings(guess, std::uint16_t(~present & 0x3ff))))
+            continue;
+        Counts counts{};
+        for (long i = 0; i < n; ++i)
+            ++counts[ScoreCodes::codeBetween(numbers[guess], secrets[i])];
+        long bound = n;
+        int largest = 0;
+        for (int code = 0; code < kWinCode; ++code) {
+            bound += leastTotal(counts[code]);
+            largest = std::max(largest, counts[code]);
+        }
+        if (largest == n || bound >= beta)
+            continue; // tells nothing, or cannot matter
+        const bool possibleSecret = counts[kWinCode] > 0;
+        const int key = tieKey(guess, possibleSecret);
+        if (largest > 2) {
+            options.push_back({bound, key, guess});
+        } else if (better(bound, key)) {
+            best = {bound, guess}; // parts of one or two take exactly their fewest guesses
+            bestKey = key;
+            if (bound == least && possibleSecret)
+                break; // nothing does better, and a tie among possible secrets comes at a higher index
+        }
+    }
+    std::sort(options.begin(), options.end(), [](const Option &a, const Option &b) {
+        return a.bound != b.bound ? a.bound < b.bound : a.key < b.key;
+    });
+    for (const Option &option : options) {
+        if (!better(option.bound, option.key) || option.bound >= beta)
+            break; // the later ones have larger bounds, or the same bound and a later key
+        const long limit = std::min(option.key < bestKey ? best.total : best.total - 1, beta - 1);
+        const long total = totalWith(option.guess, set, limit);
+        if (total <= limit && better(total, option.key)) {
+            best = {total, option.guess};
+            bestKey = option.key;
+        }
+    }
+    const Known known = best.total < beta ? Known{best, true} : Known{{beta, set.front()}, false};
+    m_known.insert_or_assign(set, known);
+    return known;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "MatchRules.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+
+#include <array>
+#include <map>
+#include <optional>
+#include <vector>
+
+enum class MatchOutcome { Won, Lost, Draw, Abandoned };
+
+// One finished match as the statistics keep it.
+struct MatchRecord {
+    QDateTime finished; // UTC
+    int strength = 1;   // the strength level of the computer, 0 to 3
+    MatchOutcome result = MatchOutcome::Abandoned;
+    int guesses = 0; // the user's guesses made
+    bool hinted = false;
+    // Fields written by a newer version of the game, kept as they were.
+    QJsonObject otherFields;
+};
+
+// The figures of one strength level.
+struct LevelSummary {
+    int won = 0;
+    int lost = 0;
+    int drawn = 0;
+    int abandoned = 0;
+    int matches() const { return won + lost + drawn + abandoned; }
+    // Wins among all matches, abandoned ones included; nothing before the first match.
+    std::optional<double> winRate;
+    std::optional<double> averageGuessesInWins;
+    std::optional<int> fewestGuessesInWins;
+    // Wins in a row: those since the last match that was not won, and the longest run.
+    int currentStreak = 0;
+    int bestStreak = 0;
+    // For each number of guesses that decided a match: how many were won, lost and drawn there.
+    std::map<int, std::array<int, 3>> decidedAt;
+};
+
+// Every match played, oldest first, and the figures worked out from them. Matches are only ever
+// appended, or all cleared at once.
+class MatchStatistics
+{
+public:
+    static constexpr int kStrongestLevel = ::kStrongestLevel;
+    static constexpr int kMostGuesses = kMostUserGuesses;
+    // summaryFor() of this takes the matches of every strength together.
+    static constexpr int kAllStrengths = -1;
+
+    void append(const MatchRecord &record);
+    void clear();
+
+    const std::vector<MatchRecord> &matches() const { return m_matches; }
+    // Changes at every clear(): the first matches of two statistics of the same generation are the
+    // same as long as both hold them.
+    int generation() const { return m_generation; }
+    LevelSummary summaryFor(int strength) const;
+    // The latest count matches, newest first.
+    std::vector<MatchRecord> latest(int count) const;
+
+private:
+    std::vector<MatchRecord> m_matches;
+    int m_generation = 0;
+};

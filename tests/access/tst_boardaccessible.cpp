@@ -1,0 +1,182 @@
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "PrefWindowController.h"
+#include "ui/MainWindow.h"
+#include "platform/UserDefaults.h"
+
+#include "Fakes.h"
+#include "StoredDefaults.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+// The board's descriptions as change events announced them, in order.
+QStringList announcedDescriptions;
+QStringList announcedRecords;
+const GameBoardView *listenedBoard = nullptr;
+
+void recordUpdate(QAccessibleEvent *event)
+{
+    QAccessibleInterface *iface = event->accessibleInterface();
+    if (!iface)
+        return;
+    if (event->type() == QAccessible::DescriptionChanged && iface->object() == listenedBoard)
+        announcedDescriptions << iface->text(QAccessible::Description);
+    else if (event->type() == QAccessible::NameChanged && iface->parent() && iface->parent()->object() == listenedBoard)
+        announcedRecords << iface->text(QAccessible::Name);
+}
+} // namespace
+
+// What a screen reader hears of the painted board: its texts in the main statuses of a match, and
+// a change event each time they change, never one for a drawing pass that changed nothing.
+class TestBoardAccessible : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void boardSpeaksItsStatus_data();
+    void boardSpeaksItsStatus();
+
+private:
+    void play(const QString &keys);
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<MainWindow> m_window;
+    QAccessible::UpdateHandler m_previousHandler = nullptr;
+};
+
+void TestBoardAccessible::init()
+{
+    openUserDefaults()->clear();
+    storeUserDefaults({{"CandidatesVisible", 0}});
+    m_fakes = std::make_unique<FakeServices>();
+    // The computer's secret is 3 9 5 1 and its first guess 0 1 2 3.
+    m_fakes->random.queued = {1989, 0};
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    listenedBoard = m_window->gameBoardView();
+    announcedDescriptions.clear();
+    announcedRecords.clear();
+    m_previousHandler = QAccessible::installUpdateHandler(recordUpdate);
+    // Qt hands change events on only while a bridge to assistive technology is active, which the
+    // offscreen platform never has: there the texts are checked, under AT-SPI the events too.
+    if (qEnvironmentVariableIsSet("HITBLOW_EXPECT_ACCESSIBILITY"))
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+}
+
+void TestBoardAccessible::cleanup()
+{
+    QAccessible::installUpdateHandler(m_previousHandler);
+    listenedBoard = nullptr;
+    m_window.reset();
+    m_fakes.reset();
+}
+
+// Keys on the board, separated by spaces: digits, "ret", "left"; "tick" ends an OK press, "pause" waits
+// out a pause of the game. Every step is drawn, as the screen would be.
+void TestBoardAccessible::play(const QString &keys)
+{
+    GameBoardView *board = m_window->gameBoardView();
+    for (const QString &token : keys.split(u' ', Qt::SkipEmptyParts)) {
+        if (token == u"tick" || token == u"pause")
+            m_fakes->scheduler.advance(token == u"tick" ? 0.05 : 1.0);
+        else if (token == u"ret")
+            QTest::keyClick(board, Qt::Key_Return);
+        else if (token == u"left")
+            QTest::keyClick(board, Qt::Key_Left);
+        else
+            QTest::keyClicks(board, token);
+        board->repaint();
+    }
+}
+
+void TestBoardAccessible::boardSpeaksItsStatus_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("candidatesVisible");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("macRecord");
+    QTest::addColumn<QString>("userRecord");
+
+    const QString macScored = QStringLiteral("Mac's guess 0 1 2 3: you scored 0 hits, 2 blows");
+    const QString macRecord = QStringLiteral("Mac's guesses:\n1. 0 1 2 3: 0 hits, 2 blows");
+    QTest::newRow("title") << "" << false
+                           << "Version.1.0.1 © 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later."
+                           << "Mac's guesses: none yet" << "Your guesses: none yet";
+    QTest::newRow("choosing the secret")
+        << "new 7 3" << false << "Chose Your Numbers\nYour number: 7 3 blank blank"
+        << "Mac's guesses: none yet" << "Your guesses: none yet";
+    QTest::newRow("scoring Mac's guess, with the candidates shown")
+        << "new 7 3 0 9 pause 1" << true
+        << "Check Hit & Blow\nMac guesses 0 1 2 3.\nHits and blows typed: 1 blank; typing position 2 of 2\n"
+           "The Rest Candidates Count: 5039"
+        << "Mac's guesses: none yet" << "Your guesses: none yet";
+    QTest::newRow("typing a guess, the cursor moved back")
+        << "new 7 3 0 9 pause 0 2 ret tick 4 5 6 left" << false
+        << "It's Your Turn\nYour guess: 4 5 6 blank; typing position 3 of 4\n" + macScored << macRecord
+        << "Your guesses: none yet";
+    QTest::newRow("a guess scored")
+        << "new 7 3 0 9 pause 0 2 ret tick 1 9 2 3 ret tick" << false
+        << "Result is...\n" + macScored + "\nYour guess 1 9 2 3: 1 hit, 2 blows" << macRecord
+        << "Your guesses:\n1. 1 9 2 3: 1 hit, 2 blows";
+    QTest::newRow("won")
+        << "new 7 3 0 9 pause 0 2 ret tick 3 9 5 1 ret tick" << false
+        << "Result is...\nYou won\n" + macScored + "\nYour guess 3 9 5 1: 4 hits, 0 blows" << macRecord
+        << "Your guesses:\n1. 3 9 5 1: 4 hits, 0 blows";
+}
+
+void TestBoardAccessible::boardSpeaksItsStatus()
+{
+    QFETCH(QString, keys);
+    QFETCH(bool, candidatesVisible);
+    QFETCH(QString, description);
+    QFETCH(QString, macRecord);
+    QFETCH(QString, userRecord);
+
+    storeUserDefaults({{"CandidatesVisible", candidatesVisible ? 1 : 0}});
+    m_window->prefWindowController()->awakeFromNib();
+    GameBoardView *board = m_window->gameBoardView();
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(board);
+    QVERIFY(iface && iface->isValid());
+    QCOMPARE(iface->text(QAccessible::Name), QString("Hit & Blow"));
+    QCOMPARE(iface->role(), QAccessible::Canvas);
+    QCOMPARE(iface->childCount(), 2);
+
+    const QString withoutNew = QString(keys).remove(QStringLiteral("new"));
+    if (keys.startsWith(u"new"))
+        m_window->newGameAction()->trigger();
+    play(withoutNew);
+    board->repaint();
+
+    QCOMPARE(iface->text(QAccessible::Description), description);
+    QCOMPARE(iface->child(0)->text(QAccessible::Name), macRecord);
+    QCOMPARE(iface->child(1)->text(QAccessible::Name), userRecord);
+    QCOMPARE(iface->indexOfChild(iface->child(1)), 1);
+    QCOMPARE(iface->child(0)->parent()->object(), board);
+
+    if (!QAccessible::isActive())
+        return;
+    // Each change was announced once, the last announcement is what the board says now.
+    if (!keys.isEmpty()) {
+        QVERIFY(!announcedDescriptions.isEmpty());
+        QCOMPARE(announcedDescriptions.last(), description);
+        for (qsizetype i = 1; i < announcedDescriptions.size(); ++i)
+            QVERIFY2(announcedDescriptions[i] != announcedDescriptions[i - 1], qPrintable(announcedDescriptions[i]));
+    }
+    QVERIFY(announcedRecords.isEmpty() || announcedRecords.last() == macRecord || announcedRecords.last() == userRecord);
+    announcedDescriptions.clear();
+    announcedRecords.clear();
+    board->repaint();
+    QVERIFY(announcedDescriptions.isEmpty());
+    QVERIFY(announcedRecords.isEmpty());
+}
+
+QTEST_MAIN(TestBoardAccessible)
+#include "tst_boardaccessible.moc"

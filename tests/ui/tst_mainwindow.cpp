@@ -1,0 +1,472 @@
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "PrefWindowController.h"
+#include "ui/AboutDialog.h"
+#include "ui/HowToPlayDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/MatchAssistant.h"
+#include "ui/MatchStatusBar.h"
+#include "ui/MatchSnapshots.h"
+#include "expert/ExpertPlayer.h"
+#include "platform/ModalRun.h"
+#include "platform/RandomSource.h"
+#include "platform/UserDefaults.h"
+
+#include "Fakes.h"
+#include "StoredDefaults.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+// The window as users meet it: its size, its menus and their shortcuts, the wiring of the board
+// and the two controllers, and the settings stored on the way out.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithTheBoardAtItsNaturalSize();
+    void startsOnTheTitleScreenWithTheBoardFocused();
+    void shortcutsReachTheirCommandsWhileTheBoardHasFocus_data();
+    void shortcutsReachTheirCommandsWhileTheBoardHasFocus();
+    void newGameAsksOnlyWhileAMatchRuns_data();
+    void newGameAsksOnlyWhileAMatchRuns();
+    void hintTypesAGuessTheUsersScoresAllow();
+    void statusBarFollowsTheMatch_data();
+    void statusBarFollowsTheMatch();
+    void menusFollowTheDesktopConventions();
+    void helpWindowsHoldTheGamesPauses_data();
+    void helpWindowsHoldTheGamesPauses();
+    void helpTextsNameVersionLicenceAndKeys();
+    void quittingStoresTheSettings();
+    void boardFollowsTheWindowsSize();
+
+private:
+    // Closes the next modal window as soon as it is shown, remembering its title and whether a
+    // modal run was marked while it was open.
+    void rejectNextModalWindow();
+    // Answers the next question box with the button titled answer, ticking its check box first
+    // when tick is set, and remembers its text.
+    void answerNextQuestion(const QString &answer, bool tick);
+    // Plays from the title screen through the window's board to status (at most 4), the counts
+    // taken automatically.
+    void reachStatus(int status);
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QTimer> m_modalCloser;
+    QString m_modalTitle;
+    bool m_modalRunWhileOpen = false;
+};
+
+void TestMainWindow::init()
+{
+    openUserDefaults()->clear();
+    QFile::remove(StatisticsFile::defaultPath());
+    m_fakes = std::make_unique<FakeServices>();
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_modalTitle.clear();
+    m_modalRunWhileOpen = false;
+}
+
+void TestMainWindow::cleanup()
+{
+    m_modalCloser.reset();
+    m_window.reset();
+    m_fakes.reset();
+}
+
+void TestMainWindow::rejectNextModalWindow()
+{
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        m_modalTitle = modal->windowTitle();
+        m_modalRunWhileOpen = ModalRun::isActive();
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        m_modalCloser->stop();
+    });
+    m_modalCloser->start();
+}
+
+void TestMainWindow::answerNextQuestion(const QString &answer, bool tick)
+{
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this, answer, tick] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_modalTitle = box->text();
+        m_modalRunWhileOpen = ModalRun::isActive();
+        if (tick && box->checkBox())
+            box->checkBox()->setChecked(true);
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == answer)
+                button->click();
+        }
+        m_modalCloser->stop();
+    });
+    m_modalCloser->start();
+}
+
+void TestMainWindow::reachStatus(int status)
+{
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    if (status >= GameStatusChooseNumbers)
+        controller->newGame();
+    if (status >= GameStatusMacTurn) {
+        for (const char *digit : {"1", "2", "3", "4"})
+            board->keyDown(digit, digit);
+    }
+    if (status >= GameStatusCheckHitBlow)
+        m_fakes->scheduler.advance(10);
+    if (status >= GameStatusUserTurn) {
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+    }
+    QCOMPARE(controller->gameStatus(), status);
+}
+
+void TestMainWindow::opensWithTheBoardAtItsNaturalSize()
+{
+    QSignalSpy firstFrame(m_window.get(), &MainWindow::firstFrameShown);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+    QCOMPARE(m_window->centralWidget(), m_window->gameBoardView());
+    QCOMPARE(m_window->gameBoardView()->size(), QSize(640, 480));
+    // Nothing but the menu bar above the board and the status bar below it.
+    QCOMPARE(m_window->gameBoardView()->geometry().top(), m_window->menuBar()->geometry().bottom() + 1);
+    QCOMPARE(m_window->statusBar()->geometry().top(), m_window->gameBoardView()->geometry().bottom() + 1);
+    QCOMPARE(m_window->height(), m_window->menuBar()->height() + 480 + m_window->statusBar()->height());
+    QCOMPARE(m_window->windowTitle(), QString("Hit & Blow"));
+    // The icon, rendered from SVG, and the sounds come once the first frame is on the screen.
+    QTRY_COMPARE(firstFrame.size(), 1);
+    m_window->gameBoardView()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(firstFrame.size(), 1);
+    QVERIFY(!m_window->windowIcon().isNull());
+    QVERIFY(!m_window->windowIcon().pixmap(64, 64).isNull());
+}
+
+void TestMainWindow::startsOnTheTitleScreenWithTheBoardFocused()
+{
+    QCOMPARE(m_window->hitBlowController()->gameStatus(), int(GameStatusTitle));
+    // The settings were loaded before the first event: a stored value is in force at once.
+    m_window.reset();
+    openUserDefaults()->setValue("CandidatesVisible", 0);
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    QCOMPARE(m_window->prefWindowController()->candidatesVisible(), 0);
+
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(QApplication::focusWidget(), m_window->gameBoardView());
+}
+
+void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("new game") << QKeyCombination(Qt::ControlModifier, Qt::Key_N) << "actionNewGame";
+    QTest::newRow("preferences") << QKeyCombination(Qt::ControlModifier, Qt::Key_Comma) << "actionPreferences";
+    QTest::newRow("quit") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q) << "actionQuit";
+    QTest::newRow("how to play") << QKeyCombination(Qt::NoModifier, Qt::Key_F1) << "actionHowToPlay";
+    QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
+    QTest::newRow("statistics") << QKeyCombination(Qt::ControlModifier, Qt::Key_T) << "actionStatistics";
+}
+
+void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
+{
+    QFETCH(QKeyCombination, keys);
+    QFETCH(QString, action);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    GameBoardView *board = m_window->gameBoardView();
+    QCOMPARE(QApplication::focusWidget(), board);
+
+    auto *command = m_window->findChild<QAction *>(action);
+    QVERIFY(command);
+    QCOMPARE(command->shortcut(), QKeySequence(keys));
+    QSignalSpy triggered(command, &QAction::triggered);
+    rejectNextModalWindow();
+    QTest::keyClick(board, keys.key(), keys.keyboardModifiers());
+    QCOMPARE(triggered.count(), 1);
+}
+
+void TestMainWindow::newGameAsksOnlyWhileAMatchRuns_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("confirm"); // the stored "ConfirmAbandon"; -1: none, as on a fresh install
+    QTest::addColumn<QString>("answer"); // empty: no question expected
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("title screen") << 0 << 1 << "" << false << true;
+    QTest::newRow("choosing a secret") << 1 << 1 << "" << false << true;
+    QTest::newRow("first pause, abandoned") << 2 << 1 << "Abandon" << false << true;
+    QTest::newRow("user's turn, kept playing") << 4 << 1 << "Keep Playing" << true << false;
+    QTest::newRow("user's turn, abandoned for good") << 4 << 1 << "Abandon" << true << true;
+    QTest::newRow("never asked again") << 4 << 0 << "" << false << true;
+    QTest::newRow("fresh install asks") << 3 << -1 << "Keep Playing" << false << false;
+}
+
+void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
+{
+    QFETCH(int, status);
+    QFETCH(int, confirm);
+    QFETCH(QString, answer);
+    QFETCH(bool, tick);
+    QFETCH(bool, started);
+    m_window.reset();
+    if (confirm < 0)
+        storeUserDefaults({{"AutoCheck", 1}});
+    else
+        storeUserDefaults({{"AutoCheck", 1}, {"ConfirmAbandon", confirm}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(status);
+    const auto guesses = m_window->hitBlowController()->macFormerAnswers().size();
+
+    answerNextQuestion(answer.isEmpty() ? QStringLiteral("Abandon") : answer, tick);
+    m_window->newGameAction()->trigger();
+    QCOMPARE(m_modalTitle, answer.isEmpty() ? QString() : QStringLiteral("Abandon the current match?"));
+    QCOMPARE(m_modalRunWhileOpen, !answer.isEmpty());
+
+    HitBlowController *controller = m_window->hitBlowController();
+    QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
+    QCOMPARE(controller->macFormerAnswers().size(), started ? 0 : guesses);
+    if (started)
+        QCOMPARE(controller->restCandidatesCount(), 5040);
+    // Only a running match given up counts, as abandoned.
+    const bool abandoned = started && status >= GameStatusMacTurn;
+    const auto &matches = m_window->matchAssistant()->statisticsKeeper().statistics().matches();
+    QCOMPARE(matches.size(), std::size_t(abandoned ? 1 : 0));
+    if (abandoned)
+        QCOMPARE(int(matches.back().result), int(MatchOutcome::Abandoned));
+    const bool stillAsks = confirm != 0 && !(answer == "Abandon" && tick);
+    QCOMPARE(m_window->matchAssistant()->aidSettings().confirmAbandon(), stillAsks);
+    if (confirm >= 0)
+        QCOMPARE(storedInt(*openUserDefaults(), "ConfirmAbandon"), std::optional<int>(stillAsks ? 1 : 0));
+    // Nothing of the abandoned match is left pending.
+    m_fakes->scheduler.advance(10);
+    QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
+}
+
+void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
+{
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"ShowOwnCandidates", 1}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    QAction *hint = m_window->hintAction();
+    QCOMPARE(hint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    QVERIFY(!hint->isEnabled());
+    reachStatus(GameStatusUserTurn);
+    // The bar and the command follow the match on the next pass of the main loop.
+    QTRY_VERIFY(hint->isEnabled());
+    QCOMPARE(m_window->matchStatusBar()->matchText(), "Round 1 of 16    Possibilities for Mac's number: 5040");
+
+    // Two rounds with guesses of the user's own, neither of them Mac's number.
+    const NumberSet secret = *controller->macOwnNumbers();
+    const NumberComparer comparer;
+    int played = 0;
+    for (const NumberSet &guess : comparer.makeCandidatesArray()) {
+        if (played == 2)
+            break;
+        // Guesses that share digits with Mac's number but are not it leave something to deduce.
+        const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
+        if (score.hits == 4 || score.hits + score.blows == 0)
+            continue;
+        for (int digit : guess)
+            board->keyDown(QString::number(digit), QString::number(digit));
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+        QCOMPARE(controller->gameStatus(), int(GameStatusUserResult));
+        QTRY_VERIFY(!hint->isEnabled());
+        board->didOK();
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+        QCOMPARE(controller->gameStatus(), int(GameStatusUserTurn));
+        ++played;
+    }
+
+    QTRY_VERIFY(hint->isEnabled());
+    hint->trigger();
+    NumberSet typed{};
+    QCOMPARE(board->currentUserAnswer().size(), std::size_t(4));
+    for (int i = 0; i < 4; ++i)
+        typed[i] = board->currentUserAnswer()[i].value();
+    // The hint is the Expert's guess after the user's own records: off the Expert's plan, the best
+    // guess one step ahead among the numbers those records allow.
+    const OwnRecords records = ownRecordsOf(*controller);
+    QVERIFY(typed == ExpertPlayer().nextAnswer(records.candidates(), records.answers, records.hits, records.blows,
+                                               RandomSource::processWide()));
+    QVERIFY(m_window->matchAssistant()->statisticsKeeper().hinted());
+    // Ready to be sent as it is.
+    board->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    QVERIFY(controller->userFormerAnswers().back() == typed);
+    QTRY_VERIFY(m_window->matchStatusBar()->matchText().startsWith("Round 3 of 16"));
+}
+
+void TestMainWindow::statusBarFollowsTheMatch_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("round");
+    QTest::addColumn<bool>("possibilities");
+    QTest::addColumn<bool>("playAgain");
+    QTest::addColumn<QString>("saying"); // a part of the bar's text
+    QTest::newRow("title screen: how to start") << 0 << false << false << false << "Ctrl+N";
+    QTest::newRow("choosing a secret") << 1 << false << false << false << "";
+    QTest::newRow("before Mac's first guess") << 2 << false << false << false << "";
+    QTest::newRow("scoring Mac's guess") << 3 << true << true << false << "Round 1 of 16";
+    QTest::newRow("user's turn") << 4 << true << true << false << "Possibilities for Mac's number: 5040";
+    QTest::newRow("user's guess scored") << 5 << true << true << false << "Round 1 of 16";
+    QTest::newRow("decided, result not drawn yet") << 6 << true << false << false << "Round 1 of 16";
+    QTest::newRow("result shown: how it was decided") << 7 << false << false << true << "You found";
+}
+
+void TestMainWindow::statusBarFollowsTheMatch()
+{
+    QFETCH(int, status);
+    QFETCH(bool, round);
+    QFETCH(bool, possibilities);
+    QFETCH(bool, playAgain);
+    QFETCH(QString, saying);
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"ShowOwnCandidates", 1}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(std::min(status, int(GameStatusUserTurn)));
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    if (status >= GameStatusUserResult) {
+        // A guess other than Mac's number, or Mac's number itself to end the match.
+        NumberSet guess = *controller->macOwnNumbers();
+        if (status == GameStatusUserResult)
+            std::swap(guess[0], guess[1]);
+        for (int digit : guess)
+            board->keyDown(QString::number(digit), QString::number(digit));
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+    }
+    // The drawing pass that shows the result moves the match on to status 7.
+    if (status == GameStatusResultShown)
+        controller->setGameStatus(GameStatusResultShown);
+    QCOMPARE(controller->gameStatus(), status);
+    m_window->matchAssistant()->refresh();
+
+    const QString text = m_window->matchStatusBar()->matchText();
+    QCOMPARE(text.contains("Round"), round);
+    QCOMPARE(text.contains("Possibilities"), possibilities);
+    QVERIFY2(text.contains(saying), qPrintable(text));
+    QCOMPARE(m_window->matchStatusBar()->playAgainButton()->isVisibleTo(m_window.get()), playAgain);
+}
+
+void TestMainWindow::menusFollowTheDesktopConventions()
+{
+    const QList<QAction *> menus = m_window->menuBar()->actions();
+    QCOMPARE(menus.size(), 3);
+    QCOMPARE(menus[0]->menu()->actions().first(), m_window->newGameAction());
+    QCOMPARE(menus[0]->menu()->actions().last(), m_window->quitAction());
+    QVERIFY(menus[0]->menu()->actions().contains(m_window->preferencesAction()));
+    QVERIFY(menus[1]->menu()->actions().contains(m_window->numberPadAction()));
+    QVERIFY(menus[2]->menu()->actions().contains(m_window->howToPlayAction()));
+    QCOMPARE(menus[2]->menu()->actions().last(), m_window->aboutAction());
+
+    QCOMPARE(m_window->preferencesAction()->menuRole(), QAction::PreferencesRole);
+    QCOMPARE(m_window->quitAction()->menuRole(), QAction::QuitRole);
+    QCOMPARE(m_window->aboutAction()->menuRole(), QAction::AboutRole);
+    // Commands that open a window say so.
+    QVERIFY(m_window->preferencesAction()->text().endsWith(QChar(0x2026)));
+}
+
+// The statistics window too.
+void TestMainWindow::helpWindowsHoldTheGamesPauses_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("how to play") << "actionHowToPlay" << "How to Play";
+    QTest::newRow("about") << "actionAbout" << "About Hit & Blow";
+    QTest::newRow("statistics") << "actionStatistics" << "Statistics";
+}
+
+void TestMainWindow::helpWindowsHoldTheGamesPauses()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, title);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    rejectNextModalWindow();
+    m_window->findChild<QAction *>(action)->trigger();
+    QCOMPARE(m_modalTitle, title);
+    QVERIFY(m_modalRunWhileOpen);
+    QVERIFY(!ModalRun::isActive());
+}
+
+void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
+{
+    const QString about = AboutDialog::aboutText();
+    QVERIFY(about.contains("Hit &amp; Blow"));
+    QVERIFY(about.contains("Version 1.0.1"));
+    QVERIFY(about.contains("GPL-3.0-or-later"));
+
+    const QString rules = HowToPlayDialog::rulesText();
+    for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,", "Hint", "Ctrl+H", "Ctrl+T",
+                                 "Show my remaining possibilities", "abandoned"})
+        QVERIFY2(rules.contains(expected), expected);
+}
+
+void TestMainWindow::quittingStoresTheSettings()
+{
+    const QString file = openUserDefaults()->fileName();
+    QFile::remove(file);
+    QVERIFY(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+
+    QVERIFY(file.endsWith("/HitBlow/HitBlow.conf"));
+    QSettings stored(file, QSettings::IniFormat);
+    for (const char *key : {"StrengthLevel", "CandidatesVisible", "SoundMode", "AutoCheck", "PlayingRhythm"})
+        QVERIFY2(stored.contains(key), key);
+}
+
+void TestMainWindow::boardFollowsTheWindowsSize()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_window->resize(1000, 900);
+    QTRY_COMPARE(m_window->gameBoardView()->width(), 1000);
+    QCOMPARE(m_window->gameBoardView()->height(),
+             900 - m_window->menuBar()->height() - m_window->statusBar()->height());
+
+    m_window->resize(10, 10);
+    QTRY_VERIFY(m_window->gameBoardView()->width() < 1000);
+    QVERIFY(m_window->gameBoardView()->width() >= 320);
+    QVERIFY(m_window->gameBoardView()->height() >= 240);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,221 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "access/BoardAccessible.h"
+#include "GameBoardLayout.h"
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "HowToPlayDialog.h"
+#include "MatchAssistant.h"
+#include "MatchStatusBar.h"
+#include "NumberPadPanel.h"
+#include "PrefWindowController.h"
+#include "platform/UserDefaults.h"
+#include "match/Notepad.h"
+#include "ui/NotepadDock.h"
+#include "platform/WindowFit.h"
+#include "ui_MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QtMath>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+const QString kGeometryKey = QStringLiteral("WindowGeometry");
+// The board's smallest text must stay this many device pixels tall to be read.
+constexpr double kLegibleTextPixels = 9;
+} // namespace
+
+MainWindow::MainWindow(const Services &services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+
+    BoardAccessible::installFactory();
+    m_gameBoardView = new GameBoardView(services, this);
+    keepBoardTextLegible();
+    m_gameBoardView->installEventFilter(this);
+    setCentralWidget(m_gameBoardView);
+    m_hitBlowController = std::make_unique<HitBlowController>(services);
+    m_prefWindowController = new PrefWindowController(this, this);
+
+    m_hitBlowController->setGameBoardView(m_gameBoardView);
+    m_hitBlowController->setPrefWindowController(m_prefWindowController);
+    m_gameBoardView->setHitBlowController(m_hitBlowController.get());
+    m_gameBoardView->setPrefWindowController(m_prefWindowController);
+    m_prefWindowController->setGameBoardView(m_gameBoardView);
+    m_prefWindowController->setHitBlowController(m_hitBlowController.get());
+
+    m_matchAssistant = std::make_unique<MatchAssistant>(this, *m_hitBlowController, *m_gameBoardView,
+                                                        *m_prefWindowController, services.random);
+    m_prefWindowController->setPlayerAidSettings(&m_matchAssistant->aidSettings());
+    connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::newGame);
+    connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
+    connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
+    connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
+        m_prefWindowController->showWindow();
+        m_matchAssistant->refresh();
+    });
+    connect(m_ui->actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(m_ui->actionHowToPlay, &QAction::triggered, this, &MainWindow::showHowToPlay);
+    connect(m_ui->actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    // Every normal way out (the Quit command, closing the window, a termination signal) ends the
+    // main loop, and the settings are stored on the way.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_prefWindowController,
+            &PrefWindowController::applicationWillTerminate);
+    connect(qApp, &QCoreApplication::aboutToQuit, m_matchAssistant.get(), &MatchAssistant::applicationWillTerminate);
+
+    // The two controllers set themselves up independently of each other, once everything is
+    // connected and before the first event reaches the board.
+    m_hitBlowController->awakeFromNib();
+    m_prefWindowController->awakeFromNib();
+
+    m_matchStatusBar = new MatchStatusBar(this);
+    setStatusBar(m_matchStatusBar);
+    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint);
+
+    m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
+    m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
+    m_notepadDock = new NotepadDock(this, m_gameBoardView, m_matchAssistant->notepad(), m_ui->actionNotepad);
+    m_notepadDock->setFitWindow([this] { fitBoardToScreen(); });
+    // The window opens where and as large as it was left, or else with the board at its natural
+    // size between the menu bar and the status bar; either way inside the screen.
+    const QByteArray geometry = openUserDefaults()->value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        fitBoardToScreen();
+    WindowFit::fitToScreen(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        const auto defaults = openUserDefaults();
+        defaults->setValue(kGeometryKey, saveGeometry());
+        synchronize(*defaults);
+    });
+}
+
+// At its natural size where the screen has room for it, else as large as fits, never smaller
+// than its text allows; the number pad scaled alike beside it.
+void MainWindow::fitBoardToScreen()
+{
+    const QSize room = WindowFit::roomForContents(this);
+    const QSize natural = m_gameBoardView->sizeHint();
+    const int chromeHeight = menuBar()->sizeHint().height() + m_matchStatusBar->sizeHint().height();
+    const double padWidth = m_numberPadPanel->widthBesideBoard(1.0);
+    const int notepadWidth = m_notepadDock->widthBesideBoard();
+    double scale = std::min({1.0, double(room.height() - chromeHeight) / natural.height(),
+                             double(room.width() - notepadWidth) / (natural.width() + padWidth)});
+    scale = std::max(scale, minimumBoardScale());
+    m_numberPadPanel->setPadScale(scale);
+    resize(qRound(natural.width() * scale) + m_numberPadPanel->widthBesideBoard(scale) + notepadWidth,
+           qRound(natural.height() * scale) + chromeHeight);
+}
+
+double MainWindow::minimumBoardScale() const
+{
+    const QScreen *shownOn = screen();
+    const double ratio = shownOn ? shownOn->devicePixelRatio() : 1.0;
+    return std::min(1.0, kLegibleTextPixels / (GameBoardLayout::kSmallestFontSize * ratio));
+}
+
+// The board's smallest text keeps kLegibleTextPixels device pixels: a screen of a higher pixel
+// ratio allows a smaller board.
+void MainWindow::keepBoardTextLegible()
+{
+    const double scale = minimumBoardScale();
+    m_gameBoardView->setMinimumSize(qCeil(GameBoardView::kBoardWidth * scale),
+                                    qCeil(GameBoardView::kBoardHeight * scale));
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_gameBoardView && event->type() == QEvent::Paint) {
+        m_gameBoardView->removeEventFilter(this);
+        // Queued, so that it runs once this drawing is on the screen. The window icon is rendered
+        // from SVG at several sizes for the window manager: nothing the first frame needs.
+        QTimer::singleShot(0, this, [this] {
+            if (windowHandle())
+                connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepBoardTextLegible);
+            setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
+            emit firstFrameShown();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QAction *MainWindow::newGameAction() const
+{
+    return m_ui->actionNewGame;
+}
+
+QAction *MainWindow::preferencesAction() const
+{
+    return m_ui->actionPreferences;
+}
+
+QAction *MainWindow::quitAction() const
+{
+    return m_ui->actionQuit;
+}
+
+QAction *MainWindow::howToPlayAction() const
+{
+    return m_ui->actionHowToPlay;
+}
+
+QAction *MainWindow::aboutAction() const
+{
+    return m_ui->actionAbout;
+}
+
+QAction *MainWindow::hintAction() const
+{
+    return m_ui->actionHint;
+}
+
+QAction *MainWindow::statisticsAction() const
+{
+    return m_ui->actionStatistics;
+}
+
+QAction *MainWindow::numberPadAction() const
+{
+    return m_ui->actionNumberPad;
+}
+
+QAction *MainWindow::notepadAction() const
+{
+    return m_ui->actionNotepad;
+}
+
+NotepadPanel *MainWindow::notepadPanel() const
+{
+    return m_notepadDock->panel();
+}
+
+NumberPad *MainWindow::numberPad() const
+{
+    return m_numberPadPanel->numberPad();
+}
+
+// Like every modal window of the game, the two help windows hold the game's pauses while open.
+// Without a window manager nobody hands the keyboard back to the game when one closes.
+void MainWindow::showHowToPlay()
+{
+    HowToPlayDialog dialog(this);
+    dialog.exec();
+    activateWindow();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog dialog(this);
+    WindowFit::fitToScreen(&dialog);
+    dialog.exec();
+    activateWindow();
+}

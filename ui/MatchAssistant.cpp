@@ -1,0 +1,113 @@
+#include "MatchAssistant.h"
+
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "MatchStatusBar.h"
+#include "MatchSnapshots.h"
+#include "PrefWindowController.h"
+#include "StatisticsDialog.h"
+#include "platform/WindowFit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+
+MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
+                               PrefWindowController &preferences, RandomSource &random,
+                               const QString &statisticsPath)
+    : m_window(window)
+    , m_controller(controller)
+    , m_board(board)
+    , m_preferences(preferences)
+    , m_tracker(random, statisticsPath)
+{
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
+    m_controller.setStatusListener([this] {
+        // A decided match is recorded at once, before anything else can happen to it.
+        m_tracker.statusChanged(progressOf(m_controller), strength());
+        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+            m_notepad.clear();
+        m_refreshTimer.start();
+    });
+}
+
+MatchAssistant::~MatchAssistant()
+{
+    m_controller.setStatusListener({});
+}
+
+void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint)
+{
+    m_statusBar = statusBar;
+    m_hintAction = hint;
+    connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
+    refresh();
+}
+
+void MatchAssistant::newGame()
+{
+    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon())
+        return;
+    m_tracker.giveUp(progressOf(m_controller), strength());
+    m_controller.newGame();
+    refresh();
+}
+
+bool MatchAssistant::askAbandon()
+{
+    QMessageBox question(QMessageBox::Question, tr("New Game"), tr("Abandon the current match?"),
+                         QMessageBox::NoButton, m_window);
+    question.setInformativeText(tr("It will count as abandoned in the statistics."));
+    QPushButton *abandon = question.addButton(tr("Abandon"), QMessageBox::AcceptRole);
+    QPushButton *keep = question.addButton(tr("Keep Playing"), QMessageBox::RejectRole);
+    question.setDefaultButton(abandon);
+    question.setEscapeButton(keep);
+    auto *dontAsk = new QCheckBox(tr("Don't ask again"), &question);
+    question.setCheckBox(dontAsk);
+    question.exec();
+    // Without a window manager nobody hands the keyboard back to the game when the box closes.
+    if (m_window)
+        m_window->activateWindow();
+    if (question.clickedButton() != abandon)
+        return false;
+    if (dontAsk->isChecked())
+        aidSettings().setConfirmAbandon(false);
+    return true;
+}
+
+void MatchAssistant::hint()
+{
+    if (const auto guess = m_tracker.hint(m_controller.gameStatus(), ownRecordsOf(m_controller)))
+        m_board.typeUserAnswer(*guess);
+}
+
+void MatchAssistant::showStatistics()
+{
+    StatisticsDialog dialog(statisticsKeeper(), strength(), m_window);
+    WindowFit::fitToScreen(&dialog);
+    dialog.exec();
+    if (m_window)
+        m_window->activateWindow();
+}
+
+void MatchAssistant::applicationWillTerminate()
+{
+    m_tracker.giveUp(progressOf(m_controller), strength());
+}
+
+void MatchAssistant::refresh()
+{
+    m_refreshTimer.stop();
+    if (m_statusBar)
+        m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates());
+    if (m_hintAction)
+        m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
+}
+
+int MatchAssistant::strength() const
+{
+    return m_preferences.strengthLevel();
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "match/MatchTracker.h"
+#include "match/Notepad.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+
+class GameBoardView;
+class HitBlowController;
+class MatchStatusBar;
+class PrefWindowController;
+class QAction;
+class QWidget;
+class RandomSource;
+
+// The player's aids around the board as the user meets them: the status bar, the hint command, the
+// statistics window and New Game's question before it abandons a running match. It follows the
+// match through the controller's status listener and its getters, hands what it reads to the
+// widget-free MatchTracker, and changes the match only as the user could: by New Game and by
+// typing on the board.
+class MatchAssistant : public QObject
+{
+    Q_OBJECT
+
+public:
+    MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
+                   PrefWindowController &preferences, RandomSource &random,
+                   const QString &statisticsPath = StatisticsFile::defaultPath());
+    ~MatchAssistant() override;
+
+    // The bar goes under the board; hint is enabled only while the user's guess is awaited.
+    void connectControls(MatchStatusBar *statusBar, QAction *hint);
+
+    // New Game: while a match runs (statuses 2 to 5) asks first, unless the user said not to ask
+    // again; a match given up counts as abandoned.
+    void newGame();
+    // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
+    void hint();
+    void showStatistics();
+    // The application is ending: a running match counts as abandoned.
+    void applicationWillTerminate();
+
+    PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
+    StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }
+    // The player's notes on the running match; a new match starts with a clean page.
+    Notepad &notepad() { return m_notepad; }
+    // Brings the status bar and the hint command up to date now rather than on the next pass of
+    // the main loop.
+    void refresh();
+
+private:
+    bool askAbandon();
+    int strength() const;
+
+    QPointer<QWidget> m_window;
+    HitBlowController &m_controller;
+    GameBoardView &m_board;
+    PrefWindowController &m_preferences;
+    MatchTracker m_tracker;
+    Notepad m_notepad;
+    QPointer<MatchStatusBar> m_statusBar;
+    QPointer<QAction> m_hintAction;
+    // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
+    QTimer m_refreshTimer;
+};

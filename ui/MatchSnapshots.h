@@ -1,0 +1,28 @@
+#pragma once
+
+#include "HitBlowController.h"
+#include "match/MatchNotes.h"
+#include "match/MatchProgress.h"
+#include "match/OwnRecords.h"
+
+// The plain data the widget-free match/ classes take, read off the running match.
+
+inline MatchProgress progressOf(const HitBlowController &match)
+{
+    return {match.gameStatus(), match.matchResult(), int(match.userFormerAnswers().size())};
+}
+
+inline OwnRecords ownRecordsOf(const HitBlowController &match)
+{
+    return {match.userFormerAnswers(), match.userFormerHitsCount(), match.userFormerBlowsCount()};
+}
+
+inline DecidedMatch decidedMatchOf(const HitBlowController &match)
+{
+    return {match.matchResult(),
+            match.macOwnNumbers(),
+            match.userOwnNumbers(),
+            int(match.macFormerAnswers().size()),
+            int(match.userFormerAnswers().size()),
+            match.userHasLastChance()};
+}

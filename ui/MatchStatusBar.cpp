@@ -1,0 +1,61 @@
+#include "MatchStatusBar.h"
+
+#include "HitBlowController.h"
+#include "MatchSnapshots.h"
+#include "match/MatchStatistics.h"
+#include "match/MatchNotes.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+
+MatchStatusBar::MatchStatusBar(QWidget *parent)
+    : QStatusBar(parent)
+    , m_label(new QLabel(this))
+    , m_playAgain(new QPushButton(tr("Play Again"), this))
+{
+    setSizeGripEnabled(false);
+    // However long a note, it never widens the window: what does not fit is in the tool tip.
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(m_label, 1);
+    // Only a click plays again: a key must never leave the result the board shows.
+    m_playAgain->setFocusPolicy(Qt::NoFocus);
+    QSizePolicy policy = m_playAgain->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_playAgain->setSizePolicy(policy);
+    m_playAgain->hide();
+    addPermanentWidget(m_playAgain);
+    connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
+}
+
+void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates)
+{
+    const int status = match.gameStatus();
+    const auto separator = QStringLiteral("    ");
+    QString text;
+    if (status == GameStatusTitle) {
+        text = tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+    } else if (status == GameStatusResultShown) {
+        text = MatchNotes::decision(decidedMatchOf(match));
+    } else if (status >= GameStatusMacTurn && !match.macFormerAnswers().empty()) {
+        // The computer opens every round, so its guesses count the rounds, from its first on.
+        const int round = int(match.macFormerAnswers().size());
+        text = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
+        if (showOwnCandidates && status <= GameStatusUserResult) {
+            const auto count = ownRecordsOf(match).candidates().size();
+            text += separator + tr("Possibilities for Mac's number: %1").arg(count);
+        }
+        const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match));
+        if (!note.isEmpty())
+            text += separator + note;
+    }
+    m_label->setText(text);
+    m_label->setToolTip(text);
+    m_playAgain->setVisible(status == GameStatusResultShown);
+}
+
+QString MatchStatusBar::matchText() const
+{
+    return m_label->text();
+}
+

@@ -1,0 +1,201 @@
+#include "StatisticsDialog.h"
+
+#include "GuessChart.h"
+#include "match/StatisticsKeeper.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+// The captions of the figures, in the order of the grid: two columns of rows.
+const char *const kFigureCaptions[] = {
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Won"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Lost"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Drawn"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Abandoned"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Win rate"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Average guesses in wins"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Fewest guesses in a win"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Current winning streak"),
+    QT_TRANSLATE_NOOP("StatisticsDialog", "Best winning streak"),
+};
+constexpr int kFigureRows = 5;
+
+QString resultText(MatchOutcome result)
+{
+    switch (result) {
+    case MatchOutcome::Won:
+        return StatisticsDialog::tr("Won");
+    case MatchOutcome::Lost:
+        return StatisticsDialog::tr("Lost");
+    case MatchOutcome::Draw:
+        return StatisticsDialog::tr("Draw");
+    case MatchOutcome::Abandoned:
+        break;
+    }
+    return StatisticsDialog::tr("Abandoned");
+}
+
+QString optionalNumber(const std::optional<double> &number, int decimals)
+{
+    return number ? QLocale().toString(*number, 'f', decimals) : QStringLiteral("–");
+}
+} // namespace
+
+StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidget *parent)
+    : QDialog(parent)
+    , m_keeper(keeper)
+{
+    setWindowTitle(tr("Statistics"));
+    auto *layout = new QVBoxLayout(this);
+
+    const QString keptAside = m_keeper.takeKeptAsideNotice();
+    if (!keptAside.isEmpty()) {
+        auto *notice = new QLabel(tr("The statistics file could not be read. It was kept as %1, and the "
+                                     "statistics start afresh.")
+                                      .arg(keptAside),
+                                  this);
+        notice->setWordWrap(true);
+        notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(notice);
+    }
+
+    m_level = new QComboBox(this);
+    for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
+        m_level->addItem(strengthName(level), level);
+    m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
+    m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
+    auto *levelRow = new QFormLayout;
+    levelRow->addRow(tr("&Strength of Mac:"), m_level);
+    layout->addLayout(levelRow);
+
+    m_figures = new QGridLayout;
+    m_figures->setHorizontalSpacing(16);
+    for (int index = 0; index < int(std::size(kFigureCaptions)); ++index)
+        addFigureRow(index % kFigureRows, index / kFigureRows, QString::fromUtf8(kFigureCaptions[index]));
+    layout->addLayout(m_figures);
+
+    m_chart = GuessChart::create({tr("Guesses that decided each match"), tr("Won"), tr("Lost"), tr("Draw"),
+                                  tr("Guesses"), tr("Matches")},
+                                 this);
+    if (m_chart) {
+        layout->addWidget(m_chart, 1);
+    } else {
+        auto *missing = new QLabel(tr("The chart cannot be shown: a part of the game is missing."), this);
+        missing->setAlignment(Qt::AlignCenter);
+        missing->setMinimumHeight(80);
+        layout->addWidget(missing);
+    }
+
+    layout->addWidget(new QLabel(tr("Latest matches"), this));
+    m_latest = new QTreeWidget(this);
+    m_latest->setRootIsDecorated(false);
+    m_latest->setHeaderLabels({tr("Date"), tr("Strength"), tr("Result"), tr("Guesses"), tr("Hint")});
+    m_latest->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_latest->setMinimumHeight(140);
+    layout->addWidget(m_latest, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *reset = buttons->addButton(tr("&Reset…"), QDialogButtonBox::ResetRole);
+    reset->setAutoDefault(false);
+    connect(reset, &QPushButton::clicked, this, &StatisticsDialog::askReset);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(m_level, &QComboBox::currentIndexChanged, this, &StatisticsDialog::showLevel);
+    showLevel();
+    showLatest();
+}
+
+QString StatisticsDialog::strengthName(int strength)
+{
+    switch (strength) {
+    case 0:
+        return tr("Easy");
+    case 1:
+        return tr("Normal");
+    case 2:
+        return tr("Hard");
+    default:
+        return tr("Expert");
+    }
+}
+
+void StatisticsDialog::addFigureRow(int row, int column, const QString &caption)
+{
+    //: A figure's caption before its value; languages differ in the colon and the space before it.
+    auto *label = new QLabel(tr("%1:").arg(tr(caption.toUtf8().constData())), this);
+    auto *value = new QLabel(this);
+    value->setObjectName(caption);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")));
+    m_figures->addWidget(label, row, column * 2);
+    m_figures->addWidget(value, row, column * 2 + 1);
+}
+
+QString StatisticsDialog::figure(const QString &caption) const
+{
+    const auto *value = findChild<QLabel *>(caption);
+    return value ? value->text() : QString();
+}
+
+void StatisticsDialog::showLevel()
+{
+    const LevelSummary summary = m_keeper.statistics().summaryFor(m_level->currentData().toInt());
+    const QLocale locale;
+    const QString values[] = {
+        locale.toString(summary.won),
+        locale.toString(summary.lost),
+        locale.toString(summary.drawn),
+        locale.toString(summary.abandoned),
+        summary.winRate ? locale.toString(*summary.winRate * 100, 'f', 1) + QStringLiteral(" %") : QStringLiteral("–"),
+        optionalNumber(summary.averageGuessesInWins, 1),
+        summary.fewestGuessesInWins ? locale.toString(*summary.fewestGuessesInWins) : QStringLiteral("–"),
+        locale.toString(summary.currentStreak),
+        locale.toString(summary.bestStreak),
+    };
+    for (int index = 0; index < int(std::size(kFigureCaptions)); ++index) {
+        if (auto *value = findChild<QLabel *>(QString::fromUtf8(kFigureCaptions[index])))
+            value->setText(values[index]);
+    }
+    if (m_chart)
+        m_chart->showSummary(summary);
+}
+
+void StatisticsDialog::showLatest()
+{
+    m_latest->clear();
+    const QLocale locale;
+    for (const MatchRecord &match : m_keeper.statistics().latest(kLatestCount)) {
+        auto *item = new QTreeWidgetItem(m_latest);
+        item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
+        item->setText(1, strengthName(match.strength));
+        item->setText(2, resultText(match.result));
+        item->setText(3, locale.toString(match.guesses));
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(4, match.hinted ? tr("Yes") : QString());
+    }
+}
+
+void StatisticsDialog::askReset()
+{
+    QMessageBox question(QMessageBox::Question, tr("Reset Statistics"),
+                         tr("Forget every match recorded at every strength?"), QMessageBox::NoButton, this);
+    QPushButton *reset = question.addButton(tr("Reset"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(question.addButton(QMessageBox::Cancel));
+    question.exec();
+    if (question.clickedButton() != reset)
+        return;
+    m_keeper.reset();
+    showLevel();
+    showLatest();
+}
