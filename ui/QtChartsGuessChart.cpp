@@ -43,8 +43,11 @@ void QtChartsGuessChart::showSummary(const LevelSummary &summary)
 {
     QChart *chart = m_view->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
+    // The chart deletes the series it drops but gives removed axes back to the caller.
+    for (QAbstractAxis *axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
+    }
 
     const QString names[] = {m_texts.won, m_texts.lost, m_texts.drawn};
     const QColor colours[] = {QColor(0x3c, 0x9d, 0x4e), QColor(0xc8, 0x3c, 0x3c), QColor(0xd9, 0xa4, 0x1b)};

@@ -49,17 +49,21 @@ long bruteForceTotal(const std::vector<int> &part, const std::vector<std::vector
     if (const auto found = known.find(part); found != known.end())
         return found->second;
     long best = ExactSolver::kUnlimited;
+    std::array<std::vector<int>, 20> parts; // by hits * 5 + blows, 4-0 left out
     for (const std::vector<int> &scores : scoresOf) {
-        std::map<int, std::vector<int>> parts;
+        for (std::vector<int> &smaller : parts)
+            smaller.clear();
         for (int at : part) {
             if (scores[at] < 20) // not 4-0
                 parts[scores[at]].push_back(at);
         }
-        if (parts.size() == 1 && parts.begin()->second.size() == part.size())
+        if (std::any_of(parts.begin(), parts.end(), [&](const auto &smaller) { return smaller.size() == part.size(); }))
             continue; // tells nothing
         long total = long(part.size());
-        for (const auto &[score, smaller] : parts)
-            total += bruteForceTotal(smaller, scoresOf, known);
+        for (const std::vector<int> &smaller : parts) {
+            if (!smaller.empty())
+                total += bruteForceTotal(smaller, scoresOf, known);
+        }
         best = std::min(best, total);
     }
     known.emplace(part, best);
@@ -187,7 +191,11 @@ void TestMatchReview::exactAgreesWithBruteForce()
     std::vector<int> whole(set.size());
     for (std::size_t at = 0; at < set.size(); ++at)
         whole[at] = int(at);
-    const long bruteForce = bruteForceTotal(whole, scoresAgainst(set), known);
+    // Guesses that score alike against every secret of the set split every part of it alike.
+    std::vector<std::vector<int>> scoresOf = scoresAgainst(set);
+    std::sort(scoresOf.begin(), scoresOf.end());
+    scoresOf.erase(std::unique(scoresOf.begin(), scoresOf.end()), scoresOf.end());
+    const long bruteForce = bruteForceTotal(whole, scoresOf, known);
     const ExactSolver::Set sorted(set.begin(), set.end());
     ExactSolver solver;
     const ExactSolver::Play best = solver.best(sorted);
