@@ -63,6 +63,13 @@ constexpr double kPieceSpacing = 62;
 constexpr double kMacRowY = 360;
 constexpr double kUserRowY = 50;
 
+// A piece of the user's secret while it is chosen, hit like a choice piece: a click returns it.
+constexpr Area chosenPieceHitArea(int place)
+{
+    return {kPieceRowLeft + kPieceSpacing * place, kUserRowY + kChoiceHitBottom,
+            kPieceRowLeft + kPieceSpacing * (place + 1), kUserRowY + kChoiceHitTop};
+}
+
 // The digits of a guess, the two counts, and the cursor bar under the typing position.
 constexpr double kDigitSpacing = 68;
 constexpr QPointF kGuessDigitsOrigin{175, 190};
@@ -89,11 +96,16 @@ constexpr std::array<RecordColumn, 6> kRecordColumns = {{
     {486, 22}, {568, 22}, {605, 22},
 }};
 
-// The count of the computer's remaining candidates, in the box at the bottom left.
+// The count of the computer's remaining candidates, in the box at the bottom left; the box is
+// drawn only with the count.
+constexpr QPointF kCandidatesBoxOrigin{2, 49};
 constexpr QPointF kCandidatesLabelOrigin{12, 78};
 constexpr double kCandidatesLabelFontSize = 9;
 constexpr QPointF kCandidatesCountOrigin{12, 57};
 constexpr double kCandidatesCountFontSize = 15;
+
+// The smallest of the board's text sizes above, the one that limits how small the board may be.
+constexpr double kSmallestFontSize = kCandidatesLabelFontSize;
 
 // The result of the match, with its shadow.
 constexpr CentredText kResult{320, 220};

@@ -37,6 +37,7 @@ void GameBoardView::resetAll()
     m_services.scheduler.cancelPrevious(this, kUpOKBtn);
     m_okKeyPending = false;
     m_heldInput.clear();
+    m_pressedChosenPlace = -1;
     m_okBtnStatus = 0;
     m_choseNumberStatus = 0;
     m_userNumbers.fill(-1);

@@ -77,6 +77,9 @@ public:
     // Types digits as the user's guess, replacing what was typed, as the digit keys would; the
     // typing position ends on the last digit. Does nothing unless the user's guess is awaited.
     void typeUserAnswer(const NumberSet &digits);
+    // As Mac's guess appears, and only with the automatic check: the true counts typed as the
+    // user's, ready to confirm.
+    void typeTrueCountsIfAutomatic();
 
     // One whole drawing pass onto canvas, with its effects on the match (message line, result
     // announced once, the pause after a user guess scheduled).
@@ -94,6 +97,8 @@ public:
     QPointF boardPointFromWidget(QPointF widgetPoint) const;
 
     QSize sizeHint() const override;
+    // What the board's marks, cards and rows at a board point stand for, or nothing.
+    QString toolTipAt(QPointF boardPoint) const;
 
 signals:
     // After each drawing pass on the screen, so that those who tell of the board (screen readers)
@@ -117,6 +122,7 @@ public:
     int heldInputCount() const { return static_cast<int>(m_heldInput.size()); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -129,6 +135,8 @@ private:
     void playInputSound(const char *name);
     int availableChoiceAt(QPointF boardPoint) const;
     void takeChoice(int digit);
+    void returnChoice(int place);
+    int chosenPlaceAt(QPointF boardPoint) const;
     void handOverSecretIfComplete();
     std::vector<StyledText> *typedEntriesFor(int status);
     void typeDigit(int status, const QString &digitText);
@@ -158,6 +166,8 @@ private:
     PrefWindowController *m_prefWindowController = nullptr;
     int m_okBtnStatus = 0;
     int m_choseNumberStatus = 0;
+    // The place of the chosen piece a press came down on while choosing, or -1.
+    int m_pressedChosenPlace = -1;
     std::array<QPoint, 10> m_choiceOrigins;
     std::array<int, 10> m_restChoices{};
     std::array<int, 4> m_userNumbers{};

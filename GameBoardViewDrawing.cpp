@@ -211,6 +211,7 @@ void GameBoardView::drawRecordColumns(Canvas &canvas)
 
 void GameBoardView::drawCandidatesDisplay(Canvas &canvas)
 {
+    canvas.drawImage(QStringLiteral("CandidatesBox"), kCandidatesBoxOrigin);
     const QString label = localizedString(QT_TRANSLATE_NOOP("HitBlow", "The Rest Candidates Count"));
     canvas.drawText(styledWithFont(label, kCandidatesLabelFontSize), kCandidatesLabelOrigin);
     canvas.drawText(styledWithFont(QString::number(m_hitBlowController->restCandidatesCount()), kCandidatesCountFontSize),

@@ -9,6 +9,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <algorithm>
+#include <utility>
 
 // The rules of the board's input: choosing the secret, typing, checking and handing over what was
 // typed. Qt's events reach them through GameBoardView.cpp.
@@ -224,6 +225,9 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
             }
         } else if (key == kDeleteKey && typed) {
             deleteAtCursor(*typed, m_typingIndex);
+        } else if (key == kDeleteKey && status == GameStatusChooseNumbers) {
+            const auto chosen = std::find(m_userNumbers.begin(), m_userNumbers.end(), -1) - m_userNumbers.begin();
+            returnChoice(int(chosen) - 1);
         } else if ((key == kLeftArrowKey || key == kRightArrowKey) && typed) {
             m_typingIndex = movedCursor(m_typingIndex, key == kLeftArrowKey ? -1 : 1, typingLengthFor(status));
         }
@@ -258,7 +262,9 @@ void GameBoardView::mouseDown(QPointF boardPoint)
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
-        // Only a press on an available piece lets the release take one.
+        // Only a press on an available piece lets the release take one, and only a press on a
+        // chosen piece lets the release on that same piece return it.
+        m_pressedChosenPlace = chosenPlaceAt(boardPoint);
         m_choseNumberStatus = availableChoiceAt(boardPoint) >= 0 ? 1 : 0;
     } else if (status >= GameStatusMacTurn && status <= GameStatusGameOver) {
         if (kOKButtonHitArea.holds(boardPoint)) {
@@ -274,6 +280,11 @@ void GameBoardView::mouseUp(QPointF boardPoint)
         return;
     const int status = m_hitBlowController->gameStatus();
     if (status == GameStatusChooseNumbers) {
+        const int pressedPlace = std::exchange(m_pressedChosenPlace, -1);
+        if (pressedPlace >= 0 && chosenPlaceAt(boardPoint) == pressedPlace) {
+            returnChoice(pressedPlace);
+            return;
+        }
         if (m_choseNumberStatus != 1)
             return;
         m_choseNumberStatus = 0;

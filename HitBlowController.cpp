@@ -129,6 +129,8 @@ void HitBlowController::setGameStatus(int status)
     case GameStatusCheckHitBlow:
         if (m_prefWindowController && m_prefWindowController->soundOn())
             m_services.sounds.play(QStringLiteral("piko"));
+        if (m_gameBoardView)
+            m_gameBoardView->typeTrueCountsIfAutomatic();
         requestRedraw();
         break;
     case GameStatusUserTurn:

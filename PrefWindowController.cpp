@@ -5,6 +5,7 @@
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "resources/ui_PrefWindow.h"
+#include "platform/WindowFit.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -163,6 +164,7 @@ void PrefWindowController::placeWindow()
     // Creating the platform window first gives the frame around the dialog its size, where the
     // platform knows it before the window is shown.
     m_window->winId();
+    WindowFit::fitToScreen(m_window);
     const QPointF topLeft = prefWindowTopLeft(windowFrame(m_mainWindow), windowFrame(m_window));
     setFrameTopLeftPoint(m_window, topLeft, m_mainWindow->screen());
 }

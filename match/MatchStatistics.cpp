@@ -17,7 +17,7 @@ LevelSummary MatchStatistics::summaryFor(int strength) const
 {
     Tally tally;
     for (const MatchRecord &match : m_matches) {
-        if (match.strength == strength)
+        if (strength == kAllStrengths || match.strength == strength)
             tally.add(match.result, match.guesses);
     }
     return tally.summary();

@@ -48,6 +48,8 @@ class MatchStatistics
 public:
     static constexpr int kStrongestLevel = ::kStrongestLevel;
     static constexpr int kMostGuesses = kMostUserGuesses;
+    // summaryFor() of this takes the matches of every strength together.
+    static constexpr int kAllStrengths = -1;
 
     // Works out the figures of one level from its matches, given oldest first.
     class Tally

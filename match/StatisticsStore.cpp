@@ -235,12 +235,14 @@ LevelSummary StatisticsStore::summaryFor(int strength)
     QSqlQuery query(m_database);
     query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
                               "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
-                              "FROM (SELECT result, guesses FROM matches WHERE strength = %5 ORDER BY id)")
+                              "FROM (SELECT result, guesses FROM matches %5 ORDER BY id)")
                    .arg(int(MatchOutcome::Won))
                    .arg(int(MatchOutcome::Lost))
                    .arg(int(MatchOutcome::Draw))
                    .arg(int(MatchOutcome::Abandoned))
-                   .arg(strength));
+                   .arg(strength == MatchStatistics::kAllStrengths
+                            ? QString()
+                            : QStringLiteral("WHERE strength = %1").arg(strength)));
     const QString matches = query.next() ? query.value(0).toString() : QString();
     for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
         tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);

@@ -17,7 +17,8 @@ void MessageBoxAlert::setParentWidget(QWidget *parent)
 void MessageBoxAlert::runModal(const QString &message, const QString &details)
 {
     QMessageBox box(m_parent.data());
-    // The game's name: screen readers say the title first.
+    // The game's own name: a blank title would read "— Hit & Blow" once the platform appends
+    // the application's name to it.
     box.setWindowTitle(QGuiApplication::applicationDisplayName());
     box.setIcon(QMessageBox::Warning);
     box.setText(message);

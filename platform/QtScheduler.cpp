@@ -47,7 +47,7 @@ void QtScheduler::performAfterDelay(const QObject *target, std::string_view acti
     timer->setTimerType(Qt::PreciseTimer);
     connect(timer.get(), &QTimer::timeout, this, [this, id] { fallDue(id); });
     timer->start(delayInMilliseconds(seconds));
-    m_entries.push_back({id, target, std::string(action), std::move(call), std::move(timer)});
+    m_entries.push_back({id, target, target, std::string(action), std::move(call), std::move(timer)});
 }
 
 void QtScheduler::cancelPrevious(const QObject *target, std::string_view action)
@@ -79,7 +79,9 @@ void QtScheduler::runDueCalls()
         if (it == m_entries.end())
             return;
         auto call = std::move(it->call);
+        const bool targetAlive = !it->liveTarget.isNull();
         m_entries.erase(it);
-        call();
+        if (targetAlive)
+            call();
     }
 }

@@ -3,6 +3,7 @@
 #include "Scheduler.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <cstdint>
 #include <memory>
@@ -32,6 +33,8 @@ private:
     struct Entry {
         std::uint64_t id;
         const QObject *target;
+        // Null once the target is gone, however it went: its call must never run then.
+        QPointer<const QObject> liveTarget;
         std::string action;
         std::function<void()> call;
         std::unique_ptr<QTimer, TimerDeleter> timer;

@@ -8,6 +8,8 @@ class QSettings;
 
 // The seven settings the game stores in the user's defaults, each declared once with its key, its
 // default, the check a loaded value must pass, and when it is written.
+// The window's own state ("NumberPadVisible", "NotepadVisible", "WindowGeometry") is not among
+// them: the window that shows it keeps it, as it is left, with no default to choose or check.
 enum class Setting {
     StrengthLevel,
     CandidatesVisible,

@@ -1,8 +1,10 @@
 #include "HowToPlayDialog.h"
 
+#include "platform/WindowFit.h"
+
 #include <QDialogButtonBox>
 #include <QKeySequence>
-#include <QLabel>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,10 +27,11 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
 {
     setWindowTitle(tr("How to Play"));
 
-    auto *text = new QLabel(rulesText(), this);
-    text->setTextFormat(Qt::RichText);
-    text->setWordWrap(true);
-    text->setMinimumWidth(440);
+    // Scrolls by wheel, scroll bar and Page Up and Down whenever the screen is too small for it.
+    auto *text = new QTextBrowser(this);
+    text->setHtml(rulesText());
+    text->setOpenLinks(false);
+    text->setFrameShape(QFrame::NoFrame);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -36,6 +39,15 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
+    text->setFocus();
+
+    // Tall enough for the whole text where the screen allows, and never taller than the screen.
+    const int width = fontMetrics().averageCharWidth() * 78;
+    text->document()->setTextWidth(width);
+    const int height = int(text->document()->size().height()) + buttons->sizeHint().height()
+        + layout->contentsMargins().top() + layout->contentsMargins().bottom() + 2 * layout->spacing();
+    resize(width + layout->contentsMargins().left() + layout->contentsMargins().right() + 24, height);
+    WindowFit::fitToScreen(this);
 }
 
 QString HowToPlayDialog::rulesText()
@@ -51,6 +63,14 @@ QString HowToPlayDialog::rulesText()
         tr("The first to score four hits wins. If Mac finds your number first, you still get the last "
            "guess of that round: four hits there make a draw. Sixteen guesses without a winner are a "
            "draw too."),
+    };
+    const QStringList board = {
+        tr("Mac's pieces lie face down at the top of the board, red; yours stand face up at the bottom, "
+           "white. The small red card heads Mac's guesses on the left, the white card yours on the right."),
+        tr("A filled dot marks the hits (right digit in the right place), a ring the blows (right digit "
+           "in the wrong place): above each list of guesses and above the two count boxes."),
+        tr("While you choose your number, Backspace or Delete takes back the last piece chosen, and a "
+           "click on a chosen piece takes back that one."),
     };
     const QStringList aids = {
         tr("The bar under the board shows the round. With \"Show my remaining possibilities\" in the "
@@ -70,7 +90,9 @@ QString HowToPlayDialog::rulesText()
     QString keys = QStringLiteral("<table cellspacing=\"4\">");
     keys += keyRow(tr("0 to 9"), tr("choose your number; type hits, blows and guesses"));
     keys += keyRow(tr("Left, Right"), tr("move the typing position"));
-    keys += keyRow(tr("Backspace, Delete"), tr("erase the digit at the typing position"));
+    keys += keyRow(tr("Backspace, Delete"),
+                   tr("erase the digit at the typing position; while choosing your number, take back the "
+                      "last piece chosen"));
     keys += keyRow(tr("Return, Enter"), tr("OK"));
     keys += keyRow(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText), tr("new game"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText),
@@ -80,8 +102,12 @@ QString HowToPlayDialog::rulesText()
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText),
                    tr("show or hide the number pad"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_D).toString(QKeySequence::NativeText),
+                   tr("show or hide the notepad"));
+    keys += keyRow(QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText), tr("how to play"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Q).toString(QKeySequence::NativeText), tr("quit"));
     keys += QStringLiteral("</table>");
-    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4<h3>%5</h3>%6")
-        .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("Help during a match").toHtmlEscaped(), htmlList(aids),
-             tr("Keys").toHtmlEscaped(), keys);
+    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4<h3>%5</h3>%6<h3>%7</h3>%8")
+        .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("The board").toHtmlEscaped(), htmlList(board),
+             tr("Help during a match").toHtmlEscaped(), htmlList(aids), tr("Keys").toHtmlEscaped(), keys);
 }

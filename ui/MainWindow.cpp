@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "access/BoardAccessible.h"
 #include "access/FloatSliderAccessible.h"
+#include "GameBoardLayout.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "HowToPlayDialog.h"
@@ -10,11 +11,26 @@
 #include "MatchStatusBar.h"
 #include "NumberPadPanel.h"
 #include "PrefWindowController.h"
+#include "platform/UserDefaults.h"
+#include "match/Notepad.h"
+#include "ui/NotepadDock.h"
+#include "platform/WindowFit.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QtMath>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace {
+const QString kGeometryKey = QStringLiteral("WindowGeometry");
+// The board's smallest text must stay this many device pixels tall to be read.
+constexpr double kLegibleTextPixels = 9;
+} // namespace
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
     : QMainWindow(parent)
@@ -25,8 +41,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     BoardAccessible::installFactory();
     FloatSliderAccessible::installFactory();
     m_gameBoardView = new GameBoardView(services, this);
-    // Small enough for a small screen, large enough for the texts to stay legible.
-    m_gameBoardView->setMinimumSize(320, 240);
+    keepBoardTextLegible();
     m_gameBoardView->installEventFilter(this);
     setCentralWidget(m_gameBoardView);
     m_hitBlowController = std::make_unique<HitBlowController>(services);
@@ -68,10 +83,54 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     setStatusBar(m_matchStatusBar);
     m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch);
 
-    // The window opens with the board at its natural size, between the menu bar and the status bar.
-    resize(m_gameBoardView->sizeHint().width(), m_gameBoardView->sizeHint().height() + menuBar()->sizeHint().height()
-                                                    + m_matchStatusBar->sizeHint().height());
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
+    m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
+    m_notepadDock = new NotepadDock(this, m_gameBoardView, m_matchAssistant->notepad(), m_ui->actionNotepad);
+    m_notepadDock->setFitWindow([this] { fitBoardToScreen(); });
+    // The window opens where and as large as it was left, or else with the board at its natural
+    // size between the menu bar and the status bar; either way inside the screen.
+    const QByteArray geometry = openUserDefaults()->value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        fitBoardToScreen();
+    WindowFit::fitToScreen(this);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        const auto defaults = openUserDefaults();
+        defaults->setValue(kGeometryKey, saveGeometry());
+        synchronize(*defaults);
+    });
+}
+
+// At its natural size where the screen has room for it, else as large as fits, never smaller
+// than its text allows; the number pad scaled alike beside it.
+void MainWindow::fitBoardToScreen()
+{
+    const QSize room = WindowFit::roomForContents(this);
+    const QSize natural = m_gameBoardView->sizeHint();
+    const int chromeHeight = menuBar()->sizeHint().height() + m_matchStatusBar->sizeHint().height();
+    const double padWidth = m_numberPadPanel->widthBesideBoard(1.0);
+    const int notepadWidth = m_notepadDock->widthBesideBoard();
+    double scale = std::min({1.0, double(room.height() - chromeHeight) / natural.height(),
+                             double(room.width() - notepadWidth) / (natural.width() + padWidth)});
+    scale = std::max(scale, minimumBoardScale());
+    m_numberPadPanel->setPadScale(scale);
+    resize(qRound(natural.width() * scale) + m_numberPadPanel->widthBesideBoard(scale) + notepadWidth,
+           qRound(natural.height() * scale) + chromeHeight);
+}
+
+double MainWindow::minimumBoardScale() const
+{
+    const QScreen *shownOn = screen();
+    const double ratio = shownOn ? shownOn->devicePixelRatio() : 1.0;
+    return std::min(1.0, kLegibleTextPixels / (GameBoardLayout::kSmallestFontSize * ratio));
+}
+
+// The board's smallest text keeps kLegibleTextPixels device pixels: a screen of a higher pixel
+// ratio allows a smaller board.
+void MainWindow::keepBoardTextLegible()
+{
+    const double scale = minimumBoardScale();
+    m_gameBoardView->setMinimumSize(qCeil(GameBoardView::kBoardWidth * scale),
+                                    qCeil(GameBoardView::kBoardHeight * scale));
 }
 
 MainWindow::~MainWindow() = default;
@@ -83,6 +142,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // Queued, so that it runs once this drawing is on the screen. The window icon is rendered
         // from SVG at several sizes for the window manager: nothing the first frame needs.
         QTimer::singleShot(0, this, [this] {
+            if (windowHandle())
+                connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepBoardTextLegible);
             setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
             emit firstFrameShown();
         });
@@ -135,6 +196,16 @@ QAction *MainWindow::numberPadAction() const
     return m_ui->actionNumberPad;
 }
 
+QAction *MainWindow::notepadAction() const
+{
+    return m_ui->actionNotepad;
+}
+
+NotepadPanel *MainWindow::notepadPanel() const
+{
+    return m_notepadDock->panel();
+}
+
 NumberPad *MainWindow::numberPad() const
 {
     return m_numberPadPanel->numberPad();
@@ -152,6 +223,7 @@ void MainWindow::showHowToPlay()
 void MainWindow::showAbout()
 {
     AboutDialog dialog(this);
+    WindowFit::fitToScreen(&dialog);
     dialog.exec();
     activateWindow();
 }

@@ -10,6 +10,8 @@ class GameBoardView;
 class HitBlowController;
 class MatchAssistant;
 class MatchStatusBar;
+class NotepadDock;
+class NotepadPanel;
 class NumberPad;
 class NumberPadPanel;
 class PrefWindowController;
@@ -48,6 +50,9 @@ public:
     QAction *numberPadAction() const;
     // Null until the number pad was first shown.
     NumberPad *numberPad() const;
+    QAction *notepadAction() const;
+    // Null until the notepad was first shown.
+    NotepadPanel *notepadPanel() const;
 
     void showHowToPlay();
     void showAbout();
@@ -61,6 +66,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void fitBoardToScreen();
+    void keepBoardTextLegible();
+    double minimumBoardScale() const;
+
     std::unique_ptr<Ui::MainWindow> m_ui;
     GameBoardView *m_gameBoardView = nullptr;
     std::unique_ptr<HitBlowController> m_hitBlowController;
@@ -69,4 +78,5 @@ private:
     std::unique_ptr<MatchAssistant> m_matchAssistant;
     MatchStatusBar *m_matchStatusBar = nullptr;
     NumberPadPanel *m_numberPadPanel = nullptr;
+    NotepadDock *m_notepadDock = nullptr;
 };

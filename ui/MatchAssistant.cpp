@@ -7,6 +7,7 @@
 #include "PrefWindowController.h"
 #include "StatisticsDialog.h"
 #include "match/SavedMatchFile.h"
+#include "platform/WindowFit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -34,6 +35,8 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     m_controller.setStatusListener([this] {
         // A decided match is recorded at once, before anything else can happen to it.
         m_tracker.statusChanged(progressOf(m_controller), strength(), m_controller.savedMatch());
+        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+            m_notepad.clear();
         m_refreshTimer.start();
     });
 }
@@ -117,6 +120,7 @@ void MatchAssistant::hint()
 void MatchAssistant::showStatistics()
 {
     StatisticsDialog dialog(statisticsKeeper(), strength(), m_window);
+    WindowFit::fitToScreen(&dialog);
     dialog.exec();
     if (m_window)
         m_window->activateWindow();

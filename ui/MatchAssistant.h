@@ -1,6 +1,7 @@
 #pragma once
 
 #include "match/MatchTracker.h"
+#include "match/Notepad.h"
 
 #include <QObject>
 #include <QPointer>
@@ -51,6 +52,8 @@ public:
 
     PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
     StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }
+    // The player's notes on the running match; a new match starts with a clean page.
+    Notepad &notepad() { return m_notepad; }
     // Brings the status bar and the hint command up to date now rather than on the next pass of
     // the main loop.
     void refresh();
@@ -64,6 +67,7 @@ private:
     GameBoardView &m_board;
     PrefWindowController &m_preferences;
     MatchTracker m_tracker;
+    Notepad m_notepad;
     QPointer<MatchStatusBar> m_statusBar;
     QPointer<QAction> m_hintAction;
     QPointer<QAction> m_resumeAction;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HitBlowController.h"
+#include "match/MatchNotes.h"
 #include "match/MatchProgress.h"
 #include "match/OwnRecords.h"
 
@@ -14,4 +15,14 @@ inline MatchProgress progressOf(const HitBlowController &match)
 inline OwnRecords ownRecordsOf(const HitBlowController &match)
 {
     return {match.userFormerAnswers(), match.userFormerHitsCount(), match.userFormerBlowsCount()};
+}
+
+inline DecidedMatch decidedMatchOf(const HitBlowController &match)
+{
+    return {match.matchResult(),
+            match.macOwnNumbers(),
+            match.userOwnNumbers(),
+            int(match.macFormerAnswers().size()),
+            int(match.userFormerAnswers().size()),
+            match.userHasLastChance()};
 }

@@ -3,7 +3,9 @@
 #include "HitBlowController.h"
 #include "MatchSnapshots.h"
 #include "match/MatchStatistics.h"
+#include "match/MatchNotes.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,6 +16,8 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     , m_resume(new QPushButton(tr("Resume Match"), this))
 {
     setSizeGripEnabled(false);
+    // However long a note, it never widens the window: what does not fit is in the tool tip.
+    m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_label, 1);
     for (QPushButton *button : {m_playAgain, m_resume}) {
         // Only a click acts: a key must never leave what the board shows.
@@ -33,17 +37,26 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
 void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable)
 {
     const int status = match.gameStatus();
+    const auto separator = QStringLiteral("    ");
     QString text;
-    if (status >= GameStatusMacTurn && status <= GameStatusResultShown) {
-        // The computer opens every round, so its guesses count the rounds.
-        const int round = std::max<int>(1, int(match.macFormerAnswers().size()));
+    if (status == GameStatusTitle) {
+        text = tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+    } else if (status == GameStatusResultShown) {
+        text = MatchNotes::decision(decidedMatchOf(match));
+    } else if (status >= GameStatusMacTurn && !match.macFormerAnswers().empty()) {
+        // The computer opens every round, so its guesses count the rounds, from its first on.
+        const int round = int(match.macFormerAnswers().size());
         text = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
         if (showOwnCandidates && status <= GameStatusUserResult) {
             const auto count = ownRecordsOf(match).candidates().size();
-            text += QStringLiteral("    ") + tr("Possibilities for Mac's number: %1").arg(count);
+            text += separator + tr("Possibilities for Mac's number: %1").arg(count);
         }
+        const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match));
+        if (!note.isEmpty())
+            text += separator + note;
     }
     m_label->setText(text);
+    m_label->setToolTip(text);
     m_playAgain->setVisible(status == GameStatusResultShown);
     m_resume->setVisible(resumable && status == GameStatusTitle);
 }

@@ -21,6 +21,12 @@ public:
     // kDeleteKey or kReturnKey. Null for any other character.
     QAbstractButton *buttonFor(char16_t key) const;
 
+    // Sizes the buttons for a board drawn at scale times its natural size (1 at 640 by 480).
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+    static constexpr double kSmallestScale = 0.5;
+    static constexpr double kLargestScale = 2.5;
+
 private:
     struct Key {
         char16_t character;
@@ -34,7 +40,10 @@ private:
         bool repeats;
     };
     void addKey(QGridLayout *grid, const Key &key);
+    void equalizeColumns();
 
     GameBoardView *m_board;
     QHash<char16_t, QAbstractButton *> m_buttons;
+    QGridLayout *m_grid = nullptr;
+    double m_scale = 1.0;
 };

@@ -4,9 +4,12 @@
 #include "NumberPad.h"
 #include "access/LiveAnnouncer.h"
 #include "platform/UserDefaults.h"
+#include "platform/WindowFit.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QStyle>
 
@@ -20,6 +23,7 @@ NumberPadPanel::NumberPadPanel(QMainWindow *window, GameBoardView *board, QActio
     , m_board(board)
 {
     m_announcer = new LiveAnnouncer(board);
+    m_board->installEventFilter(this);
     toggle->setCheckable(true);
     const bool visible = storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1;
     toggle->setChecked(visible);
@@ -44,12 +48,43 @@ void NumberPadPanel::setPadVisible(bool visible)
     }
     if (m_dock->isVisibleTo(m_window) == visible)
         return;
+    const int windowWidth = m_window->width();
     m_dock->setVisible(visible);
     // A maximised or full-screen window keeps its size; the board gives up the room instead.
     if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
+    if (visible)
+        setPadScale(m_board->height() / GameBoardView::kBoardHeight);
     const int change = visible ? widthBesideBoard() : -widthBesideBoard();
-    m_window->resize(m_window->width() + change, m_window->height());
+    // The window's minimum size follows the pad at once (and may already have widened the
+    // window), so the size set next is the one that stays.
+    m_window->layout()->activate();
+    m_window->resize(windowWidth + change, m_window->height());
+    if (visible && m_fitWindow && m_window->width() > WindowFit::roomForContents(m_window).width())
+        m_fitWindow();
+}
+
+int NumberPadPanel::widthBesideBoard(double scale) const
+{
+    if (!m_pad || !m_dock->isVisibleTo(m_window))
+        return 0;
+    // The buttons' sizes are proportional to the scale, near enough to plan a window's size.
+    return qRound(widthBesideBoard() * scale / m_pad->scale());
+}
+
+void NumberPadPanel::setPadScale(double scale)
+{
+    if (m_pad)
+        m_pad->setScale(scale);
+}
+
+bool NumberPadPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // The pad follows the board's height: its width changes only the board's width, so the two
+    // never chase each other.
+    if (watched == m_board && event->type() == QEvent::Resize && m_pad && m_pad->isVisible())
+        m_pad->setScale(m_board->height() / GameBoardView::kBoardHeight);
+    return QObject::eventFilter(watched, event);
 }
 
 void NumberPadPanel::build()

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class GameBoardView;
 class LiveAnnouncer;
 class NumberPad;
@@ -23,6 +25,16 @@ public:
     // Null until the pad was first shown.
     NumberPad *numberPad() const { return m_pad; }
 
+    // The pad's buttons follow the board's scale, and fitWindow runs whenever showing the pad
+    // would make the window wider than the screen.
+    void setFitWindow(std::function<void()> fitWindow) { m_fitWindow = std::move(fitWindow); }
+    // The width the pad and its separator take beside a board drawn at scale; 0 while hidden.
+    int widthBesideBoard(double scale) const;
+    void setPadScale(double scale);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void setPadVisible(bool visible);
     void build();
@@ -34,4 +46,5 @@ private:
     NumberPad *m_pad = nullptr;
     // Says that the pad appeared or went, which a shortcut does without moving the focus.
     LiveAnnouncer *m_announcer = nullptr;
+    std::function<void()> m_fitWindow;
 };

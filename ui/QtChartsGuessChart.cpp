@@ -5,12 +5,41 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStackedBarSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace {
 constexpr int kMostGuesses = MatchStatistics::kMostGuesses;
+
+// A font that holds every character of text itself. Qt Charts measures a title with its font's
+// own metrics and cuts it short where fallback glyphs (Chinese, Japanese) stand taller, leaving a
+// vertical title as a lone ellipsis.
+QFont fontHolding(const QString &text, const QFont &base)
+{
+    const auto holds = [&text](const QFont &font) {
+        const QFontMetrics metrics(font);
+        for (const uint character : text.toUcs4()) {
+            if (!metrics.inFontUcs4(character))
+                return false;
+        }
+        return true;
+    };
+    if (holds(base))
+        return base;
+    for (const auto system : {QFontDatabase::Japanese, QFontDatabase::SimplifiedChinese,
+                              QFontDatabase::TraditionalChinese, QFontDatabase::Korean}) {
+        for (const QString &family : QFontDatabase::families(system)) {
+            QFont font = base;
+            font.setFamilies({family});
+            if (holds(font))
+                return font;
+        }
+    }
+    return base;
+}
 
 class QtChartsGuessChart final : public GuessChart
 {
@@ -72,6 +101,7 @@ void QtChartsGuessChart::showSummary(const LevelSummary &summary)
     auto *xAxis = new QBarCategoryAxis;
     xAxis->append(categories);
     xAxis->setTitleText(m_texts.guesses);
+    xAxis->setTitleFont(fontHolding(m_texts.guesses, xAxis->titleFont()));
     auto *yAxis = new QValueAxis;
     yAxis->setRange(0, std::max(tallest, 1));
     yAxis->setLabelFormat(QStringLiteral("%d"));
@@ -79,6 +109,7 @@ void QtChartsGuessChart::showSummary(const LevelSummary &summary)
     yAxis->setTickAnchor(0);
     yAxis->setTickInterval(std::max(1, (tallest + 4) / 5));
     yAxis->setTitleText(m_texts.matches);
+    yAxis->setTitleFont(fontHolding(m_texts.matches, yAxis->titleFont()));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
     series->attachAxis(xAxis);

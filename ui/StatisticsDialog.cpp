@@ -74,7 +74,8 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
 
     m_level = new QComboBox(this);
     for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
-        m_level->addItem(strengthName(level));
+        m_level->addItem(strengthName(level), level);
+    m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
     auto *levelRow = new QFormLayout;
     levelRow->addRow(tr("&Strength of Mac:"), m_level);
@@ -155,12 +156,12 @@ QString StatisticsDialog::figure(const QString &caption) const
 
 void StatisticsDialog::showLevel()
 {
-    const int level = m_level->currentIndex();
+    const int level = m_level->currentData().toInt();
     m_keeper.ask<LevelSummary>(
         this, [level](StatisticsStore &store) { return store.summaryFor(level); },
         [this, level](const LevelSummary &summary) {
             // An answer for a level no longer chosen is dropped; the later one follows.
-            if (level == m_level->currentIndex())
+            if (level == m_level->currentData().toInt())
                 showSummary(summary);
             showNotices();
         });

@@ -17,6 +17,9 @@ bool Translations::install(const QLocale &locale)
     if (m_qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         m_qtInstalled = QCoreApplication::installTranslator(&m_qt);
+    // Dates and numbers in the language of the game's texts, whatever formats the locale names:
+    // the English texts write them the English way of the user's country.
+    QLocale::setDefault(m_gameInstalled ? QLocale(m_game.language()) : QLocale(QLocale::English, locale.territory()));
     return m_gameInstalled;
 }
 

@@ -144,6 +144,41 @@
     </message>
 </context>
 <context>
+    <name>GameBoardView</name>
+    <message>
+        <source>Hits: the right digit in the right place</source>
+        <translation>Hits: richtige Ziffer an der richtigen Stelle</translation>
+    </message>
+    <message>
+        <source>Blows: the right digit in the wrong place</source>
+        <translation>Blows: richtige Ziffer an der falschen Stelle</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses at your number, with their hits and blows</source>
+        <translation>Macs Tipps auf deine Zahl, mit ihren Hits und Blows</translation>
+    </message>
+    <message>
+        <source>Your guesses at Mac&apos;s number, with their hits and blows</source>
+        <translation>Deine Tipps auf Macs Zahl, mit ihren Hits und Blows</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s number, face down until the match is decided</source>
+        <translation>Macs Zahl, verdeckt, bis die Partie entschieden ist</translation>
+    </message>
+    <message>
+        <source>Your number: click a chosen piece, or press Backspace, to take it back</source>
+        <translation>Deine Zahl: Klicke auf einen gewählten Stein oder drücke die Rücktaste, um ihn zurückzunehmen</translation>
+    </message>
+    <message>
+        <source>Your number, which Mac is guessing</source>
+        <translation>Deine Zahl, die Mac zu erraten versucht</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac still considers for yours</source>
+        <translation>Wie viele Zahlen Mac für deine noch in Betracht zieht</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -245,10 +280,6 @@
         <translation>Rücktaste, Entf</translation>
     </message>
     <message>
-        <source>erase the digit at the typing position</source>
-        <translation>Ziffer an der Eingabeposition löschen</translation>
-    </message>
-    <message>
         <source>Return, Enter</source>
         <translation>Eingabe, Enter</translation>
     </message>
@@ -316,6 +347,38 @@
         <source>resume the unfinished match</source>
         <translation>die unterbrochene Partie fortsetzen</translation>
     </message>
+    <message>
+        <source>Mac&apos;s pieces lie face down at the top of the board, red; yours stand face up at the bottom, white. The small red card heads Mac&apos;s guesses on the left, the white card yours on the right.</source>
+        <translation>Macs Steine liegen oben auf dem Brett verdeckt, rot; deine stehen unten offen, weiß. Die kleine rote Karte steht über Macs Tipps links, die weiße über deinen rechts.</translation>
+    </message>
+    <message>
+        <source>A filled dot marks the hits (right digit in the right place), a ring the blows (right digit in the wrong place): above each list of guesses and above the two count boxes.</source>
+        <translation>Ein gefüllter Punkt steht für die Hits (richtige Ziffer an der richtigen Stelle), ein Ring für die Blows (richtige Ziffer an der falschen Stelle): über jeder Liste der Tipps und über den beiden Zählfeldern.</translation>
+    </message>
+    <message>
+        <source>While you choose your number, Backspace or Delete takes back the last piece chosen, and a click on a chosen piece takes back that one.</source>
+        <translation>Während du deine Zahl wählst, nimmt Rücktaste oder Entf den zuletzt gewählten Stein zurück, und ein Klick auf einen gewählten Stein nimmt diesen zurück.</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position; while choosing your number, take back the last piece chosen</source>
+        <translation>Ziffer an der Eingabestelle löschen; bei der Wahl deiner Zahl den zuletzt gewählten Stein zurücknehmen</translation>
+    </message>
+    <message>
+        <source>show or hide the notepad</source>
+        <translation>Notizblock ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>how to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>beenden</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Das Brett</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +430,10 @@
         <source>&amp;Resume Match</source>
         <translation>Partie &amp;fortsetzen</translation>
     </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation>&amp;Notizblock</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -400,6 +467,41 @@
     </message>
 </context>
 <context>
+    <name>MatchNotes</name>
+    <message>
+        <source>Mac found %1 at its first guess</source>
+        <translation>Mac hat %1 beim ersten Tipp gefunden</translation>
+    </message>
+    <message>
+        <source>Mac found %1 in %2 guesses</source>
+        <translation>Mac hat %1 in %2 Tipps gefunden</translation>
+    </message>
+    <message>
+        <source>You found %1 at your first guess</source>
+        <translation>Du hast %1 beim ersten Tipp gefunden</translation>
+    </message>
+    <message>
+        <source>You found %1 in %2 guesses</source>
+        <translation>Du hast %1 in %2 Tipps gefunden</translation>
+    </message>
+    <message>
+        <source>Both numbers found in round %1</source>
+        <translation>Beide Zahlen in Runde %1 gefunden</translation>
+    </message>
+    <message>
+        <source>Neither number found in %1 guesses</source>
+        <translation>Keine der Zahlen in %1 Tipps gefunden</translation>
+    </message>
+    <message>
+        <source>You already tried %1.</source>
+        <translation>%1 hast du schon versucht.</translation>
+    </message>
+    <message>
+        <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
+        <translation>%1 kann nicht Macs Zahl sein: Es passt nicht zu deinen früheren Ergebnissen.</translation>
+    </message>
+</context>
+<context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
@@ -416,6 +518,49 @@
     <message>
         <source>Resume Match</source>
         <translation>Partie fortsetzen</translation>
+    </message>
+    <message>
+        <source>Game &gt; New Game (%1) starts a match</source>
+        <translation>Spiel &gt; Neues Spiel (%1) beginnt eine Partie</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadPanel</name>
+    <message>
+        <source>Notepad</source>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>Your notes on Mac&apos;s number: click a cell for ✗ (not here), again for ● (here), again to clear it; click a digit when it is not in the number.</source>
+        <translation>Deine Notizen zu Macs Zahl: Ein Klick auf ein Feld setzt ✗ (nicht hier), ein weiterer ● (hier), noch einer löscht es; klicke eine Ziffer an, die nicht in der Zahl vorkommt.</translation>
+    </message>
+    <message>
+        <source>Place %1 of Mac&apos;s number, from the left</source>
+        <translation>Stelle %1 von Macs Zahl, von links</translation>
+    </message>
+    <message>
+        <source>%1: not in the number</source>
+        <translation>%1: nicht in der Zahl</translation>
+    </message>
+    <message>
+        <source>%1: may be in the number</source>
+        <translation>%1: vielleicht in der Zahl</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>hier</translation>
+    </message>
+    <message>
+        <source>not here</source>
+        <translation>nicht hier</translation>
+    </message>
+    <message>
+        <source>no mark</source>
+        <translation>keine Markierung</translation>
+    </message>
+    <message>
+        <source>%1 in place %2: %3</source>
+        <translation>%1 an Stelle %2: %3</translation>
     </message>
 </context>
 <context>
@@ -511,10 +656,6 @@
         <translation>Eingegebene Anzahlen &amp;prüfen</translation>
     </message>
     <message>
-        <source>Count them &amp;automatically</source>
-        <translation>Automatisch zä&amp;hlen</translation>
-    </message>
-    <message>
         <source>&amp;Rhythm:</source>
         <translation>&amp;Tempo:</translation>
     </message>
@@ -549,6 +690,10 @@
     <message>
         <source>Expert</source>
         <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Fill in the true counts &amp;automatically</source>
+        <translation>Richtige Anzahlen &amp;automatisch eintragen</translation>
     </message>
 </context>
 <context>
@@ -681,6 +826,10 @@
         <source>%1:</source>
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>All strengths</source>
+        <translation>Alle Spielstärken</translation>
     </message>
     <message>
         <source>&amp;Export…</source>

@@ -144,6 +144,41 @@
     </message>
 </context>
 <context>
+    <name>GameBoardView</name>
+    <message>
+        <source>Hits: the right digit in the right place</source>
+        <translation>Hits: dígito correcto en el lugar correcto</translation>
+    </message>
+    <message>
+        <source>Blows: the right digit in the wrong place</source>
+        <translation>Blows: dígito correcto en el lugar equivocado</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses at your number, with their hits and blows</source>
+        <translation>Los intentos de Mac sobre tu número, con sus hits y blows</translation>
+    </message>
+    <message>
+        <source>Your guesses at Mac&apos;s number, with their hits and blows</source>
+        <translation>Tus intentos sobre el número de Mac, con sus hits y blows</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s number, face down until the match is decided</source>
+        <translation>El número de Mac, boca abajo hasta que se decida la partida</translation>
+    </message>
+    <message>
+        <source>Your number: click a chosen piece, or press Backspace, to take it back</source>
+        <translation>Tu número: haz clic en una ficha elegida, o pulsa Retroceso, para retirarla</translation>
+    </message>
+    <message>
+        <source>Your number, which Mac is guessing</source>
+        <translation>Tu número, el que Mac intenta adivinar</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac still considers for yours</source>
+        <translation>Cuántos números considera aún Mac para el tuyo</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -245,10 +280,6 @@
         <translation>Retroceso, Supr</translation>
     </message>
     <message>
-        <source>erase the digit at the typing position</source>
-        <translation>borrar la cifra de la posición de escritura</translation>
-    </message>
-    <message>
         <source>Return, Enter</source>
         <translation>Intro, Intro del teclado num.</translation>
     </message>
@@ -316,6 +347,38 @@
         <source>resume the unfinished match</source>
         <translation>reanudar la partida sin terminar</translation>
     </message>
+    <message>
+        <source>Mac&apos;s pieces lie face down at the top of the board, red; yours stand face up at the bottom, white. The small red card heads Mac&apos;s guesses on the left, the white card yours on the right.</source>
+        <translation>Las fichas de Mac están boca abajo arriba del tablero, rojas; las tuyas, boca arriba abajo, blancas. La pequeña carta roja encabeza los intentos de Mac a la izquierda; la blanca, los tuyos a la derecha.</translation>
+    </message>
+    <message>
+        <source>A filled dot marks the hits (right digit in the right place), a ring the blows (right digit in the wrong place): above each list of guesses and above the two count boxes.</source>
+        <translation>Un punto relleno marca los hits (dígito correcto en el lugar correcto) y un anillo los blows (dígito correcto en el lugar equivocado): encima de cada lista de intentos y de las dos casillas de recuento.</translation>
+    </message>
+    <message>
+        <source>While you choose your number, Backspace or Delete takes back the last piece chosen, and a click on a chosen piece takes back that one.</source>
+        <translation>Mientras eliges tu número, Retroceso o Suprimir retira la última ficha elegida, y un clic en una ficha elegida retira esa.</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position; while choosing your number, take back the last piece chosen</source>
+        <translation>borrar el dígito en la posición de escritura; al elegir tu número, retirar la última ficha elegida</translation>
+    </message>
+    <message>
+        <source>show or hide the notepad</source>
+        <translation>mostrar u ocultar el bloc de notas</translation>
+    </message>
+    <message>
+        <source>how to play</source>
+        <translation>cómo se juega</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>salir</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>El tablero</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +430,10 @@
         <source>&amp;Resume Match</source>
         <translation>&amp;Reanudar partida</translation>
     </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation>&amp;Bloc de notas</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -400,6 +467,41 @@
     </message>
 </context>
 <context>
+    <name>MatchNotes</name>
+    <message>
+        <source>Mac found %1 at its first guess</source>
+        <translation>Mac encontró %1 en el primer intento</translation>
+    </message>
+    <message>
+        <source>Mac found %1 in %2 guesses</source>
+        <translation>Mac encontró %1 en %2 intentos</translation>
+    </message>
+    <message>
+        <source>You found %1 at your first guess</source>
+        <translation>Encontraste %1 en el primer intento</translation>
+    </message>
+    <message>
+        <source>You found %1 in %2 guesses</source>
+        <translation>Encontraste %1 en %2 intentos</translation>
+    </message>
+    <message>
+        <source>Both numbers found in round %1</source>
+        <translation>Ambos números encontrados en la ronda %1</translation>
+    </message>
+    <message>
+        <source>Neither number found in %1 guesses</source>
+        <translation>Ningún número encontrado en %1 intentos</translation>
+    </message>
+    <message>
+        <source>You already tried %1.</source>
+        <translation>Ya probaste %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
+        <translation>%1 no podía ser el número de Mac: no encaja con tus resultados anteriores.</translation>
+    </message>
+</context>
+<context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
@@ -416,6 +518,49 @@
     <message>
         <source>Resume Match</source>
         <translation>Reanudar partida</translation>
+    </message>
+    <message>
+        <source>Game &gt; New Game (%1) starts a match</source>
+        <translation>Partida &gt; Partida nueva (%1) empieza una partida</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadPanel</name>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Your notes on Mac&apos;s number: click a cell for ✗ (not here), again for ● (here), again to clear it; click a digit when it is not in the number.</source>
+        <translation>Tus notas sobre el número de Mac: un clic en una casilla pone ✗ (aquí no), otro ● (aquí) y otro la borra; haz clic en un dígito que no esté en el número.</translation>
+    </message>
+    <message>
+        <source>Place %1 of Mac&apos;s number, from the left</source>
+        <translation>Posición %1 del número de Mac, desde la izquierda</translation>
+    </message>
+    <message>
+        <source>%1: not in the number</source>
+        <translation>%1: no está en el número</translation>
+    </message>
+    <message>
+        <source>%1: may be in the number</source>
+        <translation>%1: puede estar en el número</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>aquí</translation>
+    </message>
+    <message>
+        <source>not here</source>
+        <translation>aquí no</translation>
+    </message>
+    <message>
+        <source>no mark</source>
+        <translation>sin marca</translation>
+    </message>
+    <message>
+        <source>%1 in place %2: %3</source>
+        <translation>%1 en la posición %2: %3</translation>
     </message>
 </context>
 <context>
@@ -511,10 +656,6 @@
         <translation>&amp;Comprobar los recuentos que escribo</translation>
     </message>
     <message>
-        <source>Count them &amp;automatically</source>
-        <translation>Contarlos &amp;automáticamente</translation>
-    </message>
-    <message>
         <source>&amp;Rhythm:</source>
         <translation>&amp;Ritmo:</translation>
     </message>
@@ -549,6 +690,10 @@
     <message>
         <source>Expert</source>
         <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Fill in the true counts &amp;automatically</source>
+        <translation>Escribir &amp;automáticamente los recuentos correctos</translation>
     </message>
 </context>
 <context>
@@ -681,6 +826,10 @@
         <source>%1:</source>
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>All strengths</source>
+        <translation>Todos los niveles</translation>
     </message>
     <message>
         <source>&amp;Export…</source>

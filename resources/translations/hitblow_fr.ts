@@ -144,6 +144,41 @@
     </message>
 </context>
 <context>
+    <name>GameBoardView</name>
+    <message>
+        <source>Hits: the right digit in the right place</source>
+        <translation>Hits : bon chiffre à la bonne place</translation>
+    </message>
+    <message>
+        <source>Blows: the right digit in the wrong place</source>
+        <translation>Blows : bon chiffre à la mauvaise place</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses at your number, with their hits and blows</source>
+        <translation>Les propositions de Mac pour votre nombre, avec leurs hits et blows</translation>
+    </message>
+    <message>
+        <source>Your guesses at Mac&apos;s number, with their hits and blows</source>
+        <translation>Vos propositions pour le nombre de Mac, avec leurs hits et blows</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s number, face down until the match is decided</source>
+        <translation>Le nombre de Mac, caché jusqu’à la fin de la partie</translation>
+    </message>
+    <message>
+        <source>Your number: click a chosen piece, or press Backspace, to take it back</source>
+        <translation>Votre nombre : cliquez sur une pièce choisie, ou appuyez sur Retour arrière, pour la reprendre</translation>
+    </message>
+    <message>
+        <source>Your number, which Mac is guessing</source>
+        <translation>Votre nombre, que Mac cherche à deviner</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac still considers for yours</source>
+        <translation>Combien de nombres Mac envisage encore pour le vôtre</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -245,10 +280,6 @@
         <translation>Retour arrière, Suppr</translation>
     </message>
     <message>
-        <source>erase the digit at the typing position</source>
-        <translation>effacer le chiffre à la position de saisie</translation>
-    </message>
-    <message>
         <source>Return, Enter</source>
         <translation>Entrée, Entrée du pavé num.</translation>
     </message>
@@ -316,6 +347,38 @@
         <source>resume the unfinished match</source>
         <translation>reprendre la partie inachevée</translation>
     </message>
+    <message>
+        <source>Mac&apos;s pieces lie face down at the top of the board, red; yours stand face up at the bottom, white. The small red card heads Mac&apos;s guesses on the left, the white card yours on the right.</source>
+        <translation>Les pièces de Mac sont posées face cachée en haut du plateau, rouges ; les vôtres sont face visible en bas, blanches. La petite carte rouge surmonte les propositions de Mac à gauche, la blanche les vôtres à droite.</translation>
+    </message>
+    <message>
+        <source>A filled dot marks the hits (right digit in the right place), a ring the blows (right digit in the wrong place): above each list of guesses and above the two count boxes.</source>
+        <translation>Un point plein désigne les hits (bon chiffre à la bonne place), un anneau les blows (bon chiffre à la mauvaise place) : au-dessus de chaque liste de propositions et des deux cases de décompte.</translation>
+    </message>
+    <message>
+        <source>While you choose your number, Backspace or Delete takes back the last piece chosen, and a click on a chosen piece takes back that one.</source>
+        <translation>Pendant le choix de votre nombre, Retour arrière ou Suppr reprend la dernière pièce choisie, et un clic sur une pièce choisie reprend celle-ci.</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position; while choosing your number, take back the last piece chosen</source>
+        <translation>effacer le chiffre à la position de saisie ; pendant le choix de votre nombre, reprendre la dernière pièce choisie</translation>
+    </message>
+    <message>
+        <source>show or hide the notepad</source>
+        <translation>afficher ou masquer le bloc-notes</translation>
+    </message>
+    <message>
+        <source>how to play</source>
+        <translation>règles du jeu</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>quitter</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>Le plateau</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -367,6 +430,10 @@
         <source>&amp;Resume Match</source>
         <translation>&amp;Reprendre la partie</translation>
     </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation>&amp;Bloc-notes</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -400,6 +467,41 @@
     </message>
 </context>
 <context>
+    <name>MatchNotes</name>
+    <message>
+        <source>Mac found %1 at its first guess</source>
+        <translation>Mac a trouvé %1 du premier coup</translation>
+    </message>
+    <message>
+        <source>Mac found %1 in %2 guesses</source>
+        <translation>Mac a trouvé %1 en %2 coups</translation>
+    </message>
+    <message>
+        <source>You found %1 at your first guess</source>
+        <translation>Vous avez trouvé %1 du premier coup</translation>
+    </message>
+    <message>
+        <source>You found %1 in %2 guesses</source>
+        <translation>Vous avez trouvé %1 en %2 coups</translation>
+    </message>
+    <message>
+        <source>Both numbers found in round %1</source>
+        <translation>Les deux nombres trouvés au tour %1</translation>
+    </message>
+    <message>
+        <source>Neither number found in %1 guesses</source>
+        <translation>Aucun nombre trouvé en %1 coups</translation>
+    </message>
+    <message>
+        <source>You already tried %1.</source>
+        <translation>Vous avez déjà essayé %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
+        <translation>%1 ne pouvait pas être le nombre de Mac : il ne correspond pas à vos résultats précédents.</translation>
+    </message>
+</context>
+<context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
@@ -416,6 +518,49 @@
     <message>
         <source>Resume Match</source>
         <translation>Reprendre la partie</translation>
+    </message>
+    <message>
+        <source>Game &gt; New Game (%1) starts a match</source>
+        <translation>Jeu &gt; Nouvelle partie (%1) lance une partie</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadPanel</name>
+    <message>
+        <source>Notepad</source>
+        <translation>Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Your notes on Mac&apos;s number: click a cell for ✗ (not here), again for ● (here), again to clear it; click a digit when it is not in the number.</source>
+        <translation>Vos notes sur le nombre de Mac : un clic sur une case met ✗ (pas ici), un autre ● (ici), un autre l’efface ; cliquez sur un chiffre absent du nombre.</translation>
+    </message>
+    <message>
+        <source>Place %1 of Mac&apos;s number, from the left</source>
+        <translation>Position %1 du nombre de Mac, en partant de la gauche</translation>
+    </message>
+    <message>
+        <source>%1: not in the number</source>
+        <translation>%1 : absent du nombre</translation>
+    </message>
+    <message>
+        <source>%1: may be in the number</source>
+        <translation>%1 : peut-être dans le nombre</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>ici</translation>
+    </message>
+    <message>
+        <source>not here</source>
+        <translation>pas ici</translation>
+    </message>
+    <message>
+        <source>no mark</source>
+        <translation>aucune marque</translation>
+    </message>
+    <message>
+        <source>%1 in place %2: %3</source>
+        <translation>%1 en position %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -511,10 +656,6 @@
         <translation>&amp;Vérifier les décomptes que je tape</translation>
     </message>
     <message>
-        <source>Count them &amp;automatically</source>
-        <translation>Les compter &amp;automatiquement</translation>
-    </message>
-    <message>
         <source>&amp;Rhythm:</source>
         <translation>&amp;Rythme&#xa0;:</translation>
     </message>
@@ -549,6 +690,10 @@
     <message>
         <source>Expert</source>
         <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Fill in the true counts &amp;automatically</source>
+        <translation>Saisir &amp;automatiquement les bons décomptes</translation>
     </message>
 </context>
 <context>
@@ -681,6 +826,10 @@
         <source>%1:</source>
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All strengths</source>
+        <translation>Tous les niveaux</translation>
     </message>
     <message>
         <source>&amp;Export…</source>

@@ -140,6 +140,41 @@
     </message>
 </context>
 <context>
+    <name>GameBoardView</name>
+    <message>
+        <source>Hits: the right digit in the right place</source>
+        <translation>ヒット：数字も位置も正しい</translation>
+    </message>
+    <message>
+        <source>Blows: the right digit in the wrong place</source>
+        <translation>ブロー：数字は正しいが位置が違う</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses at your number, with their hits and blows</source>
+        <translation>あなたの数への Mac の予想と、そのヒットとブロー</translation>
+    </message>
+    <message>
+        <source>Your guesses at Mac&apos;s number, with their hits and blows</source>
+        <translation>Mac の数へのあなたの予想と、そのヒットとブロー</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s number, face down until the match is decided</source>
+        <translation>Mac の数。勝負が決まるまで伏せてあります</translation>
+    </message>
+    <message>
+        <source>Your number: click a chosen piece, or press Backspace, to take it back</source>
+        <translation>あなたの数：選んだ駒をクリックするか Backspace を押すと戻せます</translation>
+    </message>
+    <message>
+        <source>Your number, which Mac is guessing</source>
+        <translation>あなたの数。Mac が当てようとしています</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac still considers for yours</source>
+        <translation>Mac があなたの数としてまだ考えている数の個数</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -241,10 +276,6 @@
         <translation>Backspace、Delete</translation>
     </message>
     <message>
-        <source>erase the digit at the typing position</source>
-        <translation>入力位置の数字を消す</translation>
-    </message>
-    <message>
         <source>Return, Enter</source>
         <translation>Return、Enter</translation>
     </message>
@@ -312,6 +343,38 @@
         <source>resume the unfinished match</source>
         <translation>途中の試合を再開</translation>
     </message>
+    <message>
+        <source>Mac&apos;s pieces lie face down at the top of the board, red; yours stand face up at the bottom, white. The small red card heads Mac&apos;s guesses on the left, the white card yours on the right.</source>
+        <translation>Mac の駒は盤の上に赤い裏面を見せて並び、あなたの駒は盤の下に白い表を見せて並びます。左の小さな赤いカードは Mac の予想の列、右の白いカードはあなたの予想の列の印です。</translation>
+    </message>
+    <message>
+        <source>A filled dot marks the hits (right digit in the right place), a ring the blows (right digit in the wrong place): above each list of guesses and above the two count boxes.</source>
+        <translation>塗りつぶした丸はヒット（数字も位置も正しい）、輪はブロー（数字は正しいが位置が違う）を表します。予想の各列の上と、二つの数の枠の上にあります。</translation>
+    </message>
+    <message>
+        <source>While you choose your number, Backspace or Delete takes back the last piece chosen, and a click on a chosen piece takes back that one.</source>
+        <translation>自分の数を選んでいる間は、Backspace か Delete で最後に選んだ駒を戻せます。選んだ駒をクリックするとその駒が戻ります。</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position; while choosing your number, take back the last piece chosen</source>
+        <translation>入力位置の数字を消す。自分の数を選んでいる間は、最後に選んだ駒を戻す</translation>
+    </message>
+    <message>
+        <source>show or hide the notepad</source>
+        <translation>メモ帳を表示または非表示</translation>
+    </message>
+    <message>
+        <source>how to play</source>
+        <translation>遊び方</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>盤面</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -363,6 +426,10 @@
         <source>&amp;Resume Match</source>
         <translation>試合を再開(&amp;R)</translation>
     </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation>メモ帳(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -396,6 +463,41 @@
     </message>
 </context>
 <context>
+    <name>MatchNotes</name>
+    <message>
+        <source>Mac found %1 at its first guess</source>
+        <translation>Mac は最初の予想で %1 を当てました</translation>
+    </message>
+    <message>
+        <source>Mac found %1 in %2 guesses</source>
+        <translation>Mac は %2 回の予想で %1 を当てました</translation>
+    </message>
+    <message>
+        <source>You found %1 at your first guess</source>
+        <translation>最初の予想で %1 を当てました</translation>
+    </message>
+    <message>
+        <source>You found %1 in %2 guesses</source>
+        <translation>%2 回の予想で %1 を当てました</translation>
+    </message>
+    <message>
+        <source>Both numbers found in round %1</source>
+        <translation>第 %1 ラウンドで両方の数が当たりました</translation>
+    </message>
+    <message>
+        <source>Neither number found in %1 guesses</source>
+        <translation>%1 回の予想でどちらの数も当たりませんでした</translation>
+    </message>
+    <message>
+        <source>You already tried %1.</source>
+        <translation>%1 はもう試しました。</translation>
+    </message>
+    <message>
+        <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
+        <translation>%1 は Mac の数ではありえません。これまでの結果と合いません。</translation>
+    </message>
+</context>
+<context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
@@ -412,6 +514,49 @@
     <message>
         <source>Resume Match</source>
         <translation>試合を再開</translation>
+    </message>
+    <message>
+        <source>Game &gt; New Game (%1) starts a match</source>
+        <translation>ゲーム &gt; 新しいゲーム（%1）で対戦を始めます</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadPanel</name>
+    <message>
+        <source>Notepad</source>
+        <translation>メモ帳</translation>
+    </message>
+    <message>
+        <source>Your notes on Mac&apos;s number: click a cell for ✗ (not here), again for ● (here), again to clear it; click a digit when it is not in the number.</source>
+        <translation>Mac の数についてのメモ：マスをクリックすると ✗（ここではない）、もう一度で ●（ここ）、さらにもう一度で消えます。数に含まれない数字はその数字をクリックします。</translation>
+    </message>
+    <message>
+        <source>Place %1 of Mac&apos;s number, from the left</source>
+        <translation>Mac の数の左から %1 番目</translation>
+    </message>
+    <message>
+        <source>%1: not in the number</source>
+        <translation>%1：数に含まれない</translation>
+    </message>
+    <message>
+        <source>%1: may be in the number</source>
+        <translation>%1：数に含まれるかもしれない</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>ここ</translation>
+    </message>
+    <message>
+        <source>not here</source>
+        <translation>ここではない</translation>
+    </message>
+    <message>
+        <source>no mark</source>
+        <translation>印なし</translation>
+    </message>
+    <message>
+        <source>%1 in place %2: %3</source>
+        <translation>%1、%2 番目：%3</translation>
     </message>
 </context>
 <context>
@@ -507,10 +652,6 @@
         <translation>入力した数を確かめる(&amp;C)</translation>
     </message>
     <message>
-        <source>Count them &amp;automatically</source>
-        <translation>自動で数える(&amp;A)</translation>
-    </message>
-    <message>
         <source>&amp;Rhythm:</source>
         <translation>テンポ(&amp;R):</translation>
     </message>
@@ -545,6 +686,10 @@
     <message>
         <source>Expert</source>
         <translation>エキスパート</translation>
+    </message>
+    <message>
+        <source>Fill in the true counts &amp;automatically</source>
+        <translation>正しい数を自動で入力する(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -677,6 +822,10 @@
         <source>%1:</source>
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1：</translation>
+    </message>
+    <message>
+        <source>All strengths</source>
+        <translation>すべての強さ</translation>
     </message>
     <message>
         <source>&amp;Export…</source>

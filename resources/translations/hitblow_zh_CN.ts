@@ -140,6 +140,41 @@
     </message>
 </context>
 <context>
+    <name>GameBoardView</name>
+    <message>
+        <source>Hits: the right digit in the right place</source>
+        <translation>Hit：数字和位置都对</translation>
+    </message>
+    <message>
+        <source>Blows: the right digit in the wrong place</source>
+        <translation>Blow：数字对但位置不对</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses at your number, with their hits and blows</source>
+        <translation>Mac 对你的数的猜测及其 Hit 和 Blow</translation>
+    </message>
+    <message>
+        <source>Your guesses at Mac&apos;s number, with their hits and blows</source>
+        <translation>你对 Mac 的数的猜测及其 Hit 和 Blow</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s number, face down until the match is decided</source>
+        <translation>Mac 的数，对局结束前背面朝上</translation>
+    </message>
+    <message>
+        <source>Your number: click a chosen piece, or press Backspace, to take it back</source>
+        <translation>你的数：点击已选的棋子或按 Backspace 可取回</translation>
+    </message>
+    <message>
+        <source>Your number, which Mac is guessing</source>
+        <translation>你的数，Mac 正在猜</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac still considers for yours</source>
+        <translation>Mac 仍认为可能是你的数的个数</translation>
+    </message>
+</context>
+<context>
     <name>HitBlow</name>
     <message>
         <source>Your answer is against the rule</source>
@@ -241,10 +276,6 @@
         <translation>退格键、Delete</translation>
     </message>
     <message>
-        <source>erase the digit at the typing position</source>
-        <translation>删除输入位置上的数字</translation>
-    </message>
-    <message>
         <source>Return, Enter</source>
         <translation>回车键、Enter</translation>
     </message>
@@ -312,6 +343,38 @@
         <source>resume the unfinished match</source>
         <translation>继续未完成的对局</translation>
     </message>
+    <message>
+        <source>Mac&apos;s pieces lie face down at the top of the board, red; yours stand face up at the bottom, white. The small red card heads Mac&apos;s guesses on the left, the white card yours on the right.</source>
+        <translation>Mac 的棋子在棋盘上方背面朝上，为红色；你的棋子在下方正面朝上，为白色。左边的小红卡标记 Mac 的猜测，右边的白卡标记你的猜测。</translation>
+    </message>
+    <message>
+        <source>A filled dot marks the hits (right digit in the right place), a ring the blows (right digit in the wrong place): above each list of guesses and above the two count boxes.</source>
+        <translation>实心圆点表示 Hit（数字和位置都对），圆环表示 Blow（数字对但位置不对）：位于每列猜测和两个计数框的上方。</translation>
+    </message>
+    <message>
+        <source>While you choose your number, Backspace or Delete takes back the last piece chosen, and a click on a chosen piece takes back that one.</source>
+        <translation>选择自己的数时，按 Backspace 或 Delete 取回最后选的棋子，点击已选的棋子则取回该棋子。</translation>
+    </message>
+    <message>
+        <source>erase the digit at the typing position; while choosing your number, take back the last piece chosen</source>
+        <translation>删除输入位置的数字；选择自己的数时，取回最后选的棋子</translation>
+    </message>
+    <message>
+        <source>show or hide the notepad</source>
+        <translation>显示或隐藏记事本</translation>
+    </message>
+    <message>
+        <source>how to play</source>
+        <translation>玩法说明</translation>
+    </message>
+    <message>
+        <source>quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>The board</source>
+        <translation>棋盘</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -363,6 +426,10 @@
         <source>&amp;Resume Match</source>
         <translation>继续对局(&amp;R)</translation>
     </message>
+    <message>
+        <source>&amp;Notepad</source>
+        <translation>记事本(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -396,6 +463,41 @@
     </message>
 </context>
 <context>
+    <name>MatchNotes</name>
+    <message>
+        <source>Mac found %1 at its first guess</source>
+        <translation>Mac 第一次猜测就猜中了 %1</translation>
+    </message>
+    <message>
+        <source>Mac found %1 in %2 guesses</source>
+        <translation>Mac 用 %2 次猜中了 %1</translation>
+    </message>
+    <message>
+        <source>You found %1 at your first guess</source>
+        <translation>你第一次猜测就猜中了 %1</translation>
+    </message>
+    <message>
+        <source>You found %1 in %2 guesses</source>
+        <translation>你用 %2 次猜中了 %1</translation>
+    </message>
+    <message>
+        <source>Both numbers found in round %1</source>
+        <translation>双方在第 %1 回合都猜中了</translation>
+    </message>
+    <message>
+        <source>Neither number found in %1 guesses</source>
+        <translation>%1 次猜测后双方都未猜中</translation>
+    </message>
+    <message>
+        <source>You already tried %1.</source>
+        <translation>你已经试过 %1。</translation>
+    </message>
+    <message>
+        <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
+        <translation>%1 不可能是 Mac 的数：它与你之前的结果不符。</translation>
+    </message>
+</context>
+<context>
     <name>MatchStatusBar</name>
     <message>
         <source>Play Again</source>
@@ -412,6 +514,49 @@
     <message>
         <source>Resume Match</source>
         <translation>继续对局</translation>
+    </message>
+    <message>
+        <source>Game &gt; New Game (%1) starts a match</source>
+        <translation>游戏 &gt; 新游戏（%1）开始对局</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadPanel</name>
+    <message>
+        <source>Notepad</source>
+        <translation>记事本</translation>
+    </message>
+    <message>
+        <source>Your notes on Mac&apos;s number: click a cell for ✗ (not here), again for ● (here), again to clear it; click a digit when it is not in the number.</source>
+        <translation>关于 Mac 的数的笔记：点击格子标记 ✗（不在这里），再点标记 ●（在这里），再点清除；不在数中的数字请点击该数字。</translation>
+    </message>
+    <message>
+        <source>Place %1 of Mac&apos;s number, from the left</source>
+        <translation>Mac 的数从左数第 %1 位</translation>
+    </message>
+    <message>
+        <source>%1: not in the number</source>
+        <translation>%1：不在数中</translation>
+    </message>
+    <message>
+        <source>%1: may be in the number</source>
+        <translation>%1：可能在数中</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>在这里</translation>
+    </message>
+    <message>
+        <source>not here</source>
+        <translation>不在这里</translation>
+    </message>
+    <message>
+        <source>no mark</source>
+        <translation>无标记</translation>
+    </message>
+    <message>
+        <source>%1 in place %2: %3</source>
+        <translation>%1 在第 %2 位：%3</translation>
     </message>
 </context>
 <context>
@@ -507,10 +652,6 @@
         <translation>检查我输入的数(&amp;C)</translation>
     </message>
     <message>
-        <source>Count them &amp;automatically</source>
-        <translation>自动计数(&amp;A)</translation>
-    </message>
-    <message>
         <source>&amp;Rhythm:</source>
         <translation>节奏(&amp;R)：</translation>
     </message>
@@ -545,6 +686,10 @@
     <message>
         <source>Expert</source>
         <translation>专家</translation>
+    </message>
+    <message>
+        <source>Fill in the true counts &amp;automatically</source>
+        <translation>自动填入正确的计数(&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -677,6 +822,10 @@
         <source>%1:</source>
         <extracomment>A figure&apos;s caption before its value; languages differ in the colon and the space before it.</extracomment>
         <translation>%1：</translation>
+    </message>
+    <message>
+        <source>All strengths</source>
+        <translation>所有难度</translation>
     </message>
     <message>
         <source>&amp;Export…</source>

@@ -127,6 +127,36 @@ void TestBoardInput::okOnCounts()
     }
 }
 
+void TestBoardInput::automaticCheckTypesTheTrueCounts_data()
+{
+    QTest::addColumn<QString>("secret");
+    QTest::addColumn<int>("autoCheck");
+    QTest::addColumn<QStringList>("typed");
+    // Against the guess 0 1 2 3: secret 0 1 5 6 scores 2 0, 7 3 0 9 scores 0 2.
+    QTest::newRow("checked: nothing typed for the user") << "7 3 0 9" << 0 << QStringList{};
+    QTest::newRow("automatic: the true counts") << "7 3 0 9" << 1 << QStringList{"0", "2"};
+    QTest::newRow("automatic: hits first") << "0 1 5 6" << 1 << QStringList{"2", "0"};
+}
+
+void TestBoardInput::automaticCheckTypesTheTrueCounts()
+{
+    QFETCH(QString, secret);
+    QFETCH(int, autoCheck);
+    QFETCH(QStringList, typed);
+    loadSettings({{"AutoCheck", autoCheck}});
+    reach(GameStatusCheckHitBlow, secret);
+    QCOMPARE(texts(m_board->currenMacHitBlow()), typed);
+    QCOMPARE(m_board->typingIndex(), 0);
+    if (typed.isEmpty())
+        return;
+    // Return confirms them as they stand.
+    play("ret tick");
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusUserTurn));
+    QCOMPARE(m_controller->macFormerHitsCount(), std::vector<int>{typed[0].toInt()});
+    QCOMPARE(m_controller->macFormerBlowsCount(), std::vector<int>{typed[1].toInt()});
+    QVERIFY(m_fakes->alert.messages.isEmpty());
+}
+
 void TestBoardInput::okKeyPressesTheButtonBriefly_data()
 {
     QTest::addColumn<int>("status");

@@ -31,6 +31,10 @@ private slots:
     void chooseByKeys();
     void chooseByMouse_data();
     void chooseByMouse();
+    void takeBackWhileChoosing_data();
+    void takeBackWhileChoosing();
+    void toolTipsNameMarksAndCards_data();
+    void toolTipsNameMarksAndCards();
     void typing_data();
     void typing();
     void okOnGuess_data();
@@ -39,6 +43,8 @@ private slots:
     void refusalSaysWhatIsWrong();
     void okOnCounts_data();
     void okOnCounts();
+    void automaticCheckTypesTheTrueCounts_data();
+    void automaticCheckTypesTheTrueCounts();
     void okKeyPressesTheButtonBriefly_data();
     void okKeyPressesTheButtonBriefly();
     void editingKeysOutsideTyping_data();

@@ -63,6 +63,8 @@ void TestBoardRendering::candidatesDisplayOnlyWhenVisibleIsOne()
     const QList<CanvasCall> counts = canvas.textsAt(QPointF(12, 57));
     QCOMPARE(labels.size(), shown ? 1 : 0);
     QCOMPARE(counts.size(), shown ? 1 : 0);
+    // No empty box is left where the count would be.
+    QCOMPARE(canvas.drawn("CandidatesBox").size(), shown ? 1 : 0);
     if (shown) {
         QCOMPARE(labels.first().point, QPointF(12, 78));
         QCOMPARE(labels.first().style, (TextStyle{9, kWhite}));

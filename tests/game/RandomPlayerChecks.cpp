@@ -298,7 +298,14 @@ QString RandomPlayer::violatedBoardState(const Before &before) const
     if (cursor < 0 || cursor > lastPosition)
         return QStringLiteral("cursor %1 in status %2").arg(cursor).arg(status);
     const bool fresh = status != before.status && before.heldInput == 0;
-    if (fresh && status == GameStatusCheckHitBlow && (!counts.empty() || cursor != 0))
+    // With the automatic check the true counts stand typed; without it nothing does.
+    if (fresh && status == GameStatusCheckHitBlow && m_prefs->autoCheck() != 0) {
+        const HitBlowResult truth = NumberComparer().checkHitsBlowsIn(*m_controller->userOwnNumbers(),
+                                                                      *m_controller->macCurrentAnswer());
+        if (counts.size() != 2 || cursor != 0 || counts[0].value() != truth.hits || counts[1].value() != truth.blows)
+            return QStringLiteral("status 3 began without the true counts typed for the automatic check");
+    }
+    if (fresh && status == GameStatusCheckHitBlow && m_prefs->autoCheck() == 0 && (!counts.empty() || cursor != 0))
         return QStringLiteral("status 3 began with %1 counts typed, cursor %2").arg(counts.size()).arg(cursor);
     if (fresh && status == GameStatusUserTurn && (!guess.empty() || cursor != 0))
         return QStringLiteral("status 4 began with %1 digits typed, cursor %2").arg(guess.size()).arg(cursor);

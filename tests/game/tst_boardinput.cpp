@@ -187,6 +187,69 @@ void TestBoardInput::chooseByMouse()
         QCOMPARE(*m_controller->userOwnNumbers(), (NumberSet{1, 2, 3, 4}));
 }
 
+void TestBoardInput::takeBackWhileChoosing_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<int>("takenBack");
+    // The chosen pieces' centres: place 0 at (199, 100), 1 at (261, 100), 2 at (323, 100).
+    QTest::newRow("backspace takes back the last") << "7 3 0 bs" << "73--" << 1;
+    QTest::newRow("delete too, then another") << "7 3 del 5" << "75--" << 1;
+    QTest::newRow("all of them, and once more") << "7 3 bs bs bs" << "----" << 2;
+    QTest::newRow("a piece taken back can be chosen again") << "7 3 bs 3" << "73--" << 1;
+    QTest::newRow("click returns a chosen piece") << "1 2 3 p261,100 r261,100" << "13--" << 1;
+    QTest::newRow("released off it, the piece stays") << "1 2 p261,100 r100,300" << "12--" << 0;
+    QTest::newRow("released on another chosen piece") << "1 2 3 p261,100 r323,100" << "123-" << 0;
+    QTest::newRow("returned, the rest close up") << "1 2 3 p199,100 r199,100 4 5" << "2345" << 1;
+    QTest::newRow("a handed-over secret stays") << "1 2 3 4 bs p199,100 r199,100" << "1234" << 0;
+}
+
+void TestBoardInput::takeBackWhileChoosing()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, numbers);
+    QFETCH(int, takenBack);
+    reach(GameStatusChooseNumbers);
+
+    play(script);
+    QCOMPARE(slotsText(), numbers);
+    QCOMPARE(m_controller->gameStatus(), int(numbers.contains(u'-') ? GameStatusChooseNumbers : GameStatusMacTurn));
+    for (int digit = 0; digit < 10; ++digit)
+        QCOMPARE(m_board->restChoices()[digit], numbers.contains(QChar(u'0' + digit)) ? -1 : digit);
+    QCOMPARE(m_fakes->sounds.played.count("gasa"), takenBack);
+    if (!numbers.contains(u'-'))
+        QCOMPARE(*m_controller->userOwnNumbers(), (NumberSet{numbers[0].digitValue(), numbers[1].digitValue(),
+                                                             numbers[2].digitValue(), numbers[3].digitValue()}));
+}
+
+void TestBoardInput::toolTipsNameMarksAndCards_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<QString>("saying"); // empty: no tool tip
+    QTest::newRow("hit mark over Mac's record") << 0 << QPointF(79, 461) << "Hits";
+    QTest::newRow("blow mark over the user's record") << 0 << QPointF(613, 462) << "Blows";
+    QTest::newRow("hit mark over the counts") << 3 << QPointF(230, 313) << "Hits";
+    QTest::newRow("blow mark over the counts") << 3 << QPointF(298, 313) << "Blows";
+    QTest::newRow("Mac's card") << 4 << QPointF(38, 461) << "Mac's guesses";
+    QTest::newRow("the user's card") << 4 << QPointF(514, 461) << "Your guesses";
+    QTest::newRow("Mac's pieces") << 4 << QPointF(300, 400) << "face down";
+    QTest::newRow("no Mac's pieces on the title") << 0 << QPointF(300, 400) << "";
+    QTest::newRow("the user's pieces while choosing") << 1 << QPointF(300, 90) << "take it back";
+    QTest::newRow("the candidates box") << 4 << QPointF(60, 70) << "still considers";
+    QTest::newRow("plain felt") << 4 << QPointF(450, 200) << "";
+}
+
+void TestBoardInput::toolTipsNameMarksAndCards()
+{
+    QFETCH(int, status);
+    QFETCH(QPointF, at);
+    QFETCH(QString, saying);
+    reach(GameStatus(status));
+    const QString tip = m_board->toolTipAt(at);
+    QVERIFY2(saying.isEmpty() ? tip.isEmpty() : tip.contains(saying), qPrintable(tip));
+}
+
 void TestBoardInput::typing_data()
 {
     QTest::addColumn<int>("status");
@@ -269,6 +332,7 @@ void TestBoardInput::newMatchStartsWithCleanInput_data()
     QTest::newRow("piece pressed across New Game") << 1 << "p330,340 4 5 6 7 new r330,340" << "----" << 1;
     QTest::newRow("button pressed across New Game") << 4 << "p360,290 new 4 5 6 7 pause r360,290" << "4567" << 3;
     QTest::newRow("keys held across New Game") << 3 << "ret 8 9 new 1 2 3 pause" << "123-" << 1;
+    QTest::newRow("keys held across New Game stay dropped") << 3 << "ret 8 9 new 1 2 ret tick pause" << "12--" << 1;
 }
 
 void TestBoardInput::newMatchStartsWithCleanInput()

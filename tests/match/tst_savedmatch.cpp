@@ -309,14 +309,12 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
 
     int strength = 1;
-    bool hinted = false;
     if (keptFromEarlier && ending == "won") {
         const std::optional<SavedMatch> resumed = tracker->resume();
         QVERIFY(resumed && *resumed == earlier);
         QVERIFY(!tracker->resumable());
         QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
         strength = 2;
-        hinted = true;
         // Going on, the match is kept again at its next status change.
         tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2}, strength, earlier);
         QVERIFY(store.kept && store.kept->hinted);

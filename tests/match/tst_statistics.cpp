@@ -19,6 +19,8 @@ class TestStatistics : public QObject
 private slots:
     void figuresOfOneLevel_data();
     void figuresOfOneLevel();
+    void figuresOfAllStrengths_data();
+    void figuresOfAllStrengths();
     void fileFaultsKeepTheFileAside_data();
     void fileFaultsKeepTheFileAside();
 };
@@ -115,6 +117,35 @@ void TestStatistics::figuresOfOneLevel()
         QCOMPARE(stored[i].finished, latest[i].finished);
         QCOMPARE((QList<int>{stored[i].strength, int(stored[i].result), stored[i].guesses}),
                  (QList<int>{latest[i].strength, int(latest[i].result), latest[i].guesses}));
+    }
+}
+
+void TestStatistics::figuresOfAllStrengths_data()
+{
+    QTest::addColumn<QString>("matches");
+    QTest::addColumn<QList<int>>("wonLostDrawnAbandoned");
+    QTest::addColumn<QList<int>>("currentAndBestStreak");
+    QTest::addColumn<QString>("decidedAt");
+    QTest::newRow("every level counts") << "0W2 1L5 2W3 3W1 1W9 2L4" << QList<int>{4, 2, 0, 0} << QList<int>{0, 3}
+                                        << "1:1/0/0 2:1/0/0 3:1/0/0 4:0/1/0 5:0/1/0 9:1/0/0";
+    QTest::newRow("streaks run across levels") << "0W2 3W6 1W4 2A0" << QList<int>{3, 0, 0, 1} << QList<int>{0, 3}
+                                               << "2:1/0/0 4:1/0/0 6:1/0/0";
+}
+
+void TestStatistics::figuresOfAllStrengths()
+{
+    QFETCH(QString, matches);
+    QFETCH(QList<int>, wonLostDrawnAbandoned);
+    QFETCH(QList<int>, currentAndBestStreak);
+    QFETCH(QString, decidedAt);
+    const MatchStatistics statistics = history(matches);
+    StatisticsStore store({});
+    QVERIFY(store.append(statistics.matches()));
+    for (const LevelSummary &summary :
+         {statistics.summaryFor(MatchStatistics::kAllStrengths), store.summaryFor(MatchStatistics::kAllStrengths)}) {
+        QCOMPARE((QList<int>{summary.won, summary.lost, summary.drawn, summary.abandoned}), wonLostDrawnAbandoned);
+        QCOMPARE((QList<int>{summary.currentStreak, summary.bestStreak}), currentAndBestStreak);
+        QCOMPARE(decidedAtText(summary), decidedAt);
     }
 }
 

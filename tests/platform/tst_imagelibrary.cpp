@@ -146,6 +146,7 @@ void TestImageLibrary::everyImageHasItsBoardSize_data()
     QTest::newRow("PieceBack") << "PieceBack" << QSizeF(62, 80);
     QTest::newRow("OKBtnUp") << "OKBtnUp" << QSizeF(60, 60);
     QTest::newRow("OKBtnDown") << "OKBtnDown" << QSizeF(60, 60);
+    QTest::newRow("CandidatesBox") << "CandidatesBox" << QSizeF(148, 45);
     for (int digit = 0; digit <= 9; ++digit) {
         for (const QString &suffix : {QString(), QStringLiteral("B")}) {
             const QString name = QStringLiteral("Piece%1%2").arg(digit).arg(suffix);

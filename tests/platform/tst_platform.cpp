@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <cmath>
 #include <limits>
@@ -33,6 +34,8 @@ private slots:
     void alertIsModalWithOneOkButton();
     void missingSoundPlaysNothing();
     void manualClockRunsCallsInTimeOrder();
+    void callsDieWithTheirTarget_data();
+    void callsDieWithTheirTarget();
 };
 
 void TestPlatform::delayedCallRunsOnceAfterItsDelay_data()
@@ -192,9 +195,11 @@ void TestPlatform::alertIsModalWithOneOkButton()
     int buttons = 0;
     bool wasModal = false;
     bool modalRunActive = false;
+    QString title;
     QTimer::singleShot(50, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
+        title = box->windowTitle();
         wasModal = box->isModal();
         modalRunActive = ModalRun::isActive();
         shownText = box->text();
@@ -209,6 +214,8 @@ void TestPlatform::alertIsModalWithOneOkButton()
     QCOMPARE(shownDetails, QStringLiteral("You typed hits: 2, blows: 0."));
     QCOMPARE(shownTitle, QStringLiteral("Hit & Blow"));
     QCOMPARE(buttons, 1);
+    // Titled with the game's name alone, which the platform does not repeat after a dash.
+    QCOMPARE(title, QGuiApplication::applicationDisplayName());
     QVERIFY(wasModal);
     QVERIFY(modalRunActive);
     QVERIFY(!ModalRun::isActive());
@@ -236,6 +243,62 @@ void TestPlatform::manualClockRunsCallsInTimeOrder()
     scheduler.advance(0.6);
     QCOMPARE(ran, (QStringList{"a", "c", "b"}));
     QCOMPARE(scheduler.now(), 1.0);
+}
+
+// However its target goes (deleted, a window closed with WA_DeleteOnClose, while its signals
+// were blocked or cut), none of its calls runs afterwards: they would reach freed memory.
+void TestPlatform::callsDieWithTheirTarget_data()
+{
+    QTest::addColumn<bool>("manualClock");
+    QTest::addColumn<QString>("how");
+    for (bool manual : {false, true}) {
+        const char *clock = manual ? "manual clock: " : "Qt timers: ";
+        for (const char *how : {"deleted", "window closed", "signals blocked", "signals cut", "another at its place"})
+            QTest::newRow(qPrintable(QString(clock) + how)) << manual << QString(how);
+    }
+}
+
+void TestPlatform::callsDieWithTheirTarget()
+{
+    QFETCH(bool, manualClock);
+    QFETCH(QString, how);
+    std::unique_ptr<Scheduler> scheduler;
+    if (manualClock)
+        scheduler = std::make_unique<ManualScheduler>();
+    else
+        scheduler = std::make_unique<QtScheduler>();
+    QStringList ran;
+    auto *window = new QWidget;
+    scheduler->performAfterDelay(window, "didOK", 0.01, [&] { ran << "call of the closed window"; });
+    scheduler->performAfterDelay(this, "didOK", 0.02, [&] { ran << "call of a live target"; });
+    if (how == "signals blocked") {
+        window->blockSignals(true);
+    } else if (how == "signals cut") {
+        window->disconnect();
+    } else if (how == "window closed") {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        window->close();
+    }
+    if (how != "window closed")
+        delete window;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (how == "another at its place") {
+        // A new object at the address of the old one keeps only its own calls.
+        auto *again = new QWidget;
+        scheduler->performAfterDelay(again, "later", 0.03, [&] { ran << "call of the new target"; });
+        scheduler->performAfterDelay(again, "later", 0.03, [&] { ran << "second call of the new target"; });
+        delete again;
+        scheduler->performAfterDelay(this, "last", 0.04, [&] { ran << "last"; });
+    }
+    if (auto *manual = dynamic_cast<ManualScheduler *>(scheduler.get()))
+        manual->advance(1.0);
+    else
+        QTest::qWait(150);
+    QStringList expected{"call of a live target"};
+    if (how == "another at its place")
+        expected << "last";
+    QCOMPARE(ran, expected);
 }
 
 QTEST_MAIN(TestPlatform)

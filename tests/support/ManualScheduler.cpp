@@ -6,7 +6,7 @@ void ManualScheduler::performAfterDelay(const QObject *target, std::string_view 
                                         std::function<void()> call)
 {
     cancelAllWhenDestroyed(target);
-    m_entries.push_back({m_nextId++, target, std::string(action), m_now + std::max(seconds, 0.0), seconds,
+    m_entries.push_back({m_nextId++, target, target, std::string(action), m_now + std::max(seconds, 0.0), seconds,
                          std::move(call)});
 }
 
@@ -31,8 +31,10 @@ void ManualScheduler::advance(double seconds)
             break;
         m_now = std::max(m_now, next->dueAt);
         auto call = std::move(next->call);
+        const bool targetAlive = !next->liveTarget.isNull();
         m_entries.erase(next);
-        call();
+        if (targetAlive)
+            call();
     }
     m_now = end;
 }

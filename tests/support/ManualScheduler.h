@@ -2,6 +2,8 @@
 
 #include "platform/Scheduler.h"
 
+#include <QPointer>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +33,7 @@ private:
     struct Entry {
         std::uint64_t id;
         const QObject *target;
+        QPointer<const QObject> liveTarget;
         std::string action;
         double dueAt;
         double delay;

@@ -59,6 +59,8 @@ private slots:
     void keptMatchWaitsForResumeOrAbandon_data();
     void keptMatchWaitsForResumeOrAbandon();
     void unsavedStatisticsAreToldInTheStatusBar();
+    void statusBarFollowsTheMatch_data();
+    void statusBarFollowsTheMatch();
     void menusFollowTheDesktopConventions();
     void helpWindowsHoldTheGamesPauses_data();
     void helpWindowsHoldTheGamesPauses();

@@ -150,27 +150,31 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
 void TestMainWindow::newGameAsksOnlyWhileAMatchRuns_data()
 {
     QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<int>("confirm"); // the stored "ConfirmAbandon"; -1: none, as on a fresh install
     QTest::addColumn<QString>("answer"); // empty: no question expected
     QTest::addColumn<bool>("tick");
     QTest::addColumn<bool>("started");
-    QTest::newRow("title screen") << 0 << true << "" << false << true;
-    QTest::newRow("choosing a secret") << 1 << true << "" << false << true;
-    QTest::newRow("first pause, abandoned") << 2 << true << "Abandon" << false << true;
-    QTest::newRow("user's turn, kept playing") << 4 << true << "Keep Playing" << true << false;
-    QTest::newRow("user's turn, abandoned for good") << 4 << true << "Abandon" << true << true;
-    QTest::newRow("never asked again") << 4 << false << "" << false << true;
+    QTest::newRow("title screen") << 0 << 1 << "" << false << true;
+    QTest::newRow("choosing a secret") << 1 << 1 << "" << false << true;
+    QTest::newRow("first pause, abandoned") << 2 << 1 << "Abandon" << false << true;
+    QTest::newRow("user's turn, kept playing") << 4 << 1 << "Keep Playing" << true << false;
+    QTest::newRow("user's turn, abandoned for good") << 4 << 1 << "Abandon" << true << true;
+    QTest::newRow("never asked again") << 4 << 0 << "" << false << true;
+    QTest::newRow("fresh install asks") << 3 << -1 << "Keep Playing" << false << false;
 }
 
 void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
 {
     QFETCH(int, status);
-    QFETCH(bool, confirm);
+    QFETCH(int, confirm);
     QFETCH(QString, answer);
     QFETCH(bool, tick);
     QFETCH(bool, started);
     m_window.reset();
-    storeUserDefaults({{"AutoCheck", 1}, {"ConfirmAbandon", confirm ? 1 : 0}});
+    if (confirm < 0)
+        storeUserDefaults({{"AutoCheck", 1}});
+    else
+        storeUserDefaults({{"AutoCheck", 1}, {"ConfirmAbandon", confirm}});
     m_window = std::make_unique<MainWindow>(m_fakes->services());
     m_window->show();
     reachStatus(status);
@@ -195,9 +199,10 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     QCOMPARE(matches.size(), std::size_t(abandoned ? 1 : 0));
     if (abandoned)
         QCOMPARE(int(matches.front().result), int(MatchOutcome::Abandoned));
-    const bool stillAsks = confirm && !(answer == "Abandon" && tick);
+    const bool stillAsks = confirm != 0 && !(answer == "Abandon" && tick);
     QCOMPARE(m_window->matchAssistant()->aidSettings().confirmAbandon(), stillAsks);
-    QCOMPARE(storedInt(*openUserDefaults(), "ConfirmAbandon"), std::optional<int>(stillAsks ? 1 : 0));
+    if (confirm >= 0)
+        QCOMPARE(storedInt(*openUserDefaults(), "ConfirmAbandon"), std::optional<int>(stillAsks ? 1 : 0));
     // Nothing of the abandoned match is left pending.
     m_fakes->scheduler.advance(10);
     QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
@@ -357,6 +362,60 @@ void TestMainWindow::unsavedStatisticsAreToldInTheStatusBar()
     QVERIFY(m_window->matchStatusBar()->currentMessage().contains("is not a statistics database"));
     QVERIFY(garbage.open(QIODevice::ReadOnly));
     QCOMPARE(garbage.readAll(), QByteArray("not a database"));
+}
+
+void TestMainWindow::statusBarFollowsTheMatch_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("round");
+    QTest::addColumn<bool>("possibilities");
+    QTest::addColumn<bool>("playAgain");
+    QTest::addColumn<QString>("saying"); // a part of the bar's text
+    QTest::newRow("title screen: how to start") << 0 << false << false << false << "Ctrl+N";
+    QTest::newRow("choosing a secret") << 1 << false << false << false << "";
+    QTest::newRow("before Mac's first guess") << 2 << false << false << false << "";
+    QTest::newRow("scoring Mac's guess") << 3 << true << true << false << "Round 1 of 16";
+    QTest::newRow("user's turn") << 4 << true << true << false << "Possibilities for Mac's number: 5040";
+    QTest::newRow("user's guess scored") << 5 << true << true << false << "Round 1 of 16";
+    QTest::newRow("decided, result not drawn yet") << 6 << true << false << false << "Round 1 of 16";
+    QTest::newRow("result shown: how it was decided") << 7 << false << false << true << "You found";
+}
+
+void TestMainWindow::statusBarFollowsTheMatch()
+{
+    QFETCH(int, status);
+    QFETCH(bool, round);
+    QFETCH(bool, possibilities);
+    QFETCH(bool, playAgain);
+    QFETCH(QString, saying);
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}, {"ShowOwnCandidates", 1}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(std::min(status, int(GameStatusUserTurn)));
+    HitBlowController *controller = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    if (status >= GameStatusUserResult) {
+        // A guess other than Mac's number, or Mac's number itself to end the match.
+        NumberSet guess = *controller->macOwnNumbers();
+        if (status == GameStatusUserResult)
+            std::swap(guess[0], guess[1]);
+        for (int digit : guess)
+            board->keyDown(QString::number(digit), QString::number(digit));
+        board->keyDown("\r", "\r");
+        m_fakes->scheduler.advance(0.05);
+    }
+    // The drawing pass that shows the result moves the match on to status 7.
+    if (status == GameStatusResultShown)
+        controller->setGameStatus(GameStatusResultShown);
+    QCOMPARE(controller->gameStatus(), status);
+    m_window->matchAssistant()->refresh();
+
+    const QString text = m_window->matchStatusBar()->matchText();
+    QCOMPARE(text.contains("Round"), round);
+    QCOMPARE(text.contains("Possibilities"), possibilities);
+    QVERIFY2(text.contains(saying), qPrintable(text));
+    QCOMPARE(m_window->matchStatusBar()->playAgainButton()->isVisibleTo(m_window.get()), playAgain);
 }
 
 void TestMainWindow::menusFollowTheDesktopConventions()

@@ -27,6 +27,8 @@ private slots:
 
     void padPlaysAWholeMatch_data();
     void padPlaysAWholeMatch();
+    void keysSitAsOnACalculator_data();
+    void keysSitAsOnACalculator();
 
 private:
     void showPad();
@@ -172,6 +174,33 @@ void TestNumberPad::padPlaysAWholeMatch()
     QVERIFY(m_window->width() < widthWithPad);
     QCOMPARE(m_window->gameBoardView()->size(), QSize(640, 480));
     QCOMPARE(storedInt(*openUserDefaults(), "NumberPadVisible"), std::optional<int>(0));
+}
+
+// 7 8 9 on top, 1 2 3 above the row of the arrows and 0: the rows of a calculator or keypad.
+void TestNumberPad::keysSitAsOnACalculator_data()
+{
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("lower");
+    QTest::newRow("7 above 4") << "7" << "4";
+    QTest::newRow("8 above 5") << "8" << "5";
+    QTest::newRow("6 above 3") << "6" << "3";
+    QTest::newRow("1 above 0") << "1" << "0";
+    QTest::newRow("2 above the right arrow") << "2" << QString(QChar(kRightArrowKey));
+    QTest::newRow("0 above OK") << "0" << QString(QChar(kReturnKey));
+}
+
+void TestNumberPad::keysSitAsOnACalculator()
+{
+    QFETCH(QString, upper);
+    QFETCH(QString, lower);
+    showPad();
+    const QRect above = m_window->numberPad()->buttonFor(upper[0].unicode())->geometry();
+    const QRect below = m_window->numberPad()->buttonFor(lower[0].unicode())->geometry();
+    QVERIFY2(above.bottom() < below.top(), qPrintable(upper + " is not above " + lower));
+    // Rows run from left to right in increasing order.
+    const QRect one = m_window->numberPad()->buttonFor(u'1')->geometry();
+    const QRect three = m_window->numberPad()->buttonFor(u'3')->geometry();
+    QVERIFY(one.right() < three.left());
 }
 
 QTEST_MAIN(TestNumberPad)

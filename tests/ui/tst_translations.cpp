@@ -345,6 +345,8 @@ void TestTranslations::userLocalePicksTheLanguage()
     Translations translations;
     QCOMPARE(translations.install(QLocale(locale)), found);
     QCOMPARE(localizedString("Draw"), draw);
+    // Dates and numbers follow the language of the texts.
+    QCOMPARE(QLocale().language(), found ? QLocale(locale).language() : QLocale::English);
 }
 
 void TestTranslations::switchingLanguageLeavesNoTextOfTheOldOne()

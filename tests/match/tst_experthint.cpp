@@ -1,0 +1,150 @@
+#include "HitBlowController.h"
+#include "match/ExpertHint.h"
+#include "match/OwnRecords.h"
+#include "ui/MatchSnapshots.h"
+#include "expert/ExpertPlayer.h"
+
+#include "Fakes.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(NumberSet)
+
+namespace {
+// Scored here by counting, apart from the game's comparer, so that a hint is checked against
+// numbers worked out independently of every call the hint makes.
+std::pair<int, int> score(const NumberSet &secret, const NumberSet &guess)
+{
+    int hits = 0, shared = 0;
+    for (int i = 0; i < 4; ++i) {
+        hits += secret[i] == guess[i];
+        shared += int(std::count(secret.begin(), secret.end(), guess[i]));
+    }
+    return {hits, shared - hits};
+}
+
+std::vector<NumberSet> numbersAgreeingWith(const OwnRecords &records)
+{
+    std::vector<NumberSet> agreeing;
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 10; ++c)
+                for (int d = 0; d < 10; ++d) {
+                    const NumberSet number{a, b, c, d};
+                    if (a == b || a == c || a == d || b == c || b == d || c == d)
+                        continue;
+                    bool agrees = true;
+                    for (std::size_t i = 0; agrees && i < records.answers.size(); ++i)
+                        agrees = score(number, records.answers[i]) == std::pair(records.hits[i], records.blows[i]);
+                    if (agrees)
+                        agreeing.push_back(number);
+                }
+    return agreeing;
+}
+} // namespace
+
+// Game > Hint from the user's own records: followed from the first guess it finds Mac's number,
+// and once the scores leave a single number it is that number, whichever way the records came.
+class TestExpertHint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hintsFindTheSecret_data();
+    void hintsFindTheSecret();
+    void singleNumberLeftIsTheHint_data();
+    void singleNumberLeftIsTheHint();
+};
+
+void TestExpertHint::hintsFindTheSecret_data()
+{
+    QTest::addColumn<NumberSet>("secret");
+    QTest::addColumn<bool>("throughMatch");
+    // Secrets whose scores have more hits than blows or the other way round on the way.
+    QTest::newRow("1570") << NumberSet{1, 5, 7, 0} << false;
+    QTest::newRow("3951") << NumberSet{3, 9, 5, 1} << false;
+    QTest::newRow("9876") << NumberSet{9, 8, 7, 6} << false;
+    QTest::newRow("0213, the match's records") << NumberSet{0, 2, 1, 3} << true;
+    QTest::newRow("4710, the match's records") << NumberSet{4, 7, 1, 0} << true;
+}
+
+void TestExpertHint::hintsFindTheSecret()
+{
+    QFETCH(NumberSet, secret);
+    QFETCH(bool, throughMatch);
+    FakeServices fakes;
+    HitBlowController match(fakes.services());
+    match.newGame();
+    match.setMacOwnNumbers(secret);
+    ScriptedRandomSource hintRandom;
+    ExpertHint hint(hintRandom);
+    // Mac at Expert in the same position: its own player, its own random draws in the same order,
+    // and the scores and candidates worked out here. The hint must take the branch Mac takes.
+    ExpertPlayer mac;
+    ScriptedRandomSource macRandom;
+    std::vector<NumberSet> answers;
+    std::vector<int> hitsSoFar, blowsSoFar;
+    OwnRecords records;
+    for (int guesses = 1; guesses <= 7; ++guesses) {
+        const NumberSet guess = hint.suggestedGuess(records);
+        const std::vector<NumberSet> left = numbersAgreeingWith({answers, hitsSoFar, blowsSoFar});
+        QVERIFY2(guess == mac.nextAnswer(left, answers, hitsSoFar, blowsSoFar, macRandom),
+                 "the hint is not the guess Mac plays after these scores");
+        if (left.size() == 1)
+            QVERIFY2(guess == left.front(), "one number left, and the hint is another");
+        const auto [hits, blows] = score(secret, guess);
+        answers.push_back(guess);
+        hitsSoFar.push_back(hits);
+        blowsSoFar.push_back(blows);
+        if (throughMatch) {
+            match.setUserCurrentAnswer(guess);
+            match.setGameStatus(GameStatusUserResult);
+            records = ownRecordsOf(match);
+            QCOMPARE(records.hits.back(), hits);
+            QCOMPARE(records.blows.back(), blows);
+        } else {
+            records.answers.push_back(guess);
+            records.hits.push_back(hits);
+            records.blows.push_back(blows);
+        }
+        if (hits == 4)
+            return;
+    }
+    QFAIL("seven hinted guesses did not find the number");
+}
+
+void TestExpertHint::singleNumberLeftIsTheHint_data()
+{
+    QTest::addColumn<NumberSet>("secret");
+    QTest::addColumn<std::vector<NumberSet>>("guesses");
+    // The user's own guesses, off the hint's plan; hits and blows differ in most of their scores.
+    QTest::newRow("1570 after five guesses")
+        << NumberSet{1, 5, 7, 0}
+        << std::vector<NumberSet>{{0, 1, 2, 3}, {4, 5, 6, 7}, {1, 0, 5, 7}, {1, 7, 0, 5}, {7, 5, 1, 0}};
+    QTest::newRow("2469 after five guesses")
+        << NumberSet{2, 4, 6, 9}
+        << std::vector<NumberSet>{{1, 2, 3, 4}, {5, 6, 7, 8}, {2, 9, 4, 6}, {4, 2, 6, 9}, {2, 4, 9, 6}};
+}
+
+void TestExpertHint::singleNumberLeftIsTheHint()
+{
+    QFETCH(NumberSet, secret);
+    QFETCH(std::vector<NumberSet>, guesses);
+    OwnRecords records;
+    for (const NumberSet &guess : guesses) {
+        const auto [hits, blows] = score(secret, guess);
+        records.answers.push_back(guess);
+        records.hits.push_back(hits);
+        records.blows.push_back(blows);
+    }
+    const std::vector<NumberSet> left = numbersAgreeingWith(records);
+    QCOMPARE(left.size(), std::size_t(1));
+    QVERIFY(left.front() == secret);
+    ScriptedRandomSource random;
+    QVERIFY(ExpertHint(random).suggestedGuess(records) == secret);
+}
+
+QTEST_MAIN(TestExpertHint)
+#include "tst_experthint.moc"

@@ -1,0 +1,281 @@
+#include "GameBoardView.h"
+#include "HitBlowController.h"
+#include "ui/MainWindow.h"
+#include "ui/MatchAssistant.h"
+#include "match/Notepad.h"
+#include "platform/UserDefaults.h"
+#include "ui/NotepadPanel.h"
+
+#include "Fakes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+// The page as rows of digit marks: "3:x.o." is 3 marked not here, -, here, - ; a "-" after the
+// digit marks it out of the number.
+QStringList rowsOf(const Notepad &notepad)
+{
+    QStringList rows;
+    for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+        QString row = QString::number(digit) + (notepad.isOut(digit) ? "-:" : ":");
+        bool marked = notepad.isOut(digit);
+        for (int place = 0; place < Notepad::kPlaces; ++place) {
+            const Notepad::Mark mark = notepad.mark(digit, place);
+            row += mark == Notepad::Mark::Here ? u'o' : mark == Notepad::Mark::NotHere ? u'x' : u'.';
+            marked |= mark != Notepad::Mark::Blank;
+        }
+        if (marked)
+            rows << row;
+    }
+    return rows;
+}
+} // namespace
+
+// The notepad for deductions: its page (cycling marks, digits out of the number, kept as text
+// for a resumed match) and its panel beside the board (mouse, keyboard, accessible names, a
+// clean page for every match, nothing ever filled in by the game).
+class TestNotepad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void marksCycle_data();
+    void marksCycle();
+    void pageSurvivesAsText_data();
+    void pageSurvivesAsText();
+    void panelByMouseAndKeys_data();
+    void panelByMouseAndKeys();
+    void newGameClearsAndPlayNeverFills();
+    void everyCellHasItsOwnName();
+    void shortcutClashesWithNothing();
+
+private:
+    void showNotepad();
+    // Space-separated: "cD,P" clicks the cell of digit D in place P, "dD" clicks digit D,
+    // "fD,P" focuses a cell, "space", "up", "down", "left", "right", "x", "esc" are keys sent to
+    // the focused widget.
+    void play(const QString &script);
+
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestNotepad::init()
+{
+    openUserDefaults()->clear();
+    m_fakes = std::make_unique<FakeServices>();
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+}
+
+void TestNotepad::cleanup()
+{
+    m_window.reset();
+    m_fakes.reset();
+}
+
+void TestNotepad::marksCycle_data()
+{
+    QTest::addColumn<int>("cycles");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("once: not here") << 1 << "7:.x..";
+    QTest::newRow("twice: here") << 2 << "7:.o..";
+    QTest::newRow("three times: blank again") << 3 << "";
+    QTest::newRow("four times: not here again") << 4 << "7:.x..";
+}
+
+void TestNotepad::marksCycle()
+{
+    QFETCH(int, cycles);
+    QFETCH(QString, row);
+    Notepad notepad;
+    for (int i = 0; i < cycles; ++i)
+        notepad.cycle(7, 1);
+    QCOMPARE(rowsOf(notepad), row.isEmpty() ? QStringList() : QStringList{row});
+    QCOMPARE(notepad.isEmpty(), row.isEmpty());
+    // Cells beyond the page change nothing.
+    notepad.cycle(10, 0);
+    notepad.cycle(-1, 2);
+    notepad.cycle(3, 4);
+    notepad.setOut(10, true);
+    QCOMPARE(rowsOf(notepad), row.isEmpty() ? QStringList() : QStringList{row});
+}
+
+void TestNotepad::pageSurvivesAsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("taken");
+    const QString blankCells(40, u'.');
+    const QString blankDigits(10, u'.');
+    QTest::newRow("blank page") << "notepad1:" + blankCells + ":" + blankDigits << true;
+    QTest::newRow("marks and an out digit") << "notepad1:x.o." + blankCells.mid(4) + ":..x" + blankDigits.mid(3) << true;
+    QTest::newRow("other version") << "notepad2:" + blankCells + ":" + blankDigits << false;
+    QTest::newRow("a cell short") << "notepad1:" + blankCells.mid(1) + ":" + blankDigits << false;
+    QTest::newRow("unknown mark") << "notepad1:?" + blankCells.mid(1) + ":" + blankDigits << false;
+    QTest::newRow("digit marked here") << "notepad1:" + blankCells + ":o" + blankDigits.mid(1) << false;
+    QTest::newRow("nothing") << "" << false;
+}
+
+void TestNotepad::pageSurvivesAsText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, taken);
+    Notepad notepad;
+    notepad.cycle(9, 3);
+    notepad.setOut(4, true);
+    const QStringList before = rowsOf(notepad);
+    QCOMPARE(notepad.restore(text), taken);
+    if (!taken) {
+        QCOMPARE(rowsOf(notepad), before);
+        return;
+    }
+    QCOMPARE(notepad.serialise(), text);
+    Notepad copy;
+    QVERIFY(copy.restore(notepad.serialise()));
+    QCOMPARE(rowsOf(copy), rowsOf(notepad));
+}
+
+void TestNotepad::showNotepad()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(!m_window->notepadAction()->isChecked());
+    QVERIFY(!m_window->notepadPanel());
+    const QSize boardSize = m_window->gameBoardView()->size();
+    m_window->notepadAction()->trigger();
+    QVERIFY(m_window->notepadPanel());
+    QTRY_VERIFY(m_window->notepadPanel()->isVisible());
+    QTRY_COMPARE(m_window->gameBoardView()->size(), boardSize);
+    QCOMPARE(storedInt(*openUserDefaults(), "NotepadVisible"), std::optional<int>(1));
+    QCOMPARE(QApplication::focusWidget(), m_window->gameBoardView());
+}
+
+void TestNotepad::play(const QString &script)
+{
+    NotepadPanel *panel = m_window->notepadPanel();
+    static const QHash<QString, Qt::Key> keys{{"space", Qt::Key_Space}, {"up", Qt::Key_Up}, {"down", Qt::Key_Down},
+                                              {"left", Qt::Key_Left},   {"right", Qt::Key_Right}, {"x", Qt::Key_X},
+                                              {"esc", Qt::Key_Escape}};
+    for (const QString &token : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (keys.contains(token)) {
+            QTest::keyClick(QApplication::focusWidget(), keys.value(token));
+            continue;
+        }
+        const QStringList at = token.mid(1).split(u',');
+        if (token.startsWith(u'c')) {
+            QTest::mouseClick(panel->cellButton(at[0].toInt(), at[1].toInt()), Qt::LeftButton);
+        } else if (token.startsWith(u'd')) {
+            QTest::mouseClick(panel->digitButton(at[0].toInt()), Qt::LeftButton);
+        } else {
+            QVERIFY2(token.startsWith(u'f'), qPrintable(token));
+            panel->cellButton(at[0].toInt(), at[1].toInt())->setFocus(Qt::TabFocusReason);
+        }
+    }
+}
+
+void TestNotepad::panelByMouseAndKeys_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<bool>("boardFocused");
+    QTest::newRow("click: not here") << "c3,0" << QStringList{"3:x..."} << true;
+    QTest::newRow("two clicks: here") << "c3,0 c3,0" << QStringList{"3:o..."} << true;
+    QTest::newRow("digit clicked: out") << "d5" << QStringList{"5-:...."} << true;
+    QTest::newRow("digit clicked twice: back in") << "d5 d5" << QStringList{} << true;
+    QTest::newRow("space cycles the focused cell") << "f2,1 space space" << QStringList{"2:.o.."} << false;
+    QTest::newRow("arrows move, then space") << "f2,1 down right space" << QStringList{"3:..x."} << false;
+    QTest::newRow("arrows stop at the edges") << "f0,3 up right space" << QStringList{"0:...x"} << false;
+    QTest::newRow("left reaches the digit") << "f6,0 left space" << QStringList{"6-:...."} << false;
+    QTest::newRow("x marks the row's digit out") << "f8,2 x" << QStringList{"8-:...."} << false;
+    QTest::newRow("escape goes back to the board") << "f8,2 space esc" << QStringList{"8:..x."} << true;
+}
+
+void TestNotepad::panelByMouseAndKeys()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, rows);
+    QFETCH(bool, boardFocused);
+    showNotepad();
+    play(script);
+    QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), rows);
+    // What the page holds is what the cells show and say.
+    for (const QString &row : rows) {
+        const int digit = row[0].digitValue();
+        for (int place = 0; place < Notepad::kPlaces; ++place) {
+            const QChar mark = row[row.indexOf(u':') + 1 + place];
+            const QString shown = m_window->notepadPanel()->cellButton(digit, place)->text();
+            QCOMPARE(shown, mark == u'x' ? "✗" : mark == u'o' ? "●" : "");
+            const QString name = m_window->notepadPanel()->cellButton(digit, place)->accessibleName();
+            QVERIFY2(name.endsWith(mark == u'x' ? "not here" : mark == u'o' ? ": here" : "no mark"), qPrintable(name));
+        }
+        QCOMPARE(m_window->notepadPanel()->digitButton(digit)->isChecked(), row.contains(u'-'));
+    }
+    QCOMPARE(QApplication::focusWidget() == m_window->gameBoardView(), boardFocused);
+}
+
+void TestNotepad::newGameClearsAndPlayNeverFills()
+{
+    showNotepad();
+    play("c1,1 c1,1 d7");
+    HitBlowController *match = m_window->hitBlowController();
+    GameBoardView *board = m_window->gameBoardView();
+    match->newGame();
+    QVERIFY(m_window->matchAssistant()->notepad().isEmpty());
+    QCOMPARE(m_window->notepadPanel()->cellButton(1, 1)->text(), QString());
+    QVERIFY(!m_window->notepadPanel()->digitButton(7)->isChecked());
+
+    // A page marked in a match stays through its rounds, and the game adds nothing to it.
+    play("c4,2");
+    for (const char *digit : {"1", "2", "3", "4"})
+        board->keyDown(digit, digit);
+    m_fakes->scheduler.advance(10);
+    board->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    for (const char *digit : {"5", "6", "7", "8", "\r"})
+        board->keyDown(digit, digit);
+    m_fakes->scheduler.advance(0.05);
+    QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), QStringList{"4:..x."});
+}
+
+void TestNotepad::everyCellHasItsOwnName()
+{
+    showNotepad();
+    QSet<QString> names;
+    for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+        names << m_window->notepadPanel()->digitButton(digit)->accessibleName();
+        for (int place = 0; place < Notepad::kPlaces; ++place) {
+            const QString name = m_window->notepadPanel()->cellButton(digit, place)->accessibleName();
+            QVERIFY(name.startsWith(QString::number(digit)));
+            QVERIFY(name.contains(QString::number(place + 1)));
+            names << name;
+        }
+    }
+    QCOMPARE(names.size(), 50);
+    QVERIFY(!m_window->notepadPanel()->accessibleName().isEmpty());
+}
+
+void TestNotepad::shortcutClashesWithNothing()
+{
+    const QKeySequence shortcut = m_window->notepadAction()->shortcut();
+    QVERIFY(!shortcut.isEmpty());
+    for (const QAction *action : m_window->findChildren<QAction *>()) {
+        if (action != m_window->notepadAction())
+            QVERIFY2(action->shortcut() != shortcut, qPrintable(action->objectName()));
+    }
+    const QMetaEnum standardKeys = QMetaEnum::fromType<QKeySequence::StandardKey>();
+    for (int i = 0; i < standardKeys.keyCount(); ++i) {
+        const auto key = QKeySequence::StandardKey(standardKeys.value(i));
+        QVERIFY2(!QKeySequence::keyBindings(key).contains(shortcut), standardKeys.key(i));
+    }
+}
+
+QTEST_MAIN(TestNotepad)
+#include "tst_notepad.moc"

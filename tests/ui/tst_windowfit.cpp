@@ -1,0 +1,68 @@
+#include "GameBoardLayout.h"
+#include "GameBoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/NumberPad.h"
+#include "platform/UserDefaults.h"
+
+#include "Fakes.h"
+#include "StoredDefaults.h"
+
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+// The window on a screen smaller than the board with its panels (run on a 1600 by 900 screen at
+// twice the pixel ratio: 800 by 450 in Qt's units): it opens inside the screen with the pad scaled
+// like the board, and never shrinks below the size that keeps the board's text legible.
+class TestWindowFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensInsideTheScreen_data();
+    void opensInsideTheScreen();
+};
+
+void TestWindowFit::opensInsideTheScreen_data()
+{
+    QTest::addColumn<int>("padVisible");
+    QTest::addColumn<int>("notepadVisible");
+    QTest::newRow("board alone") << 0 << 0;
+    QTest::newRow("with the number pad") << 1 << 0;
+    QTest::newRow("with both panels") << 1 << 1;
+}
+
+void TestWindowFit::opensInsideTheScreen()
+{
+    QFETCH(int, padVisible);
+    QFETCH(int, notepadVisible);
+    openUserDefaults()->clear();
+    storeUserDefaults({{"NumberPadVisible", padVisible}, {"NotepadVisible", notepadVisible}});
+    FakeServices fakes;
+    MainWindow window(fakes.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect available = window.screen()->availableGeometry();
+    QCOMPARE(window.devicePixelRatio(), 2.0);
+    QVERIFY2(window.frameGeometry().width() <= available.width(), qPrintable(QString::number(window.width())));
+    QVERIFY(window.frameGeometry().height() <= available.height());
+
+    // The board shrank to fit, but its smallest text keeps 9 device pixels.
+    const GameBoardView *board = window.gameBoardView();
+    const double scale = std::min(board->width() / 640.0, board->height() / 480.0);
+    QVERIFY2(scale < 1.0, qPrintable(QString::number(scale)));
+    QVERIFY(GameBoardLayout::kSmallestFontSize * scale * window.devicePixelRatio() >= 9 - 0.01);
+    // The pad follows the board's scale.
+    if (padVisible)
+        QTRY_COMPARE_WITH_TIMEOUT(qRound(window.numberPad()->scale() * 100), qRound(board->height() / 4.8), 2000);
+
+    // Made as small as it goes, the board still keeps its text legible.
+    window.resize(10, 10);
+    QTRY_VERIFY(board->width() < 640);
+    const double smallest = std::min(board->width() / 640.0, board->height() / 480.0);
+    QVERIFY(GameBoardLayout::kSmallestFontSize * smallest * window.devicePixelRatio() >= 9 - 0.01);
+}
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_windowfit.moc"

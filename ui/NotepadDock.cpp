@@ -1,0 +1,69 @@
+#include "NotepadDock.h"
+
+#include "NotepadPanel.h"
+#include "platform/WindowFit.h"
+#include "platform/UserDefaults.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLayout>
+#include <QMainWindow>
+
+namespace {
+const QString kVisibleKey = QStringLiteral("NotepadVisible");
+} // namespace
+
+NotepadDock::NotepadDock(QMainWindow *window, QWidget *board, Notepad &notepad, QAction *toggle)
+    : QObject(window)
+    , m_window(window)
+    , m_board(board)
+    , m_notepad(notepad)
+{
+    toggle->setChecked(storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1);
+    if (toggle->isChecked())
+        show(true);
+    connect(toggle, &QAction::toggled, this, [this](bool checked) {
+        show(checked);
+        const auto defaults = openUserDefaults();
+        defaults->setValue(kVisibleKey, int(checked));
+        if (!synchronize(*defaults))
+            qWarning("The notepad's setting could not be saved.");
+    });
+}
+
+int NotepadDock::widthBesideBoard() const
+{
+    return m_dock && m_dock->isVisibleTo(m_window) ? m_dock->sizeHint().width() : 0;
+}
+
+void NotepadDock::show(bool visible)
+{
+    if (!m_dock && visible) {
+        m_dock = new QDockWidget(m_window);
+        m_dock->setObjectName(QStringLiteral("notepadDock"));
+        // Part of the window like the number pad: no title bar, never floating or closed alone.
+        m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+        m_dock->setTitleBarWidget(new QWidget(m_dock));
+        m_dock->setAllowedAreas(Qt::LeftDockWidgetArea);
+        m_panel = new NotepadPanel(m_notepad, m_board, m_dock);
+        m_dock->setWidget(m_panel);
+        m_dock->hide();
+        m_window->addDockWidget(Qt::LeftDockWidgetArea, m_dock);
+    }
+    if (!m_dock || m_dock->isVisibleTo(m_window) == visible)
+        return;
+    // Measured while shown: the page's style sheet sizes its cells only once it is shown.
+    const int windowWidth = m_window->width();
+    const int width = visible ? 0 : widthBesideBoard();
+    m_dock->setVisible(visible);
+    if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    // The layout takes the new minimum size at once (a shown page may already have widened the
+    // window to it), so the size set next is the one that stays.
+    m_window->layout()->activate();
+    m_window->resize(windowWidth + (visible ? widthBesideBoard() : -width), m_window->height());
+    if (visible && m_fitWindow && m_window->width() > WindowFit::roomForContents(m_window).width())
+        m_fitWindow();
+    // A click on the menu never leaves the keyboard away from the board.
+    m_board->setFocus();
+}

@@ -1,0 +1,168 @@
+#include "NotepadPanel.h"
+
+#include "match/Notepad.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+// Dark like the board and the number pad beside it.
+const char *const kStyleSheet = R"(
+NotepadPanel { background: #181a1e; }
+QLabel { color: #c8ccd2; }
+QToolButton { color: #f2f2f2; background: #2e333b; border: 1px solid #4b515c; border-radius: 4px;
+              min-width: 26px; min-height: 22px; font-size: 12pt; }
+QToolButton:focus { border: 2px solid #f0d040; }
+QToolButton#digit:checked { color: #6b7280; background: #202328; text-decoration: line-through; }
+)";
+
+QString markText(Notepad::Mark mark)
+{
+    switch (mark) {
+    case Notepad::Mark::NotHere:
+        return QStringLiteral("✗");
+    case Notepad::Mark::Here:
+        return QStringLiteral("●");
+    default:
+        return {};
+    }
+}
+} // namespace
+
+NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
+    : QWidget(parent)
+    , m_notepad(notepad)
+    , m_board(board)
+{
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QString::fromLatin1(kStyleSheet));
+    setAccessibleName(tr("Notepad"));
+    setToolTip(tr("Your notes on Mac's number: click a cell for ✗ (not here), again for ● (here), "
+                  "again to clear it; click a digit when it is not in the number."));
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setSpacing(3);
+    for (int place = 0; place < Notepad::kPlaces; ++place) {
+        auto *header = new QLabel(QString::number(place + 1), this);
+        header->setAlignment(Qt::AlignCenter);
+        header->setToolTip(tr("Place %1 of Mac's number, from the left").arg(place + 1));
+        grid->addWidget(header, 0, place + 1);
+    }
+    for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+        auto *digitButton = new QToolButton(this);
+        digitButton->setObjectName(QStringLiteral("digit"));
+        digitButton->setText(QString::number(digit));
+        digitButton->setCheckable(true);
+        digitButton->setFocusPolicy(Qt::TabFocus);
+        digitButton->installEventFilter(this);
+        connect(digitButton, &QToolButton::clicked, this, [this, digit] { m_notepad.toggleOut(digit); });
+        grid->addWidget(digitButton, digit + 1, 0);
+        m_digits[digit] = digitButton;
+        for (int place = 0; place < Notepad::kPlaces; ++place) {
+            auto *cell = new QToolButton(this);
+            cell->setFocusPolicy(Qt::TabFocus);
+            cell->installEventFilter(this);
+            connect(cell, &QToolButton::clicked, this, [this, digit, place] { m_notepad.cycle(digit, place); });
+            grid->addWidget(cell, digit + 1, place + 1);
+            m_cells[digit][place] = cell;
+        }
+    }
+    grid->setRowStretch(Notepad::kDigits + 1, 1);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    connect(&m_notepad, &Notepad::changed, this, &NotepadPanel::showNotepad);
+    showNotepad();
+}
+
+QToolButton *NotepadPanel::cellButton(int digit, int place) const
+{
+    return m_cells.at(digit).at(place);
+}
+
+QToolButton *NotepadPanel::digitButton(int digit) const
+{
+    return m_digits.at(digit);
+}
+
+void NotepadPanel::showNotepad()
+{
+    for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+        const bool out = m_notepad.isOut(digit);
+        m_digits[digit]->setChecked(out);
+        m_digits[digit]->setAccessibleName(out ? tr("%1: not in the number").arg(digit)
+                                               : tr("%1: may be in the number").arg(digit));
+        for (int place = 0; place < Notepad::kPlaces; ++place) {
+            const Notepad::Mark mark = m_notepad.mark(digit, place);
+            QToolButton *cell = m_cells[digit][place];
+            cell->setText(markText(mark));
+            const QString state = mark == Notepad::Mark::Here      ? tr("here")
+                                  : mark == Notepad::Mark::NotHere ? tr("not here")
+                                                                   : tr("no mark");
+            cell->setAccessibleName(tr("%1 in place %2: %3").arg(digit).arg(place + 1).arg(state));
+        }
+    }
+}
+
+// The buttons' own keys would move the focus along the tab chain; on the page they move it
+// across the grid instead.
+bool NotepadPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !qobject_cast<QToolButton *>(watched))
+        return QWidget::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Up:
+        moveFocus(-1, 0);
+        return true;
+    case Qt::Key_Down:
+        moveFocus(1, 0);
+        return true;
+    case Qt::Key_Left:
+        moveFocus(0, -1);
+        return true;
+    case Qt::Key_Right:
+        moveFocus(0, 1);
+        return true;
+    case Qt::Key_X:
+        if (const int digit = focusedDigit(); digit >= 0)
+            m_notepad.toggleOut(digit);
+        return true;
+    case Qt::Key_Escape:
+        m_board->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+// The row of the focused button, or -1.
+int NotepadPanel::focusedDigit() const
+{
+    for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+        if (m_digits[digit]->hasFocus())
+            return digit;
+        for (const QToolButton *cell : m_cells[digit]) {
+            if (cell->hasFocus())
+                return digit;
+        }
+    }
+    return -1;
+}
+
+// Column 0 is the digit itself, columns 1 to 4 the places; the focus stops at the edges.
+void NotepadPanel::moveFocus(int digitStep, int placeStep)
+{
+    const int digit = focusedDigit();
+    if (digit < 0)
+        return;
+    const auto &row = m_cells[digit];
+    const int place = int(std::find_if(row.begin(), row.end(), [](const QToolButton *cell) { return cell->hasFocus(); })
+                          - row.begin());
+    const int column = place < Notepad::kPlaces ? place + 1 : 0;
+    const int nextDigit = std::clamp(digit + digitStep, 0, Notepad::kDigits - 1);
+    const int nextColumn = std::clamp(column + placeStep, 0, int(Notepad::kPlaces));
+    (nextColumn == 0 ? m_digits[nextDigit] : m_cells[nextDigit][nextColumn - 1])->setFocus(Qt::TabFocusReason);
+}
