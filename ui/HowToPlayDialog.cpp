@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QScrollArea>
@@ -83,18 +82,6 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
                + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
            height);
     WindowFit::fitToScreen(this);
-}
-
-void HowToPlayDialog::keyPressEvent(QKeyEvent *event)
-{
-    // The headings take the focus; the page still scrolls by the keys of a text view.
-    if (event->matches(QKeySequence::MoveToNextPage) || event->matches(QKeySequence::MoveToPreviousPage)) {
-        QScrollBar *bar = m_view->verticalScrollBar();
-        bar->triggerAction(event->matches(QKeySequence::MoveToNextPage) ? QAbstractSlider::SliderPageStepAdd
-                                                                        : QAbstractSlider::SliderPageStepSub);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 QList<HowToPlayDialog::Section> HowToPlayDialog::sections()

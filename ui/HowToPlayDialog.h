@@ -21,9 +21,6 @@ public:
     // The whole text in one piece (rich text).
     static QString rulesText();
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     QScrollArea *m_view = nullptr;
 };
