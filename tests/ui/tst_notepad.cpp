@@ -57,6 +57,7 @@ private slots:
     void newGameClearsAndPlayNeverFills();
     void everyCellHasItsOwnName();
     void shortcutClashesWithNothing();
+    void cellsFollowTheBoardsScale();
 
 private:
     void showNotepad();
@@ -275,6 +276,26 @@ void TestNotepad::shortcutClashesWithNothing()
         const auto key = QKeySequence::StandardKey(standardKeys.value(i));
         QVERIFY2(!QKeySequence::keyBindings(key).contains(shortcut), standardKeys.key(i));
     }
+}
+
+// As the number pad does: the board's height sets the scale, and the page's width never feeds back.
+void TestNotepad::cellsFollowTheBoardsScale()
+{
+    showNotepad();
+    QToolButton *cell = m_window->notepadPanel()->cellButton(0, 0);
+    const int naturalHeight = cell->height();
+    const QSize natural = m_window->size();
+    m_window->resize(natural * 2);
+    QTRY_VERIFY(m_window->gameBoardView()->height() > 1.8 * GameBoardView::kBoardHeight);
+    QTRY_VERIFY(cell->height() > 1.6 * naturalHeight);
+    const int grownWidth = m_window->notepadPanel()->width();
+    // A drag back to the old size: each step may stop at the minimum the grown page sets.
+    for (int step = 0; step < 4; ++step) {
+        m_window->resize(natural);
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(cell->height(), naturalHeight);
+    QTRY_VERIFY(m_window->notepadPanel()->width() < grownWidth);
 }
 
 QTEST_MAIN(TestNotepad)
