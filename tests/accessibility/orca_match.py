@@ -279,6 +279,16 @@ class Player:
         self.hear(r"^Mac's pieces lie face down", "the section under it")
         self.keys("Escape")
 
+    def mark_notepad(self):
+        """The notepad's cells are reached by Tab and say their digit, place and mark, and the
+        mark again as Space changes it."""
+        self.keys("ctrl+d", "Tab")
+        self.hear(r"^0: may be in the number", "the notepad's first digit")
+        self.keys("Right")
+        self.hear(r"^0 in place 1: no mark", "the notepad's first cell")
+        self.keys("space")
+        self.hear(r"^0 in place 1: not here", "the cell's new mark")
+
 
 def check_once(transcript):
     """Every phrase of the board is spoken once: no utterance longer than a key's echo twice in
@@ -320,6 +330,7 @@ def play(binary, home, transcript_path, orca_first):
             outcome, rounds = player.play_match()
             check_once(transcript)
             player.read_how_to_play()
+            player.mark_notepad()
             print(f"the match ended after {rounds} rounds: {outcome}; {len(transcript.spoken)} utterances")
         finally:
             if game and game.poll() is None:
