@@ -1,5 +1,6 @@
 #include "NotepadPanel.h"
 
+#include "access/LiveAnnouncer.h"
 #include "match/Notepad.h"
 
 #include <QGridLayout>
@@ -81,6 +82,7 @@ NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
     }
     grid->setRowStretch(Notepad::kDigits + 1, 1);
     fitWidth();
+    m_announcer = new LiveAnnouncer(this);
     connect(&m_notepad, &Notepad::changed, this, &NotepadPanel::showNotepad);
     showNotepad();
 }
@@ -118,11 +120,22 @@ QToolButton *NotepadPanel::digitButton(int digit) const
 
 void NotepadPanel::showNotepad()
 {
+    // A changed name is said in the row the keyboard is in: Qt's own name events reach no screen
+    // reader's speech, and the other rows did not change under the player's hands.
+    const int focused = focusedDigit();
+    QStringList news;
+    const auto name = [&news, focused](QToolButton *button, int digit, const QString &text) {
+        if (button->accessibleName() == text)
+            return;
+        button->setAccessibleName(text);
+        if (digit == focused)
+            news << text;
+    };
     for (int digit = 0; digit < Notepad::kDigits; ++digit) {
         const bool out = m_notepad.isOut(digit);
         m_digits[digit]->setChecked(out);
-        m_digits[digit]->setAccessibleName(out ? tr("%1: not in the number").arg(digit)
-                                               : tr("%1: may be in the number").arg(digit));
+        name(m_digits[digit], digit,
+             out ? tr("%1: not in the number").arg(digit) : tr("%1: may be in the number").arg(digit));
         for (int place = 0; place < Notepad::kPlaces; ++place) {
             const Notepad::Mark mark = m_notepad.mark(digit, place);
             QToolButton *cell = m_cells[digit][place];
@@ -130,9 +143,10 @@ void NotepadPanel::showNotepad()
             const QString state = mark == Notepad::Mark::Here      ? tr("here")
                                   : mark == Notepad::Mark::NotHere ? tr("not here")
                                                                    : tr("no mark");
-            cell->setAccessibleName(tr("%1 in place %2: %3").arg(digit).arg(place + 1).arg(state));
+            name(cell, digit, tr("%1 in place %2: %3").arg(digit).arg(place + 1).arg(state));
         }
     }
+    m_announcer->announce(news.join(QStringLiteral(". ")));
 }
 
 // The buttons' own keys would move the focus along the tab chain; on the page they move it

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class LiveAnnouncer;
 class Notepad;
 class QGridLayout;
 class QToolButton;
@@ -42,6 +43,7 @@ private:
     Notepad &m_notepad;
     QWidget *m_board;
     QGridLayout *m_grid = nullptr;
+    LiveAnnouncer *m_announcer = nullptr;
     double m_scale = 1.0;
     std::array<std::array<QToolButton *, 4>, 10> m_cells{};
     std::array<QToolButton *, 10> m_digits{};

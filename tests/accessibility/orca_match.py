@@ -281,13 +281,15 @@ class Player:
 
     def mark_notepad(self):
         """The notepad's cells are reached by Tab and say their digit, place and mark, and the
-        mark again as Space changes it."""
+        new mark as Space or X changes it."""
         self.keys("ctrl+d", "Tab")
         self.hear(r"^0: may be in the number", "the notepad's first digit")
         self.keys("Right")
         self.hear(r"^0 in place 1: no mark", "the notepad's first cell")
         self.keys("space")
-        self.hear(r"^0 in place 1: not here", "the cell's new mark")
+        self.hear(r"0 in place 1: not here", "the cell's new mark")
+        self.keys("x")
+        self.hear(r"0: not in the number", "the digit's new mark")
 
 
 def check_once(transcript):
