@@ -52,7 +52,8 @@ std::array<ExactSolver::Set, kCodes> partsOf(const ExactSolver::Set &set, int gu
 }
 } // namespace
 
-long ExactSolver::leastTotal(long n)
+namespace {
+long computeLeastTotal(long n)
 {
     if (n <= 14)
         return n > 0 ? 2 * n - 1 : 0; // one found at the first guess, the others at the second
@@ -64,6 +65,20 @@ long ExactSolver::leastTotal(long n)
         atThisGuess *= 13;
     }
     return total;
+}
+
+// Asked for every score of every guess the searches try: looked up for the sets they solve.
+const std::array<long, ExactSolver::kLargestSet + 1> kLeastTotals = [] {
+    std::array<long, ExactSolver::kLargestSet + 1> totals{};
+    for (long n = 0; n <= ExactSolver::kLargestSet; ++n)
+        totals[n] = computeLeastTotal(n);
+    return totals;
+}();
+} // namespace
+
+long ExactSolver::leastTotal(long n)
+{
+    return n >= 0 && n <= kLargestSet ? kLeastTotals[n] : computeLeastTotal(n);
 }
 
 std::size_t ExactSolver::SetHash::operator()(const Set &set) const
