@@ -72,7 +72,7 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
         return std::nullopt;
     for (const QString &known : {kFinished, kStrength, kResult, kGuesses, kHinted})
         object.remove(known);
-    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object};
+    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, {}};
 }
 
 // The compact JSON text of one match, its own fields first, then those of a newer version.
