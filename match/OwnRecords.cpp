@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringList>
 
 #include <algorithm>
 #include <optional>
@@ -54,14 +55,16 @@ std::vector<HitBlowResult> OwnRecords::scores() const
 
 QString OwnRecords::toJsonText() const
 {
-    QJsonArray turns;
+    // Written by hand, so that each turn reads guess, hits, blows in that order.
+    QStringList turns;
     for (std::size_t i = 0; i < std::min({answers.size(), hits.size(), blows.size()}); ++i) {
         QString guess;
         for (int digit : answers[i])
             guess += QChar(u'0' + digit);
-        turns.append(QJsonObject{{kGuess, guess}, {kHits, hits[i]}, {kBlows, blows[i]}});
+        turns << QStringLiteral(R"({"%1":"%2","%3":%4,"%5":%6})")
+                     .arg(kGuess, guess, kHits, QString::number(hits[i]), kBlows, QString::number(blows[i]));
     }
-    return QString::fromUtf8(QJsonDocument(turns).toJson(QJsonDocument::Compact));
+    return QLatin1Char('[') + turns.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
 OwnRecords OwnRecords::fromJsonText(const QString &text)

@@ -56,14 +56,6 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, Q
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
     connect(statusBar, &MatchStatusBar::resumeClicked, this, &MatchAssistant::resumeMatch);
     connect(statusBar, &MatchStatusBar::reviewClicked, this, &MatchAssistant::reviewLastMatch);
-    if (review) {
-        statisticsKeeper().ask<std::optional<MatchRecord>>(
-            this, [](StatisticsStore &store) { return store.lastDecided(); },
-            [this](const std::optional<MatchRecord> &match) {
-                m_storedLastDecided = match;
-                refresh();
-            });
-    }
     // Told where the player looks, for a while, after every match that could not be saved.
     connect(&statisticsKeeper(), &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
         if (problem.isEmpty())
@@ -135,6 +127,16 @@ void MatchAssistant::showStatistics()
     dialog.exec();
     if (m_window)
         m_window->activateWindow();
+}
+
+void MatchAssistant::findLastStoredMatch()
+{
+    statisticsKeeper().ask<std::optional<MatchRecord>>(
+        this, [](StatisticsStore &store) { return store.lastDecided(); },
+        [this](const std::optional<MatchRecord> &match) {
+            m_storedLastDecided = match;
+            refresh();
+        });
 }
 
 std::optional<MatchRecord> MatchAssistant::lastDecidedMatch() const

@@ -55,6 +55,9 @@ public:
     // The review of the last match won, lost or drawn: of this run, or else the latest stored.
     void reviewLastMatch();
     bool reviewAvailable() const;
+    // Asks the statistics for the latest match stored by an earlier run, for review; it opens the
+    // database, so not before the window is on the screen.
+    void findLastStoredMatch();
 
     PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
     StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QPromise>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -146,6 +147,20 @@ void ReviewDialog::showReview()
     }
     m_table->setCurrentItem(m_table->topLevelItem(0));
     m_copy->setEnabled(true);
+    widenToTheTable();
+}
+
+// Every column in sight where the screen has room for it.
+void ReviewDialog::widenToTheTable()
+{
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        m_table->resizeColumnToContents(column);
+    const int extra = width() - m_table->viewport()->width();
+    const int wanted = m_table->header()->length() + extra + m_table->verticalScrollBar()->sizeHint().width();
+    if (wanted > width()) {
+        resize(wanted, height());
+        WindowFit::fitToScreen(this);
+    }
 }
 
 QString ReviewDialog::verdictText(MatchReview::Verdict verdict)

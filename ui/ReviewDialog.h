@@ -46,6 +46,7 @@ private:
     void showProgress(int reviewed);
     void showReview();
     void copyResult();
+    void widenToTheTable();
 
     MatchRecord m_match;
     std::optional<MatchReview> m_review;

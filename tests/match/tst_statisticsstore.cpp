@@ -345,6 +345,7 @@ void TestStatisticsStore::turnsKeptAsPlayed()
         return;
     QCOMPARE(int(kept.hits.size()), turns);
     QCOMPARE(int(kept.blows.size()), turns);
+    QVERIFY2(raw.startsWith("[{\"guess\":\""), qPrintable(raw));
     // What comes back is what the row holds, read here as the format describes it.
     const QJsonArray rows = QJsonDocument::fromJson(raw.toUtf8()).array();
     QCOMPARE(rows.size(), turns);
