@@ -1,4 +1,5 @@
 #include "ui/StatisticsDialog.h"
+#include "match/StatisticsFile.h"
 #include "match/StatisticsStore.h"
 #include "match/StatisticsKeeper.h"
 
@@ -355,6 +356,13 @@ void TestStatisticsStore::turnsKeptAsPlayed()
         QCOMPARE(rows[i]["hits"].toInt(-1), kept.hits[i]);
         QCOMPARE(rows[i]["blows"].toInt(-1), kept.blows[i]);
     }
+    // Export keeps them, and the file gives them back.
+    StatisticsFile exported(m_home->filePath("exported.json"));
+    QVERIFY(exported.save(store.allMatches()));
+    const MatchStatistics reloaded = StatisticsFile(exported.path()).load();
+    QCOMPARE(reloaded.matches().size(), 1u);
+    QCOMPARE(reloaded.matches().front().turns.toJsonText(), kept.toJsonText());
+    QVERIFY(reloaded.matches().front().otherFields.isEmpty());
     // A won match ends on Mac's number, and every earlier guess has its true score against it.
     if (kept.hits.back() == 4) {
         for (int i = 0; i + 1 < turns; ++i) {
