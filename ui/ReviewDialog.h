@@ -31,7 +31,8 @@ public:
     explicit ReviewDialog(const MatchRecord &match, QWidget *parent = nullptr);
     ~ReviewDialog() override;
 
-    bool isReviewing() const { return m_watcher.isRunning(); }
+    // From the window's making, while the review waits for a thread and while it runs.
+    bool isReviewing() const { return !m_watcher.isFinished(); }
     QTreeWidget *table() const { return m_table; }
     // The match's skill and luck, or how far the review has got.
     QString summaryText() const;
