@@ -23,16 +23,23 @@ void MatchTracker::statusChanged(const MatchProgress &match, int strength, const
 {
     m_keeper.matchStatusChanged(match, strength);
     if (saved && isMatchRunning(match.status)) {
-        SavedMatch kept = *saved;
-        kept.hinted = m_keeper.hinted();
-        m_savedMatches->save(kept);
-        m_keeping = true;
-        m_resumable.reset();
+        keep(*saved);
     } else if (match.result != MatchResultNone && m_keeping) {
         // Recorded above, so counted once: it is not offered again.
         m_savedMatches->clear();
         m_keeping = false;
     }
+}
+
+void MatchTracker::keep(const SavedMatch &saved)
+{
+    if (!isMatchRunning(saved.status))
+        return;
+    SavedMatch kept = saved;
+    kept.hinted = m_keeper.hinted();
+    m_savedMatches->save(kept);
+    m_keeping = true;
+    m_resumable.reset();
 }
 
 std::optional<SavedMatch> MatchTracker::resume()

@@ -30,6 +30,8 @@ public:
     // Every status change of the match, with the match as it can be kept (nothing outside statuses
     // 2 to 5): a running match is kept, a decided one is recorded at once and no longer kept.
     void statusChanged(const MatchProgress &match, int strength, const std::optional<SavedMatch> &saved);
+    // The running match kept again between status changes, as when the player's notes change.
+    void keep(const SavedMatch &saved);
 
     // A match kept from an earlier run that has been neither resumed nor given up.
     const std::optional<SavedMatch> &resumable() const { return m_resumable; }

@@ -150,6 +150,8 @@ QByteArray SavedMatch::toJson() const
         {"user", guessesJson(userAnswers, userHits, userBlows)},
         {"hinted", hinted},
     };
+    if (!notes.isEmpty())
+        root.insert("notes", notes);
     QStringList candidateTexts;
     candidateTexts.reserve(qsizetype(candidates.size()));
     for (const NumberSet &candidate : candidates)
@@ -181,6 +183,7 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
     match.status = root.value("status").toInt(-1);
     match.strength = root.value("strength").toInt(-1);
     match.hinted = root.value("hinted").toBool(false);
+    match.notes = root.value("notes").toString();
     if (!isMatchRunning(match.status))
         return refuse("no running match");
     if (match.strength < 0 || match.strength > kStrongestLevel)

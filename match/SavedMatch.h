@@ -34,6 +34,9 @@ struct SavedMatch {
     std::optional<Relabelling> relabelling;
     // The user asked for a hint during this match.
     bool hinted = false;
+    // The player's notepad page for this match, as the notepad writes it; empty for a blank page.
+    // Notes the notepad cannot read back are dropped, never the match.
+    QString notes;
 
     QByteArray toJson() const;
     // The match the text holds, or nothing with the reason in error when the text is not a match

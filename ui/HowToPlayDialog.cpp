@@ -1,10 +1,15 @@
 #include "HowToPlayDialog.h"
 
+#include "access/HeadingAccessible.h"
 #include "platform/WindowFit.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeySequence>
-#include <QTextBrowser>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,30 +32,59 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
 {
     setWindowTitle(tr("How to Play"));
 
-    // Scrolls by wheel, scroll bar and Page Up and Down whenever the screen is too small for it.
-    auto *text = new QTextBrowser(this);
-    text->setHtml(rulesText());
-    text->setOpenLinks(false);
-    text->setFrameShape(QFrame::NoFrame);
+    // One heading and its text after another. Tab and Shift+Tab move from heading to heading, each
+    // read with its section by a screen reader; the view scrolls by wheel, scroll bar and Page Up
+    // and Down whenever the screen is too small for it.
+    auto *page = new QWidget;
+    auto *pageLayout = new QVBoxLayout(page);
+    const int width = fontMetrics().averageCharWidth() * 78;
+    QFont headingFont = font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    for (const Section &section : sections()) {
+        auto *heading = new QLabel(section.heading, page);
+        heading->setFont(headingFont);
+        heading->setFocusPolicy(Qt::StrongFocus);
+        // The focus shows where the keyboard is, as on a link.
+        heading->setStyleSheet(QStringLiteral("QLabel:focus { background: palette(highlight); "
+                                              "color: palette(highlighted-text); }"));
+        auto *body = new QLabel(section.html, page);
+        body->setWordWrap(true);
+        body->setTextFormat(Qt::RichText);
+        HeadingAccessible::markAsHeading(heading, body);
+        pageLayout->addWidget(heading, 0, Qt::AlignLeft);
+        pageLayout->addWidget(body);
+    }
+    pageLayout->addStretch();
+    m_view = new QScrollArea(this);
+    m_view->setWidget(page);
+    m_view->setWidgetResizable(true);
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        // A heading reached by the keyboard comes to the top, its section under it.
+        if (now && m_view->widget()->isAncestorOf(now))
+            m_view->verticalScrollBar()->setValue(now->y() - now->height() / 2);
+    });
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(text);
+    layout->addWidget(m_view);
     layout->addWidget(buttons);
-    text->setFocus();
+    page->findChild<QLabel *>()->setFocus();
 
     // Tall enough for the whole text where the screen allows, and never taller than the screen.
-    const int width = fontMetrics().averageCharWidth() * 78;
-    text->document()->setTextWidth(width);
-    const int height = int(text->document()->size().height()) + buttons->sizeHint().height()
-        + layout->contentsMargins().top() + layout->contentsMargins().bottom() + 2 * layout->spacing();
-    resize(width + layout->contentsMargins().left() + layout->contentsMargins().right() + 24, height);
+    const int height = pageLayout->totalHeightForWidth(width) + buttons->sizeHint().height() + layout->contentsMargins().top()
+        + layout->contentsMargins().bottom() + layout->spacing();
+    resize(width + layout->contentsMargins().left() + layout->contentsMargins().right()
+               + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+           height);
     WindowFit::fitToScreen(this);
 }
 
-QString HowToPlayDialog::rulesText()
+QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
 {
     const QStringList rules = {
         tr("You and Mac each hide a number of four different digits."),
@@ -123,9 +157,17 @@ QString HowToPlayDialog::rulesText()
     keys += keyRow(QKeySequence(Qt::Key_F1).toString(QKeySequence::NativeText), tr("how to play"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Q).toString(QKeySequence::NativeText), tr("quit"));
     keys += QStringLiteral("</table>");
-    return QStringLiteral("<h3>%1</h3>%2<h3>%3</h3>%4<h3>%5</h3>%6<h3>%7</h3>%8<h3>%9</h3>")
-               .arg(tr("Rules").toHtmlEscaped(), htmlList(rules), tr("The board").toHtmlEscaped(), htmlList(board),
-                    tr("Help during a match").toHtmlEscaped(), htmlList(aids),
-                    tr("Reviewing a match").toHtmlEscaped(), htmlList(review), tr("Keys").toHtmlEscaped())
-        + keys;
+    return {{tr("Rules"), htmlList(rules)},
+            {tr("The board"), htmlList(board)},
+            {tr("Help during a match"), htmlList(aids)},
+            {tr("Reviewing a match"), htmlList(review)},
+            {tr("Keys"), keys}};
+}
+
+QString HowToPlayDialog::rulesText()
+{
+    QString html;
+    for (const Section &section : sections())
+        html += QStringLiteral("<h3>%1</h3>%2").arg(section.heading.toHtmlEscaped(), section.html);
+    return html;
 }

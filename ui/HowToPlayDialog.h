@@ -2,14 +2,25 @@
 
 #include <QDialog>
 
-// The rules of the game and the keys of the board, in a few lines.
+class QScrollArea;
+
+// The rules of the game and the keys of the board, in a few sections, each under a heading.
 class HowToPlayDialog : public QDialog
 {
     Q_OBJECT
 
 public:
+    struct Section {
+        QString heading;
+        QString html; // rich text
+    };
+
     explicit HowToPlayDialog(QWidget *parent = nullptr);
 
-    // The dialog's body (rich text).
+    static QList<Section> sections();
+    // The whole text in one piece (rich text).
     static QString rulesText();
+
+private:
+    QScrollArea *m_view = nullptr;
 };

@@ -35,11 +35,24 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
     m_controller.setStatusListener([this] {
         // A decided match is recorded at once, before anything else can happen to it.
-        m_tracker.statusChanged(progressOf(m_controller), strength(), m_controller.savedMatch());
+        m_tracker.statusChanged(progressOf(m_controller), strength(), savedMatch());
         if (m_controller.gameStatus() == GameStatusChooseNumbers)
             m_notepad.clear();
         m_refreshTimer.start();
     });
+    // The notes go with the kept match, so a resumed match finds them as they were left.
+    connect(&m_notepad, &Notepad::changed, this, [this] {
+        if (const std::optional<SavedMatch> match = savedMatch())
+            m_tracker.keep(*match);
+    });
+}
+
+std::optional<SavedMatch> MatchAssistant::savedMatch() const
+{
+    std::optional<SavedMatch> match = m_controller.savedMatch();
+    if (match && !m_notepad.isEmpty())
+        match->notes = m_notepad.serialise();
+    return match;
 }
 
 MatchAssistant::~MatchAssistant()
@@ -85,8 +98,12 @@ void MatchAssistant::resumeMatch()
 {
     if (!resumeAvailable())
         return;
-    if (const std::optional<SavedMatch> match = m_tracker.resume())
+    if (const std::optional<SavedMatch> match = m_tracker.resume()) {
+        m_notepad.clear();
+        if (!match->notes.isEmpty() && !m_notepad.restore(match->notes))
+            qWarning("The notes kept with the match could not be read; the notepad starts blank.");
         m_controller.resumeMatch(*match);
+    }
     refresh();
 }
 

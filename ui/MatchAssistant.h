@@ -68,6 +68,8 @@ public:
     void refresh();
 
 private:
+    // The match as it can be kept, with the player's notes.
+    std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);
     int strength() const;
     std::optional<MatchRecord> lastDecidedMatch() const;

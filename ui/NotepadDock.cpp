@@ -1,11 +1,13 @@
 #include "NotepadDock.h"
 
+#include "GameBoardView.h"
 #include "NotepadPanel.h"
 #include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
 
 #include <QAction>
 #include <QDockWidget>
+#include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
 
@@ -19,6 +21,7 @@ NotepadDock::NotepadDock(QMainWindow *window, QWidget *board, Notepad &notepad, 
     , m_board(board)
     , m_notepad(notepad)
 {
+    m_board->installEventFilter(this);
     toggle->setChecked(storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1);
     if (toggle->isChecked())
         show(true);
@@ -36,6 +39,20 @@ int NotepadDock::widthBesideBoard() const
     return m_dock && m_dock->isVisibleTo(m_window) ? m_dock->sizeHint().width() : 0;
 }
 
+double NotepadDock::boardScale() const
+{
+    return m_board->height() / GameBoardView::kBoardHeight;
+}
+
+bool NotepadDock::eventFilter(QObject *watched, QEvent *event)
+{
+    // The notepad follows the board's height: its width changes only the board's width, so the
+    // two never chase each other.
+    if (watched == m_board && event->type() == QEvent::Resize && m_panel && m_panel->isVisible())
+        m_panel->setScale(boardScale());
+    return QObject::eventFilter(watched, event);
+}
+
 void NotepadDock::show(bool visible)
 {
     if (!m_dock && visible) {
@@ -46,6 +63,7 @@ void NotepadDock::show(bool visible)
         m_dock->setTitleBarWidget(new QWidget(m_dock));
         m_dock->setAllowedAreas(Qt::LeftDockWidgetArea);
         m_panel = new NotepadPanel(m_notepad, m_board, m_dock);
+        m_panel->setScale(boardScale());
         m_dock->setWidget(m_panel);
         m_dock->hide();
         m_window->addDockWidget(Qt::LeftDockWidgetArea, m_dock);
@@ -55,6 +73,8 @@ void NotepadDock::show(bool visible)
     // Measured while shown: the page's style sheet sizes its cells only once it is shown.
     const int windowWidth = m_window->width();
     const int width = visible ? 0 : widthBesideBoard();
+    if (visible)
+        m_panel->setScale(boardScale());
     m_dock->setVisible(visible);
     if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;

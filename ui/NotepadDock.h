@@ -15,7 +15,7 @@ class QWidget;
 // choice kept in the user's defaults as "NotepadVisible" (1 shown, anything else hidden, the
 // default). Built the first time it is shown, so a game without it pays nothing at start-up.
 // Showing it widens the window by its width where the screen has room, so the board keeps its
-// size; fitWindow runs when it has not.
+// size; fitWindow runs when it has not. Its cells follow the board's scale.
 class NotepadDock : public QObject
 {
     Q_OBJECT
@@ -29,8 +29,12 @@ public:
     // The width the notepad takes beside the board; 0 while hidden.
     int widthBesideBoard() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void show(bool visible);
+    double boardScale() const;
 
     QMainWindow *m_window;
     QWidget *m_board;

@@ -8,17 +8,23 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
-// Dark like the board and the number pad beside it.
-const char *const kStyleSheet = R"(
+// Dark like the board and the number pad beside it; sizes at the board's scale.
+QString notepadStyleSheet(double scale)
+{
+    const auto px = [scale](double size) { return QString::number(std::max(1, qRound(size * scale))); };
+    return QStringLiteral(R"(
 NotepadPanel { background: #181a1e; }
-QLabel { color: #c8ccd2; }
-QToolButton { color: #f2f2f2; background: #2e333b; border: 1px solid #4b515c; border-radius: 4px;
-              min-width: 26px; min-height: 22px; font-size: 12pt; }
+QLabel { color: #c8ccd2; font-size: %1pt; }
+QToolButton { color: #f2f2f2; background: #2e333b; border: 1px solid #4b515c; border-radius: %2px;
+              min-width: %3px; min-height: %4px; font-size: %1pt; }
 QToolButton:focus { border: 2px solid #f0d040; }
 QToolButton#digit:checked { color: #6b7280; background: #202328; text-decoration: line-through; }
-)";
+)")
+        .arg(px(12), px(4), px(26), px(22));
+}
 
 QString markText(Notepad::Mark mark)
 {
@@ -39,12 +45,13 @@ NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
     , m_board(board)
 {
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(QString::fromLatin1(kStyleSheet));
+    setStyleSheet(notepadStyleSheet(m_scale));
     setAccessibleName(tr("Notepad"));
     setToolTip(tr("Your notes on Mac's number: click a cell for ✗ (not here), again for ● (here), "
                   "again to clear it; click a digit when it is not in the number."));
 
     auto *grid = new QGridLayout(this);
+    m_grid = grid;
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(3);
     for (int place = 0; place < Notepad::kPlaces; ++place) {
@@ -73,9 +80,30 @@ NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
         }
     }
     grid->setRowStretch(Notepad::kDigits + 1, 1);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    fitWidth();
     connect(&m_notepad, &Notepad::changed, this, &NotepadPanel::showNotepad);
     showNotepad();
+}
+
+void NotepadPanel::setScale(double scale)
+{
+    scale = std::clamp(scale, kSmallestScale, kLargestScale);
+    // Small changes are not worth restyling every button for.
+    if (std::abs(scale - m_scale) < 0.04)
+        return;
+    m_scale = scale;
+    setStyleSheet(notepadStyleSheet(scale));
+    const int margin = std::max(2, qRound(8 * scale));
+    m_grid->setContentsMargins(margin, margin, margin, margin);
+    m_grid->setSpacing(std::max(2, qRound(3 * scale)));
+    fitWidth();
+}
+
+// Exactly as wide as its cells: a dock keeps the width it once had unless its content says so.
+void NotepadPanel::fitWidth()
+{
+    m_grid->invalidate();
+    setFixedWidth(m_grid->sizeHint().width());
 }
 
 QToolButton *NotepadPanel::cellButton(int digit, int place) const

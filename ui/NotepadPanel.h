@@ -20,6 +20,13 @@ class NotepadPanel : public QWidget
 public:
     NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent = nullptr);
 
+    static constexpr double kSmallestScale = 0.5;
+    static constexpr double kLargestScale = 2.5;
+    // Sizes the cells and their text at the board's scale (1: the board at its natural size),
+    // within the limits above.
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+
     QToolButton *cellButton(int digit, int place) const;
     QToolButton *digitButton(int digit) const;
 
@@ -28,11 +35,14 @@ protected:
 
 private:
     void showNotepad();
+    void fitWidth();
     int focusedDigit() const;
     void moveFocus(int digitStep, int placeStep);
 
     Notepad &m_notepad;
     QWidget *m_board;
+    QGridLayout *m_grid = nullptr;
+    double m_scale = 1.0;
     std::array<std::array<QToolButton *, 4>, 10> m_cells{};
     std::array<QToolButton *, 10> m_digits{};
 };

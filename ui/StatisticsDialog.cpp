@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -59,7 +61,11 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     , m_keeper(keeper)
 {
     setWindowTitle(tr("Statistics"));
-    auto *layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls when the screen is too small for it, so that Export and
+    // Close stay in reach on any screen.
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     // Filled with what the keeper reports once the store has answered.
     m_notices = new QLabel(this);
@@ -120,7 +126,19 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &StatisticsDialog::askReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    auto *view = new QScrollArea(this);
+    view->setWidget(body);
+    view->setWidgetResizable(true);
+    view->setFrameShape(QFrame::NoFrame);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(view, 1);
+    outer->addWidget(buttons);
+    // As large as the whole body where the screen has room (fitted to the screen when shown).
+    const QSize whole = body->sizeHint();
+    resize(whole.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + outer->contentsMargins().left()
+               + outer->contentsMargins().right(),
+           whole.height() + buttons->sizeHint().height() + outer->spacing() + outer->contentsMargins().top()
+               + outer->contentsMargins().bottom());
 
     connect(m_level, &QComboBox::currentIndexChanged, this, &StatisticsDialog::showLevel);
     showLevel();

@@ -9,6 +9,7 @@
 #include "StoredDefaults.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QTest>
 
 #include <memory>
@@ -47,6 +48,7 @@ private slots:
 
     void boardSpeaksItsStatus_data();
     void boardSpeaksItsStatus();
+    void numberPadSaysWhenItComesAndGoes();
 
 private:
     void play(const QString &keys);
@@ -199,6 +201,18 @@ void TestBoardAccessible::boardSpeaksItsStatus()
     QVERIFY(announcedDescriptions.isEmpty());
     QVERIFY(announcedRecords.isEmpty());
     QVERIFY(announcedNews.isEmpty());
+}
+
+// The shortcut shows or hides the pad without moving the focus, so nothing else would tell.
+void TestBoardAccessible::numberPadSaysWhenItComesAndGoes()
+{
+    if (!QAccessible::isActive())
+        QSKIP("the pad's phrases go out only while a bridge to assistive technology is active");
+    QAction *toggle = m_window->numberPadAction();
+    toggle->trigger();
+    toggle->trigger();
+    toggle->trigger();
+    QCOMPARE(announcedNews, (QStringList{"Number pad shown", "Number pad hidden", "Number pad shown"}));
 }
 
 QTEST_MAIN(TestBoardAccessible)

@@ -44,6 +44,7 @@ sys.exit(orca.main())
 """
 # "12:00:00.000000 - SPEECH OUTPUT: 'text'" with the voice after it in braces on some lines.
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*(\{.*\})?\s*$")
+SPEECH_START = "SPEECH OUTPUT: '"
 DIGITS = r"(\d) (\d) (\d) (\d)"
 # Generous for a loaded machine: Orca itself takes seconds to start speech-dispatcher.
 PHRASE_TIMEOUT = 20
@@ -95,6 +96,9 @@ class Transcript:
                     match = SPEECH.search(line)
                     if match:
                         self.spoken.append(match.group(1))
+                    elif SPEECH_START in line:
+                        # An utterance of several lines: its first line stands for it.
+                        self.spoken.append(line.split(SPEECH_START, 1)[1])
                 self.copy.flush()
                 self.changed.notify_all()
 
@@ -264,6 +268,27 @@ class Player:
         result = self.hear(r"You won|You lost|Draw", "the result")
         return result.group(0), 16
 
+    def read_how_to_play(self):
+        """How to Play opens on its first heading, spoken as a heading and then its section; Tab goes
+        on to the next heading."""
+        self.keys("F1")
+        self.hear(r"^Rules heading", "How to Play's first heading")
+        self.hear(r"^You and Mac each hide", "the section under it")
+        self.keys("Tab")
+        self.hear(r"^The board heading", "the next heading")
+        self.hear(r"^Mac's pieces lie face down", "the section under it")
+        self.keys("Escape")
+
+    def mark_notepad(self):
+        """The notepad's cells are reached by Tab and say their digit, place and mark, and the
+        mark again as Space changes it."""
+        self.keys("ctrl+d", "Tab")
+        self.hear(r"^0: may be in the number", "the notepad's first digit")
+        self.keys("Right")
+        self.hear(r"^0 in place 1: no mark", "the notepad's first cell")
+        self.keys("space")
+        self.hear(r"^0 in place 1: not here", "the cell's new mark")
+
 
 def check_once(transcript):
     """Every phrase of the board is spoken once: no utterance longer than a key's echo twice in
@@ -304,6 +329,8 @@ def play(binary, home, transcript_path, orca_first):
             player.hear(r"Hit & Blow", "the game's window")
             outcome, rounds = player.play_match()
             check_once(transcript)
+            player.read_how_to_play()
+            player.mark_notepad()
             print(f"the match ended after {rounds} rounds: {outcome}; {len(transcript.spoken)} utterances")
         finally:
             if game and game.poll() is None:

@@ -111,7 +111,8 @@ void TestSavedMatch::textFormGivesBackTheMatch_data()
     SavedMatch hinted = matchAfter(GameStatusUserResult, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}, {3, 9, 1, 5}});
     hinted.hinted = true;
     hinted.strength = 0;
-    QTest::newRow("user's guess scored, hinted, Easy") << hinted;
+    hinted.notes = QStringLiteral("notepad1:x...o...........................:..x.......");
+    QTest::newRow("user's guess scored, hinted, Easy, with notes") << hinted;
     QTest::newRow("Mac found the secret: the last chance")
         << matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 6, 7}}, {{0, 1, 2, 3}});
 }

@@ -1,5 +1,8 @@
 #include "MainWindowTest.h"
 
+#include <QAccessible>
+#include <QLabel>
+
 void TestMainWindow::init()
 {
     forgetSavedMatch();
@@ -470,6 +473,22 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
     for (const char *expected : {"four hits", "Return", "Backspace", "Ctrl+N", "Ctrl+,", "Hint", "Ctrl+H", "Ctrl+T",
                                  "Show my remaining possibilities", "abandoned", "Ctrl+R", "Resume Match"})
         QVERIFY2(rules.contains(expected), expected);
+
+    // Each section under a heading that a screen reader reaches by Tab and reads with its section.
+    HowToPlayDialog dialog;
+    QStringList headings;
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
+        QAccessibleInterface *heading = QAccessible::queryAccessibleInterface(label);
+        if (heading->role() != QAccessible::Heading)
+            continue;
+        QCOMPARE(label->focusPolicy(), Qt::StrongFocus);
+        headings << heading->text(QAccessible::Name);
+        QVERIFY(heading->text(QAccessible::Description).size() > 20);
+        QVERIFY(!heading->text(QAccessible::Description).contains(u'<'));
+    }
+    QCOMPARE(headings, (QStringList{"Rules", "The board", "Help during a match", "Reviewing a match", "Keys"}));
+    QVERIFY(QAccessible::queryAccessibleInterface(dialog.focusWidget())->text(QAccessible::Description)
+                .startsWith("You and Mac each hide"));
 }
 
 void TestMainWindow::quittingStoresTheSettings()

@@ -7,6 +7,8 @@
 #include "ui/NotepadPanel.h"
 
 #include "Fakes.h"
+#include "SavedMatches.h"
+#include "StoredDefaults.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +59,8 @@ private slots:
     void newGameClearsAndPlayNeverFills();
     void everyCellHasItsOwnName();
     void shortcutClashesWithNothing();
+    void cellsFollowTheBoardsScale();
+    void notesGoWithTheKeptMatch();
 
 private:
     void showNotepad();
@@ -71,6 +75,7 @@ private:
 
 void TestNotepad::init()
 {
+    forgetSavedMatch();
     openUserDefaults()->clear();
     m_fakes = std::make_unique<FakeServices>();
     m_window = std::make_unique<MainWindow>(m_fakes->services());
@@ -275,6 +280,57 @@ void TestNotepad::shortcutClashesWithNothing()
         const auto key = QKeySequence::StandardKey(standardKeys.value(i));
         QVERIFY2(!QKeySequence::keyBindings(key).contains(shortcut), standardKeys.key(i));
     }
+}
+
+// As the number pad does: the board's height sets the scale, and the page's width never feeds back.
+void TestNotepad::cellsFollowTheBoardsScale()
+{
+    showNotepad();
+    QToolButton *cell = m_window->notepadPanel()->cellButton(0, 0);
+    const int naturalHeight = cell->height();
+    const QSize natural = m_window->size();
+    m_window->resize(natural * 2);
+    QTRY_VERIFY(m_window->gameBoardView()->height() > 1.8 * GameBoardView::kBoardHeight);
+    QTRY_VERIFY(cell->height() > 1.6 * naturalHeight);
+    const int grownWidth = m_window->notepadPanel()->width();
+    // A drag back to the old size: each step may stop at the minimum the grown page sets.
+    for (int step = 0; step < 4; ++step) {
+        m_window->resize(natural);
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(cell->height(), naturalHeight);
+    QTRY_VERIFY(m_window->notepadPanel()->width() < grownWidth);
+}
+
+// Marks made in the user's turn are kept with the match at once: the game ended there, the
+// resumed match finds them, and the window's own New Game still starts a clean page.
+void TestNotepad::notesGoWithTheKeptMatch()
+{
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 1}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    showNotepad();
+    m_window->hitBlowController()->newGame();
+    GameBoardView *board = m_window->gameBoardView();
+    for (const char *digit : {"1", "2", "3", "4"})
+        board->keyDown(digit, digit);
+    m_fakes->scheduler.advance(10);
+    board->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    QCOMPARE(m_window->hitBlowController()->gameStatus(), int(GameStatusUserTurn));
+    play("c4,2 c4,2 d7");
+    const QStringList notes = rowsOf(m_window->matchAssistant()->notepad());
+    QCOMPARE(notes, (QStringList{"4:..o.", "7-:...."}));
+
+    m_window.reset();
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    QVERIFY(m_window->matchAssistant()->notepad().isEmpty());
+    m_window->resumeMatchAction()->trigger();
+    QCOMPARE(m_window->hitBlowController()->gameStatus(), int(GameStatusUserTurn));
+    QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), notes);
+    QTRY_VERIFY(m_window->notepadPanel());
+    QCOMPARE(m_window->notepadPanel()->cellButton(4, 2)->text(), QString("●"));
 }
 
 QTEST_MAIN(TestNotepad)

@@ -7,7 +7,12 @@
 #include "Fakes.h"
 #include "StoredDefaults.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QScreen>
+#include <QTimer>
 #include <QTest>
 
 #include <memory>
@@ -22,6 +27,8 @@ class TestWindowFit : public QObject
 private slots:
     void opensInsideTheScreen_data();
     void opensInsideTheScreen();
+    void dialogsKeepTheirButtonsOnTheScreen_data();
+    void dialogsKeepTheirButtonsOnTheScreen();
 };
 
 void TestWindowFit::opensInsideTheScreen_data()
@@ -62,6 +69,47 @@ void TestWindowFit::opensInsideTheScreen()
     QTRY_VERIFY(board->width() < 640);
     const double smallest = std::min(board->width() / 640.0, board->height() / 480.0);
     QVERIFY(GameBoardLayout::kSmallestFontSize * smallest * window.devicePixelRatio() >= 9 - 0.01);
+}
+
+void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("statistics") << "actionStatistics";
+    QTest::newRow("how to play") << "actionHowToPlay";
+    QTest::newRow("about") << "actionAbout";
+}
+
+// Each window opened from the menus lies inside the screen, its buttons too (its body scrolls).
+void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen()
+{
+    QFETCH(QString, action);
+    openUserDefaults()->clear();
+    FakeServices fakes;
+    MainWindow window(fakes.services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect available = window.screen()->availableGeometry();
+    QRect dialogArea;
+    QRect buttonsArea;
+    QTimer inspector;
+    inspector.setInterval(10);
+    connect(&inspector, &QTimer::timeout, &window, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        inspector.stop();
+        dialogArea = dialog->frameGeometry();
+        if (const auto *buttons = dialog->findChild<QDialogButtonBox *>())
+            buttonsArea = QRect(buttons->mapToGlobal(QPoint(0, 0)), buttons->size());
+        dialog->reject();
+    });
+    inspector.start();
+    window.findChild<QAction *>(action)->trigger();
+    QVERIFY(!dialogArea.isEmpty());
+    QVERIFY2(available.contains(dialogArea), qPrintable(QStringLiteral("%1 x %2 at %3, %4").arg(dialogArea.width())
+                                                           .arg(dialogArea.height()).arg(dialogArea.x()).arg(dialogArea.y())));
+    QVERIFY(!buttonsArea.isEmpty());
+    QVERIFY(available.contains(buttonsArea));
 }
 
 QTEST_MAIN(TestWindowFit)
