@@ -24,7 +24,7 @@ MatchStatistics storedMatches(int count)
     const QDateTime start(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
     for (int i = 0; i < count; ++i) {
         statistics.append(MatchRecord{start.addSecs(i * 300L), i % 4, MatchOutcome(i / 4 % 4), 1 + i % 16,
-                                      i % 7 == 0, {}});
+                                      i % 7 == 0, {}, {}});
     }
     return statistics;
 }
@@ -62,7 +62,7 @@ BENCHMARK(BM_RecordAfterMatch)->Arg(200000)->Unit(benchmark::kMicrosecond);
 void BM_StoreMatch(benchmark::State &state)
 {
     StatisticsStore store(storedDatabase(int(state.range(0))));
-    const std::vector<MatchRecord> next = {{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}}};
+    const std::vector<MatchRecord> next = {{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}, {}}};
     for (auto _ : state) {
         if (!store.append(next))
             state.SkipWithError(qPrintable(store.detail()));
@@ -87,7 +87,7 @@ void BM_WriteAfterMatch(benchmark::State &state)
     QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
     StatisticsFile file(folder.filePath(QStringLiteral("HitBlow/statistics.json")));
     MatchStatistics statistics = storedMatches(int(state.range(0)));
-    const MatchRecord next{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}};
+    const MatchRecord next{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}, {}};
     for (auto _ : state) {
         statistics.append(next);
         if (!file.save(statistics))

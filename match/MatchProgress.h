@@ -1,9 +1,13 @@
 #pragma once
 
+#include "OwnRecords.h"
+
 // Where a match stands, as the statistics need it: its status (GameStatus), its result
-// (MatchResult) and how many guesses the user has made.
+// (MatchResult), how many guesses the user has made and, when known, those guesses with their
+// scores.
 struct MatchProgress {
     int status = 0;
     int result = 0;
     int userGuesses = 0;
+    OwnRecords turns;
 };

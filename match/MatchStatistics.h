@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatchRules.h"
+#include "OwnRecords.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -21,6 +22,8 @@ struct MatchRecord {
     bool hinted = false;
     // Fields written by a newer version of the game, kept as they were.
     QJsonObject otherFields;
+    // The user's guesses and their scores, oldest first; none where they were not kept.
+    OwnRecords turns;
 };
 
 // The figures of one strength level.

@@ -59,7 +59,8 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
 {
     if (!isMatchRunning(match.status) && m_resumable) {
         m_keeper.matchResumed(m_resumable->hinted);
-        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size())},
+        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
+                          {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows}},
                          m_resumable->strength);
     } else {
         m_keeper.abandon(match, strength);

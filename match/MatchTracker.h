@@ -52,6 +52,7 @@ public:
 
     PlayerAidSettings &aidSettings() { return m_aids; }
     StatisticsKeeper &statisticsKeeper() { return m_keeper; }
+    const StatisticsKeeper &statisticsKeeper() const { return m_keeper; }
 
 private:
     PlayerAidSettings m_aids;

@@ -2,6 +2,8 @@
 
 #include "NumberComparer.h"
 
+#include <QString>
+
 #include <vector>
 
 // What the user has learnt of Mac's secret: the user's own guesses and their scores, oldest first.
@@ -13,4 +15,14 @@ struct OwnRecords {
     // The numbers Mac's secret can still be, judged from these records alone with the computer's
     // full pruning of level 1, in increasing order. Never empty for the records of a real match.
     CandidateList candidates() const;
+
+    bool empty() const { return answers.empty(); }
+    // The scores as pairs, oldest first.
+    std::vector<HitBlowResult> scores() const;
+
+    // As the statistics keep them: a JSON array, oldest first, of {"guess":"0123","hits":1,"blows":2}.
+    QString toJsonText() const;
+    // Records written by toJsonText(); empty records for an empty or null text, and for any text
+    // that is not such an array of numbers of four different digits with possible scores.
+    static OwnRecords fromJsonText(const QString &text);
 };

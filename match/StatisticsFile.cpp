@@ -18,6 +18,7 @@ const QString kStrength = QStringLiteral("strength");
 const QString kResult = QStringLiteral("result");
 const QString kGuesses = QStringLiteral("guesses");
 const QString kHinted = QStringLiteral("hinted");
+const QString kTurns = QStringLiteral("turns");
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
 
 const std::array<std::pair<MatchOutcome, QLatin1String>, 4> kResultNames = {{
@@ -72,7 +73,12 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
         return std::nullopt;
     for (const QString &known : {kFinished, kStrength, kResult, kGuesses, kHinted})
         object.remove(known);
-    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object};
+    // Turns that cannot be read stay as they were, among the fields of a newer version.
+    const OwnRecords turns = OwnRecords::fromJsonText(
+        QString::fromUtf8(QJsonDocument(object.value(kTurns).toArray()).toJson(QJsonDocument::Compact)));
+    if (!turns.empty())
+        object.remove(kTurns);
+    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns};
 }
 
 // The compact JSON text of one match, its own fields first, then those of a newer version.
@@ -88,6 +94,8 @@ QByteArray textOf(const MatchRecord &record)
         date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), record.strength,
         resultName(record.result).data(), record.guesses, record.hinted ? "true" : "false");
     QByteArray json(text, std::clamp(length, 0, int(sizeof text) - 1));
+    if (!record.turns.empty())
+        json += ",\"turns\":" + record.turns.toJsonText().toUtf8();
     if (!record.otherFields.isEmpty()) {
         const QByteArray others = QJsonDocument(record.otherFields).toJson(QJsonDocument::Compact);
         json += ',' + others.mid(1, others.size() - 2);

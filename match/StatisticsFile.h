@@ -7,8 +7,9 @@
 
 // The statistics on disk: a JSON object whose "matches" array holds one object per match, oldest
 // first, with "finished" (ISO 8601, UTC), "strength" (0 to 3), "result" ("won", "lost", "draw" or
-// "abandoned"), "guesses" and "hinted". Fields it does not know, in the object or in a match, come
-// from a newer version of the game and are written back as they were.
+// "abandoned"), "guesses", "hinted" and, where they were kept, "turns" (the user's guesses and
+// scores, as OwnRecords::toJsonText() writes them). Fields it does not know, in the object or in a
+// match, come from a newer version of the game and are written back as they were.
 class StatisticsFile
 {
 public:

@@ -99,7 +99,9 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     // Levels beyond the strongest play as the strongest; those below 0 as 0.
     const int level = std::clamp(strength, 0, MatchStatistics::kStrongestLevel);
     const MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
-                             m_hinted, {}};
+                             m_hinted, {}, match.turns};
+    if (result != MatchOutcome::Abandoned)
+        m_lastDecided = record;
     post([this, record] {
         m_unsaved.push_back(record);
         writeUnsaved();

@@ -13,6 +13,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Records each match in the statistics once, when it is decided or abandoned. The database lives
@@ -35,6 +36,8 @@ public:
     // A match kept from an earlier run goes on (or is given up): not recorded yet, hinted as kept.
     void matchResumed(bool hinted);
     bool hinted() const { return m_hinted; }
+    // The latest match of this run recorded as won, lost or drawn, with its turns.
+    const std::optional<MatchRecord> &lastDecided() const { return m_lastDecided; }
 
     // Takes a new match as started (status 1), and records the match the first time it is seen
     // decided (status 6 or 7 with a result).
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<QObject> m_inThread;
     bool m_hinted = false;
     bool m_recorded = false;
+    std::optional<MatchRecord> m_lastDecided;
 
     // The store's thread's own.
     std::unique_ptr<StatisticsStore> m_store;

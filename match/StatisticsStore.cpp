@@ -39,10 +39,11 @@ MatchRecord recordFrom(const QSqlQuery &row)
     record.result = StatisticsFile::resultNamed(row.value(2).toString()).value_or(MatchOutcome::Abandoned);
     record.guesses = row.value(3).toInt();
     record.hinted = row.value(4).toInt() != 0;
+    record.turns = OwnRecords::fromJsonText(row.value(5).toString());
     return record;
 }
 
-const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted");
+const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns");
 } // namespace
 
 QString StatisticsStore::defaultPath()
@@ -194,13 +195,15 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
     if (!open() || !execute(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     QSqlQuery insert(m_database);
-    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?)").arg(kColumns));
+    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?, ?)").arg(kColumns));
     for (auto match = matches.begin(); written && match != matches.end(); ++match) {
         insert.addBindValue(finishedText(match->finished));
         insert.addBindValue(match->strength);
         insert.addBindValue(QString(StatisticsFile::resultName(match->result)));
         insert.addBindValue(match->guesses);
         insert.addBindValue(match->hinted ? 1 : 0);
+        // NULL where the turns were not kept, as for matches of earlier versions.
+        insert.addBindValue(match->turns.empty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(match->turns.toJsonText()));
         written = insert.exec();
     }
     if (!written)
@@ -259,6 +262,15 @@ std::vector<MatchRecord> StatisticsStore::latest(int count)
     while (query.next())
         matches.push_back(recordFrom(query));
     return matches;
+}
+
+std::optional<MatchRecord> StatisticsStore::lastDecided()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(m_database);
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE result != 'abandoned' ORDER BY id DESC LIMIT 1").arg(kColumns));
+    return query.next() ? std::optional(recordFrom(query)) : std::nullopt;
 }
 
 MatchStatistics StatisticsStore::allMatches()

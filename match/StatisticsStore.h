@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QSqlError;
@@ -13,8 +14,9 @@ class QSqlError;
 // The statistics database, an SQLite file: one connection, used only on the thread that made the
 // store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
 // UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
-// "abandoned"), `guesses`, `hinted` (0 or 1) and `turns` (JSON text, NULL for now). Every write is
-// one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
+// "abandoned"), `guesses`, `hinted` (0 or 1) and `turns` (the user's guesses and scores as
+// OwnRecords::toJsonText() writes them; NULL where they were not kept). Every write is one
+// transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
 // A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header) is
@@ -54,6 +56,8 @@ public:
     // oldest first; empty when the store cannot be read.
     LevelSummary summaryFor(int strength);
     std::vector<MatchRecord> latest(int count);
+    // The latest match won, lost or drawn; nothing when there is none.
+    std::optional<MatchRecord> lastDecided();
     MatchStatistics allMatches();
     int matchCount();
 

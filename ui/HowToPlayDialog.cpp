@@ -121,6 +121,21 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
         tr("A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume "
            "Match in the bar goes on with it at the turn it was in."),
     };
+    const QStringList review = {
+        tr("Once a match is decided, Review in the bar, Game > Review Last Match or a double-click on a "
+           "match in the statistics shows each of your guesses: how many numbers Mac's number could be "
+           "before it and after its score, the guesses you could expect to need from there counting it, "
+           "the Expert's guess from the same position with its own expected number, a verdict, and your "
+           "skill and luck."),
+        tr("Best play is exact while at most 64 numbers are possible, and the Expert's guess above that. "
+           "Skill is 99 when your guess needs no more guesses on average than best play; every guess lost "
+           "on average costs 99 points. Luck compares the numbers your score left with those the other "
+           "scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of "
+           "the guesses' skill, luck the mean luck of the guesses whose scores could have left different "
+           "numbers."),
+        tr("Copy Result puts your result on the clipboard without giving your numbers away: one line per "
+           "guess, a filled dot for each hit, a ring for each blow, a middle dot for neither."),
+    };
     QString keys = QStringLiteral("<table cellspacing=\"4\">");
     keys += keyRow(tr("0 to 9"), tr("choose your number; type hits, blows and guesses"));
     keys += keyRow(tr("Left, Right"), tr("move the typing position"));
@@ -133,6 +148,7 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
                    tr("resume the unfinished match"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText), tr("hint"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText), tr("statistics"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText), tr("review the last match"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_P).toString(QKeySequence::NativeText),
                    tr("show or hide the number pad"));
@@ -144,6 +160,7 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
     return {{tr("Rules"), htmlList(rules)},
             {tr("The board"), htmlList(board)},
             {tr("Help during a match"), htmlList(aids)},
+            {tr("Reviewing a match"), htmlList(review)},
             {tr("Keys"), keys}};
 }
 

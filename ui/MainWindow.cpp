@@ -61,6 +61,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_ui->actionResumeMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::resumeMatch);
     connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
+    connect(m_ui->actionReviewLastMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::reviewLastMatch);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
         m_prefWindowController->showWindow();
         m_matchAssistant->refresh();
@@ -81,7 +82,8 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_matchStatusBar = new MatchStatusBar(this);
     setStatusBar(m_matchStatusBar);
-    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch);
+    m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch,
+                                      m_ui->actionReviewLastMatch);
 
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
     m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
@@ -145,6 +147,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             if (windowHandle())
                 connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepBoardTextLegible);
             setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
+            m_matchAssistant->findLastStoredMatch();
             emit firstFrameShown();
         });
     }
@@ -189,6 +192,11 @@ QAction *MainWindow::hintAction() const
 QAction *MainWindow::statisticsAction() const
 {
     return m_ui->actionStatistics;
+}
+
+QAction *MainWindow::reviewLastMatchAction() const
+{
+    return m_ui->actionReviewLastMatch;
 }
 
 QAction *MainWindow::numberPadAction() const

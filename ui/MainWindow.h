@@ -42,6 +42,7 @@ public:
     QAction *hintAction() const;
     QAction *resumeMatchAction() const;
     QAction *statisticsAction() const;
+    QAction *reviewLastMatchAction() const;
 
     // The status bar, the hint, the statistics and the guarded New Game.
     MatchAssistant *matchAssistant() const { return m_matchAssistant.get(); }

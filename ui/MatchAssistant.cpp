@@ -5,6 +5,7 @@
 #include "MatchStatusBar.h"
 #include "MatchSnapshots.h"
 #include "PrefWindowController.h"
+#include "ReviewDialog.h"
 #include "StatisticsDialog.h"
 #include "match/SavedMatchFile.h"
 #include "platform/WindowFit.h"
@@ -59,13 +60,15 @@ MatchAssistant::~MatchAssistant()
     m_controller.setStatusListener({});
 }
 
-void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume)
+void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume, QAction *review)
 {
     m_statusBar = statusBar;
     m_hintAction = hint;
     m_resumeAction = resume;
+    m_reviewAction = review;
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
     connect(statusBar, &MatchStatusBar::resumeClicked, this, &MatchAssistant::resumeMatch);
+    connect(statusBar, &MatchStatusBar::reviewClicked, this, &MatchAssistant::reviewLastMatch);
     // Told where the player looks, for a while, after every match that could not be saved.
     connect(&statisticsKeeper(), &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
         if (problem.isEmpty())
@@ -143,6 +146,38 @@ void MatchAssistant::showStatistics()
         m_window->activateWindow();
 }
 
+void MatchAssistant::findLastStoredMatch()
+{
+    statisticsKeeper().ask<std::optional<MatchRecord>>(
+        this, [](StatisticsStore &store) { return store.lastDecided(); },
+        [this](const std::optional<MatchRecord> &match) {
+            m_storedLastDecided = match;
+            refresh();
+        });
+}
+
+std::optional<MatchRecord> MatchAssistant::lastDecidedMatch() const
+{
+    const std::optional<MatchRecord> &ofThisRun = m_tracker.statisticsKeeper().lastDecided();
+    return ofThisRun ? ofThisRun : m_storedLastDecided;
+}
+
+bool MatchAssistant::reviewAvailable() const
+{
+    const std::optional<MatchRecord> last = lastDecidedMatch();
+    return last && !last->turns.empty();
+}
+
+void MatchAssistant::reviewLastMatch()
+{
+    if (!reviewAvailable())
+        return;
+    ReviewDialog dialog(*lastDecidedMatch(), m_window);
+    dialog.exec();
+    if (m_window)
+        m_window->activateWindow();
+}
+
 void MatchAssistant::refresh()
 {
     m_refreshTimer.stop();
@@ -152,6 +187,8 @@ void MatchAssistant::refresh()
         m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
     if (m_resumeAction)
         m_resumeAction->setEnabled(resumeAvailable());
+    if (m_reviewAction)
+        m_reviewAction->setEnabled(reviewAvailable());
 }
 
 int MatchAssistant::strength() const

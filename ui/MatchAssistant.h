@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class GameBoardView;
 class HitBlowController;
@@ -36,8 +37,10 @@ public:
     ~MatchAssistant() override;
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
-    // only on the title screen while a match kept from an earlier run waits.
-    void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr);
+    // only on the title screen while a match kept from an earlier run waits, review while the last
+    // match decided has its turns.
+    void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
+                         QAction *review = nullptr);
 
     // New Game: while a match runs (statuses 2 to 5), or one kept from an earlier run waits, asks
     // first, unless the user said not to ask again; a match given up counts as abandoned.
@@ -49,6 +52,12 @@ public:
     // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
     void hint();
     void showStatistics();
+    // The review of the last match won, lost or drawn: of this run, or else the latest stored.
+    void reviewLastMatch();
+    bool reviewAvailable() const;
+    // Asks the statistics for the latest match stored by an earlier run, for review; it opens the
+    // database, so not before the window is on the screen.
+    void findLastStoredMatch();
 
     PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
     StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }
@@ -63,6 +72,7 @@ private:
     std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);
     int strength() const;
+    std::optional<MatchRecord> lastDecidedMatch() const;
 
     QPointer<QWidget> m_window;
     HitBlowController &m_controller;
@@ -73,6 +83,9 @@ private:
     QPointer<MatchStatusBar> m_statusBar;
     QPointer<QAction> m_hintAction;
     QPointer<QAction> m_resumeAction;
+    QPointer<QAction> m_reviewAction;
+    // The latest decided match stored by an earlier run, once the database has answered.
+    std::optional<MatchRecord> m_storedLastDecided;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
     QTimer m_refreshTimer;
 };

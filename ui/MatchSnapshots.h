@@ -7,14 +7,14 @@
 
 // The plain data the widget-free match/ classes take, read off the running match.
 
-inline MatchProgress progressOf(const HitBlowController &match)
-{
-    return {match.gameStatus(), match.matchResult(), int(match.userFormerAnswers().size())};
-}
-
 inline OwnRecords ownRecordsOf(const HitBlowController &match)
 {
     return {match.userFormerAnswers(), match.userFormerHitsCount(), match.userFormerBlowsCount()};
+}
+
+inline MatchProgress progressOf(const HitBlowController &match)
+{
+    return {match.gameStatus(), match.matchResult(), int(match.userFormerAnswers().size()), ownRecordsOf(match)};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)

@@ -14,23 +14,27 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     , m_label(new QLabel(this))
     , m_playAgain(new QPushButton(tr("Play Again"), this))
     , m_resume(new QPushButton(tr("Resume Match"), this))
+    , m_review(new QPushButton(tr("Review"), this))
 {
     setSizeGripEnabled(false);
     // However long a note, it never widens the window: what does not fit is in the tool tip.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_label, 1);
-    for (QPushButton *button : {m_playAgain, m_resume}) {
+    for (QPushButton *button : {m_review, m_playAgain, m_resume}) {
         // Only a click acts: a key must never leave what the board shows.
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
         addPermanentWidget(button);
     }
-    // Play Again keeps its place while hidden, so the bar never changes; Resume Match, shown only
-    // on the title screen, takes the right end.
-    QSizePolicy policy = m_playAgain->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    m_playAgain->setSizePolicy(policy);
+    // Play Again and Review keep their places while hidden, so the bar never changes; Resume
+    // Match, shown only on the title screen, takes the right end.
+    for (QPushButton *button : {m_review, m_playAgain}) {
+        QSizePolicy policy = button->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(policy);
+    }
     connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
+    connect(m_review, &QPushButton::clicked, this, &MatchStatusBar::reviewClicked);
     connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
 }
 
@@ -58,6 +62,7 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
     m_label->setText(text);
     m_label->setToolTip(text);
     m_playAgain->setVisible(status == GameStatusResultShown);
+    m_review->setVisible(status == GameStatusResultShown);
     m_resume->setVisible(resumable && status == GameStatusTitle);
 }
 

@@ -8,7 +8,8 @@ class QPushButton;
 
 // The strip under the board: the round of a running match, on request how many numbers Mac's
 // secret can still be from the user's own guesses and scores, Play Again once the result is
-// shown, and Resume Match on the title screen while a match of an earlier run waits. Its height never changes, so the board keeps its size whatever it shows.
+// shown with Review beside it, and Resume Match on the title screen while a match of an earlier run
+// waits. Its height never changes, so the board keeps its size whatever it shows.
 class MatchStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -22,13 +23,16 @@ public:
     QString matchText() const;
     QPushButton *playAgainButton() const { return m_playAgain; }
     QPushButton *resumeButton() const { return m_resume; }
+    QPushButton *reviewButton() const { return m_review; }
 
 signals:
     void playAgainClicked();
     void resumeClicked();
+    void reviewClicked();
 
 private:
     QLabel *m_label = nullptr;
     QPushButton *m_playAgain = nullptr;
     QPushButton *m_resume = nullptr;
+    QPushButton *m_review = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "StatisticsDialog.h"
 
 #include "GuessChart.h"
+#include "ReviewDialog.h"
 #include "match/StatisticsKeeper.h"
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -111,6 +113,9 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     m_latest->setHeaderLabels({tr("Date"), tr("Strength"), tr("Result"), tr("Guesses"), tr("Hint")});
     m_latest->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_latest->setMinimumHeight(140);
+    connect(m_latest, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { review(item); });
+    // Return on a match opens its review rather than pressing the window's default button.
+    m_latest->installEventFilter(this);
     layout->addWidget(m_latest, 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -222,9 +227,14 @@ void StatisticsDialog::showLatest()
 void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
 {
     m_latest->clear();
+    m_shown = matches;
     const QLocale locale;
     for (const MatchRecord &match : matches) {
         auto *item = new QTreeWidgetItem(m_latest);
+        if (!match.turns.empty()) {
+            for (int column = 0; column < m_latest->columnCount(); ++column)
+                item->setToolTip(column, tr("Double-click or press Return to review this match"));
+        }
         item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
         item->setText(1, strengthName(match.strength));
         item->setText(2, resultText(match.result));
@@ -237,6 +247,29 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
                           tr("%1:").arg(m_latest->headerItem()->text(column)) + QLatin1Char(' ') + item->text(column));
         }
     }
+}
+
+void StatisticsDialog::review(const QTreeWidgetItem *item)
+{
+    const int row = item ? m_latest->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(item)) : -1;
+    if (row < 0 || row >= int(m_shown.size()) || m_shown[std::size_t(row)].turns.empty())
+        return;
+    ReviewDialog dialog(m_shown[std::size_t(row)], this);
+    dialog.exec();
+}
+
+bool StatisticsDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_latest && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Taken whenever a match is current, with its turns or not: Return in the list never
+        // closes the window.
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_latest->currentItem()) {
+            review(m_latest->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void StatisticsDialog::askReset()

@@ -12,10 +12,12 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 class StatisticsKeeper;
 
 // The statistics window: the figures and the chart of one strength level at a time, the latest
-// matches of every level, Export, and Reset, which asks first. The figures are asked of the
+// matches of every level (a double-click or Return on one with its turns opens its review),
+// Export, and Reset, which asks first. The figures are asked of the
 // statistics' own thread and shown when they come; a failed save is shown while it stands.
 class StatisticsDialog : public QDialog
 {
@@ -36,11 +38,16 @@ public:
 
     static QString strengthName(int strength);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showLevel();
     void showSummary(const LevelSummary &summary);
     void showLatest();
     void showMatches(const std::vector<MatchRecord> &matches);
+    // Opens the review of the latest match in that row, when its turns were kept.
+    void review(const QTreeWidgetItem *item);
     void showNotices();
     void showSaveProblem(const QString &problem);
     void askReset();
@@ -55,4 +62,6 @@ private:
     QLabel *m_notices = nullptr;
     QLabel *m_saveProblem = nullptr;
     QPushButton *m_export = nullptr;
+    // The latest matches as listed, row by row.
+    std::vector<MatchRecord> m_shown;
 };

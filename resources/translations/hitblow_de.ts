@@ -142,9 +142,6 @@
         <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
         <translation>Du hast für Macs Tipp %3 Hits: %1, Blows: %2 eingegeben. Deine Zahl ist %4.</translation>
     </message>
-</context>
-<context>
-    <name>GameBoardView</name>
     <message>
         <source>Hits: the right digit in the right place</source>
         <translation>Hits: richtige Ziffer an der richtigen Stelle</translation>
@@ -379,6 +376,26 @@
         <source>The board</source>
         <translation>Das Brett</translation>
     </message>
+    <message>
+        <source>Once a match is decided, Review in the bar, Game &gt; Review Last Match or a double-click on a match in the statistics shows each of your guesses: how many numbers Mac&apos;s number could be before it and after its score, the guesses you could expect to need from there counting it, the Expert&apos;s guess from the same position with its own expected number, a verdict, and your skill and luck.</source>
+        <translation>Ist eine Partie entschieden, zeigen Rückblick in der Leiste, Spiel &gt; Letzte Partie prüfen oder ein Doppelklick auf eine Partie in der Statistik jeden deiner Tipps: wie viele Zahlen Macs Zahl davor und nach seiner Wertung sein konnte, wie viele Tipps du von dort samt diesem im Mittel noch brauchst, den Tipp des Experten aus derselben Lage mit seiner Erwartung, ein Urteil sowie dein Können und Glück.</translation>
+    </message>
+    <message>
+        <source>Best play is exact while at most 64 numbers are possible, and the Expert&apos;s guess above that. Skill is 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points. Luck compares the numbers your score left with those the other scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of the guesses&apos; skill, luck the mean luck of the guesses whose scores could have left different numbers.</source>
+        <translation>Bestes Spiel ist bei höchstens 64 möglichen Zahlen das genaue Optimum, darüber der Tipp des Experten. Das Können ist 99, wenn dein Tipp im Mittel nicht mehr Tipps braucht als bestes Spiel; jeder im Mittel verlorene Tipp kostet 99 Punkte. Das Glück vergleicht, wie viele Zahlen deine Wertung übrig ließ, mit dem, was die anderen Wertungen übrig lassen konnten: 99 für die wenigsten, 0 für die meisten. Für die Partie ist das Können der Mittelwert des Könnens der Tipps, das Glück der Mittelwert bei den Tipps, deren Wertungen verschieden viele übrig lassen konnten.</translation>
+    </message>
+    <message>
+        <source>Copy Result puts your result on the clipboard without giving your numbers away: one line per guess, a filled dot for each hit, a ring for each blow, a middle dot for neither.</source>
+        <translation>Ergebnis kopieren legt dein Ergebnis in die Zwischenablage, ohne deine Zahlen zu verraten: eine Zeile je Tipp, ein gefüllter Punkt je Hit, ein Ring je Blow, ein Mittelpunkt, wenn keins von beiden.</translation>
+    </message>
+    <message>
+        <source>review the last match</source>
+        <translation>die letzte Partie prüfen</translation>
+    </message>
+    <message>
+        <source>Reviewing a match</source>
+        <translation>Eine Partie prüfen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -433,6 +450,10 @@
     <message>
         <source>&amp;Notepad</source>
         <translation>&amp;Notizblock</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Match…</source>
+        <translation>Letzte Partie &amp;prüfen …</translation>
     </message>
 </context>
 <context>
@@ -522,6 +543,10 @@
     <message>
         <source>Game &gt; New Game (%1) starts a match</source>
         <translation>Spiel &gt; Neues Spiel (%1) beginnt eine Partie</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Rückblick</translation>
     </message>
 </context>
 <context>
@@ -697,6 +722,109 @@
     </message>
 </context>
 <context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>won in %1</source>
+        <translation>gewonnen in %1</translation>
+    </message>
+    <message>
+        <source>lost after %1</source>
+        <translation>verloren nach %1</translation>
+    </message>
+    <message>
+        <source>draw after %1</source>
+        <translation>unentschieden nach %1</translation>
+    </message>
+    <message>
+        <source>abandoned after %1</source>
+        <translation>abgebrochen nach %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Rückblick</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Hits / Blows</source>
+        <translation>Hits / Blows</translation>
+    </message>
+    <message>
+        <source>Possibilities</source>
+        <translation>Möglichkeiten</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess</source>
+        <translation>Tipp des Experten</translation>
+    </message>
+    <message>
+        <source>Its expected</source>
+        <translation>Dessen Erwartung</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Können</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Glück</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Reviewing guess %1 of %2…</source>
+        <translation>Tipp %1 von %2 wird geprüft …</translation>
+    </message>
+    <message>
+        <source>This match cannot be reviewed: its guesses and scores do not fit together.</source>
+        <translation>Diese Partie lässt sich nicht prüfen: Tipps und Wertungen passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>The match: skill %1, luck %2</source>
+        <translation>Die Partie: Können %1, Glück %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>bester</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>gut</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>teuer</translation>
+    </message>
+    <message>
+        <source>told nothing new</source>
+        <translation>nichts Neues erfahren</translation>
+    </message>
+    <message>
+        <source>could not be the secret; one that could would have done as well</source>
+        <translation>konnte nicht die Geheimzahl sein; eine mögliche hätte es ebenso getan</translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <translation>Können %1</translation>
+    </message>
+    <message>
+        <source>luck %1</source>
+        <translation>Glück %1</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
@@ -854,6 +982,10 @@
     <message>
         <source>The statistics could not be exported: %1</source>
         <translation>Die Statistik konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Double-click or press Return to review this match</source>
+        <translation>Doppelklick oder Return prüft diese Partie</translation>
     </message>
 </context>
 <context>

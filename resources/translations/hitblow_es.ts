@@ -142,9 +142,6 @@
         <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
         <translation>Has escrito hits: %1, blows: %2 para el intento de Mac %3. Tu número es %4.</translation>
     </message>
-</context>
-<context>
-    <name>GameBoardView</name>
     <message>
         <source>Hits: the right digit in the right place</source>
         <translation>Hits: dígito correcto en el lugar correcto</translation>
@@ -379,6 +376,26 @@
         <source>The board</source>
         <translation>El tablero</translation>
     </message>
+    <message>
+        <source>Once a match is decided, Review in the bar, Game &gt; Review Last Match or a double-click on a match in the statistics shows each of your guesses: how many numbers Mac&apos;s number could be before it and after its score, the guesses you could expect to need from there counting it, the Expert&apos;s guess from the same position with its own expected number, a verdict, and your skill and luck.</source>
+        <translation>Cuando una partida se decide, Revisión en la barra, Partida &gt; Revisar la última partida o un doble clic en una partida de las estadísticas muestran cada uno de tus intentos: cuántos números podía ser el de Mac antes de él y tras su puntuación, los intentos que cabía esperar necesitar desde ahí contándolo, el intento del Experto desde la misma posición con su propio número esperado, un veredicto, y tu habilidad y tu suerte.</translation>
+    </message>
+    <message>
+        <source>Best play is exact while at most 64 numbers are possible, and the Expert&apos;s guess above that. Skill is 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points. Luck compares the numbers your score left with those the other scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of the guesses&apos; skill, luck the mean luck of the guesses whose scores could have left different numbers.</source>
+        <translation>La mejor jugada es el óptimo exacto mientras haya como mucho 64 números posibles, y el intento del Experto por encima. La habilidad es 99 cuando tu intento no necesita de media más intentos que la mejor jugada; cada intento perdido de media cuesta 99 puntos. La suerte compara los números que dejó tu puntuación con los que podían dejar las demás: 99 para los menos, 0 para los más. En la partida, la habilidad es la media de la de sus intentos, y la suerte la media de la de los intentos cuyas puntuaciones podían dejar cantidades distintas.</translation>
+    </message>
+    <message>
+        <source>Copy Result puts your result on the clipboard without giving your numbers away: one line per guess, a filled dot for each hit, a ring for each blow, a middle dot for neither.</source>
+        <translation>Copiar resultado pone tu resultado en el portapapeles sin desvelar tus números: una línea por intento, un punto relleno por hit, un círculo por blow y un punto medio si no hay ninguno.</translation>
+    </message>
+    <message>
+        <source>review the last match</source>
+        <translation>revisar la última partida</translation>
+    </message>
+    <message>
+        <source>Reviewing a match</source>
+        <translation>Revisar una partida</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -433,6 +450,10 @@
     <message>
         <source>&amp;Notepad</source>
         <translation>&amp;Bloc de notas</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Match…</source>
+        <translation>Re&amp;visar la última partida…</translation>
     </message>
 </context>
 <context>
@@ -522,6 +543,10 @@
     <message>
         <source>Game &gt; New Game (%1) starts a match</source>
         <translation>Partida &gt; Partida nueva (%1) empieza una partida</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisión</translation>
     </message>
 </context>
 <context>
@@ -697,6 +722,109 @@
     </message>
 </context>
 <context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>won in %1</source>
+        <translation>ganada en %1</translation>
+    </message>
+    <message>
+        <source>lost after %1</source>
+        <translation>perdida tras %1</translation>
+    </message>
+    <message>
+        <source>draw after %1</source>
+        <translation>empate tras %1</translation>
+    </message>
+    <message>
+        <source>abandoned after %1</source>
+        <translation>abandonada tras %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Intento</translation>
+    </message>
+    <message>
+        <source>Hits / Blows</source>
+        <translation>Hits / Blows</translation>
+    </message>
+    <message>
+        <source>Possibilities</source>
+        <translation>Posibilidades</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess</source>
+        <translation>Intento del Experto</translation>
+    </message>
+    <message>
+        <source>Its expected</source>
+        <translation>Su esperado</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habilidad</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Reviewing guess %1 of %2…</source>
+        <translation>Revisando el intento %1 de %2…</translation>
+    </message>
+    <message>
+        <source>This match cannot be reviewed: its guesses and scores do not fit together.</source>
+        <translation>Esta partida no se puede revisar: sus intentos y puntuaciones no encajan.</translation>
+    </message>
+    <message>
+        <source>The match: skill %1, luck %2</source>
+        <translation>La partida: habilidad %1, suerte %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>el mejor</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bueno</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>costoso</translation>
+    </message>
+    <message>
+        <source>told nothing new</source>
+        <translation>no aportó nada nuevo</translation>
+    </message>
+    <message>
+        <source>could not be the secret; one that could would have done as well</source>
+        <translation>no podía ser el secreto; uno posible habría servido igual</translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <translation>habilidad %1</translation>
+    </message>
+    <message>
+        <source>luck %1</source>
+        <translation>suerte %1</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
@@ -854,6 +982,10 @@
     <message>
         <source>The statistics could not be exported: %1</source>
         <translation>No se han podido exportar las estadísticas: %1</translation>
+    </message>
+    <message>
+        <source>Double-click or press Return to review this match</source>
+        <translation>Haz doble clic o pulsa Intro para revisar esta partida</translation>
     </message>
 </context>
 <context>

@@ -142,9 +142,6 @@
         <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
         <translation>Vous avez tapé hits&#xa0;: %1, blows&#xa0;: %2, pour la proposition de Mac %3. Votre nombre est %4.</translation>
     </message>
-</context>
-<context>
-    <name>GameBoardView</name>
     <message>
         <source>Hits: the right digit in the right place</source>
         <translation>Hits : bon chiffre à la bonne place</translation>
@@ -379,6 +376,26 @@
         <source>The board</source>
         <translation>Le plateau</translation>
     </message>
+    <message>
+        <source>Once a match is decided, Review in the bar, Game &gt; Review Last Match or a double-click on a match in the statistics shows each of your guesses: how many numbers Mac&apos;s number could be before it and after its score, the guesses you could expect to need from there counting it, the Expert&apos;s guess from the same position with its own expected number, a verdict, and your skill and luck.</source>
+        <translation>Une fois une partie décidée, Analyse dans la barre, Jeu &gt; Analyser la dernière partie ou un double-clic sur une partie dans les statistiques montre chacune de vos propositions : combien de nombres celui de Mac pouvait être avant lui et après son score, le nombre de propositions attendu pour finir à partir de là en le comptant, la proposition de l&apos;Expert depuis la même position avec son propre nombre attendu, un verdict, ainsi que votre habileté et votre chance.</translation>
+    </message>
+    <message>
+        <source>Best play is exact while at most 64 numbers are possible, and the Expert&apos;s guess above that. Skill is 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points. Luck compares the numbers your score left with those the other scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of the guesses&apos; skill, luck the mean luck of the guesses whose scores could have left different numbers.</source>
+        <translation>Le meilleur jeu est l&apos;optimum exact tant qu&apos;au plus 64 nombres sont possibles, et la proposition de l&apos;Expert au-delà. L&apos;habileté vaut 99 quand votre proposition ne demande pas plus de propositions en moyenne que le meilleur jeu ; chaque proposition perdue en moyenne coûte 99 points. La chance compare les nombres que votre score a laissés à ceux que les autres scores auraient pu laisser : 99 pour le moins, 0 pour le plus. Pour la partie, l&apos;habileté est la moyenne de celle des propositions, la chance la moyenne de celle des propositions dont les scores pouvaient laisser des nombres différents.</translation>
+    </message>
+    <message>
+        <source>Copy Result puts your result on the clipboard without giving your numbers away: one line per guess, a filled dot for each hit, a ring for each blow, a middle dot for neither.</source>
+        <translation>Copier le résultat met votre résultat dans le presse-papiers sans dévoiler vos nombres : une ligne par proposition, un point plein par hit, un cercle par blow, un point médian pour aucun.</translation>
+    </message>
+    <message>
+        <source>review the last match</source>
+        <translation>analyser la dernière partie</translation>
+    </message>
+    <message>
+        <source>Reviewing a match</source>
+        <translation>Analyser une partie</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -433,6 +450,10 @@
     <message>
         <source>&amp;Notepad</source>
         <translation>&amp;Bloc-notes</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Match…</source>
+        <translation>Analyser la &amp;dernière partie…</translation>
     </message>
 </context>
 <context>
@@ -522,6 +543,10 @@
     <message>
         <source>Game &gt; New Game (%1) starts a match</source>
         <translation>Jeu &gt; Nouvelle partie (%1) lance une partie</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
     </message>
 </context>
 <context>
@@ -697,6 +722,109 @@
     </message>
 </context>
 <context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>won in %1</source>
+        <translation>gagné en %1</translation>
+    </message>
+    <message>
+        <source>lost after %1</source>
+        <translation>perdu après %1</translation>
+    </message>
+    <message>
+        <source>draw after %1</source>
+        <translation>nul après %1</translation>
+    </message>
+    <message>
+        <source>abandoned after %1</source>
+        <translation>abandonné après %1</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>Proposition</translation>
+    </message>
+    <message>
+        <source>Hits / Blows</source>
+        <translation>Hits / Blows</translation>
+    </message>
+    <message>
+        <source>Possibilities</source>
+        <translation>Possibilités</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess</source>
+        <translation>Proposition de l&apos;Expert</translation>
+    </message>
+    <message>
+        <source>Its expected</source>
+        <translation>Son attendu</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Habileté</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Reviewing guess %1 of %2…</source>
+        <translation>Analyse de la proposition %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>This match cannot be reviewed: its guesses and scores do not fit together.</source>
+        <translation>Cette partie ne peut pas être analysée : ses propositions et leurs scores ne concordent pas.</translation>
+    </message>
+    <message>
+        <source>The match: skill %1, luck %2</source>
+        <translation>La partie : habileté %1, chance %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>meilleur</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>bon</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>coûteux</translation>
+    </message>
+    <message>
+        <source>told nothing new</source>
+        <translation>rien appris de nouveau</translation>
+    </message>
+    <message>
+        <source>could not be the secret; one that could would have done as well</source>
+        <translation>ne pouvait pas être le secret ; un nombre possible aurait fait aussi bien</translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <translation>habileté %1</translation>
+    </message>
+    <message>
+        <source>luck %1</source>
+        <translation>chance %1</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
@@ -854,6 +982,10 @@
     <message>
         <source>The statistics could not be exported: %1</source>
         <translation>Les statistiques n’ont pas pu être exportées : %1</translation>
+    </message>
+    <message>
+        <source>Double-click or press Return to review this match</source>
+        <translation>Double-cliquez ou appuyez sur Retour pour analyser cette partie</translation>
     </message>
 </context>
 <context>

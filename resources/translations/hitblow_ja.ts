@@ -138,9 +138,6 @@
         <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
         <translation>Mac の予想 %3 に対して入力したのは ヒット: %1、ブロー: %2 です。あなたの数は %4 です。</translation>
     </message>
-</context>
-<context>
-    <name>GameBoardView</name>
     <message>
         <source>Hits: the right digit in the right place</source>
         <translation>ヒット：数字も位置も正しい</translation>
@@ -375,6 +372,26 @@
         <source>The board</source>
         <translation>盤面</translation>
     </message>
+    <message>
+        <source>Once a match is decided, Review in the bar, Game &gt; Review Last Match or a double-click on a match in the statistics shows each of your guesses: how many numbers Mac&apos;s number could be before it and after its score, the guesses you could expect to need from there counting it, the Expert&apos;s guess from the same position with its own expected number, a verdict, and your skill and luck.</source>
+        <translation>試合が決着したら、バーの「振り返り」、「ゲーム」&gt;「前の試合を振り返る」、または統計の試合をダブルクリックすると、あなたの予想ごとに次を示します：その前とその結果の後にMacの数が何通りあり得たか、そこから終えるまでに見込まれる手数（その予想を含む）、同じ局面でのエキスパートの予想とその期待手数、評価、そしてあなたの技量と運。</translation>
+    </message>
+    <message>
+        <source>Best play is exact while at most 64 numbers are possible, and the Expert&apos;s guess above that. Skill is 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points. Luck compares the numbers your score left with those the other scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of the guesses&apos; skill, luck the mean luck of the guesses whose scores could have left different numbers.</source>
+        <translation>最善手は、候補が64通り以下なら厳密な最適手、それより多ければエキスパートの予想です。技量は、あなたの予想が平均して最善手より多くの手数を要さなければ99で、平均1手失うごとに99点減ります。運は、あなたの結果が残した候補数を、他の結果が残し得た候補数と比べたものです：最も少なければ99、最も多ければ0。試合の技量は各予想の技量の平均、運は結果によって残る数が変わり得た予想の運の平均です。</translation>
+    </message>
+    <message>
+        <source>Copy Result puts your result on the clipboard without giving your numbers away: one line per guess, a filled dot for each hit, a ring for each blow, a middle dot for neither.</source>
+        <translation>「結果をコピー」は数を明かさずに結果をクリップボードに入れます：予想ごとに1行、ヒットごとに黒丸、ブローごとに白丸、どちらもなければ中点。</translation>
+    </message>
+    <message>
+        <source>review the last match</source>
+        <translation>前の試合を振り返る</translation>
+    </message>
+    <message>
+        <source>Reviewing a match</source>
+        <translation>試合の振り返り</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -429,6 +446,10 @@
     <message>
         <source>&amp;Notepad</source>
         <translation>メモ帳(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Match…</source>
+        <translation>前の試合を振り返る(&amp;V)…</translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@
     <message>
         <source>Game &gt; New Game (%1) starts a match</source>
         <translation>ゲーム &gt; 新しいゲーム（%1）で対戦を始めます</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>振り返り</translation>
     </message>
 </context>
 <context>
@@ -693,6 +718,109 @@
     </message>
 </context>
 <context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>won in %1</source>
+        <translation>%1手で勝ち</translation>
+    </message>
+    <message>
+        <source>lost after %1</source>
+        <translation>%1手で負け</translation>
+    </message>
+    <message>
+        <source>draw after %1</source>
+        <translation>%1手で引き分け</translation>
+    </message>
+    <message>
+        <source>abandoned after %1</source>
+        <translation>%1手で中断</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>振り返り</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>予想</translation>
+    </message>
+    <message>
+        <source>Hits / Blows</source>
+        <translation>ヒット / ブロー</translation>
+    </message>
+    <message>
+        <source>Possibilities</source>
+        <translation>候補数</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>期待手数</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess</source>
+        <translation>エキスパートの予想</translation>
+    </message>
+    <message>
+        <source>Its expected</source>
+        <translation>その期待手数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>評価</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>技量</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>運</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>結果をコピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reviewing guess %1 of %2…</source>
+        <translation>%2手中%1手目を分析中…</translation>
+    </message>
+    <message>
+        <source>This match cannot be reviewed: its guesses and scores do not fit together.</source>
+        <translation>この試合は振り返れません：予想と結果がかみ合いません。</translation>
+    </message>
+    <message>
+        <source>The match: skill %1, luck %2</source>
+        <translation>この試合：技量 %1、運 %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>最善</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>良い</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>高くついた</translation>
+    </message>
+    <message>
+        <source>told nothing new</source>
+        <translation>新しい情報なし</translation>
+    </message>
+    <message>
+        <source>could not be the secret; one that could would have done as well</source>
+        <translation>正解になり得ない数；なり得る数でも同じくらい良かった</translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <translation>技量 %1</translation>
+    </message>
+    <message>
+        <source>luck %1</source>
+        <translation>運 %1</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
@@ -850,6 +978,10 @@
     <message>
         <source>The statistics could not be exported: %1</source>
         <translation>統計を書き出せませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Double-click or press Return to review this match</source>
+        <translation>ダブルクリックまたはReturnでこの試合を振り返ります</translation>
     </message>
 </context>
 <context>

@@ -138,9 +138,6 @@
         <source>You typed hits: %1, blows: %2, for Mac&apos;s guess %3. Your number is %4.</source>
         <translation>对于 Mac 的猜测 %3，你输入的是 Hit：%1，Blow：%2。你的数是 %4。</translation>
     </message>
-</context>
-<context>
-    <name>GameBoardView</name>
     <message>
         <source>Hits: the right digit in the right place</source>
         <translation>Hit：数字和位置都对</translation>
@@ -375,6 +372,26 @@
         <source>The board</source>
         <translation>棋盘</translation>
     </message>
+    <message>
+        <source>Once a match is decided, Review in the bar, Game &gt; Review Last Match or a double-click on a match in the statistics shows each of your guesses: how many numbers Mac&apos;s number could be before it and after its score, the guesses you could expect to need from there counting it, the Expert&apos;s guess from the same position with its own expected number, a verdict, and your skill and luck.</source>
+        <translation>对局分出胜负后，点击状态栏的“复盘”、选择“游戏 &gt; 复盘上一局”，或在统计中双击一局对局，即可看到你的每一步：这一步之前和得分之后 Mac 的数还有多少种可能、从那里算上这一步预计还需几步、专家在同一局面下的猜测及其期望步数、评价，以及你的技巧和运气。</translation>
+    </message>
+    <message>
+        <source>Best play is exact while at most 64 numbers are possible, and the Expert&apos;s guess above that. Skill is 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points. Luck compares the numbers your score left with those the other scores could have left: 99 for the fewest, 0 for the most. For the match, skill is the mean of the guesses&apos; skill, luck the mean luck of the guesses whose scores could have left different numbers.</source>
+        <translation>可能的数不超过 64 个时，最佳走法是精确的最优解，多于 64 个时则为专家的猜测。若你的猜测平均所需步数不多于最佳走法，技巧为 99；平均每多用一步扣 99 分。运气比较你的得分留下的数与其他得分可能留下的数：最少为 99，最多为 0。整局的技巧是各步技巧的平均值，运气是那些得分可能留下不同数量的步的运气平均值。</translation>
+    </message>
+    <message>
+        <source>Copy Result puts your result on the clipboard without giving your numbers away: one line per guess, a filled dot for each hit, a ring for each blow, a middle dot for neither.</source>
+        <translation>“复制结果”将结果放入剪贴板而不泄露你的数字：每步一行，每个 Hit 一个实心点，每个 Blow 一个圆圈，都没有则为中间点。</translation>
+    </message>
+    <message>
+        <source>review the last match</source>
+        <translation>复盘上一局</translation>
+    </message>
+    <message>
+        <source>Reviewing a match</source>
+        <translation>复盘一局</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -429,6 +446,10 @@
     <message>
         <source>&amp;Notepad</source>
         <translation>记事本(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Match…</source>
+        <translation>复盘上一局(&amp;V)…</translation>
     </message>
 </context>
 <context>
@@ -518,6 +539,10 @@
     <message>
         <source>Game &gt; New Game (%1) starts a match</source>
         <translation>游戏 &gt; 新游戏（%1）开始对局</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>复盘</translation>
     </message>
 </context>
 <context>
@@ -693,6 +718,109 @@
     </message>
 </context>
 <context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>won in %1</source>
+        <translation>%1 步获胜</translation>
+    </message>
+    <message>
+        <source>lost after %1</source>
+        <translation>%1 步后落败</translation>
+    </message>
+    <message>
+        <source>draw after %1</source>
+        <translation>%1 步后平局</translation>
+    </message>
+    <message>
+        <source>abandoned after %1</source>
+        <translation>%1 步后放弃</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>复盘</translation>
+    </message>
+    <message>
+        <source>Guess</source>
+        <translation>猜测</translation>
+    </message>
+    <message>
+        <source>Hits / Blows</source>
+        <translation>Hit / Blow</translation>
+    </message>
+    <message>
+        <source>Possibilities</source>
+        <translation>可能数</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>期望步数</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess</source>
+        <translation>专家的猜测</translation>
+    </message>
+    <message>
+        <source>Its expected</source>
+        <translation>其期望步数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>评价</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>技巧</translation>
+    </message>
+    <message>
+        <source>Luck</source>
+        <translation>运气</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>复制结果(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Reviewing guess %1 of %2…</source>
+        <translation>正在复盘第 %1 步，共 %2 步…</translation>
+    </message>
+    <message>
+        <source>This match cannot be reviewed: its guesses and scores do not fit together.</source>
+        <translation>无法复盘这局对局：猜测与结果对不上。</translation>
+    </message>
+    <message>
+        <source>The match: skill %1, luck %2</source>
+        <translation>本局：技巧 %1，运气 %2</translation>
+    </message>
+    <message>
+        <source>best</source>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>良好</translation>
+    </message>
+    <message>
+        <source>costly</source>
+        <translation>代价高</translation>
+    </message>
+    <message>
+        <source>told nothing new</source>
+        <translation>没有新信息</translation>
+    </message>
+    <message>
+        <source>could not be the secret; one that could would have done as well</source>
+        <translation>不可能是答案；一个可能的数同样好</translation>
+    </message>
+    <message>
+        <source>skill %1</source>
+        <translation>技巧 %1</translation>
+    </message>
+    <message>
+        <source>luck %1</source>
+        <translation>运气 %1</translation>
+    </message>
+</context>
+<context>
     <name>StatisticsDialog</name>
     <message>
         <source>Won</source>
@@ -850,6 +978,10 @@
     <message>
         <source>The statistics could not be exported: %1</source>
         <translation>无法导出统计：%1</translation>
+    </message>
+    <message>
+        <source>Double-click or press Return to review this match</source>
+        <translation>双击或按回车复盘这一局</translation>
     </message>
 </context>
 <context>

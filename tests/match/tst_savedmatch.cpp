@@ -317,15 +317,15 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
         strength = 2;
         // Going on, the match is kept again at its next status change.
-        tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2}, strength, earlier);
+        tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2, {}}, strength, earlier);
         QVERIFY(store.kept && store.kept->hinted);
     } else if (!keptFromEarlier) {
-        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0}, strength, std::nullopt);
+        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
         QCOMPARE(store.saves, 0);
         for (int status : {GameStatusMacTurn, GameStatusCheckHitBlow, GameStatusUserTurn}) {
             SavedMatch now = earlier;
             now.status = status;
-            tracker->statusChanged({status, MatchResultNone, 1}, strength, now);
+            tracker->statusChanged({status, MatchResultNone, 1, {}}, strength, now);
             QCOMPARE(store.kept->status, status);
         }
         QCOMPARE(store.saves, 3);
@@ -334,12 +334,12 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     }
 
     if (ending == "won") {
-        tracker->statusChanged({GameStatusGameOver, MatchResultUserWon, 2}, strength, std::nullopt);
-        tracker->statusChanged({GameStatusResultShown, MatchResultUserWon, 2}, strength, std::nullopt);
+        tracker->statusChanged({GameStatusGameOver, MatchResultUserWon, 2, {}}, strength, std::nullopt);
+        tracker->statusChanged({GameStatusResultShown, MatchResultUserWon, 2, {}}, strength, std::nullopt);
     } else if (ending == "new game") {
         const int status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
-        tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1}, strength);
-        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0}, strength, std::nullopt);
+        tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1, {}}, strength);
+        tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
     } else {
         QVERIFY(store.kept);
         QCOMPARE(store.clears, 0);

@@ -35,7 +35,7 @@ MatchStatistics history(const QString &tokens)
     QDateTime finished(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
     for (const QString &token : tokens.split(' ', Qt::SkipEmptyParts)) {
         statistics.append(MatchRecord{finished, token.left(1).toInt(), results.value(token.at(1)),
-                                      token.mid(2).toInt(), false, {}});
+                                      token.mid(2).toInt(), false, {}, {}});
         finished = finished.addSecs(60);
     }
     return statistics;
@@ -226,7 +226,7 @@ void TestStatistics::fileFaultsKeepTheFileAside()
 
     // The next match is written into a fresh file, keeping what a newer version wrote.
     statistics.append(MatchRecord{QDateTime(QDate(2026, 2, 3), QTime(4, 5, 6), Qt::UTC), 0, MatchOutcome::Abandoned,
-                                  3, false, {}});
+                                  3, false, {}, {}});
     QVERIFY2(statisticsFile.save(statistics), qPrintable(statisticsFile.errorString()));
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));

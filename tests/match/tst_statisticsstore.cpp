@@ -1,4 +1,5 @@
 #include "ui/StatisticsDialog.h"
+#include "match/StatisticsFile.h"
 #include "match/StatisticsStore.h"
 #include "match/StatisticsKeeper.h"
 
@@ -11,7 +12,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScopeGuard>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -36,6 +41,8 @@ private slots:
     void storageFaults();
     void fullDiskKeepsWhatWasStored();
     void windowShowsWhatIsStoredAndWhatIsNot();
+    void turnsKeptAsPlayed_data();
+    void turnsKeptAsPlayed();
 
 private:
     std::unique_ptr<ScriptedMatches> m_matches;
@@ -51,7 +58,7 @@ void writeDamagedDatabase(const QString &path, int count)
         StatisticsStore store(path);
         std::vector<MatchRecord> matches(std::size_t(count),
                                          MatchRecord{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 1,
-                                                     MatchOutcome::Won, 5, false, {}});
+                                                     MatchOutcome::Won, 5, false, {}, {}});
         QVERIFY(store.append(matches));
     }
     QFile file(path);
@@ -282,6 +289,88 @@ void TestStatisticsStore::windowShowsWhatIsStoredAndWhatIsNot()
              qPrintable(shown.join('|')));
     window.levelPopup()->setCurrentIndex(0);
     QTRY_COMPARE(window.figure("Won"), "0");
+}
+
+void TestStatisticsStore::turnsKeptAsPlayed_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("written"); // put in the row's turns by hand: "-" none, "" NULL
+    QTest::addColumn<int>("turns");       // how many come back
+
+    QTest::newRow("won in the third round") << "turn wrong next wrong next right shown" << "-" << 3;
+    QTest::newRow("lost in the first round") << "turn4 wrong shown" << "-" << 1;
+    QTest::newRow("abandoned with the guesses so far") << "turn wrong next wrong abandon" << "-" << 2;
+    QTest::newRow("a row of an earlier version, NULL") << "turn right" << "" << 0;
+    QTest::newRow("written as the format says")
+        << "turn right" << R"([{"guess":"3210","hits":0,"blows":4},{"guess":"0123","hits":4,"blows":0}])" << 2;
+    QTest::newRow("a guess with a digit twice") << "turn right" << R"([{"guess":"0113","hits":1,"blows":0}])" << 0;
+    QTest::newRow("a score no guess gets") << "turn right" << R"([{"guess":"0123","hits":3,"blows":1}])" << 0;
+    QTest::newRow("a score as text") << "turn right" << R"([{"guess":"0123","hits":"1","blows":0}])" << 0;
+    QTest::newRow("no array") << "turn right" << R"({"guess":"0123","hits":1,"blows":0})" << 0;
+    QTest::newRow("no JSON") << "turn right" << "0123 1-0" << 0;
+}
+
+void TestStatisticsStore::turnsKeptAsPlayed()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, written);
+    QFETCH(int, turns);
+
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    {
+        StatisticsKeeper keeper(path);
+        m_matches->play(steps, keeper, 1);
+    }
+    QString raw;
+    {
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-writer"));
+        writer.setDatabaseName(path);
+        QVERIFY(writer.open());
+        QSqlQuery query(writer);
+        if (written != "-") {
+            query.prepare(QStringLiteral("UPDATE matches SET turns = ?"));
+            query.addBindValue(written.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(written));
+            QVERIFY(query.exec());
+        }
+        QVERIFY(query.exec(QStringLiteral("SELECT turns FROM matches")) && query.next());
+        raw = query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-writer"));
+
+    StatisticsStore store(path);
+    const std::vector<MatchRecord> latest = store.latest(1);
+    QCOMPARE(latest.size(), 1u);
+    const OwnRecords &kept = latest.front().turns;
+    QCOMPARE(int(kept.answers.size()), turns);
+    if (turns == 0)
+        return;
+    QCOMPARE(int(kept.hits.size()), turns);
+    QCOMPARE(int(kept.blows.size()), turns);
+    QVERIFY2(raw.startsWith("[{\"guess\":\""), qPrintable(raw));
+    // What comes back is what the row holds, read here as the format describes it.
+    const QJsonArray rows = QJsonDocument::fromJson(raw.toUtf8()).array();
+    QCOMPARE(rows.size(), turns);
+    for (int i = 0; i < turns; ++i) {
+        const NumberSet &guess = kept.answers[i];
+        QCOMPARE(rows[i]["guess"].toString(), QStringLiteral("%1%2%3%4").arg(guess[0]).arg(guess[1]).arg(guess[2]).arg(guess[3]));
+        QCOMPARE(rows[i]["hits"].toInt(-1), kept.hits[i]);
+        QCOMPARE(rows[i]["blows"].toInt(-1), kept.blows[i]);
+    }
+    // Export keeps them, and the file gives them back.
+    StatisticsFile exported(m_home->filePath("exported.json"));
+    QVERIFY(exported.save(store.allMatches()));
+    const MatchStatistics reloaded = StatisticsFile(exported.path()).load();
+    QCOMPARE(reloaded.matches().size(), 1u);
+    QCOMPARE(reloaded.matches().front().turns.toJsonText(), kept.toJsonText());
+    QVERIFY(reloaded.matches().front().otherFields.isEmpty());
+    // A won match ends on Mac's number, and every earlier guess has its true score against it.
+    if (kept.hits.back() == 4) {
+        for (int i = 0; i + 1 < turns; ++i) {
+            const HitBlowResult score = NumberComparer().checkHitsBlowsIn(kept.answers.back(), kept.answers[i]);
+            QCOMPARE(kept.hits[i], score.hits);
+            QCOMPARE(kept.blows[i], score.blows);
+        }
+    }
 }
 
 QTEST_MAIN(TestStatisticsStore)

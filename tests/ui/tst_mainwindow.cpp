@@ -486,7 +486,7 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
         QVERIFY(heading->text(QAccessible::Description).size() > 20);
         QVERIFY(!heading->text(QAccessible::Description).contains(u'<'));
     }
-    QCOMPARE(headings, (QStringList{"Rules", "The board", "Help during a match", "Keys"}));
+    QCOMPARE(headings, (QStringList{"Rules", "The board", "Help during a match", "Reviewing a match", "Keys"}));
     QVERIFY(QAccessible::queryAccessibleInterface(dialog.focusWidget())->text(QAccessible::Description)
                 .startsWith("You and Mac each hide"));
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "expert/MatchReview.h"
+#include "match/MatchStatistics.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <optional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+// The review of one match: for each of the user's guesses the possibilities before and after it,
+// its expected number of guesses against the Expert's guess from the same position, a verdict in
+// words, skill and luck, and the match's skill and luck above them. The review is worked out on a
+// thread of the pool while the window shows how far it has got; the window may be closed at any
+// time, the work then finishes unseen. Copy Result puts a text without any digit of a guess on the
+// clipboard.
+class ReviewDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Column { GuessColumn, ScoreColumn, PossibilitiesColumn, ExpectedColumn, ExpertColumn,
+                  ExpertExpectedColumn, VerdictColumn, SkillColumn, LuckColumn };
+
+    // match must have turns.
+    explicit ReviewDialog(const MatchRecord &match, QWidget *parent = nullptr);
+    ~ReviewDialog() override;
+
+    // From the window's making, while the review waits for a thread and while it runs.
+    bool isReviewing() const { return !m_watcher.isFinished(); }
+    QTreeWidget *table() const { return m_table; }
+    // The match's skill and luck, or how far the review has got.
+    QString summaryText() const;
+    QPushButton *copyResultButton() const { return m_copy; }
+
+    // The text Copy Result gives: the game, strength, result, skill and luck on the first line,
+    // then one line per guess with a ● per hit and a ○ per blow, or a · for none.
+    static QString resultText(const MatchRecord &match, const MatchReview &review);
+    static QString verdictText(MatchReview::Verdict verdict);
+
+private:
+    void showProgress(int reviewed);
+    void showReview();
+    void copyResult();
+    void widenToTheTable();
+
+    MatchRecord m_match;
+    std::optional<MatchReview> m_review;
+    QFutureWatcher<std::optional<MatchReview>> m_watcher;
+    QLabel *m_summary = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QTreeWidget *m_table = nullptr;
+    QPushButton *m_copy = nullptr;
+};
