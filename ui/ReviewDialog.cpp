@@ -117,6 +117,7 @@ void ReviewDialog::showProgress(int reviewed)
 
 void ReviewDialog::showReview()
 {
+    m_reviewing = false;
     m_progress->hide();
     m_review = m_watcher.future().resultCount() > 0 ? m_watcher.result() : std::nullopt;
     if (!m_review) {

@@ -32,7 +32,8 @@ public:
     ~ReviewDialog() override;
 
     // From the window's making, while the review waits for a thread and while it runs.
-    bool isReviewing() const { return !m_watcher.isFinished(); }
+    // Until the review's rows are shown: the work may be done a moment before they are.
+    bool isReviewing() const { return m_reviewing; }
     QTreeWidget *table() const { return m_table; }
     // The match's skill and luck, or how far the review has got.
     QString summaryText() const;
@@ -52,6 +53,7 @@ private:
     MatchRecord m_match;
     std::optional<MatchReview> m_review;
     QFutureWatcher<std::optional<MatchReview>> m_watcher;
+    bool m_reviewing = true;
     QLabel *m_summary = nullptr;
     QProgressBar *m_progress = nullptr;
     QTreeWidget *m_table = nullptr;
