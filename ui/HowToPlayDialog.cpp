@@ -45,12 +45,14 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
         auto *heading = new QLabel(section.heading, page);
         heading->setFont(headingFont);
         heading->setFocusPolicy(Qt::StrongFocus);
-        // The focus shows where the keyboard is, as on a link.
-        heading->setStyleSheet(QStringLiteral("QLabel:focus { background: palette(highlight); "
-                                              "color: palette(highlighted-text); }"));
+        heading->setAutoFillBackground(true);
+        heading->setBackgroundRole(QPalette::Window);
         auto *body = new QLabel(section.html, page);
         body->setWordWrap(true);
         body->setTextFormat(Qt::RichText);
+        // Laid out once, at the page's width: a label of rich text lays its text out anew for
+        // every width a layout asks about, which made the window slow to open.
+        body->setFixedSize(width, body->heightForWidth(width));
         HeadingAccessible::markAsHeading(heading, body);
         pageLayout->addWidget(heading, 0, Qt::AlignLeft);
         pageLayout->addWidget(body);
@@ -60,9 +62,15 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     m_view->setWidget(page);
     m_view->setWidgetResizable(true);
     m_view->setFrameShape(QFrame::NoFrame);
-    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        // A heading reached by the keyboard comes to the top, its section under it.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
+        // The focus shows where the keyboard is, as on a link; the heading reached comes to the
+        // top, its section under it.
+        for (QWidget *heading : {before, now}) {
+            if (heading && m_view->widget()->isAncestorOf(heading)) {
+                heading->setBackgroundRole(heading == now ? QPalette::Highlight : QPalette::Window);
+                heading->setForegroundRole(heading == now ? QPalette::HighlightedText : QPalette::WindowText);
+            }
+        }
         if (now && m_view->widget()->isAncestorOf(now))
             m_view->verticalScrollBar()->setValue(now->y() - now->height() / 2);
     });
@@ -76,9 +84,10 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     page->findChild<QLabel *>()->setFocus();
 
     // Tall enough for the whole text where the screen allows, and never taller than the screen.
-    const int height = pageLayout->totalHeightForWidth(width) + buttons->sizeHint().height() + layout->contentsMargins().top()
+    const int height = page->sizeHint().height() + buttons->sizeHint().height() + layout->contentsMargins().top()
         + layout->contentsMargins().bottom() + layout->spacing();
-    resize(width + layout->contentsMargins().left() + layout->contentsMargins().right()
+    resize(width + pageLayout->contentsMargins().left() + pageLayout->contentsMargins().right()
+               + layout->contentsMargins().left() + layout->contentsMargins().right()
                + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
            height);
     WindowFit::fitToScreen(this);

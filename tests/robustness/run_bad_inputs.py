@@ -28,6 +28,8 @@ import xsession  # noqa: E402
 
 SKIPPED = 77
 TITLE = "^Hit & Blow$"
+# The windows the keys of these cases open over the board.
+WINDOWS_OVER_THE_BOARD = "^(How to Play|Preferences)$"
 SETTINGS_KEYS = ("StrengthLevel", "CandidatesVisible", "SoundMode", "AutoCheck", "PlayingRhythm")
 SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lsan-suppressions.txt")
 CHOICE_ORIGINS = run_e2e.CHOICE_ORIGINS
@@ -78,6 +80,17 @@ class Game:
             self.log.flush()
         with open(self.log_path, errors="replace") as log:
             return log.read()
+
+    def close_windows(self, settle=1.0):
+        """Closes the windows that keys typed before opened, waiting settle seconds for one still
+        on its way: keys typed while a window is being made, before it has the keyboard, are lost
+        (it takes longest under the sanitizers)."""
+        deadline = time.monotonic() + settle
+        while time.monotonic() < deadline:
+            if self.server.find_window(WINDOWS_OVER_THE_BOARD):
+                self.match.key("Escape")
+                deadline = time.monotonic() + settle
+            time.sleep(0.05)
 
     def start_match(self, secret="5093"):
         """New Game, the secret typed; the computer's first guess must arrive after its pause."""
@@ -178,9 +191,15 @@ def keyboard_after_windows(server, binary, home, rng):
         game = Game(server, binary, home)
         try:
             game.match.key(opener)
-            time.sleep(0.3)
+            # Closed once it is there, as a player would.
+            window = server.wait_for_window(WINDOWS_OVER_THE_BOARD, timeout=10)
+            if window is None:
+                raise Failure(f"no window opened on {opener}")
+            time.sleep(0.2)
             game.match.key(closer)
-            time.sleep(0.1)
+            deadline = time.monotonic() + 10
+            while server.find_window(WINDOWS_OVER_THE_BOARD) and time.monotonic() < deadline:
+                time.sleep(0.05)
             try:
                 game.start_match()
             except Failure:
@@ -281,6 +300,7 @@ def storms(seconds):
             # The title screen gets its share before the first match.
             storm_burst(game, rng, 0.1, "other")
             storm_burst(game, rng, 0.4, "other")
+            game.close_windows()
             game.start_match()
             phase = "counts"
             storm_end = time.monotonic() + seconds
