@@ -62,7 +62,7 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     m_view->setWidget(page);
     m_view->setWidgetResizable(true);
     m_view->setFrameShape(QFrame::NoFrame);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
         // The focus shows where the keyboard is, as on a link; the heading reached comes to the
         // top, its section under it.
         for (QWidget *heading : {before, now}) {
@@ -91,6 +91,12 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
                + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
            height);
     WindowFit::fitToScreen(this);
+}
+
+// The headings lose the focus as they are destroyed, after this window's own part is gone.
+HowToPlayDialog::~HowToPlayDialog()
+{
+    disconnect(m_focusWatch);
 }
 
 QList<HowToPlayDialog::Section> HowToPlayDialog::sections()

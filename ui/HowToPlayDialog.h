@@ -16,6 +16,7 @@ public:
     };
 
     explicit HowToPlayDialog(QWidget *parent = nullptr);
+    ~HowToPlayDialog() override;
 
     static QList<Section> sections();
     // The whole text in one piece (rich text).
@@ -23,4 +24,5 @@ public:
 
 private:
     QScrollArea *m_view = nullptr;
+    QMetaObject::Connection m_focusWatch;
 };
