@@ -1,6 +1,7 @@
 #include "MatchNotes.h"
 
 #include "MatchRules.h"
+#include "NumberText.h"
 #include "OwnRecords.h"
 
 #include <algorithm>
@@ -8,12 +9,7 @@
 namespace {
 QString digits(const std::optional<NumberSet> &numbers)
 {
-    QString text;
-    if (numbers) {
-        for (int digit : *numbers)
-            text += QChar(u'0' + digit);
-    }
-    return text;
+    return numbers ? NumberText::of(*numbers) : QString();
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "match/SavedMatch.h"
 
 #include "MatchRules.h"
+#include "NumberText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,39 +11,12 @@
 #include <algorithm>
 
 namespace {
-QString numberText(const NumberSet &number)
-{
-    QString text;
-    for (int digit : number)
-        text += QChar(u'0' + digit);
-    return text;
-}
-
-// Four distinct digits written as four characters, or nothing.
-std::optional<NumberSet> numberFrom(const QJsonValue &value)
-{
-    const QString text = value.toString();
-    if (text.size() != 4)
-        return std::nullopt;
-    NumberSet number{};
-    for (int i = 0; i < 4; ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return std::nullopt;
-        number[i] = text[i].unicode() - u'0';
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (std::count(number.begin(), number.end(), number[i]) != 1)
-            return std::nullopt;
-    }
-    return number;
-}
-
 QJsonArray guessesJson(const std::vector<NumberSet> &answers, const std::vector<int> &hits,
                        const std::vector<int> &blows)
 {
     QJsonArray list;
     for (std::size_t i = 0; i < answers.size(); ++i) {
-        QJsonObject entry{{"guess", numberText(answers[i])}};
+        QJsonObject entry{{"guess", NumberText::of(answers[i])}};
         if (i < hits.size() && i < blows.size()) {
             entry.insert("hits", hits[i]);
             entry.insert("blows", blows[i]);
@@ -87,7 +61,7 @@ bool readGuesses(const QJsonValue &value, const NumberSet &secret, bool unscored
     const NumberComparer rules;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QJsonObject entry = list[i].toObject();
-        const std::optional<NumberSet> guess = numberFrom(entry.value("guess"));
+        const std::optional<NumberSet> guess = NumberText::parse(entry.value("guess").toString());
         if (!guess)
             return false;
         answers.push_back(*guess);
@@ -144,8 +118,8 @@ QByteArray SavedMatch::toJson() const
         {"version", kVersion},
         {"status", status},
         {"strength", strength},
-        {"macSecret", numberText(macOwnNumbers)},
-        {"userSecret", numberText(userOwnNumbers)},
+        {"macSecret", NumberText::of(macOwnNumbers)},
+        {"userSecret", NumberText::of(userOwnNumbers)},
         {"mac", guessesJson(macAnswers, macHits, macBlows)},
         {"user", guessesJson(userAnswers, userHits, userBlows)},
         {"hinted", hinted},
@@ -155,7 +129,7 @@ QByteArray SavedMatch::toJson() const
     QStringList candidateTexts;
     candidateTexts.reserve(qsizetype(candidates.size()));
     for (const NumberSet &candidate : candidates)
-        candidateTexts << numberText(candidate);
+        candidateTexts << NumberText::of(candidate);
     root.insert("candidates", candidateTexts.join(u' '));
     if (relabelling) {
         root.insert("relabelling", QJsonObject{{"digits", intsJson(relabelling->digits())},
@@ -188,8 +162,8 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
         return refuse("no running match");
     if (match.strength < 0 || match.strength > kStrongestLevel)
         return refuse("no strength of the game");
-    const std::optional<NumberSet> macSecret = numberFrom(root.value("macSecret"));
-    const std::optional<NumberSet> userSecret = numberFrom(root.value("userSecret"));
+    const std::optional<NumberSet> macSecret = NumberText::parse(root.value("macSecret").toString());
+    const std::optional<NumberSet> userSecret = NumberText::parse(root.value("userSecret").toString());
     if (!macSecret || !userSecret)
         return refuse("a secret that is no number of four distinct digits");
     match.macOwnNumbers = *macSecret;
@@ -204,7 +178,7 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
 
     const QStringList candidateTexts = root.value("candidates").toString().split(u' ', Qt::SkipEmptyParts);
     for (const QString &candidateText : candidateTexts) {
-        const std::optional<NumberSet> candidate = numberFrom(candidateText);
+        const std::optional<NumberSet> candidate = NumberText::parse(candidateText);
         if (!candidate)
             return refuse("a candidate that is no number of four distinct digits");
         match.candidates.push_back(*candidate);

@@ -1,5 +1,6 @@
 #include "ReviewDialog.h"
 
+#include "NumberText.h"
 #include "StatisticsDialog.h"
 #include "expert/DecisionTree.h"
 #include "platform/WindowFit.h"
@@ -20,14 +21,6 @@
 
 namespace {
 const QString kSeparator = QStringLiteral(" · ");
-
-QString numberText(const NumberSet &number)
-{
-    QString text;
-    for (int digit : number)
-        text += QChar(u'0' + digit);
-    return text;
-}
 
 QString resultPhrase(MatchOutcome result, int guesses)
 {
@@ -128,11 +121,11 @@ void ReviewDialog::showReview()
     const QLocale locale;
     for (const MatchReview::GuessReview &row : m_review->guesses()) {
         auto *item = new QTreeWidgetItem(m_table);
-        item->setText(GuessColumn, numberText(row.guess));
+        item->setText(GuessColumn, NumberText::of(row.guess));
         item->setText(ScoreColumn, QStringLiteral("%1 / %2").arg(row.score.hits).arg(row.score.blows));
         item->setText(PossibilitiesColumn, QStringLiteral("%1 → %2").arg(locale.toString(row.before), locale.toString(row.after)));
         item->setText(ExpectedColumn, locale.toString(row.expected, 'f', 2));
-        item->setText(ExpertColumn, numberText(row.bestGuess));
+        item->setText(ExpertColumn, NumberText::of(row.bestGuess));
         item->setText(ExpertExpectedColumn, locale.toString(row.bestExpected, 'f', 2));
         item->setText(VerdictColumn, verdictText(row.verdict));
         item->setText(SkillColumn, locale.toString(row.skill));
