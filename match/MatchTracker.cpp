@@ -6,40 +6,57 @@
 
 #include <utility>
 
-MatchTracker::MatchTracker(RandomSource &random, const QString &statisticsPath,
-                           std::unique_ptr<SavedMatchStore> savedMatches)
+MatchTracker::MatchTracker(RandomSource &random, const QString &statisticsPath)
     : m_keeper(statisticsPath)
     , m_hintStrategy(std::make_unique<ExpertHint>(random))
-    , m_savedMatches(std::move(savedMatches))
 {
     m_aids.load();
-    m_resumable = m_savedMatches->load();
-    m_keeping = m_resumable.has_value();
 }
 
 MatchTracker::~MatchTracker() = default;
 
 void MatchTracker::statusChanged(const MatchProgress &match, int strength, const std::optional<SavedMatch> &saved)
 {
+    // A decided match is recorded here, and the keeper forgets it as kept in the same write.
     m_keeper.matchStatusChanged(match, strength);
-    if (saved && isMatchRunning(match.status)) {
+    if (saved && isMatchRunning(match.status))
         keep(*saved);
-    } else if (match.result != MatchResultNone && m_keeping) {
-        // Recorded above, so counted once: it is not offered again.
-        m_savedMatches->clear();
-        m_keeping = false;
-    }
 }
 
 void MatchTracker::keep(const SavedMatch &saved)
 {
     if (!isMatchRunning(saved.status))
         return;
+    // This match takes the kept one's place: the kept one must have been seen first.
+    waitForKeptMatch();
     SavedMatch kept = saved;
     kept.hinted = m_keeper.hinted();
-    m_savedMatches->save(kept);
-    m_keeping = true;
+    m_keeper.keepMatch(kept);
     m_resumable.reset();
+}
+
+void MatchTracker::findKeptMatch(std::function<void()> found)
+{
+    // The keeper is the tracker's own, so an answer never outlives the tracker.
+    m_keeper.findKeptMatch(&m_keeper, [this, found = std::move(found)](const std::optional<SavedMatch> &kept) {
+        if (m_keptMatchKnown)
+            return;
+        learnKeptMatch(kept);
+        if (found)
+            found();
+    });
+}
+
+void MatchTracker::waitForKeptMatch()
+{
+    if (!m_keptMatchKnown)
+        learnKeptMatch(m_keeper.keptMatchNow());
+}
+
+void MatchTracker::learnKeptMatch(const std::optional<SavedMatch> &kept)
+{
+    m_keptMatchKnown = true;
+    m_resumable = kept;
 }
 
 std::optional<SavedMatch> MatchTracker::resume()
@@ -50,13 +67,15 @@ std::optional<SavedMatch> MatchTracker::resume()
     return match;
 }
 
-bool MatchTracker::newGameNeedsConsent(int status) const
+bool MatchTracker::newGameNeedsConsent(int status)
 {
+    waitForKeptMatch();
     return (isMatchRunning(status) || m_resumable) && m_aids.confirmAbandon();
 }
 
 void MatchTracker::giveUp(const MatchProgress &match, int strength)
 {
+    waitForKeptMatch();
     if (!isMatchRunning(match.status) && m_resumable) {
         m_keeper.matchResumed(m_resumable->hinted);
         m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
@@ -65,10 +84,8 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     } else {
         m_keeper.abandon(match, strength);
     }
+    // Recorded as abandoned above, and with it no longer kept.
     m_resumable.reset();
-    if (m_keeping)
-        m_savedMatches->clear();
-    m_keeping = false;
 }
 
 bool MatchTracker::hintAvailable(int status)

@@ -2,10 +2,11 @@
 
 #include "NumberComparer.h"
 #include "match/MatchProgress.h"
-#include "match/SavedMatchStore.h"
+#include "match/SavedMatch.h"
 #include "match/StatisticsKeeper.h"
 #include "settings/PlayerAidSettings.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,16 +16,14 @@ struct OwnRecords;
 
 // What follows a match from beside the board, without widgets: it records each match in the
 // statistics once, says when New Game must ask before it abandons a running match, and makes the
-// hint's guess from the user's own guesses and scores. It keeps the running match at every change
-// of status so that it can be gone on with after the game ends, however it ends; a match kept from
-// an earlier run is offered until it is resumed or given up. It is told where the match stands and
-// never changes it.
+// hint's guess from the user's own guesses and scores. It keeps the running match in the
+// statistics database at every change of status so that it can be gone on with after the game
+// ends, however it ends; a match kept from an earlier run is offered until it is resumed or given
+// up. It is told where the match stands and never changes it.
 class MatchTracker
 {
 public:
-    // savedMatches keeps the match in progress between runs; it is read once, here.
-    MatchTracker(RandomSource &random, const QString &statisticsPath,
-                 std::unique_ptr<SavedMatchStore> savedMatches);
+    MatchTracker(RandomSource &random, const QString &statisticsPath);
     ~MatchTracker();
 
     // Every status change of the match, with the match as it can be kept (nothing outside statuses
@@ -33,6 +32,10 @@ public:
     // The running match kept again between status changes, as when the player's notes change.
     void keep(const SavedMatch &saved);
 
+    // Asks the database for a match kept from an earlier run, off the game's thread: found runs
+    // once the answer is in. Until then nothing is resumable; New Game and keeping a match wait
+    // for the answer if they come first, so that a kept match is never passed over.
+    void findKeptMatch(std::function<void()> found);
     // A match kept from an earlier run that has been neither resumed nor given up.
     const std::optional<SavedMatch> &resumable() const { return m_resumable; }
     // Takes the kept match to go on with (its hinted mark included); nothing when there is none.
@@ -40,7 +43,7 @@ public:
 
     // New Game in status: whether the user must first agree to abandon the match, the running one
     // or the one kept from an earlier run.
-    bool newGameNeedsConsent(int status) const;
+    bool newGameNeedsConsent(int status);
     // New Game agreed to: a running match, or else the one kept from an earlier run, counts as
     // abandoned and is no longer kept. Ending the game gives up nothing.
     void giveUp(const MatchProgress &match, int strength);
@@ -55,11 +58,13 @@ public:
     const StatisticsKeeper &statisticsKeeper() const { return m_keeper; }
 
 private:
+    void learnKeptMatch(const std::optional<SavedMatch> &kept);
+    void waitForKeptMatch();
+
     PlayerAidSettings m_aids;
     StatisticsKeeper m_keeper;
     std::unique_ptr<HintStrategy> m_hintStrategy;
-    std::unique_ptr<SavedMatchStore> m_savedMatches;
     std::optional<SavedMatch> m_resumable;
-    // Whether the store holds a match of this run, so that a decided match clears it once.
-    bool m_keeping = false;
+    // Whether the database has said which match an earlier run kept.
+    bool m_keptMatchKnown = false;
 };

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "match/SavedMatchStore.h"
+#include "match/SavedMatch.h"
 
 #include <QString>
 
-// Keeps the match in progress as JSON text in one file, written whole in one step (a file that
-// could not be written in full is never put in place of the one before). A file that holds no
-// match this game can go on with is renamed aside with the suffix ".corrupt" and reported.
-class SavedMatchFile final : public SavedMatchStore
+#include <optional>
+
+// The match in progress as earlier versions kept it, JSON text in one file beside the statistics,
+// now read once into the statistics database. Written whole in one step (a file that could not be
+// written in full is never put in place of the one before). A file that holds no match this game
+// can go on with is renamed aside with the suffix ".corrupt" and reported.
+class SavedMatchFile final
 {
 public:
     // match-in-progress.json beside the statistics file at statisticsPath.
@@ -15,9 +18,9 @@ public:
 
     explicit SavedMatchFile(const QString &path);
 
-    void save(const SavedMatch &match) override;
-    std::optional<SavedMatch> load() override;
-    void clear() override;
+    void save(const SavedMatch &match);
+    std::optional<SavedMatch> load();
+    void clear();
 
     QString path() const { return m_path; }
 

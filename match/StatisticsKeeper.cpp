@@ -1,6 +1,7 @@
 #include "StatisticsKeeper.h"
 
 #include "MatchRules.h"
+#include "SavedMatchFile.h"
 #include "StatisticsFile.h"
 
 #include <QDir>
@@ -104,6 +105,9 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
         m_lastDecided = record;
     post([this, record] {
         m_unsaved.push_back(record);
+        // The match kept for resuming is this one: it goes with the write that counts it.
+        if (!m_keptText.isEmpty())
+            m_recordedKeptTexts.push_back(std::exchange(m_keptText, QByteArray()));
         writeUnsaved();
     });
 }
@@ -115,6 +119,63 @@ void StatisticsKeeper::reset()
         StatisticsStore &database = store();
         setSaveProblem(database.clear() ? m_refusal : problemText(database));
     });
+}
+
+void StatisticsKeeper::keepMatch(const SavedMatch &match)
+{
+    post([this, text = match.toJson()] {
+        StatisticsStore &database = store();
+        if (database.keepMatch(text)) {
+            m_keptText = text;
+            m_keepFailureReported = false;
+            return;
+        }
+        // Once until keeping works again, not at every status change; the match kept before stays.
+        if (!std::exchange(m_keepFailureReported, true))
+            qWarning("The match in progress could not be kept in %s: %s", qPrintable(database.path()),
+                     qPrintable(database.detail()));
+    });
+}
+
+void StatisticsKeeper::findKeptMatch(QObject *receiver, std::function<void(const std::optional<SavedMatch> &)> done)
+{
+    ask<std::optional<SavedMatch>>(receiver, [this](StatisticsStore &) { return readKeptMatch(); }, std::move(done));
+}
+
+std::optional<SavedMatch> StatisticsKeeper::keptMatchNow()
+{
+    return askAndWait<std::optional<SavedMatch>>([this](StatisticsStore &) { return readKeptMatch(); });
+}
+
+std::optional<SavedMatch> StatisticsKeeper::readKeptMatch()
+{
+    StatisticsStore &database = store();
+    const std::optional<QByteArray> text = database.keptMatch();
+    if (!text)
+        return std::nullopt;
+    QString why;
+    std::optional<SavedMatch> match = SavedMatch::fromJson(*text, &why);
+    if (!match) {
+        // Left in its row, where the next match kept takes its place.
+        qWarning("The match in progress kept in %s could not be read (%s); it cannot be resumed.",
+                 qPrintable(database.path()), qPrintable(why));
+        return std::nullopt;
+    }
+    m_keptText = *text;
+    return match;
+}
+
+void StatisticsKeeper::importKeptMatchFile()
+{
+    const QString path = SavedMatchFile::besideStatistics(m_databasePath);
+    if (!QFileInfo::exists(path))
+        return;
+    // An unreadable file is set aside by the file itself; a readable one is removed once the
+    // database holds a kept match, its own or a newer one.
+    SavedMatchFile file(path);
+    const std::optional<SavedMatch> match = file.load();
+    if (match && (m_store->keptMatch() || m_store->keepMatch(match->toJson())))
+        file.clear();
 }
 
 void StatisticsKeeper::exportTo(const QString &path, QObject *receiver, std::function<void(const QString &)> done)
@@ -163,6 +224,8 @@ void StatisticsKeeper::openStore()
     StatisticsImport::Report report;
     if (m_store->isOpen())
         report = StatisticsImport::run(*m_store, QFileInfo(m_databasePath).dir().filePath(QStringLiteral("statistics.json")));
+    if (m_store->isOpen())
+        importKeptMatchFile();
     if (report.outcome != StatisticsImport::Outcome::NoFile)
         qWarning("Importing the old statistics file: %d matches imported, %d invalid entries left out%s%s",
                  report.imported, report.invalid, report.detail.isEmpty() ? "" : "; ", qPrintable(report.detail));
@@ -176,8 +239,18 @@ void StatisticsKeeper::openStore()
 void StatisticsKeeper::writeUnsaved()
 {
     StatisticsStore &database = store();
-    if (database.append(m_unsaved)) {
+    const auto forgetRecordedKeptMatches = [this, &database](QString *reason) {
+        for (const QByteArray &text : m_recordedKeptTexts) {
+            if (!database.forgetKeptMatch(text)) {
+                *reason = database.detail();
+                return false;
+            }
+        }
+        return true;
+    };
+    if (database.append(m_unsaved, forgetRecordedKeptMatches)) {
         m_unsaved.clear();
+        m_recordedKeptTexts.clear();
         setSaveProblem(m_refusal);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "MatchProgress.h"
 #include "MatchStatistics.h"
+#include "SavedMatch.h"
 #include "StatisticsImport.h"
 #include "StatisticsStore.h"
 
@@ -21,6 +22,10 @@
 // earlier versions then) and does every read and write in the order asked: the game only hands
 // work over and never waits for the disk. A match that could not be written stays in memory and
 // goes in with the next write that succeeds; saveProblem() says why until then.
+//
+// The database also keeps the match in progress for resuming. Recording a match forgets the match
+// kept then in the same transaction, so a match is either offered again or counted, never both
+// and never neither.
 class StatisticsKeeper : public QObject
 {
     Q_OBJECT
@@ -46,6 +51,15 @@ public:
     void abandon(const MatchProgress &match, int strength);
     // Forgets every match, stored or not.
     void reset();
+
+    // Keeps match for resuming in place of any kept before.
+    void keepMatch(const SavedMatch &match);
+    // The match kept for resuming, handed to done on the game's thread unless receiver is gone;
+    // nothing when none is kept or it cannot be read. A match-in-progress.json file of earlier
+    // versions beside the database is taken in first.
+    void findKeptMatch(QObject *receiver, std::function<void(const std::optional<SavedMatch> &)> done);
+    // The same, waiting for the answer: for the rare command that comes before it.
+    std::optional<SavedMatch> keptMatchNow();
 
     // Runs query on the store's thread and hands its result to done on the game's thread, unless
     // receiver is gone by then. The store may be refused or failing: its queries then give nothing.
@@ -82,6 +96,8 @@ private:
     StatisticsStore &store();
     void openStore();
     void writeUnsaved();
+    std::optional<SavedMatch> readKeptMatch();
+    void importKeptMatchFile();
     QString problemText(const StatisticsStore &store) const;
     void setSaveProblem(const QString &problem);
 
@@ -96,6 +112,11 @@ private:
     std::unique_ptr<StatisticsStore> m_store;
     std::vector<MatchRecord> m_unsaved;
     QString m_refusal;
+    // The text of the match kept for resuming as this game last wrote or read it, and the texts of
+    // kept matches since recorded, forgotten with the next write that succeeds.
+    QByteArray m_keptText;
+    std::vector<QByteArray> m_recordedKeptTexts;
+    bool m_keepFailureReported = false;
 
     // Written on the store's thread, read on the game's.
     mutable QMutex m_reportsLock;

@@ -172,8 +172,6 @@ void StatisticsStore::keepAside()
 
 bool StatisticsStore::createTables()
 {
-    // A second table for the match in progress will sit beside this one, written in the same
-    // transactions as the matches.
     return execute(QStringLiteral("CREATE TABLE IF NOT EXISTS matches ("
                                   "id INTEGER PRIMARY KEY, "
                                   "finished TEXT NOT NULL, "
@@ -184,7 +182,10 @@ bool StatisticsStore::createTables()
                                   "turns TEXT)")
                        .arg(MatchStatistics::kStrongestLevel)
                        .arg(MatchStatistics::kMostGuesses))
-        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id, result, guesses)"));
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id, result, guesses)"))
+        && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
+                                  "id INTEGER PRIMARY KEY CHECK (id = 1), "
+                                  "match TEXT NOT NULL)"));
 }
 
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
@@ -225,6 +226,28 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
 bool StatisticsStore::clear()
 {
     return open() && execute(QStringLiteral("DELETE FROM matches"));
+}
+
+std::optional<QByteArray> StatisticsStore::keptMatch()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(m_database);
+    if (!query.exec(QStringLiteral("SELECT match FROM saved_match WHERE id = 1"))) {
+        failFrom(query.lastError());
+        return std::nullopt;
+    }
+    return query.next() ? std::optional(query.value(0).toString().toUtf8()) : std::nullopt;
+}
+
+bool StatisticsStore::keepMatch(const QByteArray &text)
+{
+    return open() && executeWithText(QStringLiteral("INSERT OR REPLACE INTO saved_match (id, match) VALUES (1, ?)"), text);
+}
+
+bool StatisticsStore::forgetKeptMatch(const QByteArray &text)
+{
+    return open() && executeWithText(QStringLiteral("DELETE FROM saved_match WHERE match = ?"), text);
 }
 
 LevelSummary StatisticsStore::summaryFor(int strength)
@@ -298,6 +321,17 @@ bool StatisticsStore::execute(const QString &statement)
 {
     QSqlQuery query(m_database);
     if (query.exec(statement))
+        return true;
+    failFrom(query.lastError());
+    return false;
+}
+
+bool StatisticsStore::executeWithText(const QString &statement, const QByteArray &text)
+{
+    QSqlQuery query(m_database);
+    query.prepare(statement);
+    query.addBindValue(QString::fromUtf8(text));
+    if (query.exec())
         return true;
     failFrom(query.lastError());
     return false;

@@ -15,8 +15,9 @@ class QSqlError;
 // store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
 // UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
 // "abandoned"), `guesses`, `hinted` (0 or 1) and `turns` (the user's guesses and scores as
-// OwnRecords::toJsonText() writes them; NULL where they were not kept). Every write is one
-// transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
+// OwnRecords::toJsonText() writes them; NULL where they were not kept). Table `saved_match` holds
+// at most one row, the match in progress kept for resuming as SavedMatch::toJson() writes it. Every
+// write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
 // A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header) is
@@ -52,6 +53,14 @@ public:
     // Forgets every match.
     bool clear();
 
+    // The match in progress: keptMatch() is its text, nothing when none is kept or the store cannot
+    // be read; keepMatch() puts text in place of any kept before; forgetKeptMatch() removes it
+    // only while it is still text, so that a match another game kept since stays. Inside
+    // append's beforeCommit, forgetKeptMatch() is part of the append's transaction.
+    std::optional<QByteArray> keptMatch();
+    bool keepMatch(const QByteArray &text);
+    bool forgetKeptMatch(const QByteArray &text);
+
     // The figures of one strength level, the latest count matches newest first, and every match
     // oldest first; empty when the store cannot be read.
     LevelSummary summaryFor(int strength);
@@ -72,6 +81,8 @@ private:
     void keepAside();
     bool createTables();
     bool execute(const QString &statement);
+    // Runs statement with text bound to its one placeholder.
+    bool executeWithText(const QString &statement, const QByteArray &text);
     void fail(Problem problem, const QString &detail);
     void failFrom(const QSqlError &error);
 

@@ -147,7 +147,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             if (windowHandle())
                 connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::keepBoardTextLegible);
             setWindowIcon(QIcon(QStringLiteral(":/icons/org.hitblow.HitBlow.svg")));
-            m_matchAssistant->findLastStoredMatch();
+            m_matchAssistant->findStoredMatches();
             emit firstFrameShown();
         });
     }

@@ -7,7 +7,6 @@
 #include "PrefWindowController.h"
 #include "ReviewDialog.h"
 #include "StatisticsDialog.h"
-#include "match/SavedMatchFile.h"
 #include "platform/WindowFit.h"
 
 #include <QAction>
@@ -21,14 +20,12 @@ constexpr int kProblemShownMs = 15000;
 
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                                PrefWindowController &preferences, RandomSource &random,
-                               const QString &statisticsPath, std::unique_ptr<SavedMatchStore> savedMatches)
+                               const QString &statisticsPath)
     : m_window(window)
     , m_controller(controller)
     , m_board(board)
     , m_preferences(preferences)
-    , m_tracker(random, statisticsPath,
-                savedMatches ? std::move(savedMatches)
-                             : std::make_unique<SavedMatchFile>(SavedMatchFile::besideStatistics(statisticsPath)))
+    , m_tracker(random, statisticsPath)
 {
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
@@ -146,8 +143,9 @@ void MatchAssistant::showStatistics()
         m_window->activateWindow();
 }
 
-void MatchAssistant::findLastStoredMatch()
+void MatchAssistant::findStoredMatches()
 {
+    m_tracker.findKeptMatch([this] { refresh(); });
     statisticsKeeper().ask<std::optional<MatchRecord>>(
         this, [](StatisticsStore &store) { return store.lastDecided(); },
         [this](const std::optional<MatchRecord> &match) {

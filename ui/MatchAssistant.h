@@ -28,12 +28,9 @@ class MatchAssistant : public QObject
     Q_OBJECT
 
 public:
-    // savedMatches keeps the match in progress between runs; by default a file beside the
-    // statistics.
     MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
                    PrefWindowController &preferences, RandomSource &random,
-                   const QString &statisticsPath = StatisticsStore::defaultPath(),
-                   std::unique_ptr<SavedMatchStore> savedMatches = nullptr);
+                   const QString &statisticsPath = StatisticsStore::defaultPath());
     ~MatchAssistant() override;
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
@@ -55,9 +52,10 @@ public:
     // The review of the last match won, lost or drawn: of this run, or else the latest stored.
     void reviewLastMatch();
     bool reviewAvailable() const;
-    // Asks the statistics for the latest match stored by an earlier run, for review; it opens the
-    // database, so not before the window is on the screen.
-    void findLastStoredMatch();
+    // Asks the statistics for what an earlier run left: the latest match stored, for review, and
+    // a match kept for resuming. It opens the database, so not before the window is on the
+    // screen.
+    void findStoredMatches();
 
     PlayerAidSettings &aidSettings() { return m_tracker.aidSettings(); }
     StatisticsKeeper &statisticsKeeper() { return m_tracker.statisticsKeeper(); }

@@ -88,10 +88,6 @@ def kept_match(home):
                 row = None
         if row:
             return json.loads(row[0])
-    path = os.path.join(data_folder(home), "match-in-progress.json")
-    if os.path.exists(path):
-        with open(path) as text:
-            return json.load(text)
     return None
 
 

@@ -3,12 +3,13 @@
 #include "match/MatchTracker.h"
 #include "match/SavedMatch.h"
 #include "match/SavedMatchFile.h"
+#include "match/StatisticsKeeper.h"
 
 #include "Fakes.h"
-#include "SavedMatches.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,6 +101,8 @@ private slots:
     void fileSurvivesOddFiles();
     void trackerKeepsTheRunningMatch_data();
     void trackerKeepsTheRunningMatch();
+    void keptMatchGoesWithItsRecord_data();
+    void keptMatchGoesWithItsRecord();
 };
 
 void TestSavedMatch::textFormGivesBackTheMatch_data()
@@ -291,6 +294,14 @@ void TestSavedMatch::trackerKeepsTheRunningMatch_data()
     QTest::newRow("a kept match left on the title screen") << true << "quit";
 }
 
+// The match kept for resuming, as the keeper's database holds it once every write asked is done.
+std::optional<SavedMatch> keptIn(StatisticsKeeper &keeper)
+{
+    const std::optional<QByteArray> text =
+        keeper.askAndWait<std::optional<QByteArray>>([](StatisticsStore &store) { return store.keptMatch(); });
+    return text ? SavedMatch::fromJson(*text) : std::nullopt;
+}
+
 // The tracker keeps the running match at every status change, records a decided one once and
 // forgets it, counts only a match given up by New Game as abandoned (a kept one under its own
 // strength and hinted mark), and leaves a match kept when the game ends.
@@ -299,15 +310,26 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     QFETCH(bool, keptFromEarlier);
     QFETCH(QString, ending);
     QTemporaryDir folder;
+    const QString path = folder.filePath("statistics.sqlite");
     ScriptedRandomSource random;
     SavedMatch earlier = matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}});
     earlier.strength = 2;
     earlier.hinted = true;
-    auto owned = std::make_unique<FakeSavedMatchStore>(keptFromEarlier ? std::optional(earlier) : std::nullopt);
-    FakeSavedMatchStore &store = *owned;
-    auto tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"), std::move(owned));
-    QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
+    if (keptFromEarlier) {
+        StatisticsStore store(path);
+        QVERIFY(store.keepMatch(earlier.toJson()));
+    }
+    auto tracker = std::make_unique<MatchTracker>(random, path);
+    StatisticsKeeper *keeper = &tracker->statisticsKeeper();
+    // Nothing is offered before the database answers.
+    QVERIFY(!tracker->resumable());
+    bool found = false;
+    tracker->findKeptMatch([&found] { found = true; });
+    // New Game before the answer waits for it.
+    if (ending != "new game")
+        QTRY_VERIFY(found);
     QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
+    QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
 
     int strength = 1;
     if (keptFromEarlier && ending == "won") {
@@ -317,20 +339,24 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
         strength = 2;
         // Going on, the match is kept again at its next status change.
-        tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2, {}}, strength, earlier);
-        QVERIFY(store.kept && store.kept->hinted);
+        SavedMatch next = matchAfter(GameStatusUserResult, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}, {3, 9, 1, 5}});
+        tracker->statusChanged({GameStatusUserResult, MatchResultNone, 2, {}}, strength, next);
+        const std::optional<SavedMatch> kept = keptIn(*keeper);
+        QVERIFY(kept && kept->status == GameStatusUserResult && kept->hinted);
     } else if (!keptFromEarlier) {
         tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
-        QCOMPARE(store.saves, 0);
-        for (int status : {GameStatusMacTurn, GameStatusCheckHitBlow, GameStatusUserTurn}) {
-            SavedMatch now = earlier;
-            now.status = status;
+        QVERIFY(!keptIn(*keeper));
+        for (const SavedMatch &now : {matchAfter(GameStatusMacTurn, {}, {}),
+                                      matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {}),
+                                      matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}}, {})}) {
+            const int status = now.status;
             tracker->statusChanged({status, MatchResultNone, 1, {}}, strength, now);
-            QCOMPARE(store.kept->status, status);
+            const std::optional<SavedMatch> kept = keptIn(*keeper);
+            QVERIFY(kept);
+            QCOMPARE(kept->status, status);
+            // Not hinted in this run: the kept copy says so whatever it was handed.
+            QVERIFY(!kept->hinted);
         }
-        QCOMPARE(store.saves, 3);
-        // Not hinted in this run: the kept copy says so whatever it was handed.
-        QVERIFY(!store.kept->hinted);
     }
 
     if (ending == "won") {
@@ -341,19 +367,14 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1, {}}, strength);
         tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
     } else {
-        QVERIFY(store.kept);
-        QCOMPARE(store.clears, 0);
+        QVERIFY(keptIn(*keeper));
         tracker.reset(); // the game ends; nothing is given up
+        tracker = std::make_unique<MatchTracker>(random, path);
+        keeper = &tracker->statisticsKeeper();
     }
-    if (tracker) {
-        QVERIFY(!store.kept);
-        QCOMPARE(store.clears, 1);
-    }
-    if (!tracker)
-        tracker = std::make_unique<MatchTracker>(random, folder.filePath("statistics.sqlite"),
-                                                 std::make_unique<FakeSavedMatchStore>());
-    const std::vector<MatchRecord> matches = tracker->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
-        [](StatisticsStore &store) { return store.latest(10); });
+    QCOMPARE(keptIn(*keeper).has_value(), ending == "quit");
+    const std::vector<MatchRecord> matches =
+        keeper->askAndWait<std::vector<MatchRecord>>([](StatisticsStore &store) { return store.latest(10); });
     QCOMPARE(matches.size(), std::size_t(ending == "quit" ? 0 : 1));
     if (ending == "quit")
         return;
@@ -361,6 +382,75 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     QCOMPARE(matches.front().strength, keptFromEarlier ? 2 : 1);
     QCOMPARE(matches.front().hinted, keptFromEarlier);
     QCOMPARE(matches.front().guesses, keptFromEarlier && ending == "new game" ? 1 : (ending == "won" ? 2 : 1));
+}
+
+void TestSavedMatch::keptMatchGoesWithItsRecord_data()
+{
+    QTest::addColumn<QString>("story");
+    QTest::addColumn<QString>("keptAfter"); // "", "A" or "B": the match the database keeps at the end
+    QTest::addColumn<int>("recorded");
+    QTest::newRow("decided") << "keep A, won" << "" << 1;
+    QTest::newRow("given up") << "keep A, abandon" << "" << 1;
+    QTest::newRow("another game kept its match since") << "keep A, other keeps B, won" << "B" << 1;
+    QTest::newRow("a match of an earlier run, given up") << "earlier A, abandon" << "" << 1;
+    QTest::newRow("the old file taken in") << "file A" << "A" << 0;
+    QTest::newRow("the old file and a newer kept match") << "file A, earlier B" << "B" << 0;
+    QTest::newRow("an unreadable old file set aside") << "file garbage" << "" << 0;
+}
+
+// Recording a match forgets the match kept for resuming in the same write, and only that match;
+// a match-in-progress.json file of earlier versions is taken into the database once.
+void TestSavedMatch::keptMatchGoesWithItsRecord()
+{
+    QFETCH(QString, story);
+    QFETCH(QString, keptAfter);
+    QFETCH(int, recorded);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("statistics.sqlite");
+    const QString oldFile = SavedMatchFile::besideStatistics(path);
+    SavedMatch a = matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 8, 9}}, {{0, 1, 2, 3}});
+    SavedMatch b = matchAfter(GameStatusMacTurn, {}, {});
+    const auto write = [](const QString &name, const QByteArray &text) {
+        QFile file(name);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    if (story.contains("file A"))
+        QVERIFY(write(oldFile, a.toJson()));
+    if (story.contains("file garbage")) {
+        QVERIFY(write(oldFile, "{\"version\":"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be read.*kept as"));
+    }
+    if (story.contains("earlier")) {
+        StatisticsStore earlier(path);
+        QVERIFY(earlier.keepMatch((story.contains("earlier A") ? a : b).toJson()));
+    }
+
+    StatisticsKeeper keeper(path);
+    StatisticsKeeper other(path);
+    const MatchProgress running{GameStatusUserTurn, MatchResultNone, 1, {}};
+    keeper.matchStatusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, 1);
+    if (story.contains("earlier A"))
+        QVERIFY(keeper.keptMatchNow() == a);
+    if (story.startsWith("keep A"))
+        keeper.keepMatch(a);
+    if (story.contains("other keeps B")) {
+        keeper.waitForWrites();
+        other.keepMatch(b);
+        other.waitForWrites();
+    }
+    if (story.endsWith("won"))
+        keeper.matchStatusChanged({GameStatusGameOver, MatchResultUserWon, 1, {}}, 1);
+    if (story.endsWith("abandon"))
+        keeper.abandon(running, 1);
+
+    const std::optional<SavedMatch> kept = keptIn(keeper);
+    QCOMPARE(kept.has_value(), !keptAfter.isEmpty());
+    if (kept)
+        QVERIFY(*kept == (keptAfter == "A" ? a : b));
+    QCOMPARE(keeper.askAndWait<int>([](StatisticsStore &store) { return store.matchCount(); }), recorded);
+    // The old file is read once: taken in, or set aside when it holds no match.
+    QVERIFY(!QFileInfo::exists(oldFile));
+    QCOMPARE(QFileInfo::exists(oldFile + ".corrupt"), story.contains("garbage"));
 }
 
 QTEST_GUILESS_MAIN(TestSavedMatch)

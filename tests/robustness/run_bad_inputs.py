@@ -15,6 +15,7 @@ import math
 import os
 import random
 import signal
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -38,6 +39,20 @@ OK_BUTTON_CENTRE = (364, 287)
 Failure = run_e2e.Failure
 
 
+def forget_kept_match(database):
+    """Removes the match an earlier launch kept for resuming, if the database is one."""
+    if not os.path.isfile(database):
+        return
+    with open(database, "rb") as file:
+        if file.read(16) != b"SQLite format 3\0":
+            return
+    try:
+        with sqlite3.connect(database, timeout=5) as connection:
+            connection.execute("DELETE FROM saved_match")
+    except sqlite3.Error:
+        pass  # no such table yet, or a folder the case made unwritable
+
+
 class Game:
     """The real program with its own configuration folder, its output kept in a log."""
 
@@ -56,9 +71,7 @@ class Game:
         env.update(environment)
         # Each case starts from the title screen: a match an earlier launch left for resuming would
         # make New Game ask first (and Return keeps it), which is not what these cases test.
-        kept = os.path.join(home, "data", "HitBlow", "match-in-progress.json")
-        if os.path.exists(kept):
-            os.remove(kept)
+        forget_kept_match(os.path.join(home, "data", "HitBlow", "statistics.sqlite"))
         self.log = open(self.log_path, "w")
         self.process = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         window = server.wait_for_window(TITLE, timeout=20)

@@ -245,7 +245,8 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
             [](StatisticsStore &store) { return store.latest(10); });
     };
     QCOMPARE(recorded().size(), std::size_t(0));
-    QVERIFY(m_window->resumeMatchAction()->isEnabled());
+    // Offered once the database has answered, after the first frame.
+    QTRY_VERIFY(m_window->resumeMatchAction()->isEnabled());
     QCOMPARE(m_window->resumeMatchAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     QVERIFY(m_window->matchStatusBar()->resumeButton()->isVisible());
 
@@ -282,6 +283,11 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
     // Only what was not abandoned is offered at the next start.
     m_window.reset();
     m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_COMPARE(m_window->resumeMatchAction()->isEnabled(), !abandoned);
+    if (abandoned)
+        QTest::qWait(200);
     QCOMPARE(m_window->resumeMatchAction()->isEnabled(), !abandoned);
 }
 

@@ -326,6 +326,7 @@ void TestNotepad::notesGoWithTheKeptMatch()
     m_window = std::make_unique<MainWindow>(m_fakes->services());
     m_window->show();
     QVERIFY(m_window->matchAssistant()->notepad().isEmpty());
+    QTRY_VERIFY(m_window->resumeMatchAction()->isEnabled());
     m_window->resumeMatchAction()->trigger();
     QCOMPARE(m_window->hitBlowController()->gameStatus(), int(GameStatusUserTurn));
     QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), notes);
