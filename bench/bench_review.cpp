@@ -77,5 +77,6 @@ int main()
     report("off the tree at once: 0123 then 0124", playedMatch({9, 8, 7, 6}, {{0, 1, 2, 3}, {0, 1, 2, 4}}, 2519));
     report("off the tree at once: 0123 then 1032 (0-1)", playedMatch({4, 5, 6, 0}, {{0, 1, 2, 3}, {1, 0, 3, 2}}, 2519));
     report("off the tree at once: 0123 then 4567 then 0145", playedMatch({8, 9, 0, 4}, {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 4, 5}}, 2519));
+    report("off the tree throughout: 1234, 2345, ... 6789", playedMatch({6, 3, 0, 8}, {{1, 2, 3, 4}, {2, 3, 4, 5}, {3, 4, 5, 6}, {4, 5, 6, 7}, {5, 6, 7, 8}, {6, 7, 8, 9}}, 2519));
     return 0;
 }

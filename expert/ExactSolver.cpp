@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 using ScoreCodes::kCodes;
@@ -17,24 +18,64 @@ int tieKey(int guess, bool possibleSecret)
     return (possibleSecret ? 0 : kNumbers) + guess;
 }
 
-// Whether the number holds the digits of `absent` (digits no secret of the set holds) as the
-// lowest of them in order from the left. Guesses that differ only by renaming such digits split
-// the set alike, and this one has the lowest index of them.
-bool lowestOfRenamings(int guess, std::uint16_t absent)
+// Digits that the set cannot tell apart: swapping any two of one class maps the set onto itself
+// (digits no secret holds are one such class). Guesses that differ only by renaming digits within
+// classes split the set alike, parts of the same sizes, so only the lowest-numbered of them is
+// scored: the one that uses each class's lowest digits, in order from the left.
+class DigitClasses
 {
-    const ScoreCodes::PackedNumber number = ScoreCodes::packedNumbers()[guess];
-    int next = 0;
-    for (int position = 0; position < 4; ++position) {
-        const int digit = int((number.digits >> (8 * position)) & 0xff);
-        if (!(absent & (1u << digit)))
-            continue;
-        while (!(absent & (1u << next)))
-            ++next;
-        if (digit != next++)
-            return false;
+public:
+    explicit DigitClasses(const ExactSolver::Set &set)
+    {
+        for (int digit = 0; digit < 10; ++digit)
+            m_classOf[digit] = digit;
+        std::uint16_t present = 0;
+        for (std::uint16_t secret : set)
+            present |= ScoreCodes::packedNumbers()[secret].mask;
+        for (int digit = 0; digit < 10; ++digit) {
+            if (m_classOf[digit] != digit)
+                continue; // already in a lower digit's class
+            for (int other = digit + 1; other < 10; ++other) {
+                const bool absent = !(present & (1u << digit)) && !(present & (1u << other));
+                if (m_classOf[other] == other && (absent || swapKeeps(set, digit, other)))
+                    m_classOf[other] = digit;
+            }
+        }
     }
-    return true;
-}
+
+    bool isLowestRenaming(int guess) const
+    {
+        const std::uint32_t digits = ScoreCodes::packedNumbers()[guess].digits;
+        std::array<int, 10> nextOf{};
+        for (int digit = 0; digit < 10; ++digit)
+            nextOf[digit] = digit;
+        for (int position = 0; position < 4; ++position) {
+            const int digit = int((digits >> (8 * position)) & 0xff);
+            const int cls = m_classOf[digit];
+            int &next = nextOf[cls];
+            while (m_classOf[next] != cls)
+                ++next;
+            if (digit != next++)
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static bool swapKeeps(const ExactSolver::Set &set, int a, int b)
+    {
+        for (std::uint16_t secret : set) {
+            NumberSet number = ScoreCodes::numberAt(secret);
+            for (int &digit : number)
+                digit = digit == a ? b : digit == b ? a : digit;
+            if (!std::binary_search(set.begin(), set.end(), std::uint16_t(ScoreCodes::indexOf(number))))
+                return false;
+        }
+        return true;
+    }
+
+    std::array<int, 10> m_classOf{};
+};
 
 struct Option {
     long bound; // the total if every part took its fewest guesses
@@ -81,6 +122,24 @@ long ExactSolver::leastTotal(long n)
     return n >= 0 && n <= kLargestSet ? kLeastTotals[n] : computeLeastTotal(n);
 }
 
+namespace {
+// leastTotal for the parts of a set solved here, which are never larger than the set.
+inline long leastOfPart(std::size_t n)
+{
+    return kLeastTotals[n];
+}
+
+// The fewest guesses in all that a guess that cannot be the secret could need for n secrets: at
+// best its 13 other scores split them as evenly as they can be split.
+long leastWithoutWinning(long n)
+{
+    long total = n;
+    for (int code = 0; code < kWinCode; ++code)
+        total += leastOfPart(std::size_t((n + kWinCode - 1 - code) / kWinCode));
+    return total;
+}
+} // namespace
+
 std::size_t ExactSolver::SetHash::operator()(const Set &set) const
 {
     std::size_t hash = 1469598103934665603ull;
@@ -100,9 +159,9 @@ long ExactSolver::totalWith(int guess, const Set &set, long limit)
     std::sort(parts.begin(), parts.begin() + kWinCode, [](const Set &a, const Set &b) { return a.size() > b.size(); });
     long total = static_cast<long>(set.size());
     for (int code = 0; code < kWinCode; ++code)
-        total += leastTotal(long(parts[code].size()));
+        total += leastOfPart(parts[code].size());
     for (int code = 0; code < kWinCode && parts[code].size() > 2 && total <= limit; ++code) {
-        const long least = leastTotal(long(parts[code].size()));
+        const long least = leastOfPart(parts[code].size());
         total += solve(parts[code], limit - total + least + 1).play.total - least;
     }
     return total;
@@ -131,50 +190,61 @@ ExactSolver::Known ExactSolver::solve(const Set &set, long beta)
     int bestKey = 2 * kNumbers;
     auto better = [&](long total, int key) { return total < best.total || (total == best.total && key < bestKey); };
     std::vector<Option> options;
-    // The possible secrets first, in order, then the others: a possible secret that leaves only
-    // parts of one (or of two, for larger sets) is often the best, and ends the scan.
-    std::uint16_t present = 0;
-    for (long i = 0; i < n; ++i)
-        present |= secrets[i].mask;
-    for (long at = 0; at < n + kNumbers; ++at) {
-        const int guess = at < n ? set[at] : int(at - n);
-        if (at >= n && (std::binary_search(set.begin(), set.end(), std::uint16_t(guess))
-                        || !lowestOfRenamings(guess, std::uint16_t(~present & 0x3ff))))
-            continue;
-        Counts counts{};
-        for (long i = 0; i < n; ++i)
-            ++counts[ScoreCodes::codeBetween(numbers[guess], secrets[i])];
-        long bound = n;
-        int largest = 0;
-        for (int code = 0; code < kWinCode; ++code) {
-            bound += leastTotal(counts[code]);
-            largest = std::max(largest, counts[code]);
+    std::optional<DigitClasses> classes; // wanted only when numbers other than the set's are scored
+    // Scores the guesses from `at` to `end` (the set's own secrets, then the other numbers) and
+    // evaluates those whose bound could still win, in order of bound. True when a possible secret
+    // reached the fewest guesses there are, which ends the search.
+    auto search = [&](long at, long end) {
+        options.clear();
+        for (; at < end; ++at) {
+            const int guess = at < n ? set[at] : int(at - n);
+            if (at >= n && (std::binary_search(set.begin(), set.end(), std::uint16_t(guess))
+                            || !classes->isLowestRenaming(guess)))
+                continue;
+            Counts counts{};
+            for (long i = 0; i < n; ++i)
+                ++counts[ScoreCodes::codeBetween(numbers[guess], secrets[i])];
+            long bound = n;
+            int largest = 0;
+            for (int code = 0; code < kWinCode; ++code) {
+                bound += leastOfPart(std::size_t(counts[code]));
+                largest = std::max(largest, counts[code]);
+            }
+            if (largest == n || bound >= beta)
+                continue; // tells nothing, or cannot matter
+            const bool possibleSecret = counts[kWinCode] > 0;
+            const int key = tieKey(guess, possibleSecret);
+            if (largest > 2) {
+                // The best only gets better: what cannot beat it now never will.
+                if (better(bound, key))
+                    options.push_back({bound, key, guess});
+            } else if (better(bound, key)) {
+                best = {bound, guess}; // parts of one or two take exactly their fewest guesses
+                bestKey = key;
+                if (bound == least && possibleSecret)
+                    return true; // nothing does better, and a tie among possible secrets comes at a higher index
+            }
         }
-        if (largest == n || bound >= beta)
-            continue; // tells nothing, or cannot matter
-        const bool possibleSecret = counts[kWinCode] > 0;
-        const int key = tieKey(guess, possibleSecret);
-        if (largest > 2) {
-            options.push_back({bound, key, guess});
-        } else if (better(bound, key)) {
-            best = {bound, guess}; // parts of one or two take exactly their fewest guesses
-            bestKey = key;
-            if (bound == least && possibleSecret)
-                break; // nothing does better, and a tie among possible secrets comes at a higher index
+        std::sort(options.begin(), options.end(), [](const Option &a, const Option &b) {
+            return a.bound != b.bound ? a.bound < b.bound : a.key < b.key;
+        });
+        for (const Option &option : options) {
+            if (!better(option.bound, option.key) || option.bound >= beta)
+                break; // the later ones have larger bounds, or the same bound and a later key
+            const long limit = std::min(option.key < bestKey ? best.total : best.total - 1, beta - 1);
+            const long total = totalWith(option.guess, set, limit);
+            if (total <= limit && better(total, option.key)) {
+                best = {total, option.guess};
+                bestKey = option.key;
+            }
         }
-    }
-    std::sort(options.begin(), options.end(), [](const Option &a, const Option &b) {
-        return a.bound != b.bound ? a.bound < b.bound : a.key < b.key;
-    });
-    for (const Option &option : options) {
-        if (!better(option.bound, option.key) || option.bound >= beta)
-            break; // the later ones have larger bounds, or the same bound and a later key
-        const long limit = std::min(option.key < bestKey ? best.total : best.total - 1, beta - 1);
-        const long total = totalWith(option.guess, set, limit);
-        if (total <= limit && better(total, option.key)) {
-            best = {total, option.guess};
-            bestKey = option.key;
-        }
+        return false;
+    };
+    // The possible secrets first. The other numbers come after them in the order of ties, so they
+    // are scored only when one of them could still do better: often none can.
+    if (!search(0, n) && leastWithoutWinning(n) < std::min(best.total, beta)) {
+        classes.emplace(set);
+        search(n, n + kNumbers);
     }
     const Known known = best.total < beta ? Known{best, true} : Known{{beta, set.front()}, false};
     m_known.insert_or_assign(set, known);

@@ -182,6 +182,11 @@ void TestMatchReview::exactAgreesWithBruteForce_data()
     QTest::newRow("after 0123 1-3") << consistentWith("0123 1-3");
     QTest::newRow("after 0123 0-4") << consistentWith("0123 0-4");
     QTest::newRow("after 0123 1-2, 0245 2-0") << consistentWith("0123 1-2, 0245 2-0");
+    // A number that cannot be the secret does better than any that can: by one where a possible
+    // secret comes close to the least there is, by two and by three.
+    QTest::newRow("after 0123 2-0, 0451 2-1") << consistentWith("0123 2-0, 0451 2-1");
+    QTest::newRow("after 0123 2-0, 0174 2-1") << consistentWith("0123 2-0, 0174 2-1");
+    QTest::newRow("after 0123 1-1, 0247 3-0") << consistentWith("0123 1-1, 0247 3-0");
 }
 
 void TestMatchReview::exactAgreesWithBruteForce()
