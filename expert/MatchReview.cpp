@@ -67,6 +67,20 @@ std::optional<int> MatchReview::luckFor(const std::array<int, kCodes> &counts, i
     return int((2 * 99 * more + (more + fewer)) / (2 * (more + fewer))); // rounded half up
 }
 
+namespace {
+double expectedLeft(int guess, const BestPlay::Set &set)
+{
+    const auto &numbers = ScoreCodes::packedNumbers();
+    std::array<long, kCodes> counts{};
+    for (std::uint16_t secret : set)
+        ++counts[ScoreCodes::codeBetween(numbers[guess], numbers[secret])];
+    long squares = 0;
+    for (int code = 0; code < kWinCode; ++code)
+        squares += counts[code] * counts[code];
+    return double(squares) / double(set.size());
+}
+} // namespace
+
 std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses, const std::vector<HitBlowResult> &scores,
                                            const DecisionTree *tree, std::string *error,
                                            const std::function<void(int, int)> &progress)
@@ -118,6 +132,7 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
         row.expected = double(total) / double(n);
         row.bestGuess = frame.apply(ScoreCodes::numberAt(best));
         row.bestExpected = double(bestTotal) / double(n);
+        row.bestExpectedAfter = expectedLeft(best, set);
         row.skill = skillFor(total, bestTotal, n);
         const std::optional<int> luck = luckFor(counts, code);
         row.luck = luck.value_or(50);

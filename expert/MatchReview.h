@@ -47,6 +47,9 @@ public:
         double expected = 0.0;
         NumberSet bestGuess{};
         double bestExpected = 0.0;
+        // The secrets best play's guess would leave on average: each score's part, weighted by its
+        // chance, none after 4-0 (the sum of the parts' squared sizes over |S|).
+        double bestExpectedAfter = 0.0;
         Verdict verdict = Verdict::Best;
         int skill = 0;
         int luck = 0;

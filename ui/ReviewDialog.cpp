@@ -1,6 +1,7 @@
 #include "ReviewDialog.h"
 
 #include "NumberText.h"
+#include "PossibilitiesChart.h"
 #include "StatisticsDialog.h"
 #include "expert/DecisionTree.h"
 #include "platform/WindowFit.h"
@@ -141,7 +142,28 @@ void ReviewDialog::showReview()
     }
     m_table->setCurrentItem(m_table->topLevelItem(0));
     m_copy->setEnabled(true);
+    showChart();
     widenToTheTable();
+}
+
+void ReviewDialog::showChart()
+{
+    m_chart = PossibilitiesChart::create({tr("Possibilities left after each guess"), tr("Yours"),
+                                          tr("Expert's guess, on average"), tr("Guess"), tr("Possibilities")},
+                                         this);
+    if (!m_chart)
+        return;
+    std::vector<PossibilitiesChart::Point> points;
+    int guess = 0;
+    for (const MatchReview::GuessReview &row : m_review->guesses())
+        points.push_back({++guess, double(row.after), row.bestExpectedAfter});
+    m_chart->showPoints(points);
+    m_chart->describePoints(points);
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    // Above the buttons, below the table.
+    box->insertWidget(box->count() - 1, m_chart, 1);
+    resize(width(), height() + m_chart->sizeHint().height());
+    WindowFit::fitToScreen(this);
 }
 
 // Every column in sight where the screen has room for it.

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class PossibilitiesChart;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -15,7 +16,8 @@ class QTreeWidget;
 
 // The review of one match: for each of the user's guesses the possibilities before and after it,
 // its expected number of guesses against the Expert's guess from the same position, a verdict in
-// words, skill and luck, and the match's skill and luck above them. The review is worked out on a
+// words, skill and luck, the match's skill and luck above them, and a chart of the possibilities
+// left after each guess against those the Expert's guess would have left on average. The review is worked out on a
 // thread of the pool while the window shows how far it has got; the window may be closed at any
 // time, the work then finishes unseen. Copy Result puts a text without any digit of a guess on the
 // clipboard.
@@ -38,6 +40,8 @@ public:
     // The match's skill and luck, or how far the review has got.
     QString summaryText() const;
     QPushButton *copyResultButton() const { return m_copy; }
+    // The chart of the possibilities left, once the review is shown (null without the chart module).
+    PossibilitiesChart *chart() const { return m_chart; }
 
     // The text Copy Result gives: the game, strength, result, skill and luck on the first line,
     // then one line per guess with a ● per hit and a ○ per blow, or a · for none.
@@ -48,6 +52,7 @@ private:
     void showProgress(int reviewed);
     void showReview();
     void copyResult();
+    void showChart();
     void widenToTheTable();
 
     MatchRecord m_match;
@@ -58,4 +63,5 @@ private:
     QProgressBar *m_progress = nullptr;
     QTreeWidget *m_table = nullptr;
     QPushButton *m_copy = nullptr;
+    PossibilitiesChart *m_chart = nullptr;
 };

@@ -823,6 +823,18 @@
         <source>luck %1</source>
         <translation>Glück %1</translation>
     </message>
+    <message>
+        <source>Possibilities left after each guess</source>
+        <translation>Verbleibende Möglichkeiten nach jedem Tipp</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Deine</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess, on average</source>
+        <translation>Tipp des Experten, im Mittel</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

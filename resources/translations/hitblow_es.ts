@@ -823,6 +823,18 @@
         <source>luck %1</source>
         <translation>suerte %1</translation>
     </message>
+    <message>
+        <source>Possibilities left after each guess</source>
+        <translation>Posibilidades restantes tras cada intento</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Los tuyos</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess, on average</source>
+        <translation>Intento del Experto, de media</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

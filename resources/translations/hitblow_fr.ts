@@ -823,6 +823,18 @@
         <source>luck %1</source>
         <translation>chance %1</translation>
     </message>
+    <message>
+        <source>Possibilities left after each guess</source>
+        <translation>Possibilités restantes après chaque proposition</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>Les vôtres</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess, on average</source>
+        <translation>Proposition de l&apos;Expert, en moyenne</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

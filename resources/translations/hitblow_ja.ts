@@ -819,6 +819,18 @@
         <source>luck %1</source>
         <translation>運 %1</translation>
     </message>
+    <message>
+        <source>Possibilities left after each guess</source>
+        <translation>各予想の後に残る候補数</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess, on average</source>
+        <translation>エキスパートの予想（平均）</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -819,6 +819,18 @@
         <source>luck %1</source>
         <translation>运气 %1</translation>
     </message>
+    <message>
+        <source>Possibilities left after each guess</source>
+        <translation>每次猜测后剩余的可能数</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <translation>你的</translation>
+    </message>
+    <message>
+        <source>Expert&apos;s guess, on average</source>
+        <translation>专家的猜测（平均）</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -5,6 +5,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MatchAssistant.h"
 #include "ui/MatchStatusBar.h"
+#include "ui/PossibilitiesChart.h"
 #include "ui/ReviewDialog.h"
 #include "ui/StatisticsDialog.h"
 
@@ -185,6 +186,15 @@ void TestReviewDialog::showsEachGuessAndTheMatch()
              "Skill: " + item->text(ReviewDialog::SkillColumn));
     QVERIFY(dialog.table()->focusPolicy() & Qt::TabFocus);
     QVERIFY(dialog.copyResultButton()->isEnabled());
+    // The chart draws, and tells, what each guess left against what the Expert's would have left
+    // on average: from 0123 0-4's nine secrets, 1230 leaves parts of 4, 2 and 2 (24 / 9).
+    QVERIFY(dialog.chart());
+    const QStringList lines = dialog.chart()->accessibleDescription().split('\n');
+    QCOMPARE(lines.size(), dialog.table()->topLevelItemCount());
+    if (trace.startsWith("0123 0-4"))
+        QCOMPARE(lines.at(row), "Guess 2: Yours 9, Expert's guess, on average 2.667");
+    else if (row == 0)
+        QCOMPARE(lines.at(row), "Guess 1: Yours 1,260, Expert's guess, on average 931.4");
 }
 
 void TestReviewDialog::closingWhileReviewingIsSafe_data()
