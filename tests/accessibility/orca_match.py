@@ -49,6 +49,8 @@ DIGITS = r"(\d) (\d) (\d) (\d)"
 # Generous for a loaded machine: Orca itself takes seconds to start speech-dispatcher.
 PHRASE_TIMEOUT = 20
 START_TIMEOUT = 60
+# A review of a match far from best play takes seconds under the sanitizers.
+REVIEW_TIMEOUT = 120
 
 
 class Failure(Exception):
@@ -292,6 +294,18 @@ class Player:
         self.hear(r"0: not in the number", "the digit's new mark")
 
 
+    def read_review(self):
+        """The review of the match just played opens on its table, whose cells are read with their
+        columns once the review is worked out."""
+        self.keys("Escape", "ctrl+e")
+        self.hear(r"^Review dialog", "the review window")
+        self.hear(r"^Guess: \d{4}\.", "the first guess's row", REVIEW_TIMEOUT)
+        self.hear(r"^Hits / Blows: \d / \d\.", "its score")
+        self.hear(r"^Verdict: \w", "its verdict")
+        self.hear(r"^Skill: \d+\.", "its skill")
+        self.keys("Escape")
+
+
 def check_once(transcript):
     """Every phrase of the board is spoken once: no utterance longer than a key's echo twice in
     a row, nor any of the board's phrases twice in the match."""
@@ -333,6 +347,7 @@ def play(binary, home, transcript_path, orca_first):
             check_once(transcript)
             player.read_how_to_play()
             player.mark_notepad()
+            player.read_review()
             print(f"the match ended after {rounds} rounds: {outcome}; {len(transcript.spoken)} utterances")
         finally:
             if game and game.poll() is None:
