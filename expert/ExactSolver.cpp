@@ -1,5 +1,6 @@
 #include "expert/ExactSolver.h"
 
+#include "expert/DigitClasses.h"
 #include "expert/ScoreCodes.h"
 
 #include <algorithm>
@@ -17,65 +18,6 @@ int tieKey(int guess, bool possibleSecret)
 {
     return (possibleSecret ? 0 : kNumbers) + guess;
 }
-
-// Digits that the set cannot tell apart: swapping any two of one class maps the set onto itself
-// (digits no secret holds are one such class). Guesses that differ only by renaming digits within
-// classes split the set alike, parts of the same sizes, so only the lowest-numbered of them is
-// scored: the one that uses each class's lowest digits, in order from the left.
-class DigitClasses
-{
-public:
-    explicit DigitClasses(const ExactSolver::Set &set)
-    {
-        for (int digit = 0; digit < 10; ++digit)
-            m_classOf[digit] = digit;
-        std::uint16_t present = 0;
-        for (std::uint16_t secret : set)
-            present |= ScoreCodes::packedNumbers()[secret].mask;
-        for (int digit = 0; digit < 10; ++digit) {
-            if (m_classOf[digit] != digit)
-                continue; // already in a lower digit's class
-            for (int other = digit + 1; other < 10; ++other) {
-                const bool absent = !(present & (1u << digit)) && !(present & (1u << other));
-                if (m_classOf[other] == other && (absent || swapKeeps(set, digit, other)))
-                    m_classOf[other] = digit;
-            }
-        }
-    }
-
-    bool isLowestRenaming(int guess) const
-    {
-        const std::uint32_t digits = ScoreCodes::packedNumbers()[guess].digits;
-        std::array<int, 10> nextOf{};
-        for (int digit = 0; digit < 10; ++digit)
-            nextOf[digit] = digit;
-        for (int position = 0; position < 4; ++position) {
-            const int digit = int((digits >> (8 * position)) & 0xff);
-            const int cls = m_classOf[digit];
-            int &next = nextOf[cls];
-            while (m_classOf[next] != cls)
-                ++next;
-            if (digit != next++)
-                return false;
-        }
-        return true;
-    }
-
-private:
-    static bool swapKeeps(const ExactSolver::Set &set, int a, int b)
-    {
-        for (std::uint16_t secret : set) {
-            NumberSet number = ScoreCodes::numberAt(secret);
-            for (int &digit : number)
-                digit = digit == a ? b : digit == b ? a : digit;
-            if (!std::binary_search(set.begin(), set.end(), std::uint16_t(ScoreCodes::indexOf(number))))
-                return false;
-        }
-        return true;
-    }
-
-    std::array<int, 10> m_classOf{};
-};
 
 struct Option {
     long bound; // the total if every part took its fewest guesses

@@ -1,4 +1,5 @@
 // make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
+//                  [--set-symmetry on|off]
 //                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]
 //                  [--second DIGITS]
 // make-expert-tree --split TREE [--only H-B,...] [--save-parts FOLDER]
@@ -59,7 +60,7 @@ int usage(const char *program)
 {
     std::fprintf(stderr,
                  "usage: %s [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]\n"
-                 "       [--only H-B,...] [--second DIGITS]"
+                 "       [--set-symmetry on|off] [--only H-B,...] [--second DIGITS]"
                  " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
                  "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n"
                  "       %s --split TREE [--only H-B,...] [--save-parts FOLDER]\n",
@@ -120,6 +121,8 @@ bool parse(int argc, char *argv[], Settings &settings)
             settings.search.deepBoundsFrom = std::atol(value);
         else if (arg == "--bonus")
             settings.search.bonus = std::atof(value);
+        else if (arg == "--set-symmetry" && (value == std::string_view("on") || value == std::string_view("off")))
+            settings.search.setSymmetry = value == std::string_view("on");
         else if (arg == "--only")
             settings.only = value;
         else if (arg == "--save-parts")

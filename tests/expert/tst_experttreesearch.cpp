@@ -63,9 +63,11 @@ void TestExpertTreeSearch::sameTreeOnAnyThreads_data()
     QTest::addColumn<int>("hits");
     QTest::addColumn<int>("blows");
     QTest::addColumn<long>("deepBoundsFrom");
+    QTest::addColumn<bool>("setSymmetry");
     // Parts of over 100 candidates, so that the parts after their second guesses go to the pool.
-    QTest::newRow("after 2-0") << 2 << 0 << 0L;
-    QTest::newRow("after 1-2, deep bounds") << 1 << 2 << 50L;
+    QTest::newRow("after 2-0") << 2 << 0 << 0L << false;
+    QTest::newRow("after 1-2, deep bounds") << 1 << 2 << 50L << false;
+    QTest::newRow("after 2-0, the sets' own symmetry") << 2 << 0 << 0L << true;
 }
 
 void TestExpertTreeSearch::sameTreeOnAnyThreads()
@@ -73,9 +75,11 @@ void TestExpertTreeSearch::sameTreeOnAnyThreads()
     QFETCH(int, hits);
     QFETCH(int, blows);
     QFETCH(long, deepBoundsFrom);
+    QFETCH(bool, setSymmetry);
     const TreeSearch::Set part = partAfter(hits, blows);
     TreeSearch::Options options = narrowOptions(12);
     options.deepBoundsFrom = deepBoundsFrom;
+    options.setSymmetry = setSymmetry;
     std::vector<std::vector<std::uint8_t>> trees;
     std::vector<long> costs;
     for (int threads : {1, 2, 3}) {

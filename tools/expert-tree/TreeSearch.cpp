@@ -1,10 +1,12 @@
 #include "tools/expert-tree/TreeSearch.h"
 
+#include "expert/DigitClasses.h"
 #include "expert/OneStepGuesser.h"
 #include "tools/expert-tree/LowerBounds.h"
 #include "tools/expert-tree/TaskPool.h"
 
 #include <algorithm>
+#include <optional>
 
 using RelabellingGroup::Group;
 using ScoreCodes::kCodes;
@@ -121,7 +123,13 @@ std::vector<TreeSearch::Option> TreeSearch::optionsFor(const Set &set, int left,
     std::vector<std::uint64_t> seen(16384, 0);
     const std::size_t seenMask = seen.size() - 1;
     const std::vector<int> &guesses = group.size() > 1 ? RelabellingGroup::orbitLeaders(group) : allNumbers();
+    // Only where every number is tried: an orbit's leader need not be its lowest renaming.
+    std::optional<DigitClasses> classes;
+    if (m_options.setSymmetry && group.size() <= 1)
+        classes.emplace(set);
     for (int guess : guesses) {
+        if (classes && !classes->isLowestRenaming(guess))
+            continue;
         const std::uint8_t *row = &codeTable()[std::size_t(guess) * kNumbers];
         OneStepGuesser::ScoreCounts counts{};
         std::uint64_t split = 1469598103934665603ull;

@@ -50,6 +50,10 @@ public:
         // guess ahead (LowerBounds) rather than by its size alone, so that guesses that cannot
         // win are dropped before their parts are searched; 0: never.
         long deepBoundsFrom = 0;
+        // At nodes where no relabelling fixes the guesses so far, also leave out guesses that differ
+        // from a lower-numbered one only by renaming digits the node's set cannot tell apart
+        // (DigitClasses): they split it alike, and would take places among the best `widths`.
+        bool setSymmetry = false;
         // The only second guess tried (its class's lowest index), or -1 for every one.
         int secondGuess = -1;
         // Called at a node of depth 1 or 2 (madeGuesses) whenever a cheaper tree is found for its
