@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QPromise>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -53,7 +54,11 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     , m_match(match)
 {
     setWindowTitle(tr("Review"));
-    auto *layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls when the screen is too small for the table and the
+    // chart, so that Copy Result and Close stay in reach on any screen.
+    auto *body = new QWidget;
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     auto *heading = new QLabel(StatisticsDialog::strengthName(match.strength) + kSeparator
                                    + resultPhrase(match.result, int(match.turns.answers.size())),
@@ -81,7 +86,13 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_copy->setEnabled(false);
     connect(m_copy, &QPushButton::clicked, this, &ReviewDialog::copyResult);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    auto *view = new QScrollArea(this);
+    view->setWidget(body);
+    view->setWidgetResizable(true);
+    view->setFrameShape(QFrame::NoFrame);
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(view, 1);
+    outer->addWidget(buttons);
 
     // The watcher is a member: once the window is gone nothing of the work reaches it.
     connect(&m_watcher, &QFutureWatcher<std::optional<MatchReview>>::progressValueChanged, this,
@@ -159,9 +170,8 @@ void ReviewDialog::showChart()
         points.push_back({++guess, double(row.after), row.bestExpectedAfter});
     m_chart->showPoints(points);
     m_chart->describePoints(points);
-    auto *box = static_cast<QVBoxLayout *>(layout());
-    // Above the buttons, below the table.
-    box->insertWidget(box->count() - 1, m_chart, 1);
+    // Below the table, which keeps its rows in sight before the chart grows.
+    m_table->parentWidget()->layout()->addWidget(m_chart);
     resize(width(), height() + m_chart->sizeHint().height());
     WindowFit::fitToScreen(this);
 }

@@ -62,7 +62,7 @@ QStringList cellsOf(const QTreeWidgetItem *item)
 
 // The Expert's own play against the secret 0124, found with the fifth guess.
 const QString kExpertPlay = QStringLiteral("2943 0-2, 1428 1-2, 4025 1-2, 5984 1-0, 0124 4-0");
-// Off the Expert's tree from the second guess on: seconds of exact search.
+// Off the Expert's tree from the second guess on: the longest review here (over half a second).
 const QString kSlowMatch = QStringLiteral("0123 0-1, 1032 0-1");
 } // namespace
 

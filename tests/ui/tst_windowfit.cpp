@@ -2,6 +2,7 @@
 #include "GameBoardView.h"
 #include "ui/MainWindow.h"
 #include "ui/NumberPad.h"
+#include "ui/ReviewDialog.h"
 #include "platform/UserDefaults.h"
 
 #include "Fakes.h"
@@ -29,6 +30,7 @@ private slots:
     void opensInsideTheScreen();
     void dialogsKeepTheirButtonsOnTheScreen_data();
     void dialogsKeepTheirButtonsOnTheScreen();
+    void reviewKeepsItsButtonsOnTheScreen();
 };
 
 void TestWindowFit::opensInsideTheScreen_data()
@@ -110,6 +112,26 @@ void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen()
                                                            .arg(dialogArea.height()).arg(dialogArea.x()).arg(dialogArea.y())));
     QVERIFY(!buttonsArea.isEmpty());
     QVERIFY(available.contains(buttonsArea));
+}
+
+// The review grows by its chart once the review is worked out, and stays inside the screen.
+void TestWindowFit::reviewKeepsItsButtonsOnTheScreen()
+{
+    const OwnRecords turns = OwnRecords::fromJsonText(
+        R"([{"guess":"1234","hits":0,"blows":1},{"guess":"2345","hits":1,"blows":0},)"
+        R"({"guess":"3456","hits":0,"blows":2},{"guess":"6308","hits":4,"blows":0}])");
+    QCOMPARE(turns.answers.size(), std::size_t(4));
+    ReviewDialog dialog(MatchRecord{QDateTime::currentDateTimeUtc(), 2, MatchOutcome::Won, 4, false, {}, turns});
+    dialog.show();
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.chart(), 60000);
+    const QRect available = dialog.screen()->availableGeometry();
+    QVERIFY(available.contains(dialog.frameGeometry()));
+    // Its body scrolls: it would fit a screen half as high too (the table and the chart alone
+    // need more than that).
+    QVERIFY2(dialog.minimumSizeHint().height() <= available.height() / 2,
+             qPrintable(QString::number(dialog.minimumSizeHint().height())));
+    const auto *buttons = dialog.findChild<QDialogButtonBox *>();
+    QVERIFY(available.contains(QRect(buttons->mapToGlobal(QPoint(0, 0)), buttons->size())));
 }
 
 QTEST_MAIN(TestWindowFit)
