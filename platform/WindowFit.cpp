@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
@@ -53,6 +55,18 @@ void fitToScreen(QWidget *window)
     const int y = std::max(std::min(frame.y(), area.bottom() + 1 - frame.height()), area.top());
     if (QPoint(x, y) != frame.topLeft())
         window->move(x, y);
+}
+
+QVBoxLayout *scrollBodyAboveButtons(QWidget *window, QWidget *body, QWidget *buttons)
+{
+    auto *view = new QScrollArea(window);
+    view->setWidget(body);
+    view->setWidgetResizable(true);
+    view->setFrameShape(QFrame::NoFrame);
+    auto *outer = new QVBoxLayout(window);
+    outer->addWidget(view, 1);
+    outer->addWidget(buttons);
+    return outer;
 }
 
 } // namespace WindowFit

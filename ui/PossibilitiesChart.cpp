@@ -1,25 +1,14 @@
 #include "PossibilitiesChart.h"
 
-#include "platform/GameModule.h"
+#include "ChartModule.h"
 
 #include <QLocale>
 #include <QStringList>
 
-namespace {
-PossibilitiesChartFactory loadFactory()
-{
-    QString error;
-    const auto factory = reinterpret_cast<PossibilitiesChartFactory>(
-        GameModule::resolve(QStringLiteral("hitblow-chart"), HITBLOW_POSSIBILITIES_CHART_FACTORY, &error));
-    if (!factory)
-        qWarning("The chart of the review cannot be shown:%s", qUtf8Printable(error));
-    return factory;
-}
-} // namespace
-
 PossibilitiesChart *PossibilitiesChart::create(const Texts &texts, QWidget *parent)
 {
-    static const PossibilitiesChartFactory factory = loadFactory();
+    static const PossibilitiesChartFactory factory
+        = chartModuleEntry<PossibilitiesChartFactory>(HITBLOW_POSSIBILITIES_CHART_FACTORY, "The chart of the review");
     PossibilitiesChart *chart = factory ? factory(texts, parent) : nullptr;
     if (chart) {
         chart->m_texts = texts;

@@ -1,6 +1,8 @@
 // The chart of the statistics drawn with Qt Charts: the module hitblow-chart, loaded on first use.
 #include "GuessChart.h"
 
+#include "ChartViews.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -8,7 +10,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStackedBarSeries>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace {
@@ -56,27 +57,14 @@ private:
 QtChartsGuessChart::QtChartsGuessChart(const Texts &texts, QWidget *parent)
     : GuessChart(parent)
     , m_texts(texts)
-    , m_view(new QChartView(new QChart, this))
+    , m_view(addChartView(this, texts.title, QSize(560, 240)))
 {
-    m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(560, 240);
-    m_view->chart()->setTitle(m_texts.title);
-    m_view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    m_view->chart()->setMargins(QMargins(4, 4, 4, 4));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
 }
 
 void QtChartsGuessChart::showSummary(const LevelSummary &summary)
 {
     QChart *chart = m_view->chart();
-    chart->removeAllSeries();
-    // The chart deletes the series it drops but gives removed axes back to the caller.
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    clearChart(chart);
 
     const QString names[] = {m_texts.won, m_texts.lost, m_texts.drawn};
     const QColor colours[] = {QColor(0x3c, 0x9d, 0x4e), QColor(0xc8, 0x3c, 0x3c), QColor(0xd9, 0xa4, 0x1b)};

@@ -1,12 +1,13 @@
 // The chart of a review drawn with Qt Charts, in the module hitblow-chart.
 #include "PossibilitiesChart.h"
 
+#include "ChartViews.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QValueAxis>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -29,27 +30,14 @@ private:
 QtChartsPossibilitiesChart::QtChartsPossibilitiesChart(const Texts &texts, QWidget *parent)
     : PossibilitiesChart(parent)
     , m_texts(texts)
-    , m_view(new QChartView(new QChart, this))
+    , m_view(addChartView(this, texts.title, QSize(420, 220)))
 {
-    m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(420, 220);
-    m_view->chart()->setTitle(m_texts.title);
-    m_view->chart()->legend()->setAlignment(Qt::AlignBottom);
-    m_view->chart()->setMargins(QMargins(4, 4, 4, 4));
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
 }
 
 void QtChartsPossibilitiesChart::showPoints(const std::vector<Point> &points)
 {
     QChart *chart = m_view->chart();
-    chart->removeAllSeries();
-    // The chart deletes the series it drops but gives removed axes back to the caller.
-    for (QAbstractAxis *axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    clearChart(chart);
     auto *yours = new QLineSeries;
     yours->setName(m_texts.yours);
     QPen solid(QColor(0x2a, 0x6f, 0xb8));

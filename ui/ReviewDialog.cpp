@@ -16,7 +16,6 @@
 #include <QScrollBar>
 #include <QPromise>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -86,13 +85,7 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_copy->setEnabled(false);
     connect(m_copy, &QPushButton::clicked, this, &ReviewDialog::copyResult);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *view = new QScrollArea(this);
-    view->setWidget(body);
-    view->setWidgetResizable(true);
-    view->setFrameShape(QFrame::NoFrame);
-    auto *outer = new QVBoxLayout(this);
-    outer->addWidget(view, 1);
-    outer->addWidget(buttons);
+    WindowFit::scrollBodyAboveButtons(this, body, buttons);
 
     // The watcher is a member: once the window is gone nothing of the work reaches it.
     connect(&m_watcher, &QFutureWatcher<std::optional<MatchReview>>::progressValueChanged, this,

@@ -3,6 +3,7 @@
 #include "GuessChart.h"
 #include "ReviewDialog.h"
 #include "match/StatisticsKeeper.h"
+#include "platform/WindowFit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,7 +16,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -126,13 +126,7 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &StatisticsDialog::askReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto *view = new QScrollArea(this);
-    view->setWidget(body);
-    view->setWidgetResizable(true);
-    view->setFrameShape(QFrame::NoFrame);
-    auto *outer = new QVBoxLayout(this);
-    outer->addWidget(view, 1);
-    outer->addWidget(buttons);
+    const QVBoxLayout *outer = WindowFit::scrollBodyAboveButtons(this, body, buttons);
     // As large as the whole body where the screen has room (fitted to the screen when shown).
     const QSize whole = body->sizeHint();
     resize(whole.width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + outer->contentsMargins().left()
