@@ -3,12 +3,11 @@
 #include <QRect>
 #include <QSize>
 
+class QVBoxLayout;
 class QWidget;
 
 // Every window of the game opens inside the available area of the screen it opens on (the
 // screen less its panels and docks): never larger, never partly off it.
-class QVBoxLayout;
-
 namespace WindowFit {
 
 // The available area of the screen the window is on, or of the primary screen before it is
