@@ -61,6 +61,7 @@ void MatchTracker::learnKeptMatch(const std::optional<SavedMatch> &kept)
 
 std::optional<SavedMatch> MatchTracker::resume()
 {
+    waitForKeptMatch();
     std::optional<SavedMatch> match = std::exchange(m_resumable, std::nullopt);
     if (match)
         m_keeper.matchResumed(match->hinted);

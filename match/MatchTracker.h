@@ -33,12 +33,15 @@ public:
     void keep(const SavedMatch &saved);
 
     // Asks the database for a match kept from an earlier run, off the game's thread: found runs
-    // once the answer is in. Until then nothing is resumable; New Game and keeping a match wait
-    // for the answer if they come first, so that a kept match is never passed over.
+    // once the answer is in. Until then nothing is resumable; New Game, resuming and keeping a
+    // match wait for the answer if they come first, so that a kept match is never passed over.
     void findKeptMatch(std::function<void()> found);
     // A match kept from an earlier run that has been neither resumed nor given up.
     const std::optional<SavedMatch> &resumable() const { return m_resumable; }
+    // Whether resume() may find a match: while the database has not answered yet, it may.
+    bool mayResume() const { return !m_keptMatchKnown || m_resumable; }
     // Takes the kept match to go on with (its hinted mark included); nothing when there is none.
+    // Asked before the database has answered, it waits for the answer.
     std::optional<SavedMatch> resume();
 
     // New Game in status: whether the user must first agree to abandon the match, the running one

@@ -93,7 +93,7 @@ bool MatchAssistant::resumeAvailable() const
 
 void MatchAssistant::resumeMatch()
 {
-    if (!resumeAvailable())
+    if (m_controller.gameStatus() != GameStatusTitle)
         return;
     if (const std::optional<SavedMatch> match = m_tracker.resume()) {
         m_notepad.clear();
@@ -183,8 +183,10 @@ void MatchAssistant::refresh()
         m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates(), resumeAvailable());
     if (m_hintAction)
         m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
+    // Enabled from the start on the title screen, so that a Ctrl+R pressed before the database
+    // has answered waits for the kept match instead of being lost.
     if (m_resumeAction)
-        m_resumeAction->setEnabled(resumeAvailable());
+        m_resumeAction->setEnabled(m_controller.gameStatus() == GameStatusTitle && m_tracker.mayResume());
     if (m_reviewAction)
         m_reviewAction->setEnabled(reviewAvailable());
 }

@@ -34,8 +34,8 @@ public:
     ~MatchAssistant() override;
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
-    // only on the title screen while a match kept from an earlier run waits, review while the last
-    // match decided has its turns.
+    // only on the title screen while a match kept from an earlier run waits or may (the database
+    // has not answered yet), review while the last match decided has its turns.
     void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
                          QAction *review = nullptr);
 
@@ -43,8 +43,9 @@ public:
     // first, unless the user said not to ask again; a match given up counts as abandoned.
     void newGame();
     // Goes on with the match kept from an earlier run, at the start of the turn it was in (title
-    // screen only).
+    // screen only), once the database has answered.
     void resumeMatch();
+    // Whether a match kept from an earlier run is known to wait (title screen only).
     bool resumeAvailable() const;
     // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
     void hint();

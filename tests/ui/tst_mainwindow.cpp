@@ -210,9 +210,11 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
 
 void TestMainWindow::keptMatchWaitsForResumeOrAbandon_data()
 {
-    QTest::addColumn<QString>("command"); // "ctrl+r", "button", "menu", "new game"
+    QTest::addColumn<QString>("command"); // "ctrl+r", "ctrl+r at once", "button", "menu", "new game"
     QTest::addColumn<QString>("answer");  // to New Game's question
     QTest::newRow("Ctrl+R") << "ctrl+r" << "";
+    // Pressed at the first frame, before the database has answered: it used to be lost.
+    QTest::newRow("Ctrl+R at once") << "ctrl+r at once" << "";
     QTest::newRow("the status bar's Resume Match") << "button" << "";
     QTest::newRow("Game menu's Resume Match") << "menu" << "";
     QTest::newRow("New Game, kept playing") << "new game" << "Keep Playing";
@@ -236,19 +238,29 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
     m_window.reset();
 
     m_window = std::make_unique<MainWindow>(m_fakes->services());
+    if (command == "ctrl+r at once") {
+        connect(m_window.get(), &MainWindow::firstFrameShown, this, [this] {
+            QVERIFY(!m_window->matchStatusBar()->resumeButton()->isVisible());
+            QTest::keyClick(m_window->gameBoardView(), Qt::Key_R, Qt::ControlModifier);
+        });
+    }
+    QSignalSpy firstFrame(m_window.get(), &MainWindow::firstFrameShown);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(firstFrame.count(), 1);
     HitBlowController *controller = m_window->hitBlowController();
-    QCOMPARE(controller->gameStatus(), int(GameStatusTitle));
     const auto recorded = [this] {
         return m_window->matchAssistant()->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
             [](StatisticsStore &store) { return store.latest(10); });
     };
     QCOMPARE(recorded().size(), std::size_t(0));
-    // Offered once the database has answered, after the first frame.
-    QTRY_VERIFY(m_window->resumeMatchAction()->isEnabled());
-    QCOMPARE(m_window->resumeMatchAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    QVERIFY(m_window->matchStatusBar()->resumeButton()->isVisible());
+    if (command != "ctrl+r at once") {
+        QCOMPARE(controller->gameStatus(), int(GameStatusTitle));
+        // Offered once the database has answered, after the first frame.
+        QTRY_VERIFY(m_window->matchStatusBar()->resumeButton()->isVisible());
+        QCOMPARE(m_window->resumeMatchAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QVERIFY(m_window->resumeMatchAction()->isEnabled());
+    }
 
     if (command == "ctrl+r")
         QTest::keyClick(m_window->gameBoardView(), Qt::Key_R, Qt::ControlModifier);
@@ -286,9 +298,11 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_COMPARE(m_window->resumeMatchAction()->isEnabled(), !abandoned);
+    QTRY_COMPARE(m_window->matchStatusBar()->resumeButton()->isVisible(), !abandoned);
     if (abandoned)
         QTest::qWait(200);
     QCOMPARE(m_window->resumeMatchAction()->isEnabled(), !abandoned);
+    QCOMPARE(m_window->matchStatusBar()->resumeButton()->isVisible(), !abandoned);
 }
 
 void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
