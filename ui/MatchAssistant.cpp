@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 constexpr int kProblemShownMs = 15000;
 } // namespace
@@ -149,6 +151,8 @@ void MatchAssistant::findStoredMatches()
     statisticsKeeper().ask<std::optional<MatchRecord>>(
         this, [](StatisticsStore &store) { return store.lastDecided(); },
         [this](const std::optional<MatchRecord> &match) {
+            if (std::exchange(m_storedLastDecidedKnown, true))
+                return;
             m_storedLastDecided = match;
             refresh();
         });
@@ -168,8 +172,13 @@ bool MatchAssistant::reviewAvailable() const
 
 void MatchAssistant::reviewLastMatch()
 {
-    if (!reviewAvailable())
+    if (!std::exchange(m_storedLastDecidedKnown, true))
+        m_storedLastDecided = statisticsKeeper().askAndWait<std::optional<MatchRecord>>(
+            [](StatisticsStore &store) { return store.lastDecided(); });
+    if (!reviewAvailable()) {
+        refresh();
         return;
+    }
     ReviewDialog dialog(*lastDecidedMatch(), m_window);
     dialog.exec();
     if (m_window)
@@ -183,12 +192,10 @@ void MatchAssistant::refresh()
         m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates(), resumeAvailable());
     if (m_hintAction)
         m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
-    // Enabled from the start on the title screen, so that a Ctrl+R pressed before the database
-    // has answered waits for the kept match instead of being lost.
     if (m_resumeAction)
         m_resumeAction->setEnabled(m_controller.gameStatus() == GameStatusTitle && m_tracker.mayResume());
     if (m_reviewAction)
-        m_reviewAction->setEnabled(reviewAvailable());
+        m_reviewAction->setEnabled(reviewAvailable() || !m_storedLastDecidedKnown);
 }
 
 int MatchAssistant::strength() const

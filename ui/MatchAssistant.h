@@ -34,8 +34,9 @@ public:
     ~MatchAssistant() override;
 
     // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
-    // only on the title screen while a match kept from an earlier run waits or may (the database
-    // has not answered yet), review while the last match decided has its turns.
+    // only on the title screen while a match kept from an earlier run waits, review while the last
+    // match decided has its turns. Until the database has answered, resume and review may find a
+    // match, so they stay enabled: their shortcuts pressed at once wait for the answer.
     void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
                          QAction *review = nullptr);
 
@@ -50,8 +51,10 @@ public:
     // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
     void hint();
     void showStatistics();
-    // The review of the last match won, lost or drawn: of this run, or else the latest stored.
+    // The review of the last match won, lost or drawn: of this run, or else the latest stored,
+    // once the database has answered.
     void reviewLastMatch();
+    // Whether such a match is known.
     bool reviewAvailable() const;
     // Asks the statistics for what an earlier run left: the latest match stored, for review, and
     // a match kept for resuming. It opens the database, so not before the window is on the
@@ -85,6 +88,7 @@ private:
     QPointer<QAction> m_reviewAction;
     // The latest decided match stored by an earlier run, once the database has answered.
     std::optional<MatchRecord> m_storedLastDecided;
+    bool m_storedLastDecidedKnown = false;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
     QTimer m_refreshTimer;
 };
