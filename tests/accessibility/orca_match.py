@@ -280,6 +280,14 @@ class Player:
         self.hear(r"^The board heading", "the next heading")
         self.hear(r"^Mac's pieces lie face down", "the section under it")
         self.keys("Escape")
+        # The next keys are for the game's window: not before How to Play has gone and the game's
+        # window has the keyboard again (a shortcut typed sooner went to the closing window).
+        deadline = time.monotonic() + PHRASE_TIMEOUT
+        while self.server.find_window("^How to Play$"):
+            if time.monotonic() > deadline:
+                raise Failure("How to Play did not close on Escape")
+            time.sleep(0.02)
+        self.server.run("xdotool", "windowfocus", "--sync", self.server.find_window(TITLE))
 
     def mark_notepad(self):
         """The notepad's cells are reached by Tab and say their digit, place and mark, and the
