@@ -1,6 +1,6 @@
 #include "NumberComparer.h"
 
-#include "MatchRules.h"
+#include "rules/MatchRules.h"
 #include "platform/RandomSource.h"
 
 #include <algorithm>

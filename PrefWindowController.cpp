@@ -1,18 +1,73 @@
 #include "PrefWindowController.h"
 
 #include "settings/PlayerAidSettings.h"
-#include "StrengthDescription.h"
+#include "access/LiveAnnouncer.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
-#include "resources/ui_PrefWindow.h"
+#include "ui_PrefWindow.h"
 #include "platform/WindowFit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+
+// The line under the strength popup that tells what the selected strength does.
+namespace StrengthDescription {
+
+// The translated description of a strength level; an empty text for a level the popup lacks.
+
+QString forLevel(int level)
+{
+    switch (level) {
+    case 0:
+        return QCoreApplication::translate("StrengthDescription",
+                                           "Mac only counts how many of its digits each score shares.");
+    case 1:
+        return QCoreApplication::translate("StrengthDescription",
+                                           "Mac keeps only the numbers that give each score exactly.");
+    case 2:
+        return QCoreApplication::translate("StrengthDescription",
+                                           "Mac also weighs each score against its earlier ones.");
+    case 3:
+        return QCoreApplication::translate("StrengthDescription",
+                                           "Mac plans every guess ahead and needs at most seven guesses.");
+    default:
+        return {};
+    }
+}
+
+// Keeps label describing the popup's selected level from now on.
+void follow(QComboBox *popup, QLabel *label)
+{
+    if (!popup || !label)
+        return;
+    // As wide as the longest description, so that the window keeps its size while one chooses.
+    int widest = 0;
+    for (int level = 0; level < popup->count(); ++level)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(forLevel(level)));
+    label->setMinimumWidth(widest);
+    auto *announcer = new LiveAnnouncer(popup);
+    const auto describe = [popup, label, announcer](int level) {
+        label->setText(forLevel(level));
+        // Screen readers read the line with the popup; when the user changes the strength, the
+        // strength chosen and its line are said, as the popup's own change goes unspoken.
+        popup->setAccessibleDescription(forLevel(level));
+        if (popup->hasFocus()) {
+            //: The strength chosen, then what it does, spoken by a screen reader.
+            announcer->announce(QCoreApplication::translate("StrengthDescription", "%1: %2")
+                                    .arg(popup->itemText(level), forLevel(level)));
+        }
+    };
+    QObject::connect(popup, &QComboBox::currentIndexChanged, label, describe);
+    describe(popup->currentIndex());
+}
+
+} // namespace StrengthDescription
 
 namespace {
 // The rhythm control's range: positive values only, since the game pauses 1.0 / rhythm seconds,

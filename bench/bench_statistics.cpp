@@ -4,9 +4,9 @@
 // Export, the statistics file of earlier versions: written whole, and read. Everything goes into
 // a temporary folder under the working directory, on the disk the build is on.
 #include "HitBlowController.h"
-#include "match/StatisticsFile.h"
-#include "match/StatisticsKeeper.h"
-#include "match/StatisticsStore.h"
+#include "oldfiles/StatisticsFile.h"
+#include "statistics/StatisticsKeeper.h"
+#include "statistics/StatisticsStore.h"
 #include "ui/MatchSnapshots.h"
 
 #include "Fakes.h"

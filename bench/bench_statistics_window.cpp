@@ -4,8 +4,8 @@
 // under the working directory, on the disk the build is on. Prints figures; it fails only when
 // the window never fills.
 #include "ui/StatisticsDialog.h"
-#include "match/StatisticsStore.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsStore.h"
+#include "statistics/StatisticsKeeper.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchRules.h"
+#include "rules/MatchRules.h"
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
 

@@ -1,7 +1,7 @@
 #include "MatchNotes.h"
 
-#include "MatchRules.h"
-#include "NumberText.h"
+#include "rules/MatchRules.h"
+#include "rules/NumberText.h"
 #include "OwnRecords.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "OwnRecords.h"
 
-#include "NumberText.h"
+#include "rules/NumberText.h"
 #include "expert/ScoreCodes.h"
 
 #include <QJsonArray>

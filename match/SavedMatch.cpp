@@ -1,7 +1,7 @@
 #include "match/SavedMatch.h"
 
-#include "MatchRules.h"
-#include "NumberText.h"
+#include "rules/MatchRules.h"
+#include "rules/NumberText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "SettingsTable.h"
 
-#include "MatchRules.h"
+#include "rules/MatchRules.h"
 #include "platform/UserDefaults.h"
 
 #include <iterator>

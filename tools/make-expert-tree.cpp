@@ -7,7 +7,7 @@
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
 // resources/expert/decision-tree.bin, relative to the working directory: run it from the source
-// folder). The defaults rebuild the tree the game ships unless the README names other steps.
+// folder). The defaults rebuild the tree the game ships unless docs/expert.md names other steps.
 //
 // The first guess is 0123 (every first guess is the same up to relabelling); the parts after its
 // scores are searched independently (TreeSearch), on N threads (default 2). With --only it searches

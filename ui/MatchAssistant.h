@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/MatchTracker.h"
+#include "statistics/MatchTracker.h"
 #include "match/Notepad.h"
 
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "ReviewDialog.h"
 
-#include "NumberText.h"
+#include "rules/NumberText.h"
 #include "PossibilitiesChart.h"
 #include "StatisticsDialog.h"
 #include "expert/DecisionTree.h"

@@ -2,7 +2,7 @@
 
 #include "GuessChart.h"
 #include "ReviewDialog.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 #include "platform/WindowFit.h"
 
 #include <QComboBox>

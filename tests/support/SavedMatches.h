@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/StatisticsStore.h"
+#include "statistics/StatisticsStore.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 #include "ui/MatchSnapshots.h"
 
 #include "StoredDefaults.h"

@@ -3,7 +3,7 @@
 #include "ui/GuessChart.h"
 #include "ui/StatisticsDialog.h"
 #include "platform/FloatSlider.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

@@ -1,4 +1,4 @@
-#include "ChartViews.h"
+#include "chart/ChartViews.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,6 +1,6 @@
 #include "match/MatchStatistics.h"
-#include "match/StatisticsFile.h"
-#include "match/StatisticsStore.h"
+#include "oldfiles/StatisticsFile.h"
+#include "statistics/StatisticsStore.h"
 
 #include <QDir>
 #include <QFile>

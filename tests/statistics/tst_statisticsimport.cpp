@@ -1,6 +1,6 @@
-#include "match/StatisticsImport.h"
-#include "match/StatisticsFile.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsImport.h"
+#include "oldfiles/StatisticsFile.h"
+#include "statistics/StatisticsKeeper.h"
 
 #include "ScriptedMatches.h"
 #include "StoredDefaults.h"

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "rules/NumberText.h"
 
 #include <array>
 

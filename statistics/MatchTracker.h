@@ -3,7 +3,7 @@
 #include "NumberComparer.h"
 #include "match/MatchProgress.h"
 #include "match/SavedMatch.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 #include "settings/PlayerAidSettings.h"
 
 #include <functional>

@@ -1,9 +1,9 @@
-#include "MatchRules.h"
+#include "rules/MatchRules.h"
 #include "expert/ExpertPlayer.h"
-#include "match/MatchTracker.h"
+#include "statistics/MatchTracker.h"
 #include "match/SavedMatch.h"
-#include "match/SavedMatchFile.h"
-#include "match/StatisticsKeeper.h"
+#include "oldfiles/SavedMatchFile.h"
+#include "statistics/StatisticsKeeper.h"
 
 #include "Fakes.h"
 

@@ -1,6 +1,6 @@
-#include "MatchTracker.h"
+#include "statistics/MatchTracker.h"
 
-#include "MatchRules.h"
+#include "rules/MatchRules.h"
 #include "match/ExpertHint.h"
 #include "match/OwnRecords.h"
 

@@ -1,7 +1,7 @@
 #include "ui/StatisticsDialog.h"
-#include "match/StatisticsFile.h"
-#include "match/StatisticsStore.h"
-#include "match/StatisticsKeeper.h"
+#include "oldfiles/StatisticsFile.h"
+#include "statistics/StatisticsStore.h"
+#include "statistics/StatisticsKeeper.h"
 
 #include "ScriptedMatches.h"
 #include "StoredDefaults.h"

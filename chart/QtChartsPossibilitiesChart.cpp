@@ -1,7 +1,7 @@
 // The chart of a review drawn with Qt Charts, in the module hitblow-chart.
-#include "PossibilitiesChart.h"
+#include "ui/PossibilitiesChart.h"
 
-#include "ChartViews.h"
+#include "chart/ChartViews.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,4 +1,4 @@
-#include "StatisticsFile.h"
+#include "oldfiles/StatisticsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "MatchProgress.h"
-#include "MatchStatistics.h"
-#include "SavedMatch.h"
-#include "StatisticsImport.h"
-#include "StatisticsStore.h"
+#include "match/MatchProgress.h"
+#include "match/MatchStatistics.h"
+#include "match/SavedMatch.h"
+#include "statistics/StatisticsImport.h"
+#include "statistics/StatisticsStore.h"
 
 #include <QMutex>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "match/SavedMatchFile.h"
+#include "oldfiles/SavedMatchFile.h"
 
 #include <QDir>
 #include <QFile>

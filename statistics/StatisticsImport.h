@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MatchStatistics.h"
+#include "match/MatchStatistics.h"
 
 #include <QByteArray>
 #include <QString>

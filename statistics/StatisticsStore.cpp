@@ -1,6 +1,6 @@
-#include "StatisticsStore.h"
+#include "statistics/StatisticsStore.h"
 
-#include "StatisticsFile.h"
+#include "oldfiles/StatisticsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The chart of the statistics drawn with Qt Charts: the module hitblow-chart, loaded on first use.
-#include "GuessChart.h"
+#include "ui/GuessChart.h"
 
-#include "ChartViews.h"
+#include "chart/ChartViews.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

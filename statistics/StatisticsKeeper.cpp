@@ -1,8 +1,8 @@
-#include "StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 
-#include "MatchRules.h"
-#include "SavedMatchFile.h"
-#include "StatisticsFile.h"
+#include "rules/MatchRules.h"
+#include "oldfiles/SavedMatchFile.h"
+#include "oldfiles/StatisticsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 // Each match is given up in Mac's first pause, the quickest state to reach, and the next starts a
 // millisecond later, so that the writes of two recorders interleave.
 #include "HitBlowController.h"
-#include "match/StatisticsKeeper.h"
+#include "statistics/StatisticsKeeper.h"
 #include "ui/MatchSnapshots.h"
 
 #include "Fakes.h"

@@ -1,7 +1,7 @@
-#include "StatisticsImport.h"
+#include "statistics/StatisticsImport.h"
 
-#include "StatisticsStore.h"
-#include "StatisticsFile.h"
+#include "statistics/StatisticsStore.h"
+#include "oldfiles/StatisticsFile.h"
 
 #include <QFile>
 #include <QFileInfo>
