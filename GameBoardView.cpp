@@ -35,7 +35,6 @@ void GameBoardView::resetAll()
     m_services.scheduler.cancelPrevious(this, kDidOK);
     // A press or held input of the abandoned match must not act in the new one.
     m_services.scheduler.cancelPrevious(this, kUpOKBtn);
-    m_okKeyPending = false;
     m_heldInput.clear();
     m_pressedChosenPlace = -1;
     m_okBtnStatus = 0;
@@ -43,9 +42,7 @@ void GameBoardView::resetAll()
     m_userNumbers.fill(-1);
     for (int digit = 0; digit < 10; ++digit)
         m_restChoices[digit] = digit;
-    m_currentUserAnswer.clear();
-    m_currenMacHitBlow.clear();
-    m_typingIndex = 0;
+    m_entry.clear();
 }
 
 void GameBoardView::resumeWithChosenNumbers(const NumberSet &numbers)
@@ -54,6 +51,28 @@ void GameBoardView::resumeWithChosenNumbers(const NumberSet &numbers)
     m_userNumbers = numbers;
     for (int digit : numbers)
         m_restChoices[digit] = -1;
+}
+
+namespace {
+std::vector<StyledText> styledEntries(const std::vector<int> &entries, double fontSize)
+{
+    std::vector<StyledText> texts;
+    for (int entry : entries) {
+        const QString text = entry == BoardEntry::kBlank ? QString() : QString::number(entry);
+        texts.push_back(StyledText{text, TextStyle{fontSize, Qt::white}});
+    }
+    return texts;
+}
+} // namespace
+
+std::vector<StyledText> GameBoardView::currentUserAnswer() const
+{
+    return styledEntries(m_entry.guess(), GameBoardLayout::kGuessFontSize);
+}
+
+std::vector<StyledText> GameBoardView::currenMacHitBlow() const
+{
+    return styledEntries(m_entry.counts(), GameBoardLayout::kCountsFontSize);
 }
 
 void GameBoardView::setNeedsDisplay()
@@ -126,28 +145,6 @@ QString textIgnoringModifiers(const QKeyEvent &event)
     return event.text();
 }
 } // namespace
-
-bool GameBoardView::heldForPendingOK(bool isOK, std::function<void()> input)
-{
-    if (!m_okKeyPending)
-        return false;
-    m_heldInput.push_back({isOK, std::move(input)});
-    return true;
-}
-
-void GameBoardView::deliverHeldInput(bool matchMovedOn)
-{
-    // OK presses right behind an OK that moved the match on only repeat it: a quick second Return
-    // on the counts must not refuse a guess that was never typed.
-    while (matchMovedOn && !m_heldInput.empty() && m_heldInput.front().isOK)
-        m_heldInput.pop_front();
-    // Each input is taken out before it runs: a held OK key makes the rest wait for its own press.
-    while (!m_okKeyPending && !m_heldInput.empty()) {
-        const std::function<void()> input = std::move(m_heldInput.front().deliver);
-        m_heldInput.pop_front();
-        input();
-    }
-}
 
 void GameBoardView::keyPressEvent(QKeyEvent *event)
 {

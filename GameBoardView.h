@@ -1,6 +1,9 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "core/BoardDisplay.h"
+#include "core/BoardEntry.h"
+#include "core/HeldInput.h"
 #include "platform/ImageLibrary.h"
 #include "platform/Services.h"
 #include "platform/StyledText.h"
@@ -10,7 +13,6 @@
 #include <QWidget>
 
 #include <array>
-#include <deque>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -35,7 +37,7 @@ constexpr char16_t kRightArrowKey = 63235;  // U+F703, the private-use character
 //
 // The board is laid out in board coordinates: 640 by 480 units, origin at the bottom left, y up.
 // One transform maps them to the widget, for drawing and for mouse input alike.
-class GameBoardView : public QWidget
+class GameBoardView : public QWidget, public BoardDisplay
 {
     Q_OBJECT
 
@@ -54,12 +56,12 @@ public:
     HitBlowController *hitBlowController() const { return m_hitBlowController; }
     PrefWindowController *prefWindowController() const { return m_prefWindowController; }
 
-    // Puts the input state back to the start of a match and drops a pending OK of the pause.
-    void resetAll();
-    // resetAll(), then shows numbers as the user's chosen secret, for a match that goes on.
-    void resumeWithChosenNumbers(const NumberSet &numbers);
-    // Asks for a drawing pass on the main loop.
-    void setNeedsDisplay();
+    // What the match controller asks of the board (see BoardDisplay).
+    void takeKeyboard() override { setFocus(); }
+    void resetAll() override;
+    void resumeWithChosenNumbers(const NumberSet &numbers) override;
+    void setNeedsDisplay() override;
+    void typeTrueCountsIfAutomatic() override;
 
     // Input, as the Qt event handlers deliver it. characters is the key's text with modifiers
     // applied, charactersIgnoringModifiers the text without them; points are in board coordinates.
@@ -77,9 +79,6 @@ public:
     // Types digits as the user's guess, replacing what was typed, as the digit keys would; the
     // typing position ends on the last digit. Does nothing unless the user's guess is awaited.
     void typeUserAnswer(const NumberSet &digits);
-    // As Mac's guess appears, and only with the automatic check: the true counts typed as the
-    // user's, ready to confirm.
-    void typeTrueCountsIfAutomatic();
 
     // One whole drawing pass onto canvas, with its effects on the match (message line, result
     // announced once, the pause after a user guess scheduled).
@@ -114,12 +113,14 @@ public:
     const std::array<int, 10> &restChoices() const { return m_restChoices; }
     const std::array<int, 4> &userNumbers() const { return m_userNumbers; }
     const TextStyle &fontStyle() const { return m_fontStyle; }
-    const std::vector<StyledText> &currentUserAnswer() const { return m_currentUserAnswer; }
-    const std::vector<StyledText> &currenMacHitBlow() const { return m_currenMacHitBlow; }
+    // What is typed, as the board draws it: blank entries have no text.
+    std::vector<StyledText> currentUserAnswer() const;
+    std::vector<StyledText> currenMacHitBlow() const;
+    const BoardEntry &entry() const { return m_entry; }
     const StyledText &messageStr() const { return m_messageStr; }
-    int typingIndex() const { return m_typingIndex; }
+    int typingIndex() const { return m_entry.cursor(); }
     // Input waiting for a pending OK key press to run, oldest first.
-    int heldInputCount() const { return static_cast<int>(m_heldInput.size()); }
+    int heldInputCount() const { return m_heldInput.count(); }
 
 protected:
     bool event(QEvent *event) override;
@@ -138,16 +139,11 @@ private:
     void returnChoice(int place);
     int chosenPlaceAt(QPointF boardPoint) const;
     void handOverSecretIfComplete();
-    std::vector<StyledText> *typedEntriesFor(int status);
-    void typeDigit(int status, const QString &digitText);
+    void typeDigit(int status, int digit);
     void checkUserAnswer();
     void checkMacHitBlow();
     // Beeps and shows the message, with details saying what exactly is wrong.
     void refuse(const char *messageKey, const QString &details);
-    // Queues input while a key's OK press is pending; false when it may act at once. isOK marks
-    // an OK key or a press on the OK button.
-    bool heldForPendingOK(bool isOK, std::function<void()> input);
-    void deliverHeldInput(bool matchMovedOn);
 
     // Drawing steps of drawRect(), each for the status whose layout the pass draws.
     void drawPieces(Canvas &canvas, int status);
@@ -172,14 +168,7 @@ private:
     std::array<int, 10> m_restChoices{};
     std::array<int, 4> m_userNumbers{};
     TextStyle m_fontStyle;
-    std::vector<StyledText> m_currentUserAnswer;
-    std::vector<StyledText> m_currenMacHitBlow;
+    BoardEntry m_entry;
     StyledText m_messageStr;
-    int m_typingIndex = 0;
-    bool m_okKeyPending = false;
-    struct HeldInput {
-        bool isOK;
-        std::function<void()> deliver;
-    };
-    std::deque<HeldInput> m_heldInput;
+    HeldInput m_heldInput;
 };

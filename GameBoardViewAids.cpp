@@ -112,8 +112,6 @@ void GameBoardView::typeTrueCountsIfAutomatic()
         return;
     const HitBlowResult truth = m_hitBlowController->numberComparer().checkHitsBlowsIn(*secret, *macAnswer);
     m_fontStyle.fontSize = kCountsFontSize;
-    m_currenMacHitBlow = {StyledText{QString::number(truth.hits), m_fontStyle},
-                          StyledText{QString::number(truth.blows), m_fontStyle}};
-    m_typingIndex = 0;
+    m_entry.setCounts(truth);
     setNeedsDisplay();
 }

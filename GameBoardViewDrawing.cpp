@@ -134,15 +134,17 @@ void GameBoardView::drawDigitsAndCounts(Canvas &canvas, int status)
             for (size_t j = 0; j < digits.size(); ++j)
                 canvas.drawText(digits[j], kGuessDigitsOrigin + QPointF(kDigitSpacing * j, 0));
         }
-        canvas.fillRect(kCountsCursor.translated(kDigitSpacing * m_typingIndex, 0), kYellow);
-        for (size_t k = 0; k < m_currenMacHitBlow.size(); ++k)
-            canvas.drawText(m_currenMacHitBlow[k], kCountsOrigin + QPointF(kDigitSpacing * k, 0));
+        canvas.fillRect(kCountsCursor.translated(kDigitSpacing * m_entry.cursor(), 0), kYellow);
+        const std::vector<StyledText> counts = currenMacHitBlow();
+        for (size_t k = 0; k < counts.size(); ++k)
+            canvas.drawText(counts[k], kCountsOrigin + QPointF(kDigitSpacing * k, 0));
     }
     if (status == GameStatusUserTurn)
-        canvas.fillRect(kGuessCursor.translated(kDigitSpacing * m_typingIndex, 0), kYellow);
+        canvas.fillRect(kGuessCursor.translated(kDigitSpacing * m_entry.cursor(), 0), kYellow);
     if (isBetween(status, GameStatusUserTurn, GameStatusGameOver)) {
-        for (size_t k = 0; k < m_currentUserAnswer.size(); ++k)
-            canvas.drawText(m_currentUserAnswer[k], kGuessDigitsOrigin + QPointF(kDigitSpacing * k, 0));
+        const std::vector<StyledText> guess = currentUserAnswer();
+        for (size_t k = 0; k < guess.size(); ++k)
+            canvas.drawText(guess[k], kGuessDigitsOrigin + QPointF(kDigitSpacing * k, 0));
     }
     if (isBetween(status, GameStatusUserResult, GameStatusGameOver)) {
         canvas.drawText(styledWithFont(QString::number(m_hitBlowController->userCurrentHitsCount()), kCountsFontSize),

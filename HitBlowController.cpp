@@ -1,7 +1,5 @@
 #include "HitBlowController.h"
 
-#include "GameBoardView.h"
-#include "PrefWindowController.h"
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
@@ -12,12 +10,12 @@ HitBlowController::HitBlowController(const Services &services)
 {
 }
 
-void HitBlowController::setGameBoardView(GameBoardView *view)
+void HitBlowController::setGameBoardView(BoardDisplay *view)
 {
     m_gameBoardView = view;
 }
 
-void HitBlowController::setPrefWindowController(PrefWindowController *controller)
+void HitBlowController::setPrefWindowController(MatchPreferences *controller)
 {
     m_prefWindowController = controller;
 }
@@ -25,7 +23,7 @@ void HitBlowController::setPrefWindowController(PrefWindowController *controller
 void HitBlowController::awakeFromNib()
 {
     if (m_gameBoardView)
-        m_gameBoardView->setFocus();
+        m_gameBoardView->takeKeyboard();
     dropMatch();
     m_gameStatus = GameStatusTitle;
     requestRedraw();
@@ -99,12 +97,12 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
         setGameStatus(match.status);
         return;
     }
-    // Entering status 4 would record the counts a second time, and status 5 would score the guess
-    // again: both are in the records already. The board's drawing in status 5 starts its pause.
+    // Entering the user's turn would record the counts a second time, and the user's result would
+    // score the guess again: both are in the records already. The board's drawing of the user's
+    // result starts its pause.
     m_gameStatus = match.status;
     requestRedraw();
-    if (m_statusListener)
-        m_statusListener();
+    tellStatusChanged();
 }
 
 void HitBlowController::setGameStatus(int status)
@@ -127,7 +125,7 @@ void HitBlowController::setGameStatus(int status)
         }
         break;
     case GameStatusCheckHitBlow:
-        if (m_prefWindowController && m_prefWindowController->soundOn())
+        if (m_prefWindowController && m_prefWindowController->gameSettings().soundOn())
             m_services.sounds.play(QStringLiteral("piko"));
         if (m_gameBoardView)
             m_gameBoardView->typeTrueCountsIfAutomatic();
@@ -143,8 +141,12 @@ void HitBlowController::setGameStatus(int status)
     default:
         break;
     }
-    if (m_statusListener)
-        m_statusListener();
+    tellStatusChanged();
+}
+
+void HitBlowController::tellStatusChanged()
+{
+    emit gameStatusChanged(m_gameStatus);
 }
 
 // Empties the six record lists and drops both secrets, both current guesses and the candidates.
@@ -179,7 +181,7 @@ void HitBlowController::recordAcceptedCounts()
 
 int HitBlowController::strengthLevel() const
 {
-    return m_prefWindowController ? m_prefWindowController->strengthLevel() : 1;
+    return m_prefWindowController ? m_prefWindowController->gameSettings().strengthLevel : 1;
 }
 
 void HitBlowController::scoreUserAnswer()
@@ -194,10 +196,10 @@ void HitBlowController::scoreUserAnswer()
     m_userFormerBlowsCount.push_back(m_userCurrentBlowsCount);
 
     if (userHasLastChance())
-        m_matchResult = m_userCurrentHitsCount == 4 ? MatchResultDraw : MatchResultMacWon;
-    else if (m_userCurrentHitsCount == 4)
+        m_matchResult = m_userCurrentHitsCount == kDigitCount ? MatchResultDraw : MatchResultMacWon;
+    else if (m_userCurrentHitsCount == kDigitCount)
         m_matchResult = MatchResultUserWon;
-    else if (m_userFormerAnswers.size() >= kMostUserAnswers)
+    else if (m_userFormerAnswers.size() >= kMostUserGuesses)
         m_matchResult = MatchResultDraw;
 
     if (m_matchResult == MatchResultNone)
@@ -208,7 +210,7 @@ void HitBlowController::scoreUserAnswer()
 
 double HitBlowController::pauseSeconds() const
 {
-    return m_prefWindowController ? m_prefWindowController->pauseSeconds() : 1.0;
+    return m_prefWindowController ? m_prefWindowController->gameSettings().pauseSeconds() : 1.0;
 }
 
 void HitBlowController::requestRedraw()

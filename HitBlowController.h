@@ -1,39 +1,37 @@
 #pragma once
 
-#include "rules/MatchRules.h"
 #include "NumberComparer.h"
+#include "core/BoardDisplay.h"
+#include "core/MatchPreferences.h"
 #include "expert/Codebreaker.h"
+#include "rules/MatchRules.h"
 #include "match/SavedMatch.h"
 
 #include <QObject>
 
-#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "platform/Services.h"
 
-class GameBoardView;
-class PrefWindowController;
-
 // The match: both secrets, both sides' guesses and scores, the computer's candidates, the status
 // and the result. The board hands in what the user entered through the setters and then moves the
-// match on with setGameStatus(); everything else happens here.
+// match on with setGameStatus(); everything else happens here. It knows the board and the
+// preferences only through the two small interfaces it is given, and needs no widgets.
 class HitBlowController : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kMostUserAnswers = kMostUserGuesses;
     // The delayed call of the computer's first guess of a match, by the operation it runs.
     static constexpr std::string_view kAskMacNextAnswer = "askMacNextAnswer";
 
     // The controller's delayed calls die with it.
     explicit HitBlowController(const Services &services);
 
-    void setGameBoardView(GameBoardView *view);
-    void setPrefWindowController(PrefWindowController *controller);
+    void setGameBoardView(BoardDisplay *view);
+    void setPrefWindowController(MatchPreferences *controller);
 
     // Once the references are connected: gives the board the keyboard, shows the title screen.
     void awakeFromNib();
@@ -41,7 +39,7 @@ public:
     // Abandons any running match and starts a new one, waiting for the user's secret.
     void newGame();
 
-    // The running match (statuses 2 to 5) as it can be kept and gone on with later; nothing in any
+    // The running match (Mac's turn to the user's result) as it can be kept and gone on with later; nothing in any
     // other status. The strength is the current setting; the hinted mark is left unset.
     std::optional<SavedMatch> savedMatch() const;
     // Drops any match and goes on with match at the start of the turn it was in: what the board
@@ -49,18 +47,15 @@ public:
     // again, and a guess Mac had made waits for its score again.
     void resumeMatch(const SavedMatch &match);
 
-    // Stores the status and does the work of entering it. Values outside 0 to 6 are only stored.
+    // Stores the status and does the work of entering it. Values outside the title to the game's
+    // end are only stored.
     void setGameStatus(int status);
-
-    // Called at the end of every setGameStatus(), after the new status has done its work; a change
-    // made inside another (5 to 6) calls it twice, each time with the final status in place.
-    void setStatusListener(std::function<void()> listener) { m_statusListener = std::move(listener); }
 
     // The computer takes its guess from the candidates.
     void askMacNextAnswer();
 
     // The computer has found the user's secret: the user's next guess is the last of the match.
-    bool userHasLastChance() const { return m_macCurrentHitsCount == 4; }
+    bool userHasLastChance() const { return m_macCurrentHitsCount == kDigitCount; }
     // The rules and the computer's reasoning, for everyone who scores a guess.
     const NumberComparer &numberComparer() const { return m_numberComparer; }
 
@@ -91,7 +86,14 @@ public:
     void setUserCurrentHitsCount(int count) { m_userCurrentHitsCount = count; }
     void setUserCurrentBlowsCount(int count) { m_userCurrentBlowsCount = count; }
 
+signals:
+    // At the end of every setGameStatus(), after the new status has done its work, and when a match
+    // is resumed; a change made inside another (the user's result to the game's end) tells twice,
+    // each time with the final status in place.
+    void gameStatusChanged(int status);
+
 private:
+    void tellStatusChanged();
     void dropMatch();
     void requestRedraw();
     double pauseSeconds() const;
@@ -105,8 +107,8 @@ private:
     // relabelling of the running match.
     Codebreaker m_mac;
 
-    GameBoardView *m_gameBoardView = nullptr;
-    PrefWindowController *m_prefWindowController = nullptr;
+    BoardDisplay *m_gameBoardView = nullptr;
+    MatchPreferences *m_prefWindowController = nullptr;
     std::optional<NumberSet> m_macOwnNumbers;
     std::optional<NumberSet> m_macCurrentAnswer;
     int m_macCurrentHitsCount = 0;
@@ -121,5 +123,4 @@ private:
     int m_userCurrentBlowsCount = 0;
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
-    std::function<void()> m_statusListener;
 };

@@ -5,7 +5,9 @@
 
 class RandomSource;
 
-using NumberSet = std::array<int, 4>; // position 0 is the leftmost digit
+// The digits of every secret and guess, each a different one of 0 to 9.
+constexpr int kDigitCount = 4;
+using NumberSet = std::array<int, kDigitCount>; // position 0 is the leftmost digit
 struct HitBlowResult {
     int hits = 0;
     int blows = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/MatchPreferences.h"
 #include "platform/FloatSlider.h"
 #include "settings/GameSettings.h"
 #include "platform/RadioMatrix.h"
@@ -27,7 +28,7 @@ class PrefWindow;
 // aids, shown in the same window, store themselves at once); the other classes read them through
 // the accessors at each use. They change only when they are loaded and when the preferences window
 // is closed with OK, and they are stored at OK and at termination.
-class PrefWindowController : public QObject
+class PrefWindowController : public QObject, public MatchPreferences
 {
     Q_OBJECT
 
@@ -52,10 +53,12 @@ public:
     int autoCheck() const { return m_settings.autoCheck; }
     float playingRhythm() const { return m_settings.playingRhythm; }
 
+    const GameSettings &gameSettings() const override { return m_settings; }
+
     // Whether the game plays its sounds and beeps.
-    bool soundOn() const { return m_settings.soundMode == 1; }
+    bool soundOn() const { return m_settings.soundOn(); }
     // The length of the match's pauses: before the computer's first guess and after a scored guess.
-    double pauseSeconds() const { return 1.0 / static_cast<double>(m_settings.playingRhythm); }
+    double pauseSeconds() const { return m_settings.pauseSeconds(); }
 
     // Loads the five settings it owns from the user's defaults. A key never stored, or one that holds no
     // number, gives its default; a stored 0 is used. Values are taken without a range check,

@@ -7,7 +7,7 @@
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsKeeper.h"
 #include "statistics/StatisticsStore.h"
-#include "ui/MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 
 #include "Fakes.h"
 

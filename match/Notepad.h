@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberComparer.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,7 +17,7 @@ class Notepad : public QObject
 public:
     enum class Mark { Blank, NotHere, Here };
     static constexpr int kDigits = 10;
-    static constexpr int kPlaces = 4;
+    static constexpr int kPlaces = kDigitCount;
 
     explicit Notepad(QObject *parent = nullptr);
 

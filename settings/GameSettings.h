@@ -13,6 +13,11 @@ struct GameSettings {
     int autoCheck;
     float playingRhythm;
 
+    // Whether the game plays its sounds and beeps.
+    bool soundOn() const { return soundMode == 1; }
+    // The length of the match's pauses: before the computer's first guess and after a scored guess.
+    double pauseSeconds() const { return 1.0 / static_cast<double>(playingRhythm); }
+
     // Every setting at its default.
     static GameSettings defaults();
     // Each setting as stored, or its default (see SettingsTable::loaded).

@@ -3,7 +3,7 @@
 #include "GameBoardView.h"
 #include "HitBlowController.h"
 #include "MatchStatusBar.h"
-#include "MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 #include "PrefWindowController.h"
 #include "ReviewDialog.h"
 #include "StatisticsDialog.h"
@@ -32,7 +32,7 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
-    m_controller.setStatusListener([this] {
+    connect(&m_controller, &HitBlowController::gameStatusChanged, this, [this] {
         // A decided match is recorded at once, before anything else can happen to it.
         m_tracker.statusChanged(progressOf(m_controller), strength(), savedMatch());
         if (m_controller.gameStatus() == GameStatusChooseNumbers)
@@ -56,7 +56,7 @@ std::optional<SavedMatch> MatchAssistant::savedMatch() const
 
 MatchAssistant::~MatchAssistant()
 {
-    m_controller.setStatusListener({});
+    m_controller.disconnect(this);
 }
 
 void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume, QAction *review)

@@ -1,7 +1,7 @@
 #include "MatchStatusBar.h"
 
 #include "HitBlowController.h"
-#include "MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 #include "match/MatchStatistics.h"
 #include "match/MatchNotes.h"
 

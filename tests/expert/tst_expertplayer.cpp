@@ -1,10 +1,10 @@
 #include "HitBlowController.h"
-#include "PrefWindowController.h"
 #include "expert/DecisionTree.h"
 #include "expert/ExpertPlayer.h"
 #include "expert/ScoreCodes.h"
 #include "platform/UserDefaults.h"
 
+#include "FakePreferences.h"
 #include "Fakes.h"
 #include "StoredDefaults.h"
 
@@ -80,7 +80,7 @@ private:
     HitBlowResult playRound();
 
     std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<PrefWindowController> m_prefs;
+    std::unique_ptr<FakePreferences> m_prefs;
     std::unique_ptr<HitBlowController> m_controller;
 };
 
@@ -89,7 +89,7 @@ void TestExpertPlayer::init()
     openUserDefaults()->clear();
     storeUserDefaults({{"StrengthLevel", ExpertPlayer::kStrengthLevel}});
     m_fakes = std::make_unique<FakeServices>();
-    m_prefs = std::make_unique<PrefWindowController>();
+    m_prefs = std::make_unique<FakePreferences>();
     m_prefs->awakeFromNib();
     m_controller = std::make_unique<HitBlowController>(m_fakes->services());
     m_controller->setPrefWindowController(m_prefs.get());

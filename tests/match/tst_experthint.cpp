@@ -1,7 +1,7 @@
 #include "HitBlowController.h"
 #include "match/ExpertHint.h"
 #include "match/OwnRecords.h"
-#include "ui/MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 #include "expert/ExpertPlayer.h"
 
 #include "Fakes.h"

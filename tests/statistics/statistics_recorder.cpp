@@ -6,7 +6,7 @@
 // millisecond later, so that the writes of two recorders interleave.
 #include "HitBlowController.h"
 #include "statistics/StatisticsKeeper.h"
-#include "ui/MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 
 #include "Fakes.h"
 
@@ -30,7 +30,8 @@ int main(int argc, char **argv)
     FakeServices fakes;
     HitBlowController match(fakes.services());
     StatisticsKeeper keeper;
-    match.setStatusListener([&] { keeper.matchStatusChanged(progressOf(match), strength); });
+    QObject::connect(&match, &HitBlowController::gameStatusChanged,
+                     [&] { keeper.matchStatusChanged(progressOf(match), strength); });
     for (int i = 0; i < count; ++i) {
         match.newGame();
         match.setGameStatus(GameStatusMacTurn);
@@ -38,7 +39,7 @@ int main(int argc, char **argv)
         QThread::msleep(1);
     }
     keeper.waitForWrites();
-    match.setStatusListener({});
+    QObject::disconnect(&match, &HitBlowController::gameStatusChanged, nullptr, nullptr);
     if (!keeper.saveProblem().isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(keeper.saveProblem()));
         return 1;

@@ -3,7 +3,7 @@
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
 #include "statistics/StatisticsKeeper.h"
-#include "ui/MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 
 #include "StoredDefaults.h"
 
@@ -36,7 +36,7 @@ ScriptedMatches::ScriptedMatches()
 
 ScriptedMatches::~ScriptedMatches()
 {
-    m_match->setStatusListener({});
+    QObject::disconnect(m_listening);
 }
 
 void ScriptedMatches::reachUserTurn(bool macFound)
@@ -55,8 +55,9 @@ void ScriptedMatches::reachUserTurn(bool macFound)
 
 void ScriptedMatches::play(const QString &steps, StatisticsKeeper &keeper, int strength)
 {
-    m_match->setStatusListener(
-        [this, &keeper, strength] { keeper.matchStatusChanged(progressOf(*m_match), strength); });
+    QObject::disconnect(m_listening);
+    m_listening = QObject::connect(m_match.get(), &HitBlowController::gameStatusChanged,
+                                   [this, &keeper, strength] { keeper.matchStatusChanged(progressOf(*m_match), strength); });
     for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
         if (step == "new") {
             m_match->newGame();
@@ -85,14 +86,14 @@ void ScriptedMatches::play(const QString &steps, StatisticsKeeper &keeper, int s
             m_match->setUserOwnNumbers(kDrawSecret);
             m_match->setGameStatus(GameStatusMacTurn);
             m_fakes.scheduler.advance(1.0);
-            for (int round = 1; round <= HitBlowController::kMostUserAnswers; ++round) {
+            for (int round = 1; round <= kMostUserGuesses; ++round) {
                 const HitBlowResult score = m_match->numberComparer().checkHitsBlowsIn(kDrawSecret, *m_match->macCurrentAnswer());
                 m_match->setMacCurrentHitsCount(score.hits);
                 m_match->setMacCurrentBlowsCount(score.blows);
                 m_match->setGameStatus(GameStatusUserTurn);
                 m_match->setUserCurrentAnswer({4, 5, 6, 7});
                 m_match->setGameStatus(GameStatusUserResult);
-                if (round < HitBlowController::kMostUserAnswers)
+                if (round < kMostUserGuesses)
                     m_match->setGameStatus(GameStatusMacTurn);
             }
             QCOMPARE(m_match->matchResult(), int(MatchResultDraw));

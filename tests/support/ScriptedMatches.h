@@ -40,4 +40,6 @@ private:
     FakeServices m_fakes;
     std::unique_ptr<PrefWindowController> m_prefs;
     std::unique_ptr<HitBlowController> m_match;
+    // The statistics keeper the running play() reports the match's status changes to.
+    QMetaObject::Connection m_listening;
 };

@@ -8,7 +8,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MatchAssistant.h"
 #include "ui/MatchStatusBar.h"
-#include "ui/MatchSnapshots.h"
+#include "core/MatchSnapshots.h"
 #include "GameWiring.h"
 #include "expert/ExpertPlayer.h"
 #include "oldfiles/StatisticsFile.h"

@@ -1,7 +1,8 @@
 #include "HitBlowController.h"
-#include "PrefWindowController.h"
+#include "core/BoardEntry.h"
 #include "platform/UserDefaults.h"
 
+#include "FakePreferences.h"
 #include "Fakes.h"
 #include "StoredDefaults.h"
 
@@ -21,8 +22,8 @@ namespace {
 constexpr NumberSet kMacSecret{3, 9, 5, 1}; // index 1989 of the full list
 } // namespace
 
-// Whole matches through the controller, playing the user's side through its setters, with a manual
-// clock and scripted random draws: the computer's secret comes from the first draw, its guesses
+// Whole matches through the controller alone, without widgets, playing the user's side through its
+// setters and what the board's entry accepts, with a manual clock and scripted random draws: the computer's secret comes from the first draw, its guesses
 // from the following ones (0, 1, 2, ... unless queued).
 class TestHitBlowController : public QObject
 {
@@ -45,6 +46,9 @@ private slots:
     void resumedMatchPlaysOnAsIfNeverStopped_data();
     void resumedMatchPlaysOnAsIfNeverStopped();
     void noSavedMatchOutsideARunningMatch();
+    void entryRefusesWhatTheRulesForbid_data();
+    void entryRefusesWhatTheRulesForbid();
+    void wholeMatchThroughTheEntry();
 
 private:
     void startMatch(const NumberSet &userSecret);
@@ -53,7 +57,7 @@ private:
     void loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
 
     std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<PrefWindowController> m_prefs;
+    std::unique_ptr<FakePreferences> m_prefs;
     std::unique_ptr<HitBlowController> m_controller;
 };
 
@@ -61,7 +65,7 @@ void TestHitBlowController::init()
 {
     openUserDefaults()->clear();
     m_fakes = std::make_unique<FakeServices>();
-    m_prefs = std::make_unique<PrefWindowController>();
+    m_prefs = std::make_unique<FakePreferences>();
     m_prefs->awakeFromNib();
     m_controller = std::make_unique<HitBlowController>(m_fakes->services());
     m_controller->setPrefWindowController(m_prefs.get());
@@ -419,7 +423,7 @@ void TestHitBlowController::resumedMatchPlaysOnAsIfNeverStopped()
     resumed.setPrefWindowController(m_prefs.get());
     resumed.awakeFromNib();
     int heard = 0;
-    resumed.setStatusListener([&heard] { ++heard; });
+    QObject::connect(&resumed, &HitBlowController::gameStatusChanged, [&heard] { ++heard; });
     resumed.resumeMatch(*reread);
     QCOMPARE(resumed.gameStatus(), stopStatus);
     QCOMPARE(heard, 1);
@@ -451,5 +455,110 @@ void TestHitBlowController::noSavedMatchOutsideARunningMatch()
     QVERIFY(!m_controller->savedMatch());
 }
 
-QTEST_MAIN(TestHitBlowController)
+// Keys as the board hands them to its entry: digits, "<" for Left, ">" for Right, "x" for Delete.
+static void typeInto(BoardEntry &entry, int status, const QString &keys)
+{
+    for (const QChar key : keys) {
+        if (key == u'<' || key == u'>')
+            entry.moveCursor(status, key == u'<' ? -1 : 1);
+        else if (key == u'x')
+            entry.deleteAtCursor(status);
+        else
+            entry.type(status, key.digitValue());
+    }
+}
+
+void TestHitBlowController::entryRefusesWhatTheRulesForbid_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<NumberSet>("read"); // the guess, or the counts in the first two places
+    QTest::addColumn<bool>("accepted");
+    // Mac's guess 0123 against the secret 4512 scores 0 hits and 2 blows.
+    QTest::newRow("true counts") << int(GameStatusCheckHitBlow) << "02" << NumberSet{0, 2} << true;
+    QTest::newRow("wrong hits") << int(GameStatusCheckHitBlow) << "12" << NumberSet{1, 2} << false;
+    QTest::newRow("wrong blows") << int(GameStatusCheckHitBlow) << "01" << NumberSet{0, 1} << false;
+    QTest::newRow("blows alone, hits blank") << int(GameStatusCheckHitBlow) << ">2" << NumberSet{0, 2} << true;
+    QTest::newRow("a third count overwrites the last") << int(GameStatusCheckHitBlow) << "019" << NumberSet{0, 9} << false;
+    QTest::newRow("four different digits") << int(GameStatusUserTurn) << "1234" << NumberSet{1, 2, 3, 4} << true;
+    QTest::newRow("a repeated digit") << int(GameStatusUserTurn) << "1213" << NumberSet{1, 2, 1, 3} << false;
+    QTest::newRow("a missing digit counts as 0") << int(GameStatusUserTurn) << "123" << NumberSet{1, 2, 3, 0} << true;
+    QTest::newRow("and can repeat 0") << int(GameStatusUserTurn) << "012" << NumberSet{0, 1, 2, 0} << false;
+    QTest::newRow("typed over after Left") << int(GameStatusUserTurn) << "1234<5" << NumberSet{1, 2, 5, 4} << true;
+    QTest::newRow("Delete takes the last back") << int(GameStatusUserTurn) << "1233x4" << NumberSet{1, 2, 3, 4} << true;
+    QTest::newRow("Right wraps to the first") << int(GameStatusUserTurn) << "1234>5" << NumberSet{5, 2, 3, 4} << true;
+}
+
+void TestHitBlowController::entryRefusesWhatTheRulesForbid()
+{
+    QFETCH(int, status);
+    QFETCH(QString, keys);
+    QFETCH(NumberSet, read);
+    QFETCH(bool, accepted);
+
+    BoardEntry entry;
+    typeInto(entry, status, keys);
+    if (status == GameStatusCheckHitBlow) {
+        const BoardEntry::CountsCheck check = entry.checkCounts({0, 2});
+        QCOMPARE((NumberSet{check.typed.hits, check.typed.blows, 0, 0}), read);
+        QCOMPARE(check.matchesTruth, accepted);
+    } else {
+        const BoardEntry::GuessCheck check = entry.checkGuess();
+        QCOMPARE(check.guess, read);
+        QCOMPARE(check.accepted(), accepted);
+        if (accepted)
+            QCOMPARE(entry.cursor(), 0);
+    }
+}
+
+// Scores a guess by counting, independently of the comparer the match uses.
+static HitBlowResult countedScore(const NumberSet &secret, const NumberSet &guess)
+{
+    HitBlowResult score;
+    for (int i = 0; i < kDigitCount; ++i) {
+        for (int j = 0; j < kDigitCount; ++j) {
+            if (secret[i] == guess[j])
+                ++(i == j ? score.hits : score.blows);
+        }
+    }
+    return score;
+}
+
+void TestHitBlowController::wholeMatchThroughTheEntry()
+{
+    // The user's counts and guesses go through the entry as the board hands them over: a wrong
+    // count is refused and typed again, the user closes in on Mac's number and wins.
+    const NumberSet userSecret{4, 5, 6, 7};
+    startMatch(userSecret);
+    const QStringList guesses{"0123", "3915", "3951"};
+    BoardEntry entry;
+    for (int round = 0; round < guesses.size(); ++round) {
+        QCOMPARE(m_controller->gameStatus(), int(GameStatusCheckHitBlow));
+        const HitBlowResult truth = countedScore(userSecret, *m_controller->macCurrentAnswer());
+        typeInto(entry, GameStatusCheckHitBlow, QString::number((truth.hits + 1) % 5) + QString::number(truth.blows));
+        QVERIFY(!entry.checkCounts(truth).matchesTruth);
+        entry.clearCounts();
+        typeInto(entry, GameStatusCheckHitBlow, QString::number(truth.hits) + QString::number(truth.blows));
+        QVERIFY(entry.checkCounts(truth).matchesTruth);
+        entry.clearCounts();
+        scoreMacGuess(truth.hits, truth.blows);
+
+        typeInto(entry, GameStatusUserTurn, guesses[round]);
+        const BoardEntry::GuessCheck check = entry.checkGuess();
+        QVERIFY(check.accepted());
+        guess(check.guess);
+        entry.clearGuess();
+        const HitBlowResult score = countedScore(kMacSecret, check.guess);
+        QCOMPARE(m_controller->userCurrentHitsCount(), score.hits);
+        QCOMPARE(m_controller->userCurrentBlowsCount(), score.blows);
+        if (round + 1 < guesses.size())
+            m_controller->setGameStatus(GameStatusMacTurn);
+    }
+    QCOMPARE(m_controller->gameStatus(), int(GameStatusGameOver));
+    QCOMPARE(m_controller->matchResult(), int(MatchResultUserWon));
+    QCOMPARE(int(m_controller->userFormerAnswers().size()), 3);
+    QCOMPARE(int(m_controller->macFormerHitsCount().size()), 3);
+}
+
+QTEST_GUILESS_MAIN(TestHitBlowController)
 #include "tst_hitblowcontroller.moc"

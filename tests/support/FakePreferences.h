@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/MatchPreferences.h"
+#include "platform/UserDefaults.h"
+
+#include <QSettings>
+
+// The preferences as the match reads them, without the window: loaded from the stored defaults as
+// the preferences window loads them, or set directly.
+struct FakePreferences final : MatchPreferences {
+    GameSettings settings = GameSettings::defaults();
+
+    const GameSettings &gameSettings() const override { return settings; }
+    void awakeFromNib() { settings = GameSettings::loaded(*openUserDefaults()); }
+};
