@@ -118,7 +118,7 @@ void TestBoardAccessible::boardSpeaksItsStatus_data()
     const QString macScored = QStringLiteral("Mac's guess 0 1 2 3: you scored 0 hits, 2 blows");
     const QString macRecord = QStringLiteral("Mac's guesses:\n1. 0 1 2 3: 0 hits, 2 blows");
     QTest::newRow("title") << "" << false
-                           << "Version.1.0.1 © 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later."
+                           << "Version." HITBLOW_VERSION " © 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later."
                            << "Mac's guesses: none yet" << "Your guesses: none yet" << "";
     QTest::newRow("choosing the secret")
         << "new 7 3" << false << "Chose Your Numbers\nYour number: 7 3 blank blank"
