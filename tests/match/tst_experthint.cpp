@@ -88,8 +88,9 @@ void TestExpertHint::hintsFindTheSecret()
         const std::vector<NumberSet> left = numbersAgreeingWith({answers, hitsSoFar, blowsSoFar});
         // A hint that is no longer possible must split the numbers left by its scores.
         const bool possible = std::find(left.begin(), left.end(), guess) != left.end();
-        const bool splits = std::any_of(left.begin(), left.end(),
-                                        [&](const NumberSet &number) { return score(number, guess) != score(left.front(), guess); });
+        const bool splits = std::any_of(left.begin(), left.end(), [&](const NumberSet &number) {
+            return score(number, guess) != score(left.front(), guess);
+        });
         QVERIFY2(possible || splits, "the hint tells nothing the scores so far have not told");
         if (left.size() == 1)
             QVERIFY2(guess == left.front(), "one number left, and the hint is another");

@@ -16,5 +16,6 @@ inline QString makeZeroDevice(const QString &path)
 {
     if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0)
         return {};
-    return QStringLiteral("a device cannot be made here (%1), which needs root").arg(QString::fromLocal8Bit(std::strerror(errno)));
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    return QStringLiteral("a device cannot be made here (%1), which needs root").arg(why);
 }
