@@ -169,7 +169,7 @@ QImage titleBoard(const ImageLibrary &images, double scale)
     BoardSketch board(images, scale);
     board.image("GameBoardB", kBoardOrigin.x(), kBoardOrigin.y());
     board.image("HitBlowLogo", kLogoOrigin.x(), kLogoOrigin.y());
-    board.text("Version.1.0.1 Copyright (c) The Hit & Blow authors", kTitleMessage.centreX, kTitleMessage.y,
+    board.text("Version." HITBLOW_VERSION " Copyright (c) The Hit & Blow authors", kTitleMessage.centreX, kTitleMessage.y,
                kTitleMessageFontSize, Qt::white, true);
     return board.finish();
 }

@@ -114,7 +114,7 @@ void TestBoardRendering::titleScreen()
     QCOMPARE(canvas.drawn("HitBlowLogo").first().point, QPointF(138, 99));
 
     const StyledText &message = m_board->messageStr();
-    QVERIFY(message.text.startsWith("Version.1.0.1 "));
+    QVERIFY(message.text.startsWith("Version." HITBLOW_VERSION " "));
     QVERIFY(message.text.size() > 20);
     const QList<CanvasCall> drawnMessage = canvas.drawn(message.text);
     QCOMPARE(drawnMessage.size(), 1);

@@ -2,7 +2,6 @@
 #include "match/ExpertHint.h"
 #include "match/OwnRecords.h"
 #include "core/MatchSnapshots.h"
-#include "expert/ExpertPlayer.h"
 
 #include "Fakes.h"
 
@@ -45,8 +44,9 @@ std::vector<NumberSet> numbersAgreeingWith(const OwnRecords &records)
 }
 } // namespace
 
-// Game > Hint from the user's own records: followed from the first guess it finds Mac's number,
-// and once the scores leave a single number it is that number, whichever way the records came.
+// Game > Hint from the user's own records: followed from the first guess it finds Mac's number
+// within seven guesses, the Expert's worst case, each hint telling apart the numbers the scores so
+// far leave; once they leave a single number it is that number, whichever way the records came.
 class TestExpertHint : public QObject
 {
     Q_OBJECT
@@ -80,18 +80,18 @@ void TestExpertHint::hintsFindTheSecret()
     match.setMacOwnNumbers(secret);
     ScriptedRandomSource hintRandom;
     ExpertHint hint(hintRandom);
-    // Mac at Expert in the same position: its own player, its own random draws in the same order,
-    // and the scores and candidates worked out here. The hint must take the branch Mac takes.
-    ExpertPlayer mac;
-    ScriptedRandomSource macRandom;
     std::vector<NumberSet> answers;
     std::vector<int> hitsSoFar, blowsSoFar;
     OwnRecords records;
     for (int guesses = 1; guesses <= 7; ++guesses) {
         const NumberSet guess = hint.suggestedGuess(records);
         const std::vector<NumberSet> left = numbersAgreeingWith({answers, hitsSoFar, blowsSoFar});
-        QVERIFY2(guess == mac.nextAnswer(left, answers, hitsSoFar, blowsSoFar, macRandom),
-                 "the hint is not the guess Mac plays after these scores");
+        // A hint that is no longer possible must split the numbers left by its scores.
+        const bool possible = std::find(left.begin(), left.end(), guess) != left.end();
+        const bool splits = std::any_of(left.begin(), left.end(), [&](const NumberSet &number) {
+            return score(number, guess) != score(left.front(), guess);
+        });
+        QVERIFY2(possible || splits, "the hint tells nothing the scores so far have not told");
         if (left.size() == 1)
             QVERIFY2(guess == left.front(), "one number left, and the hint is another");
         const auto [hits, blows] = score(secret, guess);

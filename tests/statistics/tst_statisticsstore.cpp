@@ -5,6 +5,7 @@
 
 #include "ScriptedMatches.h"
 #include "StoredDefaults.h"
+#include "ZeroDevice.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -162,7 +163,9 @@ void TestStatisticsStore::storageFaults()
     } else if (inTheWay == "<fifo>") {
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (inTheWay == "<device>") {
-        QVERIFY(QFile::link("/dev/zero", path));
+        const QString refused = makeZeroDevice(path);
+        if (!refused.isEmpty())
+            QSKIP(qPrintable(refused));
     } else if (inTheWay == "<folder>") {
         QVERIFY(QDir().mkpath(path + "/inside"));
     } else if (inTheWay.startsWith("<damaged")) {
@@ -174,7 +177,9 @@ void TestStatisticsStore::storageFaults()
         writeDamagedDatabase(path, 3000);
     }
     const QString kindBefore = ScriptedMatches::kindOf(path);
-    const QByteArray bytesBefore = kindBefore == "file" ? ScriptedMatches::contentsOf(path) : QByteArray();
+    // Only a regular file's bytes are compared: a device's never end.
+    const bool regularFile = QFileInfo(path).isFile();
+    const QByteArray bytesBefore = regularFile ? ScriptedMatches::contentsOf(path) : QByteArray();
 
     QElapsedTimer clock;
     clock.start();
@@ -200,7 +205,7 @@ void TestStatisticsStore::storageFaults()
     if (!problem.isEmpty()) {
         // Refused files are left exactly as they were.
         QCOMPARE(ScriptedMatches::kindOf(path), kindBefore);
-        if (kindBefore == "file")
+        if (regularFile)
             QCOMPARE(ScriptedMatches::contentsOf(path), bytesBefore);
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
                  QStringList{"statistics.sqlite"});

@@ -131,6 +131,9 @@ QString ScriptedMatches::storedRows(const QString &path)
 
 QByteArray ScriptedMatches::contentsOf(const QString &path)
 {
+    // Only a regular file is read: a device or a FIFO could be read forever.
+    if (!QFileInfo(path).isFile())
+        return QByteArray("<not a file>");
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
@@ -146,6 +149,8 @@ QString ScriptedMatches::kindOf(const QString &path)
         return QStringLiteral("fifo");
     if (S_ISDIR(status.st_mode))
         return QStringLiteral("directory");
+    if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+        return QStringLiteral("device");
     return QStringLiteral("file");
 }
 

@@ -32,7 +32,7 @@ void TestMainWindow::helpTextsNameVersionLicenceAndKeys()
 {
     const QString about = AboutDialog::aboutText();
     QVERIFY(about.contains("Hit &amp; Blow"));
-    QVERIFY(about.contains("Version 1.0.1"));
+    QVERIFY(about.contains("Version " HITBLOW_VERSION));
     QVERIFY(about.contains("GPL-3.0-or-later"));
 
     const QString rules = HowToPlayDialog::rulesText();

@@ -20,7 +20,7 @@ namespace {
 const QStringList kShippedLanguages = {"ja", "de", "fr", "es", "zh_CN"};
 
 const char *const kRightsLine = "© 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later.";
-const QString kVersionPrefix = QStringLiteral("Version.1.0.1 ");
+const QString kVersionPrefix = QStringLiteral("Version." HITBLOW_VERSION " ");
 
 // Where each of the game's texts stands on the board, in board units (640 by 480): its font size,
 // the point its placement starts from and how it is placed. The texts have to stay clear of the

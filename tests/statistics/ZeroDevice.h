@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+// Makes at path, in a test's own folder, a character device with the numbers of /dev/zero (1, 5):
+// a file that is endless zeros when read. Only root may make one, and a container may refuse even
+// root; the returned text is then why (for QSKIP), else it is empty.
+inline QString makeZeroDevice(const QString &path)
+{
+    if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0)
+        return {};
+    const QString why = QString::fromLocal8Bit(std::strerror(errno));
+    return QStringLiteral("a device cannot be made here (%1), which needs root").arg(why);
+}
