@@ -1,16 +1,20 @@
 // hitblow-arena --level L --rounds N [--trace]
 // hitblow-arena --review < TRACES
+// hitblow-arena --daily N | N-M | today
 //
 // Lets the computer player find every one of the 5040 secrets N times at strength level L, with
 // picks, scores and prunings as a match makes them, and prints how many guesses it needed. With
 // --trace it then prints every game on a line of its own: "SECRET: GUESS H-B, GUESS H-B, ...".
 // --review reads such lines and prints what each guess was worth (see ArenaReview.h).
+// --daily prints the daily puzzles asked for, a line each: "puzzle N date YYYY-MM-DD secret DDDD".
 #include "ArenaReview.h"
+#include "daily/DailyPuzzle.h"
 #include "NumberComparer.h"
 #include "expert/Codebreaker.h"
 #include "expert/DecisionTree.h"
 #include "expert/ExpertPlayer.h"
 #include "platform/RandomSource.h"
+#include "rules/NumberText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -36,7 +40,8 @@ private:
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review\n", program);
+    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review | --daily N|N-M|today\n",
+                 program);
     return 2;
 }
 
@@ -70,12 +75,43 @@ int guessesToFind(const NumberComparer &comparer, Codebreaker &mac, RoundRandomS
     }
     return 0;
 }
+// A puzzle number of 1 or more, written in full; 0 for anything else.
+int puzzleNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return 0;
+    return std::stoi(std::string(text));
+}
+
+// Prints the puzzles of range ("N", "N-M" or "today"); 2 when range is none of these.
+int printDailyPuzzles(const char *program, std::string_view range)
+{
+    int first = 0, last = 0;
+    if (range == "today") {
+        first = last = DailyPuzzle::numberOn(QDate::currentDate());
+    } else if (const std::size_t dash = range.find('-'); dash != std::string_view::npos) {
+        first = puzzleNumber(range.substr(0, dash));
+        last = puzzleNumber(range.substr(dash + 1));
+    } else {
+        first = last = puzzleNumber(range);
+    }
+    if (first < 1 || last < first)
+        return usage(program);
+    for (int number = first; number <= last; ++number) {
+        std::printf("puzzle %d date %s secret %s\n", number,
+                    qPrintable(DailyPuzzle::dateOf(number).toString(Qt::ISODate)),
+                    qPrintable(NumberText::of(DailyPuzzle::secretOf(number))));
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     if (argc == 2 && std::string_view(argv[1]) == "--review")
         return reviewTraces(stdin);
+    if (argc == 3 && std::string_view(argv[1]) == "--daily")
+        return printDailyPuzzles(argv[0], argv[2]);
     int level = 1;
     long rounds = 1;
     bool tracing = false;
