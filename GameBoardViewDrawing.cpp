@@ -26,8 +26,9 @@ const QColor kLetterbox(24, 26, 30);
 const char *const kRightsLine =
     QT_TRANSLATE_NOOP("HitBlow", "© 2026 Hit & Blow developers. Free software under the GPL-3.0-or-later.");
 
-// After the result was announced the board keeps showing the final picture of the match: a pass in
-// status 7 (the window was uncovered or resized) draws the layout of status 6 without its effects.
+// After the result was announced the board keeps showing the final picture of the match: a pass
+// once the result is shown (the window was uncovered or resized) draws the layout of the game's end
+// without its effects.
 int layoutStatusFor(int status)
 {
     return status == GameStatusResultShown ? GameStatusGameOver : status;

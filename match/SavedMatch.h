@@ -21,7 +21,7 @@ struct SavedMatch {
     int strength = 1;
     NumberSet macOwnNumbers{};
     NumberSet userOwnNumbers{};
-    // Mac's guesses and the scores they got; in status 3 the last guess has no score yet.
+    // Mac's guesses and the scores they got; while its counts are checked the last guess has no score yet.
     std::vector<NumberSet> macAnswers;
     std::vector<int> macHits;
     std::vector<int> macBlows;

@@ -27,8 +27,8 @@ enum MatchResult {
     MatchResultDraw = 3,
 };
 
-// A match runs from Mac's first turn until its result is decided (statuses 2 to 5); giving it up
-// then, by New Game or by quitting, abandons it.
+// A match runs from Mac's first turn until its result is decided (Mac's turn to the user's result);
+// giving it up then, by New Game or by quitting, abandons it.
 constexpr bool isMatchRunning(int status)
 {
     return status >= GameStatusMacTurn && status <= GameStatusUserResult;

@@ -126,7 +126,7 @@ void TestBoardRendering::laterPassesKeepTheFinalPicture_data()
     QTest::newRow("after a loss") << false << "You lost";
 }
 
-// Regression: a pass in status 7 (the window uncovered or resized) used to strip the board down to
+// Regression: a pass once the result is shown (the window uncovered or resized) used to strip the board down to
 // the columns and a stray message; it must redraw the announcing picture without its effects.
 void TestBoardRendering::laterPassesKeepTheFinalPicture()
 {

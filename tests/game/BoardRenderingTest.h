@@ -78,14 +78,14 @@ private:
     RecordingCanvas pass();
     void loadSettings(std::initializer_list<std::pair<const char *, QVariant>> values);
     void typeKeys(const QStringList &keys);
-    // A new match whose secret the user chose on the board by keys; ends in status 2.
+    // A new match whose secret the user chose on the board by keys; ends on Mac's turn.
     void chooseByKeys(const NumberSet &userSecret);
     // A new match whose secret went straight to the controller; ends at the computer's first
-    // guess, in status 3.
+    // guess, while its counts are checked.
     void startMatch(const NumberSet &userSecret);
     void scoreMacGuessTruly(const NumberSet &userSecret);
     void guess(const NumberSet &answer);
-    // Plays rounds of kMissingGuess until the match reaches status, winning in status 6.
+    // Plays rounds of kMissingGuess until the match reaches status, winning at the game's end.
     void playUntil(GameStatus status);
     QList<CanvasCall> columnCalls(const RecordingCanvas &canvas) const;
 

@@ -80,7 +80,7 @@ void RandomPlayer::sensibleAction()
         m_plan.clear();
         if (status == GameStatusCheckHitBlow) {
             if (!m_controller->userOwnNumbers() || !m_controller->macCurrentAnswer())
-                return fail(QStringLiteral("status 3 without both the user's secret and the computer's guess"));
+                return fail(QStringLiteral("checking the counts without both the user's secret and the computer's guess"));
             const HitBlowResult truth = NumberComparer(m_macRandom)
                                             .checkHitsBlowsIn(*m_controller->userOwnNumbers(),
                                                               *m_controller->macCurrentAnswer());
@@ -144,7 +144,7 @@ void RandomPlayer::chooseAPiece()
             available.push_back(digit);
     }
     if (available.empty())
-        return fail(QStringLiteral("no piece left to choose in status 1"));
+        return fail(QStringLiteral("no piece left to choose while choosing the secret"));
     const int digit = available[uniform(0, int(available.size()) - 1)];
     if (chance(0.5)) {
         digitKey(digit, chance(0.3) ? Qt::KeypadModifier : Qt::NoModifier);

@@ -159,13 +159,13 @@ QString RandomPlayer::violatedInvariant(const Before &before, bool drawn)
     // The match moves on by itself in the pauses; nothing leaves it stuck.
     if (status == GameStatusMacTurn
         && (match.restCandidatesCount() != 5040 || m_fakes.scheduler.pendingCount(&match, kAskMacNextAnswer) != 1))
-        return QStringLiteral("status 2 with %1 candidates and %2 pending guesses: the match is stuck")
+        return QStringLiteral("Mac's turn with %1 candidates and %2 pending guesses: the match is stuck")
             .arg(match.restCandidatesCount())
             .arg(m_fakes.scheduler.pendingCount(&match, kAskMacNextAnswer));
     if (drawn && status == GameStatusGameOver)
         return QStringLiteral("the result was drawn but the status stayed 6");
     if (drawn && status == GameStatusUserResult && m_fakes.scheduler.pendingCount(m_board.get(), kDidOK) == 0)
-        return QStringLiteral("status 5 was drawn without scheduling the next turn");
+        return QStringLiteral("the user's result was drawn without scheduling the next turn");
 
     // The result is announced once, with its sound when sounds are on.
     const auto resultSounds = std::count_if(m_fakes.sounds.played.begin(), m_fakes.sounds.played.end(),
@@ -202,7 +202,7 @@ QString RandomPlayer::violatedMatchRecords() const
 
     const std::size_t scored = status == GameStatusCheckHitBlow ? macAnswers.size() - 1 : macAnswers.size();
     if (macAnswers.empty() && status == GameStatusCheckHitBlow)
-        return QStringLiteral("status 3 without a computer guess");
+        return QStringLiteral("checking the counts without a computer guess");
     if (macHits.size() != scored || macBlows.size() != scored)
         return QStringLiteral("status %1 with %2 computer guesses, %3 hits and %4 blows")
             .arg(status).arg(macAnswers.size()).arg(macHits.size()).arg(macBlows.size());
@@ -303,12 +303,12 @@ QString RandomPlayer::violatedBoardState(const Before &before) const
         const HitBlowResult truth = NumberComparer().checkHitsBlowsIn(*m_controller->userOwnNumbers(),
                                                                       *m_controller->macCurrentAnswer());
         if (counts.size() != 2 || cursor != 0 || counts[0].value() != truth.hits || counts[1].value() != truth.blows)
-            return QStringLiteral("status 3 began without the true counts typed for the automatic check");
+            return QStringLiteral("checking the counts began without the true counts typed for the automatic check");
     }
     if (fresh && status == GameStatusCheckHitBlow && m_prefs->autoCheck() == 0 && (!counts.empty() || cursor != 0))
-        return QStringLiteral("status 3 began with %1 counts typed, cursor %2").arg(counts.size()).arg(cursor);
+        return QStringLiteral("checking the counts began with %1 counts typed, cursor %2").arg(counts.size()).arg(cursor);
     if (fresh && status == GameStatusUserTurn && (!guess.empty() || cursor != 0))
-        return QStringLiteral("status 4 began with %1 digits typed, cursor %2").arg(guess.size()).arg(cursor);
+        return QStringLiteral("the user's turn began with %1 digits typed, cursor %2").arg(guess.size()).arg(cursor);
     if (board.okBtnStatus() != 0 && board.okBtnStatus() != 1)
         return QStringLiteral("okBtnStatus %1").arg(board.okBtnStatus());
     if (board.fontStyle().color != QColor(Qt::white))

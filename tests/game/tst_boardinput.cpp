@@ -63,7 +63,7 @@ void TestBoardInput::play(const QString &script, GameBoardView *board)
     }
 }
 
-// Plays a match up to the status; the user's guess in status 5 is 1 2 3 4, in status 6 the
+// Plays a match up to the status; the user's guess in the user's result is 1 2 3 4, at the game's end the
 // computer's secret. Sounds heard on the way are forgotten.
 void TestBoardInput::reach(GameStatus status, const QString &secret)
 {

@@ -425,7 +425,7 @@ void TestMainWindow::statusBarFollowsTheMatch()
         board->keyDown("\r", "\r");
         m_fakes->scheduler.advance(0.05);
     }
-    // The drawing pass that shows the result moves the match on to status 7.
+    // The drawing pass that shows the result moves the match on to the result shown.
     if (status == GameStatusResultShown)
         controller->setGameStatus(GameStatusResultShown);
     QCOMPARE(controller->gameStatus(), status);

@@ -280,7 +280,7 @@ void TestReviewDialog::winInOne(MainWindow &window, FakeServices &fakes)
         board->keyDown(QString::number(digit), QString::number(digit));
     board->keyDown("\r", "\r");
     fakes.scheduler.advance(0.05);
-    // The drawing pass that shows the result moves the match on to status 7.
+    // The drawing pass that shows the result moves the match on to the result shown.
     controller->setGameStatus(GameStatusResultShown);
     window.matchAssistant()->refresh();
 }
