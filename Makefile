@@ -2,7 +2,10 @@
 # configure and build into build/, then launch the game or run the whole test suite headless.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# Where ccache is installed, builds go through it, so a rebuild in a fresh checkout is quick.
+CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS ?=
+override CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: all deps configure build run test bench package sanitize memcheck clean
 
