@@ -271,10 +271,10 @@ QString StatisticsKeeper::keptAsideText(const StatisticsStore &database) const
     QString text = tr("The statistics database was damaged. It was kept as %1, and a new one was begun")
                        .arg(database.keptAsidePath());
     if (database.rowsCarriedOver() > 0)
-        text += tr(" with the %n matches that could still be read", nullptr, database.rowsCarriedOver());
+        text += tr(" with the matches that could still be read (%n)", nullptr, database.rowsCarriedOver());
     text += QLatin1Char('.');
     if (database.rowsLost() > 0)
-        text += QLatin1Char(' ') + tr("%n matches could not be read.", nullptr, database.rowsLost());
+        text += QLatin1Char(' ') + tr("Matches that could not be read: %n.", nullptr, database.rowsLost());
     else if (database.rowsLost() < 0)
         text += QLatin1Char(' ') + tr("Some matches could not be read.");
     return text;
@@ -323,9 +323,9 @@ QString StatisticsKeeper::writeWaitingFile()
         return {};
     }
     // The file before, if any, stays: its matches are among these, and it is still whole.
-    const QString lost = tr("%n matches could not be saved (%1), not even to %2, and are lost.", nullptr,
+    const QString lost = tr("Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).", nullptr,
                             int(waiting.matches().size()))
-                             .arg(file.errorString(), path);
+                             .arg(path, file.errorString());
     qWarning("%s", qPrintable(lost));
     return lost;
 }

@@ -2,6 +2,7 @@
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsStore.h"
 #include "statistics/StatisticsKeeper.h"
+#include "statistics/StatisticsImport.h"
 
 #include "ScriptedMatches.h"
 #include "StoredDefaults.h"
@@ -43,6 +44,10 @@ private slots:
     void damagedDatabaseSetAside();
     void unknownRowsLeftInPlace_data();
     void unknownRowsLeftInPlace();
+    void failedWriteReleasesTheLock_data();
+    void failedWriteReleasesTheLock();
+    void quitWithMatchesWaiting_data();
+    void quitWithMatchesWaiting();
     void fullDiskKeepsWhatWasStored();
     void windowShowsWhatIsStoredAndWhatIsNot();
     void turnsKeptAsPlayed_data();
@@ -314,8 +319,8 @@ void TestStatisticsStore::damagedDatabaseSetAside()
     QCOMPARE(rows.last(), "won:1:0:2");
     QCOMPARE(rows.count("won:5:0:1"), carried);
     QVERIFY2(carried > 0 && carried < 3000, qPrintable(QString::number(carried)));
-    QVERIFY2(notice.contains(QString::number(carried) + " matches that could still be read"), qPrintable(notice));
-    QVERIFY2(notice.contains(QString::number(3000 - carried) + " matches could not be read")
+    QVERIFY2(notice.contains("matches that could still be read (" + QString::number(carried) + ")"), qPrintable(notice));
+    QVERIFY2(notice.contains("Matches that could not be read: " + QString::number(3000 - carried) + ".")
                  || notice.contains("Some matches could not be read"),
              qPrintable(notice));
 }
@@ -361,6 +366,124 @@ void TestStatisticsStore::unknownRowsLeftInPlace()
                  qPrintable(visibleTexts(window).join('|')));
 }
 
+void TestStatisticsStore::failedWriteReleasesTheLock_data()
+{
+    QTest::addColumn<QString>("failure");
+
+    QTest::newRow("a check before the commit refuses it") << "refused";
+    QTest::newRow("a row the table refuses") << "bad row";
+    QTest::newRow("an old statistics file that cannot be renamed") << "old file";
+}
+
+void TestStatisticsStore::failedWriteReleasesTheLock()
+{
+    QFETCH(QString, failure);
+
+    const QString folder = m_home->filePath("HitBlow");
+    const QString path = folder + "/statistics.sqlite";
+    const MatchRecord match{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 2, MatchOutcome::Lost, 7, false, {}, {}};
+    if (failure == "old file") {
+        // A file that is a mount point cannot be renamed, even by root.
+        QVERIFY(QDir().mkpath(folder));
+        QFile old(folder + "/statistics.json");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(R"({"matches":[{"finished":"2026-01-02T03:04:05Z","strength":1,"result":"won","guesses":3,"hinted":false}]})");
+        old.close();
+        if (QProcess::execute("mount", {"--bind", old.fileName(), old.fileName()}) != 0)
+            QSKIP("An old file that cannot be renamed needs a bind mount, and mounting needs root (or CAP_SYS_ADMIN).");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {old.fileName()}); });
+        {
+            // Both games go on recording after the failed import.
+            StatisticsKeeper first(path);
+            StatisticsKeeper second(path);
+            m_matches->play("turn right turn4 wrong", first, 1);
+            first.waitForWrites();
+            QCOMPARE(int(first.takeImportReport().outcome), int(StatisticsImport::Outcome::Failed));
+            m_matches->play("draw16", second, 3);
+            second.waitForWrites();
+            m_matches->play("turn right", first, 1);
+        }
+        QCOMPARE(ScriptedMatches::storedRows(path), "won:1:0:1 lost:1:0:1 draw:16:0:3 won:1:0:1");
+        return;
+    }
+    StatisticsStore first(path);
+    MatchRecord written = match;
+    if (failure == "bad row")
+        written.guesses = MatchStatistics::kMostGuesses + 1;
+    QVERIFY(!first.append({written}, [&](QString *reason) {
+        *reason = "refused";
+        return failure != "refused";
+    }));
+    // Neither this connection nor another waits for a lock the failed write kept.
+    StatisticsStore second(path);
+    second.setBusyTimeout(0);
+    QVERIFY2(second.append({match}), qPrintable(second.detail()));
+    first.setBusyTimeout(0);
+    QVERIFY2(first.append({match}), qPrintable(first.detail()));
+    QCOMPARE(ScriptedMatches::storedRows(path), "lost:7:0:2 lost:7:0:2");
+}
+
+void TestStatisticsStore::quitWithMatchesWaiting_data()
+{
+    QTest::addColumn<bool>("heldAtQuit"); // another connection's write lock, taken before the matches
+    QTest::addColumn<int>("matches");     // lost matches played under it
+
+    QTest::newRow("lock released before the quit") << false << 1;
+    QTest::newRow("lock held through the quit") << true << 5;
+}
+
+void TestStatisticsStore::quitWithMatchesWaiting()
+{
+    QFETCH(bool, heldAtQuit);
+    QFETCH(int, matches);
+
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    const QString waiting = StatisticsKeeper::waitingPath(path);
+    {
+        StatisticsKeeper earlier(path);
+        m_matches->play("turn right", earlier, 1);
+    }
+    QStringList lost;
+    for (int i = 0; i < matches; ++i)
+        lost << "lost:1:0:1";
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-locker"));
+        locker.setDatabaseName(path);
+        QVERIFY(locker.open());
+        QVERIFY(QSqlQuery(locker).exec("BEGIN IMMEDIATE"));
+        auto keeper = std::make_unique<StatisticsKeeper>(path);
+        for (int i = 0; i < matches; ++i)
+            m_matches->play("turn4 wrong", *keeper, 1);
+        if (heldAtQuit) {
+            // One short try at the end, not a wait for the lock for each match queued.
+            QElapsedTimer clock;
+            clock.start();
+            keeper.reset();
+            QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(ScriptedMatches::waitingRows(waiting), lost.join(' '));
+        } else {
+            keeper->waitForWrites();
+            QVERIFY2(keeper->saveProblem().contains("busy"), qPrintable(keeper->saveProblem()));
+        }
+        QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
+        locker.close();
+        keeper.reset();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-locker"));
+    if (!heldAtQuit) {
+        // Written by the quit itself once the lock is gone.
+        QCOMPARE(ScriptedMatches::storedRows(path), "won:1:0:1 " + lost.join(' '));
+        QVERIFY(!QFileInfo::exists(waiting));
+    }
+    {
+        // Taken in at the next start.
+        StatisticsKeeper next(path);
+        next.askAndWait<int>([](StatisticsStore &store) { return store.matchCount(); });
+    }
+    QCOMPARE(ScriptedMatches::storedRows(path), "won:1:0:1 " + lost.join(' '));
+    QVERIFY(!QFileInfo::exists(waiting));
+}
+
 void TestStatisticsStore::fullDiskKeepsWhatWasStored()
 {
     const QString disk = m_home->filePath("disk");
@@ -404,6 +527,18 @@ void TestStatisticsStore::fullDiskKeepsWhatWasStored()
     const QStringList rows = ScriptedMatches::storedRows(path).split(' ');
     QCOMPARE(rows.size(), failedAt + 1);
     QCOMPARE(rows.mid(rows.size() - 2), (QStringList{"lost:1:0:1", "won:1:0:1"}));
+
+    // Full again at the quit, with no room even for the side file: the quit says what is lost.
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+    }
+    filler.close();
+    m_matches->play("turn4 wrong", keeper, 1);
+    keeper.waitForWrites();
+    QCOMPARE(keeper.saveProblem(), "Statistics could not be saved: disk full");
+    const QString told = keeper.finish();
+    QVERIFY2(told.startsWith("Matches lost: 1."), qPrintable(told));
+    QVERIFY(!QFileInfo::exists(StatisticsKeeper::waitingPath(path)));
 }
 
 void TestStatisticsStore::windowShowsWhatIsStoredAndWhatIsNot()
