@@ -12,8 +12,6 @@
 #include <utility>
 
 namespace {
-// At the end, another game's lock is waited for this long, once.
-constexpr int kFinalBusyTimeoutMs = 300;
 
 std::optional<MatchOutcome> outcomeOf(int matchResult)
 {
@@ -55,10 +53,8 @@ QString StatisticsKeeper::finish()
     QString lost;
     post([this, &lost] {
         if (m_store) {
-            if (!m_store->isRefused() && !m_unsaved.empty()) {
-                m_store->setBusyTimeout(kFinalBusyTimeoutMs);
+            if (!m_store->isRefused() && !m_unsaved.empty())
                 writeUnsaved();
-            }
             lost = writeWaitingFile();
         }
         // The connection is closed on the thread that opened it.
@@ -235,6 +231,8 @@ StatisticsStore &StatisticsKeeper::store()
 void StatisticsKeeper::openStore()
 {
     m_store = std::make_unique<StatisticsStore>(m_databasePath);
+    // At the end another game's lock is waited for a moment only, even by a write under way.
+    m_store->setHurry(&m_finishing);
     if (!m_store->open() && m_store->isRefused()) {
         // A file in the way is never written over: this run keeps its matches in memory, where
         // the statistics window still finds them, and at the end in the side file.
@@ -357,6 +355,18 @@ void StatisticsKeeper::writeUnsaved()
 
 QString StatisticsKeeper::problemText(const StatisticsStore &database) const
 {
+    const QString reason = reasonText(database);
+    return reason.isEmpty() ? QString() : tr("Statistics could not be saved: %1").arg(reason);
+}
+
+QString StatisticsKeeper::readProblem(const StatisticsStore &database) const
+{
+    const QString reason = database.isOpen() ? QString() : reasonText(database);
+    return reason.isEmpty() ? QString() : tr("The statistics could not be read: %1").arg(reason);
+}
+
+QString StatisticsKeeper::reasonText(const StatisticsStore &database) const
+{
     QString reason;
     switch (database.problem()) {
     case StatisticsStore::Problem::None:
@@ -386,7 +396,7 @@ QString StatisticsKeeper::problemText(const StatisticsStore &database) const
         reason = database.detail();
         break;
     }
-    return tr("Statistics could not be saved: %1").arg(reason);
+    return reason;
 }
 
 void StatisticsKeeper::setSaveProblem(const QString &problem)

@@ -86,6 +86,9 @@ public:
 
     // "Statistics could not be saved: disk full", or empty while everything is stored.
     QString saveProblem() const;
+    // On the store's thread, after a read: "The statistics could not be read: …", or empty when
+    // the store is open.
+    QString readProblem(const StatisticsStore &store) const;
     // What was kept aside, where, and what came over: a damaged database, an unreadable old
     // statistics file or side file; given once.
     QString takeKeptAsideNotice();
@@ -112,6 +115,7 @@ private:
     std::optional<SavedMatch> readKeptMatch();
     void importKeptMatchFile();
     QString problemText(const StatisticsStore &store) const;
+    QString reasonText(const StatisticsStore &store) const;
     QString keptAsideText(const StatisticsStore &store) const;
     void setSaveProblem(const QString &problem);
 

@@ -5,15 +5,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStorageInfo>
 
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <atomic>
+#include <chrono>
 #include <set>
+#include <thread>
 
 namespace {
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
@@ -21,6 +25,8 @@ const QString kCorruptSuffix = QStringLiteral(".corrupt");
 const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 // The tables' form this version writes, as `PRAGMA user_version` (0: made before it was set).
 constexpr int kSchemaVersion = 1;
+// Another game's lock is waited for this long at most once the store is told to hurry.
+constexpr int kHurriedTimeoutMs = 300;
 // A damaged database is read in runs of this many ids, each id alone where a run cannot be read.
 constexpr int kRescueRun = 64;
 // Room below which a failed write is taken for a full disk, whatever SQLite calls it.
@@ -205,20 +211,35 @@ bool StatisticsStore::openConnection()
         return false;
     }
     m_database.setDatabaseName(m_path.isEmpty() ? QStringLiteral(":memory:") : m_path);
-    m_database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeout));
     if (!m_database.open()) {
         failFrom(m_database.lastError());
         return false;
     }
     fail(Problem::None, {});
-    return execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_busyTimeout));
+    // Another game's lock is waited for in short naps, so that a game told to hurry stops waiting.
+    const QVariant handle = m_database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_busy_handler(*static_cast<sqlite3 *const *>(handle.data()), &StatisticsStore::waitForLock, this);
+    return true;
+}
+
+int StatisticsStore::waitForLock(void *store, int attempt)
+{
+    using namespace std::chrono;
+    auto *self = static_cast<StatisticsStore *>(store);
+    const auto now = steady_clock::now();
+    if (attempt == 0)
+        self->m_waitStarted = now;
+    const int limit = self->m_hurry && *self->m_hurry ? std::min(self->m_busyTimeout, kHurriedTimeoutMs) : self->m_busyTimeout;
+    if (now - self->m_waitStarted >= milliseconds(limit))
+        return 0;
+    std::this_thread::sleep_for(milliseconds(10));
+    return 1;
 }
 
 void StatisticsStore::setBusyTimeout(int milliseconds)
 {
     m_busyTimeout = milliseconds;
-    if (m_database.isOpen())
-        execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(milliseconds));
 }
 
 bool StatisticsStore::switchToWal()

@@ -5,6 +5,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -59,8 +61,10 @@ public:
     int rowsLost() const { return m_lost; }
     // Whether a refusal is for good (a file in the way), not for a moment (busy, disk full).
     bool isRefused() const { return m_refused; }
-    // How long a write waits for another game's lock.
+    // How long a read or write waits for another game's lock; once *hurry is true (set from any
+    // thread), a moment at most.
     void setBusyTimeout(int milliseconds);
+    void setHurry(const std::atomic<bool> *hurry) { m_hurry = hurry; }
 
     // Appends the matches in one transaction; beforeCommit, when given, runs inside it last and
     // can cancel it by returning false (then problem() is Other with its reason in detail()).
@@ -94,6 +98,7 @@ public:
 private:
     bool refuseOddFile();
     bool openConnection();
+    static int waitForLock(void *store, int attempt);
     bool switchToWal();
     bool isIntact();
     std::vector<MatchRecord> readableRows(int *lost);
@@ -118,7 +123,9 @@ private:
     int m_lost = 0;
     // The file the connection opened, as device and inode, to notice its deletion.
     std::pair<quint64, quint64> m_fileId;
-    int m_busyTimeout = 1500;
+    int m_busyTimeout = 5000;
+    const std::atomic<bool> *m_hurry = nullptr;
+    std::chrono::steady_clock::time_point m_waitStarted;
     Problem m_problem = Problem::None;
     QString m_detail;
 };

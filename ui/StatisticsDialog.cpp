@@ -186,14 +186,20 @@ QString StatisticsDialog::figure(const QString &caption) const
 void StatisticsDialog::showLevel()
 {
     const int level = m_level->currentData().toInt();
-    m_keeper.ask<LevelSummary>(
-        this, [level](StatisticsStore &store) { return store.summaryFor(level); },
-        [this, level](const LevelSummary &summary) {
+    using Answer = std::pair<LevelSummary, QString>;
+    m_keeper.ask<Answer>(
+        this,
+        [this, level](StatisticsStore &store) {
+            const LevelSummary summary = store.summaryFor(level);
+            return Answer{summary, m_keeper.readProblem(store)};
+        },
+        [this, level](const Answer &answer) {
             // An answer for a level no longer chosen is dropped; the later one follows.
             if (level == m_level->currentData().toInt())
-                showSummary(summary);
-            if (!std::exchange(m_answered, true))
-                showSaveProblem(m_keeper.saveProblem());
+                showSummary(answer.first);
+            // Figures that could not be read say so, not just nought.
+            m_answered = true;
+            showSaveProblem(answer.second.isEmpty() ? m_keeper.saveProblem() : answer.second);
             showNotices();
         });
 }

@@ -23,6 +23,7 @@
 #include <QTreeWidget>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -48,6 +49,8 @@ private slots:
     void failedWriteReleasesTheLock();
     void quitWithMatchesWaiting_data();
     void quitWithMatchesWaiting();
+    void deletedDatabaseBegunAgain();
+    void windowSaysWhyItWaits();
     void fullDiskKeepsWhatWasStored();
     void windowShowsWhatIsStoredAndWhatIsNot();
     void turnsKeptAsPlayed_data();
@@ -158,6 +161,7 @@ void TestStatisticsStore::storageFaults_data()
     QTest::newRow("a FIFO") << "<fifo>" << "is not a statistics database" << "<none>" << "";
     QTest::newRow("a device") << "<device>" << "is not a statistics database" << "<none>" << "";
     QTest::newRow("a folder") << "<folder>" << "is not a statistics database" << "<none>" << "";
+    QTest::newRow("a database the player cannot read") << "<mode 000>" << "cannot be read" << "<none>" << "";
     QTest::newRow("another program's matches table") << "<foreign>" << "is another program's database" << "<none>" << "";
     QTest::newRow("a newer version's column the game cannot fill")
         << "<newer, NOT NULL>" << "was written by a newer version of the game" << "<none>" << "";
@@ -188,6 +192,11 @@ void TestStatisticsStore::storageFaults()
         QVERIFY(QFile::link("/dev/zero", path));
     } else if (inTheWay == "<folder>") {
         QVERIFY(QDir().mkpath(path + "/inside"));
+    } else if (inTheWay == "<mode 000>") {
+        if (geteuid() == 0)
+            QSKIP("Root reads any file: a file the player cannot read needs another user.");
+        QVERIFY(ScriptedMatches::runSql(path, {"CREATE TABLE matches (id INTEGER PRIMARY KEY)"}));
+        QVERIFY(QFile::setPermissions(path, {}));
     } else if (inTheWay == "<foreign>") {
         QVERIFY(ScriptedMatches::runSql(path, {"CREATE TABLE matches (id INTEGER PRIMARY KEY, home TEXT, away TEXT, score INTEGER)",
                                                "INSERT INTO matches (home, away, score) VALUES ('Ajax', 'PSV', 2)"}));
@@ -484,6 +493,49 @@ void TestStatisticsStore::quitWithMatchesWaiting()
     QVERIFY(!QFileInfo::exists(waiting));
 }
 
+void TestStatisticsStore::deletedDatabaseBegunAgain()
+{
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    StatisticsKeeper keeper(path);
+    m_matches->play("turn right turn right", keeper, 1);
+    keeper.waitForWrites();
+    // Deleted by the player while the game runs: the next match begins a new file, not one no
+    // one can see.
+    QVERIFY(QFile::remove(path));
+    m_matches->play("turn4 wrong", keeper, 1);
+    keeper.waitForWrites();
+    QCOMPARE(keeper.saveProblem(), QString());
+    QCOMPARE(ScriptedMatches::storedRows(path), "lost:1:0:1");
+}
+
+void TestStatisticsStore::windowSaysWhyItWaits()
+{
+    // An older program holding the database, in a rollback journal, for as long as it likes.
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    {
+        StatisticsKeeper earlier(path);
+        m_matches->play("turn right turn right turn4 wrong", earlier, 1);
+    }
+    QVERIFY(ScriptedMatches::runSql(path, {"PRAGMA journal_mode = DELETE"}));
+    QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-locker"));
+    const auto removeLocker = qScopeGuard([&] {
+        locker.close();
+        locker = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("test-locker"));
+    });
+    locker.setDatabaseName(path);
+    QVERIFY(locker.open());
+    QVERIFY(QSqlQuery(locker).exec("BEGIN EXCLUSIVE"));
+
+    StatisticsKeeper keeper(path);
+    StatisticsDialog window(keeper, 1);
+    // First it says that it waits, then why it shows nothing.
+    QTRY_VERIFY2(visibleTexts(window).filter("Waiting for the statistics").size() == 1, qPrintable(visibleTexts(window).join('|')));
+    QTRY_VERIFY2_WITH_TIMEOUT(visibleTexts(window).filter("The statistics could not be read: another game keeps the statistics busy").size() == 1,
+                              qPrintable(visibleTexts(window).join('|')), 15000);
+    QVERIFY(visibleTexts(window).filter("Waiting").isEmpty());
+}
+
 void TestStatisticsStore::fullDiskKeepsWhatWasStored()
 {
     const QString disk = m_home->filePath("disk");
@@ -536,6 +588,10 @@ void TestStatisticsStore::fullDiskKeepsWhatWasStored()
     m_matches->play("turn4 wrong", keeper, 1);
     keeper.waitForWrites();
     QCOMPARE(keeper.saveProblem(), "Statistics could not be saved: disk full");
+    QString exportError;
+    keeper.exportTo(disk + "/exported.json", this, [&](const QString &error) { exportError = error; });
+    QTRY_VERIFY(!exportError.isEmpty());
+    QCOMPARE(exportError, "the disk is full");
     const QString told = keeper.finish();
     QVERIFY2(told.startsWith("Matches lost: 1."), qPrintable(told));
     QVERIFY(!QFileInfo::exists(StatisticsKeeper::waitingPath(path)));
