@@ -420,6 +420,10 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
     }
     if (written && execute(QStringLiteral("COMMIT"))) {
         fail(Problem::None, {});
+        // The log goes into the database now, as far as it can without waiting for anyone, so
+        // that the next write starts it again from the beginning and it stays small.
+        if (!m_path.isEmpty())
+            QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
         return true;
     }
     // Whatever failed, the transaction is undone; a failed COMMIT has often undone it already.

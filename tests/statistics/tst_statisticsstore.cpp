@@ -49,6 +49,7 @@ private slots:
     void failedWriteReleasesTheLock();
     void quitWithMatchesWaiting_data();
     void quitWithMatchesWaiting();
+    void logStaysSmall();
     void deletedDatabaseBegunAgain();
     void windowSaysWhyItWaits();
     void fullDiskKeepsWhatWasStored();
@@ -491,6 +492,17 @@ void TestStatisticsStore::quitWithMatchesWaiting()
     }
     QCOMPARE(ScriptedMatches::storedRows(path), "won:1:0:1 " + lost.join(' '));
     QVERIFY(!QFileInfo::exists(waiting));
+}
+
+void TestStatisticsStore::logStaysSmall()
+{
+    // On a small disk the write-ahead log would take the room that the matches need.
+    StatisticsKeeper keeper(m_home->filePath("HitBlow/statistics.sqlite"));
+    for (int i = 0; i < 100; ++i)
+        m_matches->play("turn right", keeper, 1);
+    keeper.waitForWrites();
+    const qint64 log = QFileInfo(m_home->filePath("HitBlow/statistics.sqlite-wal")).size();
+    QVERIFY2(log < 256 * 1024, qPrintable(QString::number(log)));
 }
 
 void TestStatisticsStore::deletedDatabaseBegunAgain()
