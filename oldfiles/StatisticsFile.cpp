@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -236,9 +239,14 @@ bool StatisticsFile::save(const MatchStatistics &statistics)
     QSaveFile file(m_path);
     // commit() does not report a failed final flush, so flush first: a full disk must not leave an
     // empty file in place of the old one.
+    // On disk before it takes the old file's place: a crash leaves one whole file or the other.
     const QByteArray text = contents(statistics);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()
+        || ::fsync(file.handle()) != 0 || !file.commit()) {
         m_errorString = file.errorString();
+        // A full disk is often reported as no error at all.
+        if (QStorageInfo(QFileInfo(m_path).absolutePath()).bytesAvailable() < text.size() + 4096)
+            m_errorString = QStringLiteral("the disk is full");
         return false;
     }
     m_errorString.clear();

@@ -5,12 +5,14 @@
 #include "oldfiles/StatisticsFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
+
 std::optional<MatchOutcome> outcomeOf(int matchResult)
 {
     switch (matchResult) {
@@ -35,16 +37,32 @@ StatisticsKeeper::StatisticsKeeper(const QString &databasePath)
 
 StatisticsKeeper::~StatisticsKeeper()
 {
+    finish();
+}
+
+QString StatisticsKeeper::waitingPath(const QString &databasePath)
+{
+    return databasePath + QStringLiteral("-waiting.json");
+}
+
+QString StatisticsKeeper::finish()
+{
     if (!m_thread.isRunning())
-        return;
-    post([this] {
-        if (!m_unsaved.empty())
-            writeUnsaved();
+        return {};
+    m_finishing = true;
+    QString lost;
+    post([this, &lost] {
+        if (m_store) {
+            if (!m_store->isRefused() && !m_unsaved.empty())
+                writeUnsaved();
+            lost = writeWaitingFile();
+        }
         // The connection is closed on the thread that opened it.
         m_store.reset();
         QThread::currentThread()->quit();
     });
     m_thread.wait();
+    return lost;
 }
 
 void StatisticsKeeper::post(std::function<void()> work)
@@ -108,7 +126,9 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
         // The match kept for resuming is this one: it goes with the write that counts it.
         if (!m_keptText.isEmpty())
             m_recordedKeptTexts.push_back(std::exchange(m_keptText, QByteArray()));
-        writeUnsaved();
+        // At the end, one try for all, not a wait for another game's lock for each.
+        if (!m_finishing)
+            writeUnsaved();
     });
 }
 
@@ -211,12 +231,15 @@ StatisticsStore &StatisticsKeeper::store()
 void StatisticsKeeper::openStore()
 {
     m_store = std::make_unique<StatisticsStore>(m_databasePath);
-    if (!m_store->open() && m_store->problem() == StatisticsStore::Problem::NotADatabase) {
+    // At the end another game's lock is waited for a moment only, even by a write under way.
+    m_store->setHurry(&m_finishing);
+    if (!m_store->open() && m_store->isRefused()) {
         // A file in the way is never written over: this run keeps its matches in memory, where
-        // the statistics window still finds them.
+        // the statistics window still finds them, and at the end in the side file.
         m_refusal = problemText(*m_store);
         m_store = std::make_unique<StatisticsStore>(QString());
         m_store->open();
+        takeInWaitingFile();
         setSaveProblem(m_refusal);
         return;
     }
@@ -229,11 +252,80 @@ void StatisticsKeeper::openStore()
     if (report.outcome != StatisticsImport::Outcome::NoFile)
         qWarning("Importing the old statistics file: %d matches imported, %d invalid entries left out%s%s",
                  report.imported, report.invalid, report.detail.isEmpty() ? "" : "; ", qPrintable(report.detail));
-    const QMutexLocker locker(&m_reportsLock);
-    m_keptAside = m_store->keptAsidePath();
-    if (report.outcome == StatisticsImport::Outcome::Unreadable)
-        m_keptAside = report.keptAs;
-    m_importReport = report;
+    {
+        const QMutexLocker locker(&m_reportsLock);
+        m_keptAside = keptAsideText(*m_store);
+        if (report.outcome == StatisticsImport::Outcome::Unreadable)
+            m_keptAside = tr("The old statistics file could not be read. It was kept as %1.").arg(report.keptAs);
+        m_importReport = report;
+    }
+    takeInWaitingFile();
+}
+
+QString StatisticsKeeper::keptAsideText(const StatisticsStore &database) const
+{
+    if (database.keptAsidePath().isEmpty())
+        return {};
+    QString text = tr("The statistics database was damaged. It was kept as %1, and a new one was begun")
+                       .arg(database.keptAsidePath());
+    if (database.rowsCarriedOver() > 0)
+        text += tr(" with the matches that could still be read (%n)", nullptr, database.rowsCarriedOver());
+    text += QLatin1Char('.');
+    if (database.rowsLost() > 0)
+        text += QLatin1Char(' ') + tr("Matches that could not be read: %n.", nullptr, database.rowsLost());
+    else if (database.rowsLost() < 0)
+        text += QLatin1Char(' ') + tr("Some matches could not be read.");
+    return text;
+}
+
+// The matches a side file holds join those waiting (or, with a refused database, the store in
+// memory); the file goes once they are written. One that cannot be read is kept aside.
+void StatisticsKeeper::takeInWaitingFile()
+{
+    StatisticsFile file(waitingPath(m_databasePath));
+    const MatchStatistics waiting = file.load();
+    if (!file.keptAsidePath().isEmpty()) {
+        const QMutexLocker locker(&m_reportsLock);
+        m_keptAside = tr("The matches waiting to be saved could not be read. They were kept as %1.")
+                          .arg(file.keptAsidePath());
+    }
+    if (waiting.matches().empty())
+        return;
+    m_waitingFileTaken = true;
+    if (!m_refusal.isEmpty()) {
+        m_store->append(waiting.matches());
+        return;
+    }
+    m_unsaved.insert(m_unsaved.begin(), waiting.matches().begin(), waiting.matches().end());
+    writeUnsaved();
+}
+
+// The matches still waiting, all of them in one file put in place of any before; gives what was
+// lost when even that could not be written.
+QString StatisticsKeeper::writeWaitingFile()
+{
+    const QString path = waitingPath(m_databasePath);
+    MatchStatistics waiting;
+    if (!m_refusal.isEmpty()) {
+        waiting = m_store->allMatches();
+    } else {
+        for (const MatchRecord &match : m_unsaved)
+            waiting.append(match);
+    }
+    if (waiting.matches().empty())
+        return {};
+    StatisticsFile file(path);
+    if (file.save(waiting)) {
+        qWarning("%d matches could not be saved to %s; they wait in %s for the next start.",
+                 int(waiting.matches().size()), qPrintable(m_databasePath), qPrintable(path));
+        return {};
+    }
+    // The file before, if any, stays: its matches are among these, and it is still whole.
+    const QString lost = tr("Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).", nullptr,
+                            int(waiting.matches().size()))
+                             .arg(path, file.errorString());
+    qWarning("%s", qPrintable(lost));
+    return lost;
 }
 
 void StatisticsKeeper::writeUnsaved()
@@ -251,6 +343,8 @@ void StatisticsKeeper::writeUnsaved()
     if (database.append(m_unsaved, forgetRecordedKeptMatches)) {
         m_unsaved.clear();
         m_recordedKeptTexts.clear();
+        if (std::exchange(m_waitingFileTaken, false) && m_refusal.isEmpty())
+            QFile::remove(waitingPath(m_databasePath));
         setSaveProblem(m_refusal);
         return;
     }
@@ -260,6 +354,18 @@ void StatisticsKeeper::writeUnsaved()
 }
 
 QString StatisticsKeeper::problemText(const StatisticsStore &database) const
+{
+    const QString reason = reasonText(database);
+    return reason.isEmpty() ? QString() : tr("Statistics could not be saved: %1").arg(reason);
+}
+
+QString StatisticsKeeper::readProblem(const StatisticsStore &database) const
+{
+    const QString reason = database.isOpen() ? QString() : reasonText(database);
+    return reason.isEmpty() ? QString() : tr("The statistics could not be read: %1").arg(reason);
+}
+
+QString StatisticsKeeper::reasonText(const StatisticsStore &database) const
 {
     QString reason;
     switch (database.problem()) {
@@ -277,11 +383,20 @@ QString StatisticsKeeper::problemText(const StatisticsStore &database) const
     case StatisticsStore::Problem::NotADatabase:
         reason = tr("%1 is not a statistics database; it is left as it is").arg(m_databasePath);
         break;
+    case StatisticsStore::Problem::NotReadable:
+        reason = tr("%1 cannot be read; it is left as it is").arg(m_databasePath);
+        break;
+    case StatisticsStore::Problem::Foreign:
+        reason = tr("%1 is another program's database; it is left as it is").arg(m_databasePath);
+        break;
+    case StatisticsStore::Problem::Newer:
+        reason = tr("%1 was written by a newer version of the game; it is left as it is").arg(m_databasePath);
+        break;
     case StatisticsStore::Problem::Other:
         reason = database.detail();
         break;
     }
-    return tr("Statistics could not be saved: %1").arg(reason);
+    return reason;
 }
 
 void StatisticsKeeper::setSaveProblem(const QString &problem)

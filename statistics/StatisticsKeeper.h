@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -21,7 +22,9 @@
 // on a thread of its own, which opens it when first needed (importing the statistics file of
 // earlier versions then) and does every read and write in the order asked: the game only hands
 // work over and never waits for the disk. A match that could not be written stays in memory and
-// goes in with the next write that succeeds; saveProblem() says why until then.
+// goes in with the next write that succeeds; saveProblem() says why until then. Matches still
+// waiting at the end, or refused by a database the game cannot write, go to a small side file
+// beside the database (waitingPath()), written whole, which the next start takes in.
 //
 // The database also keeps the match in progress for resuming. Recording a match forgets the match
 // kept then in the same transaction, so a match is either offered again or counted, never both
@@ -32,8 +35,15 @@ class StatisticsKeeper : public QObject
 
 public:
     explicit StatisticsKeeper(const QString &databasePath = StatisticsStore::defaultPath());
-    // Waits for the writes still under way, trying once more to write what could not be.
+    // finish(), when it was not called.
     ~StatisticsKeeper() override;
+    // Ends the keeper's work: the writes still queued are not waited for one by one; the matches
+    // still waiting get one short try at the database and otherwise go to the side file. Gives
+    // what was lost, "" when nothing was. Nothing is recorded after it.
+    QString finish();
+
+    // The side file of the database at databasePath.
+    static QString waitingPath(const QString &databasePath);
 
     // A match is starting: it is neither hinted nor recorded yet.
     void matchStarted();
@@ -76,7 +86,11 @@ public:
 
     // "Statistics could not be saved: disk full", or empty while everything is stored.
     QString saveProblem() const;
-    // Where a damaged database or an unreadable statistics file was kept aside; given once.
+    // On the store's thread, after a read: "The statistics could not be read: …", or empty when
+    // the store is open.
+    QString readProblem(const StatisticsStore &store) const;
+    // What was kept aside, where, and what came over: a damaged database, an unreadable old
+    // statistics file or side file; given once.
     QString takeKeptAsideNotice();
     // What the import of an old statistics file did; given once, then NoFile.
     StatisticsImport::Report takeImportReport();
@@ -96,13 +110,19 @@ private:
     StatisticsStore &store();
     void openStore();
     void writeUnsaved();
+    void takeInWaitingFile();
+    QString writeWaitingFile();
     std::optional<SavedMatch> readKeptMatch();
     void importKeptMatchFile();
     QString problemText(const StatisticsStore &store) const;
+    QString reasonText(const StatisticsStore &store) const;
+    QString keptAsideText(const StatisticsStore &store) const;
     void setSaveProblem(const QString &problem);
 
     QString m_databasePath;
     QThread m_thread;
+    // Set by finish(): the writes queued before it leave their matches to its one try.
+    std::atomic<bool> m_finishing = false;
     std::unique_ptr<QObject> m_inThread;
     bool m_hinted = false;
     bool m_recorded = false;
@@ -111,6 +131,9 @@ private:
     // The store's thread's own.
     std::unique_ptr<StatisticsStore> m_store;
     std::vector<MatchRecord> m_unsaved;
+    // Whether the side file's matches are among those waiting (or, with a refused database, in
+    // the store in memory): the file goes once they are written.
+    bool m_waitingFileTaken = false;
     QString m_refusal;
     // The text of the match kept for resuming as this game last wrote or read it, and the texts of
     // kept matches since recorded, forgotten with the next write that succeeds.

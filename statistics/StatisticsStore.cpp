@@ -5,20 +5,55 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <atomic>
+#include <chrono>
+#include <set>
+#include <thread>
 
 namespace {
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
 // The journal and its index live beside the database and go wherever it goes.
 const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
-constexpr int kBusyTimeoutMs = 5000;
+// The tables' form this version writes, as `PRAGMA user_version` (0: made before it was set).
+constexpr int kSchemaVersion = 1;
+// Another game's lock is waited for this long at most once the store is told to hurry.
+constexpr int kHurriedTimeoutMs = 300;
+// A damaged database is read in runs of this many ids, each id alone where a run cannot be read.
+constexpr int kRescueRun = 64;
+// Room below which a failed write is taken for a full disk, whatever SQLite calls it.
+constexpr qint64 kNearlyFull = 512 * 1024;
 
 // SQLite's primary result codes that say what went wrong.
-enum SqliteCode { kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kCorrupt = 11, kFull = 13, kCantOpen = 14, kNotADb = 26 };
+enum SqliteCode { kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10, kCorrupt = 11, kFull = 13, kCantOpen = 14, kNotADb = 26 };
+
+// A row the game knows: every figure and list reads these only; the others stay in the file.
+const QString kKnownRow = QStringLiteral("(strength IN (0, 1, 2, 3) AND result IN ('won', 'lost', 'draw', 'abandoned') "
+                                         "AND guesses BETWEEN 0 AND %1 AND guesses = CAST(guesses AS INTEGER) "
+                                         "AND hinted IN (0, 1))")
+                              .arg(MatchStatistics::kMostGuesses);
+
+// The columns the game writes, table by table.
+const std::pair<QString, QStringList> kTables[] = {
+    {QStringLiteral("matches"), {"id", "finished", "strength", "result", "guesses", "hinted", "turns"}},
+    {QStringLiteral("saved_match"), {"id", "match"}},
+};
+
+std::pair<quint64, quint64> fileIdOf(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {0, 0};
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
 
 QString uniqueConnectionName()
 {
@@ -44,6 +79,22 @@ MatchRecord recordFrom(const QSqlQuery &row)
 }
 
 const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns");
+
+// The rows with ids first to last that the game knows, oldest first; nothing when they cannot be read.
+std::optional<std::vector<MatchRecord>> rowsBetween(const QSqlDatabase &database, qint64 first, qint64 last)
+{
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM matches NOT INDEXED WHERE id BETWEEN %2 AND %3 AND %4 ORDER BY id")
+                        .arg(kColumns).arg(first).arg(last).arg(kKnownRow)))
+        return std::nullopt;
+    std::vector<MatchRecord> rows;
+    while (query.next())
+        rows.push_back(recordFrom(query));
+    if (query.lastError().isValid())
+        return std::nullopt;
+    return rows;
+}
 } // namespace
 
 QString StatisticsStore::defaultPath()
@@ -75,20 +126,41 @@ QString StatisticsStore::unusedName(const QString &path, const QString &suffix)
 
 bool StatisticsStore::open()
 {
-    if (m_database.isOpen())
-        return true;
-    if (m_refused || refuseOddFile())
+    if (m_database.isOpen()) {
+        if (isStillThere())
+            return true;
+        // Deleted or replaced since it was opened, as the player may do to start afresh: what is
+        // there now is opened, or a new file begun, rather than writing into a file no one sees.
+        m_database.close();
+        qWarning("The statistics in %s were removed or replaced while the game ran; the file there now is used.",
+                 qPrintable(m_path));
+    }
+    std::vector<MatchRecord> carried;
+    if (m_refused || refuseOddFile() || !openConnection())
         return false;
-    if (!openConnection())
-        return false;
+    // Judged before anything is written, the journal's mode included, so that a file set aside or
+    // refused stays byte for byte as it was.
     if (!isIntact()) {
-        if (m_problem != Problem::None)
+        if (m_problem != Problem::None) {
+            m_database.close();
             return false;
+        }
+        carried = readableRows(&m_lost);
         keepAside();
-        if (!openConnection())
+        if (m_refused || !openConnection())
             return false;
     }
-    return createTables();
+    if (refuseForeignTables())
+        return false;
+    if (!switchToWal() || !createTables()) {
+        // Tried again at the next read or write.
+        m_database.close();
+        return false;
+    }
+    m_fileId = fileIdOf(m_path);
+    if (!carried.empty() && append(carried))
+        m_carriedOver += int(carried.size());
+    return true;
 }
 
 bool StatisticsStore::refuseOddFile()
@@ -103,16 +175,25 @@ bool StatisticsStore::refuseOddFile()
         reason = QStringLiteral("not a regular file");
     } else if (info.exists() && info.size() > 0) {
         QFile file(m_path);
-        const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(16) : QByteArray();
-        if (header != QByteArray("SQLite format 3\0", 16))
+        if (!file.open(QIODevice::ReadOnly)) {
+            refuse(Problem::NotReadable, QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+            return true;
+        }
+        if (file.read(16) != QByteArray("SQLite format 3\0", 16))
             reason = QStringLiteral("not an SQLite database");
     }
     if (reason.isEmpty())
         return false;
-    m_refused = true;
-    fail(Problem::NotADatabase, reason);
-    qWarning("The statistics in %s are left as they are: %s.", qPrintable(m_path), qPrintable(reason));
+    refuse(Problem::NotADatabase, reason);
     return true;
+}
+
+void StatisticsStore::refuse(Problem problem, const QString &reason)
+{
+    m_database.close();
+    m_refused = true;
+    fail(problem, reason);
+    qWarning("The statistics in %s are left as they are: %s.", qPrintable(m_path), qPrintable(reason));
 }
 
 bool StatisticsStore::openConnection()
@@ -130,28 +211,104 @@ bool StatisticsStore::openConnection()
         return false;
     }
     m_database.setDatabaseName(m_path.isEmpty() ? QStringLiteral(":memory:") : m_path);
-    m_database.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!m_database.open()) {
         failFrom(m_database.lastError());
         return false;
     }
     fail(Problem::None, {});
-    return execute(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs))
-        && (m_path.isEmpty() || execute(QStringLiteral("PRAGMA journal_mode = WAL")));
+    // Another game's lock is waited for in short naps, so that a game told to hurry stops waiting.
+    const QVariant handle = m_database.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_busy_handler(*static_cast<sqlite3 *const *>(handle.data()), &StatisticsStore::waitForLock, this);
+    return true;
+}
+
+int StatisticsStore::waitForLock(void *store, int attempt)
+{
+    using namespace std::chrono;
+    auto *self = static_cast<StatisticsStore *>(store);
+    const auto now = steady_clock::now();
+    if (attempt == 0)
+        self->m_waitStarted = now;
+    const int limit = self->m_hurry && *self->m_hurry ? std::min(self->m_busyTimeout, kHurriedTimeoutMs) : self->m_busyTimeout;
+    if (now - self->m_waitStarted >= milliseconds(limit))
+        return 0;
+    std::this_thread::sleep_for(milliseconds(10));
+    return 1;
+}
+
+void StatisticsStore::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeout = milliseconds;
+}
+
+bool StatisticsStore::switchToWal()
+{
+    // The journal stays small on a small disk: it is cut back to this size after a checkpoint.
+    return m_path.isEmpty()
+        || (execute(QStringLiteral("PRAGMA journal_mode = WAL"))
+            && execute(QStringLiteral("PRAGMA journal_size_limit = %1").arg(256 * 1024)));
 }
 
 // False with no problem set when SQLite finds the file damaged; false with a problem when it
-// could not look (busy, unreadable).
+// could not look (busy, unreadable). Rows that break the tables' checks are no damage: they are
+// left out when read.
 bool StatisticsStore::isIntact()
 {
     QSqlQuery check(m_database);
-    if (check.exec(QStringLiteral("PRAGMA quick_check")) && check.next())
-        return check.value(0).toString() == QLatin1String("ok");
+    if (check.exec(QStringLiteral("PRAGMA quick_check"))) {
+        bool intact = true;
+        while (check.next()) {
+            const QString line = check.value(0).toString();
+            intact = intact
+                && (line == QLatin1String("ok") || line.startsWith(QLatin1String("CHECK constraint failed"))
+                    || line.startsWith(QLatin1String("NULL value in")));
+        }
+        if (!check.lastError().isValid())
+            return intact;
+    }
     const int code = check.lastError().nativeErrorCode().toInt() & 0xff;
     if (code == kCorrupt || code == kNotADb)
         return false;
     failFrom(check.lastError());
     return false;
+}
+
+// Every row of a damaged table that can still be read, in runs and, where a run fails, id by id;
+// lost counts the ids up to the highest known that could not be read.
+std::vector<MatchRecord> StatisticsStore::readableRows(int *lost)
+{
+    std::vector<MatchRecord> rows;
+    // Lets SQLite read a file shorter than its header says; nothing is written through it.
+    execute(QStringLiteral("PRAGMA writable_schema = ON"));
+    QSqlQuery highestQuery(m_database);
+    const bool highestKnown = highestQuery.exec(QStringLiteral("SELECT max(id) FROM matches NOT INDEXED"))
+        && highestQuery.next();
+    // Without the highest id, every id a file of this size could hold is tried.
+    const qint64 highest = highestKnown ? highestQuery.value(0).toLongLong() : QFileInfo(m_path).size() / 16;
+    qint64 lastRead = 0;
+    std::vector<qint64> unreadable;
+    for (qint64 first = 1; first <= highest; first += kRescueRun) {
+        const qint64 last = std::min(first + kRescueRun - 1, highest);
+        if (std::optional<std::vector<MatchRecord>> run = rowsBetween(m_database, first, last)) {
+            rows.insert(rows.end(), run->begin(), run->end());
+            if (!run->empty())
+                lastRead = last;
+            continue;
+        }
+        for (qint64 id = first; id <= last; ++id) {
+            if (std::optional<std::vector<MatchRecord>> one = rowsBetween(m_database, id, id)) {
+                rows.insert(rows.end(), one->begin(), one->end());
+                lastRead = id;
+            } else {
+                unreadable.push_back(id);
+            }
+        }
+    }
+    // Without the highest id, ids that fail beyond the last one read may or may not have been rows.
+    const bool endUnknown = !highestKnown && !unreadable.empty() && unreadable.back() > lastRead;
+    *lost = endUnknown ? -1 : int(unreadable.size());
+    return rows;
 }
 
 void StatisticsStore::keepAside()
@@ -170,8 +327,53 @@ void StatisticsStore::keepAside()
     qWarning("The statistics in %s were damaged; they were kept as %s.", qPrintable(m_path), qPrintable(aside));
 }
 
+// A database whose tables the game cannot write (another program's, or a newer version's with a
+// column the game does not fill) is refused before anything is written to it.
+bool StatisticsStore::refuseForeignTables()
+{
+    QSqlQuery query(m_database);
+    const int version = query.exec(QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt() : 0;
+    for (const auto &[table, columns] : kTables) {
+        if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+            failFrom(query.lastError());
+            m_database.close();
+            return true;
+        }
+        std::set<QString> missing(columns.begin(), columns.end());
+        QString unfilled;
+        // table_info's columns: cid, name, type, notnull, dflt_value, pk.
+        while (query.next()) {
+            const QString name = query.value(1).toString();
+            const bool mustBeFilled = query.value(3).toInt() != 0 && query.value(4).isNull() && query.value(5).toInt() == 0;
+            if (missing.erase(name) == 0 && mustBeFilled)
+                unfilled = name;
+        }
+        const bool exists = missing.size() < std::size_t(columns.size());
+        if (!exists || (missing.empty() && unfilled.isEmpty()))
+            continue;
+        if (version > kSchemaVersion)
+            refuse(Problem::Newer, QStringLiteral("written by a newer version of the game (its table %1 needs %2)")
+                                       .arg(table, unfilled.isEmpty() ? *missing.begin() : unfilled));
+        else
+            refuse(Problem::Foreign, QStringLiteral("its table %1 is not the game's").arg(table));
+        return true;
+    }
+    return false;
+}
+
+bool StatisticsStore::isStillThere() const
+{
+    if (m_path.isEmpty())
+        return true;
+    return fileIdOf(m_path) == m_fileId;
+}
+
 bool StatisticsStore::createTables()
 {
+    QSqlQuery version(m_database);
+    if (version.exec(QStringLiteral("PRAGMA user_version")) && version.next() && version.value(0).toInt() == 0
+        && !execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
+        return false;
     return execute(QStringLiteral("CREATE TABLE IF NOT EXISTS matches ("
                                   "id INTEGER PRIMARY KEY, "
                                   "finished TEXT NOT NULL, "
@@ -182,7 +384,9 @@ bool StatisticsStore::createTables()
                                   "turns TEXT)")
                        .arg(MatchStatistics::kStrongestLevel)
                        .arg(MatchStatistics::kMostGuesses))
-        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_strength ON matches (strength, id, result, guesses)"))
+        // Every column a level's figures read, so that they come from the index alone.
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_level ON matches (strength, id, result, guesses, hinted)"))
+        && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_strength"))
         && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
                                   "id INTEGER PRIMARY KEY CHECK (id = 1), "
                                   "match TEXT NOT NULL)"));
@@ -216,6 +420,10 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
     }
     if (written && execute(QStringLiteral("COMMIT"))) {
         fail(Problem::None, {});
+        // The log goes into the database now, as far as it can without waiting for anyone, so
+        // that the next write starts it again from the beginning and it stays small.
+        if (!m_path.isEmpty())
+            QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
         return true;
     }
     // Whatever failed, the transaction is undone; a failed COMMIT has often undone it already.
@@ -261,14 +469,15 @@ LevelSummary StatisticsStore::summaryFor(int strength)
     QSqlQuery query(m_database);
     query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
                               "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
-                              "FROM (SELECT result, guesses FROM matches %5 ORDER BY id)")
+                              "FROM (SELECT result, guesses FROM matches WHERE %5 %6 ORDER BY id)")
                    .arg(int(MatchOutcome::Won))
                    .arg(int(MatchOutcome::Lost))
                    .arg(int(MatchOutcome::Draw))
                    .arg(int(MatchOutcome::Abandoned))
+                   .arg(kKnownRow)
                    .arg(strength == MatchStatistics::kAllStrengths
                             ? QString()
-                            : QStringLiteral("WHERE strength = %1").arg(strength)));
+                            : QStringLiteral("AND strength = %1").arg(strength)));
     const QString matches = query.next() ? query.value(0).toString() : QString();
     for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
         tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);
@@ -281,7 +490,9 @@ std::vector<MatchRecord> StatisticsStore::latest(int count)
     if (!open())
         return matches;
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT %1 FROM matches ORDER BY id DESC LIMIT %2").arg(kColumns).arg(std::max(count, 0)));
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 ORDER BY id DESC LIMIT %3")
+                   .arg(kColumns, kKnownRow)
+                   .arg(std::max(count, 0)));
     while (query.next())
         matches.push_back(recordFrom(query));
     return matches;
@@ -292,7 +503,8 @@ std::optional<MatchRecord> StatisticsStore::lastDecided()
     if (!open())
         return std::nullopt;
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE result != 'abandoned' ORDER BY id DESC LIMIT 1").arg(kColumns));
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE result != 'abandoned' AND %2 ORDER BY id DESC LIMIT 1")
+                   .arg(kColumns, kKnownRow));
     return query.next() ? std::optional(recordFrom(query)) : std::nullopt;
 }
 
@@ -303,7 +515,7 @@ MatchStatistics StatisticsStore::allMatches()
         return statistics;
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    query.exec(QStringLiteral("SELECT %1 FROM matches ORDER BY id").arg(kColumns));
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 ORDER BY id").arg(kColumns, kKnownRow));
     while (query.next())
         statistics.append(recordFrom(query));
     return statistics;
@@ -311,10 +523,22 @@ MatchStatistics StatisticsStore::allMatches()
 
 int StatisticsStore::matchCount()
 {
+    return countWhere(kKnownRow);
+}
+
+int StatisticsStore::unknownRows()
+{
+    return countWhere(kKnownRow + QStringLiteral(" IS NOT 1"));
+}
+
+int StatisticsStore::countWhere(const QString &condition)
+{
     if (!open())
         return 0;
     QSqlQuery query(m_database);
-    return query.exec(QStringLiteral("SELECT count(*) FROM matches")) && query.next() ? query.value(0).toInt() : 0;
+    return query.exec(QStringLiteral("SELECT count(*) FROM matches WHERE %1").arg(condition)) && query.next()
+        ? query.value(0).toInt()
+        : 0;
 }
 
 bool StatisticsStore::execute(const QString &statement)
@@ -329,10 +553,11 @@ bool StatisticsStore::execute(const QString &statement)
 bool StatisticsStore::executeWithText(const QString &statement, const QByteArray &text)
 {
     QSqlQuery query(m_database);
-    query.prepare(statement);
-    query.addBindValue(QString::fromUtf8(text));
-    if (query.exec())
-        return true;
+    if (query.prepare(statement)) {
+        query.addBindValue(QString::fromUtf8(text));
+        if (query.exec())
+            return true;
+    }
     failFrom(query.lastError());
     return false;
 }
@@ -361,6 +586,11 @@ void StatisticsStore::failFrom(const QSqlError &error)
         break;
     case kNotADb:
         problem = Problem::NotADatabase;
+        break;
+    case kIoErr:
+        // SQLite often calls a write that found no room an I/O error.
+        if (!m_path.isEmpty() && QStorageInfo(QFileInfo(m_path).absolutePath()).bytesAvailable() < kNearlyFull)
+            problem = Problem::DiskFull;
         break;
     default:
         break;

@@ -5,8 +5,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QSqlError;
@@ -20,13 +23,19 @@ class QSqlError;
 // write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
-// A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header) is
-// refused and never touched. A database that SQLite finds damaged is renamed aside with the suffix
-// ".corrupt" (with its journal), and a new one is started.
+// A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header, one
+// that cannot be read) is refused and never touched, and so is a database of another program or of
+// a newer version whose tables the game cannot write (judged by `PRAGMA user_version` and the
+// columns, before anything is written). A database that SQLite finds damaged is renamed aside,
+// byte for byte, with the suffix ".corrupt" (with its journal), a new one is started, and the rows
+// that can still be read are carried over into it. Rows holding values the game does not know
+// (a result, strength, guess count or hinted mark out of range) stay in the file and are left out
+// of every figure; unknownRows() counts them. A database deleted or replaced while the game runs
+// is noticed at the next write, and a new one begun with the rows the old one held.
 class StatisticsStore
 {
 public:
-    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, Other };
+    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, NotReadable, Foreign, Newer, Other };
 
     // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share.
     static QString defaultPath();
@@ -46,6 +55,16 @@ public:
     bool open();
     bool isOpen() const { return m_database.isOpen(); }
     const QString &keptAsidePath() const { return m_keptAsidePath; }
+    // Of a damaged database: the rows carried over, and those that could not be read (-1: some,
+    // how many unknown).
+    int rowsCarriedOver() const { return m_carriedOver; }
+    int rowsLost() const { return m_lost; }
+    // Whether a refusal is for good (a file in the way), not for a moment (busy, disk full).
+    bool isRefused() const { return m_refused; }
+    // How long a read or write waits for another game's lock; once *hurry is true (set from any
+    // thread), a moment at most.
+    void setBusyTimeout(int milliseconds);
+    void setHurry(const std::atomic<bool> *hurry) { m_hurry = hurry; }
 
     // Appends the matches in one transaction; beforeCommit, when given, runs inside it last and
     // can cancel it by returning false (then problem() is Other with its reason in detail()).
@@ -69,6 +88,8 @@ public:
     std::optional<MatchRecord> lastDecided();
     MatchStatistics allMatches();
     int matchCount();
+    // Rows left out because they hold values the game does not know.
+    int unknownRows();
 
     // Why the last open or write failed, as a kind and SQLite's or the system's own words.
     Problem problem() const { return m_problem; }
@@ -77,12 +98,19 @@ public:
 private:
     bool refuseOddFile();
     bool openConnection();
+    static int waitForLock(void *store, int attempt);
+    bool switchToWal();
     bool isIntact();
+    std::vector<MatchRecord> readableRows(int *lost);
     void keepAside();
+    bool refuseForeignTables();
     bool createTables();
+    bool isStillThere() const;
+    int countWhere(const QString &condition);
     bool execute(const QString &statement);
     // Runs statement with text bound to its one placeholder.
     bool executeWithText(const QString &statement, const QByteArray &text);
+    void refuse(Problem problem, const QString &reason);
     void fail(Problem problem, const QString &detail);
     void failFrom(const QSqlError &error);
 
@@ -91,6 +119,13 @@ private:
     QSqlDatabase m_database;
     QString m_keptAsidePath;
     bool m_refused = false;
+    int m_carriedOver = 0;
+    int m_lost = 0;
+    // The file the connection opened, as device and inode, to notice its deletion.
+    std::pair<quint64, quint64> m_fileId;
+    int m_busyTimeout = 5000;
+    const std::atomic<bool> *m_hurry = nullptr;
+    std::chrono::steady_clock::time_point m_waitStarted;
     Problem m_problem = Problem::None;
     QString m_detail;
 };

@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QtMath>
 #include <QScreen>
 #include <QTimer>
@@ -99,6 +100,11 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
         const auto defaults = openUserDefaults();
         defaults->setValue(kGeometryKey, saveGeometry());
         synchronize(*defaults);
+        // Matches that could be saved nowhere, not even beside the database, are named before
+        // the game ends.
+        const QString lost = m_matchAssistant->statisticsKeeper().finish();
+        if (!lost.isEmpty())
+            QMessageBox::warning(nullptr, tr("Statistics Lost"), lost);
     });
 }
 

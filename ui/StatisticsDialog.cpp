@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -137,6 +138,17 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     connect(m_level, &QComboBox::currentIndexChanged, this, &StatisticsDialog::showLevel);
     showLevel();
     showLatest();
+    m_keeper.ask<int>(
+        this, [](StatisticsStore &store) { return store.unknownRows(); },
+        [this](const int &unknown) {
+            m_unknownRows = unknown;
+            showNotices();
+        });
+    // The database answers at once unless another game holds it: the player hears why it waits.
+    QTimer::singleShot(kPatience, this, [this] {
+        if (!m_answered)
+            showSaveProblem(tr("Waiting for the statistics: another program is using them…"));
+    });
 }
 
 QString StatisticsDialog::strengthName(int strength)
@@ -174,12 +186,20 @@ QString StatisticsDialog::figure(const QString &caption) const
 void StatisticsDialog::showLevel()
 {
     const int level = m_level->currentData().toInt();
-    m_keeper.ask<LevelSummary>(
-        this, [level](StatisticsStore &store) { return store.summaryFor(level); },
-        [this, level](const LevelSummary &summary) {
+    using Answer = std::pair<LevelSummary, QString>;
+    m_keeper.ask<Answer>(
+        this,
+        [this, level](StatisticsStore &store) {
+            const LevelSummary summary = store.summaryFor(level);
+            return Answer{summary, m_keeper.readProblem(store)};
+        },
+        [this, level](const Answer &answer) {
             // An answer for a level no longer chosen is dropped; the later one follows.
             if (level == m_level->currentData().toInt())
-                showSummary(summary);
+                showSummary(answer.first);
+            // Figures that could not be read say so, not just nought.
+            m_answered = true;
+            showSaveProblem(answer.second.isEmpty() ? m_keeper.saveProblem() : answer.second);
             showNotices();
         });
 }
@@ -286,9 +306,12 @@ void StatisticsDialog::showNotices()
     if (!m_notices->text().isEmpty())
         notices << m_notices->text();
     const QString keptAside = m_keeper.takeKeptAsideNotice();
-    if (!keptAside.isEmpty()) {
-        notices << tr("The statistics file could not be read. It was kept as %1, and the statistics start afresh.")
-                       .arg(keptAside);
+    if (!keptAside.isEmpty())
+        notices << keptAside;
+    if (m_unknownRows > 0) {
+        notices << tr("%n stored match holds values this version does not know; it is left out of the figures and "
+                      "kept in the file.", "", m_unknownRows);
+        m_unknownRows = 0;
     }
     const StatisticsImport::Report report = m_keeper.takeImportReport();
     if (report.outcome == StatisticsImport::Outcome::Imported && report.invalid > 0) {

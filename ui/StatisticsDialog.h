@@ -64,4 +64,8 @@ private:
     QPushButton *m_export = nullptr;
     // The latest matches as listed, row by row.
     std::vector<MatchRecord> m_shown;
+    int m_unknownRows = 0;
+    // Whether the database has answered once; until then, after kPatience, the window says it waits.
+    bool m_answered = false;
+    static constexpr int kPatience = 700;
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +28,7 @@ private slots:
     void cleanup();
     void oldFileImported_data();
     void oldFileImported();
+    void failedImportLeavesTheFile();
     void exportWritesTheOldForm();
     void gamesSharingTheFolder_data();
     void gamesSharingTheFolder();
@@ -125,6 +127,53 @@ void TestStatisticsImport::oldFileImported()
         QVERIFY(!QFileInfo::exists(json));
         QCOMPARE(ScriptedMatches::contentsOf(folder + "/" + renamedTo), contents);
     }
+}
+
+void TestStatisticsImport::failedImportLeavesTheFile()
+{
+    const QString disk = m_home->filePath("disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=320k", "tmpfs", disk}) != 0)
+        QSKIP("A full disk needs a small tmpfs, and mounting one needs root (or CAP_SYS_ADMIN).");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {disk}); });
+    const QString path = disk + "/HitBlow/statistics.sqlite";
+    const QString json = disk + "/HitBlow/statistics.json";
+
+    // A game holds the database open, so that its journal files are in place before the disk fills.
+    StatisticsKeeper running(path);
+    m_matches->play("turn right", running, 1);
+    running.waitForWrites();
+    QByteArray contents = "{\"matches\":[";
+    for (int i = 0; i < 1200; ++i) {
+        contents += QByteArray(i ? "," : "")
+            + R"({"finished":"2026-01-02T03:04:05Z","strength":2,"result":"lost","guesses":9,"hinted":false})";
+    }
+    contents += "]}";
+    {
+        QFile file(json);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(contents), contents.size());
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+        }
+    }
+    {
+        // The matches go into the page cache, the file is renamed, and the commit finds no room.
+        StatisticsKeeper starting(path);
+        starting.waitForWrites();
+        starting.askAndWait<int>([](StatisticsStore &store) { return store.matchCount(); });
+        QCOMPARE(int(starting.takeImportReport().outcome), int(StatisticsImport::Outcome::Failed));
+    }
+    QCOMPARE(ScriptedMatches::contentsOf(json), contents);
+    QVERIFY(!QFileInfo::exists(json + ".imported"));
+    QVERIFY(QFile::remove(disk + "/filler"));
+    {
+        StatisticsKeeper later(path);
+        later.waitForWrites();
+        QCOMPARE(later.askAndWait<int>([](StatisticsStore &store) { return store.matchCount(); }), 1201);
+    }
+    QVERIFY(QFileInfo::exists(json + ".imported"));
 }
 
 void TestStatisticsImport::exportWritesTheOldForm()

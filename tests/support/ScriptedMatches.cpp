@@ -2,6 +2,7 @@
 
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
+#include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsKeeper.h"
 #include "core/MatchSnapshots.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -127,6 +129,37 @@ QString ScriptedMatches::storedRows(const QString &path)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("test-reader"));
     return rows.join(' ');
+}
+
+QString ScriptedMatches::waitingRows(const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("<none>");
+    QStringList rows;
+    const MatchStatistics waiting = StatisticsFile(path).load();
+    for (const MatchRecord &match : waiting.matches())
+        rows << QStringLiteral("%1:%2:%3:%4").arg(StatisticsFile::resultName(match.result)).arg(match.guesses)
+                    .arg(int(match.hinted)).arg(match.strength);
+    return rows.join(' ');
+}
+
+bool ScriptedMatches::runSql(const QString &path, const QStringList &statements)
+{
+    bool done = true;
+    {
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-sql"));
+        writer.setDatabaseName(path);
+        done = writer.open();
+        QSqlQuery query(writer);
+        for (const QString &statement : statements) {
+            if (done && !query.exec(statement)) {
+                qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+                done = false;
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-sql"));
+    return done;
 }
 
 QByteArray ScriptedMatches::contentsOf(const QString &path)

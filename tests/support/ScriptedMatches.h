@@ -30,6 +30,11 @@ public:
     // The rows of a database as "result:guesses:hinted:strength", oldest first; "<none>" without one.
     static QString storedRows(const QString &path);
     static QByteArray contentsOf(const QString &path);
+    // The matches of a side file of waiting matches, written as storedRows() writes them.
+    static QString waitingRows(const QString &path);
+    // Runs each statement on a connection of its own to the database at path; false at the first
+    // that fails.
+    static bool runSql(const QString &path, const QStringList &statements);
     // "none", "symlink", "fifo", "directory" or "file", without following a link.
     static QString kindOf(const QString &path);
 
