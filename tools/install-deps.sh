@@ -7,8 +7,9 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev libxkbcommon-dev libbenchmark-dev
-  # The statistics database: Qt SQL's SQLite driver, and the sqlite3 shell for looking into it.
-  libqt6sql6-sqlite sqlite3
+  # The statistics database: Qt SQL's SQLite driver, SQLite's own header for its busy handler, and
+  # the sqlite3 shell for looking into it.
+  libqt6sql6-sqlite libsqlite3-dev sqlite3
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core sox valgrind
   # Glyphs for every shipped language (Latin from DejaVu; Japanese and Chinese from WenQuanYi Micro
   # Hei, the smallest Debian font covering both) and Qt's own texts in those languages.
