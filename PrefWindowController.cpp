@@ -109,7 +109,9 @@ PrefWindowController::~PrefWindowController()
 void PrefWindowController::awakeFromNib()
 {
     const auto defaults = openUserDefaults();
-    if (defaults->status() != QSettings::NoError) {
+    if (const QString problem = userDefaultsProblem(); !problem.isEmpty()) {
+        qWarning("%s", qPrintable(problem));
+    } else if (defaults->status() != QSettings::NoError) {
         qWarning("The settings in %s could not be read; the game starts with its defaults.",
                  qPrintable(defaultsFileName(*defaults)));
     }

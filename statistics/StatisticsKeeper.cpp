@@ -211,6 +211,16 @@ StatisticsStore &StatisticsKeeper::store()
 void StatisticsKeeper::openStore()
 {
     m_store = std::make_unique<StatisticsStore>(m_databasePath);
+    if (m_databasePath.isEmpty()) {
+        // No data folder (HOME and XDG_DATA_HOME unset or unusable): the store is in memory, and
+        // no old file is looked for, since there is no folder to look in.
+        m_store->open();
+        m_refusal = tr("Statistics are kept only until the game quits: there is no folder to keep them in "
+                       "(HOME and XDG_DATA_HOME are unset or unusable)");
+        qWarning("%s.", qPrintable(m_refusal));
+        setSaveProblem(m_refusal);
+        return;
+    }
     if (!m_store->open() && m_store->problem() == StatisticsStore::Problem::NotADatabase) {
         // A file in the way is never written over: this run keeps its matches in memory, where
         // the statistics window still finds them.

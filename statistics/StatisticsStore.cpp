@@ -1,13 +1,14 @@
 #include "statistics/StatisticsStore.h"
 
 #include "oldfiles/StatisticsFile.h"
+#include "platform/RegularFile.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 
 #include <atomic>
 
@@ -43,13 +44,24 @@ MatchRecord recordFrom(const QSqlQuery &row)
     return record;
 }
 
+// The first of the database's journals at path that exists as something other than a regular file.
+QString oddCompanion(const QString &path)
+{
+    for (const QString &suffix : {kCompanionSuffixes[0], kCompanionSuffixes[1], QStringLiteral("-journal")}) {
+        if (!whyNotRegularFile(path + suffix).isEmpty())
+            return QFileInfo(path + suffix).fileName();
+    }
+    return {};
+}
+
 const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns");
 } // namespace
 
 QString StatisticsStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/HitBlow/statistics.sqlite");
+    // Empty, for a store in memory, when the user has no data folder to keep it in.
+    const QString folder = UserFolders::dataHome();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/HitBlow/statistics.sqlite");
 }
 
 StatisticsStore::StatisticsStore(const QString &path)
@@ -101,6 +113,9 @@ bool StatisticsStore::refuseOddFile()
     QString reason;
     if (info.exists() && !info.isFile()) {
         reason = QStringLiteral("not a regular file");
+    } else if (const QString companion = oddCompanion(m_path); !companion.isEmpty()) {
+        // SQLite would open its journal whatever it is and delete it on closing.
+        reason = QStringLiteral("%1 beside it is not a regular file").arg(companion);
     } else if (info.exists() && info.size() > 0) {
         QFile file(m_path);
         const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(16) : QByteArray();

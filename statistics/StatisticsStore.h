@@ -21,14 +21,16 @@ class QSqlError;
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
 // A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header) is
-// refused and never touched. A database that SQLite finds damaged is renamed aside with the suffix
+// refused and never touched, and so is a database whose journal (-wal, -shm, -journal) is no
+// regular file. A database that SQLite finds damaged is renamed aside with the suffix
 // ".corrupt" (with its journal), and a new one is started.
 class StatisticsStore
 {
 public:
     enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, Other };
 
-    // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share.
+    // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share (see UserFolders);
+    // empty when there is no such folder.
     static QString defaultPath();
 
     // An empty path keeps the statistics in memory only.

@@ -30,6 +30,7 @@ namespace {
 const QString kGeometryKey = QStringLiteral("WindowGeometry");
 // The board's smallest text must stay this many device pixels tall to be read.
 constexpr double kLegibleTextPixels = 9;
+constexpr int kSettingsProblemShownMs = 20000;
 } // namespace
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
@@ -82,6 +83,9 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_matchStatusBar = new MatchStatusBar(this);
     setStatusBar(m_matchStatusBar);
+    // Told where the player looks too, for a while, as the statistics' problems are.
+    if (const QString problem = userDefaultsProblem(); !problem.isEmpty())
+        m_matchStatusBar->showMessage(problem, kSettingsProblemShownMs);
     m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch,
                                       m_ui->actionReviewLastMatch);
 
