@@ -4,6 +4,7 @@
 #include "UserFolders.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <charconv>
 #include <cmath>
@@ -61,20 +62,14 @@ QString userDefaultsPath()
 QString userDefaultsProblem()
 {
     const QString path = userDefaultsPath();
-    if (path.isEmpty()) {
-        return QCoreApplication::translate("UserDefaults",
-                                           "No folder for the settings (HOME and XDG_CONFIG_HOME are unset or "
-                                           "unusable): the game starts with its defaults and keeps changes only "
-                                           "until it quits.");
-    }
+    if (path.isEmpty())
+        return QCoreApplication::translate("UserDefaults", "Settings not saved: no folder to keep them in");
     // Qt's own lock file beside it is opened too, and would block as a FIFO all the same.
     for (const QString &file : {path, path + QStringLiteral(".lock")}) {
         const QString kind = whyNotRegularFile(file);
         if (!kind.isEmpty()) {
-            return QCoreApplication::translate("UserDefaults",
-                                               "%1 is %2, not a settings file: the game starts with its defaults, "
-                                               "leaves it as it is and keeps changes only until it quits.")
-                .arg(file, kind);
+            return QCoreApplication::translate("UserDefaults", "Settings not saved: %1 is %2")
+                .arg(QFileInfo(file).fileName(), kind);
         }
     }
     return {};

@@ -17,8 +17,8 @@ std::unique_ptr<QSettings> openUserDefaults();
 // Where the defaults are kept; empty when no configuration folder is known.
 QString userDefaultsPath();
 
-// Why the defaults file is not used, for the player ("… is a FIFO, not a settings file: …"); empty
-// while it is used.
+// Why the defaults file is not used, briefly, for the player ("Settings not saved: HitBlow.conf is
+// a FIFO"); empty while it is used.
 QString userDefaultsProblem();
 
 // The value stored under key as an integer, or nothing when the key is absent or holds no number.

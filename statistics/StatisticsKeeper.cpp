@@ -215,9 +215,8 @@ void StatisticsKeeper::openStore()
         // No data folder (HOME and XDG_DATA_HOME unset or unusable): the store is in memory, and
         // no old file is looked for, since there is no folder to look in.
         m_store->open();
-        m_refusal = tr("Statistics are kept only until the game quits: there is no folder to keep them in "
-                       "(HOME and XDG_DATA_HOME are unset or unusable)");
-        qWarning("%s.", qPrintable(m_refusal));
+        m_refusal = tr("Statistics kept only until the game quits: no folder to keep them in");
+        qWarning("%s (HOME and XDG_DATA_HOME are unset or unusable).", qPrintable(m_refusal));
         setSaveProblem(m_refusal);
         return;
     }

@@ -83,9 +83,12 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_matchStatusBar = new MatchStatusBar(this);
     setStatusBar(m_matchStatusBar);
-    // Told where the player looks too, for a while, as the statistics' problems are.
-    if (const QString problem = userDefaultsProblem(); !problem.isEmpty())
-        m_matchStatusBar->showMessage(problem, kSettingsProblemShownMs);
+    // Told where the player looks too, for a while, as the statistics' problems are; once the bar
+    // is on the screen, since a message shown before would not hide the bar's own text.
+    if (const QString problem = userDefaultsProblem(); !problem.isEmpty()) {
+        connect(this, &MainWindow::firstFrameShown, m_matchStatusBar,
+                [this, problem] { m_matchStatusBar->showMessage(problem, kSettingsProblemShownMs); });
+    }
     m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch,
                                       m_ui->actionReviewLastMatch);
 

@@ -97,7 +97,7 @@ void TestStatisticsPlace::noDataFolderKeepsMatchesInMemory()
     ScriptedMatches().play("turn right turn4 wrong", keeper, 1);
     const auto shown = keeper.askAndWait<std::vector<MatchRecord>>([](StatisticsStore &store) { return store.latest(5); });
     QCOMPARE(int(shown.size()), 2);
-    QVERIFY2(keeper.saveProblem().contains("kept only until the game quits"), qPrintable(keeper.saveProblem()));
+    QVERIFY2(keeper.saveProblem().contains("kept only until the game quits: no folder"), qPrintable(keeper.saveProblem()));
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
              QStringList{"statistics.json"});
 }
