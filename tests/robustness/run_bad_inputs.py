@@ -245,13 +245,26 @@ def terminated_in_a_modal_window(server, binary, home, rng):
         check_stored_settings(game, StrengthLevel=2, AutoCheck=0)
 
 
-def ends_on(game, signal_number, within, what):
-    """Sends the signal; the game must end within the seconds given."""
-    game.process.send_signal(signal_number)
+def play_until_signal(server, binary, home, signal_number, what, store_preferences=False):
+    """Starts the game (OK in the preferences first, which stores the settings, if asked), plays
+    until the computer's first guess and sends the signal: the game must end normally within 2 s."""
+    game = Game(server, binary, home)
     try:
-        return game.process.wait(timeout=within)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"the game did not end within {within} s of {signal.Signals(signal_number).name} {what}")
+        if store_preferences:
+            game.match.key("ctrl+comma")
+            time.sleep(0.3)
+            game.match.key("Return")
+        game.start_match()
+        game.process.send_signal(signal_number)
+        try:
+            code = game.process.wait(timeout=2)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the game did not end within 2 s of {signal.Signals(signal_number).name} {what}")
+    finally:
+        game.kill()
+    if code != 0:
+        raise Failure(f"the game exited with {code}")
+    return game
 
 
 def settings_fifo(server, binary, home, rng):
@@ -260,14 +273,7 @@ def settings_fifo(server, binary, home, rng):
     os.makedirs(os.path.dirname(path))
     os.mkfifo(path)
     for signal_number in (signal.SIGTERM, signal.SIGINT):
-        game = Game(server, binary, home)
-        try:
-            game.start_match()
-            code = ends_on(game, signal_number, 2, "with a FIFO as its settings file")
-        finally:
-            game.kill()
-        if code != 0:
-            raise Failure(f"the game exited with {code}")
+        game = play_until_signal(server, binary, home, signal_number, "with a FIFO as its settings file")
         if not stat.S_ISFIFO(os.lstat(path).st_mode):
             raise Failure("the FIFO was replaced")
         if "HitBlow.conf is a FIFO" not in game.output():
@@ -285,17 +291,8 @@ def settings_link_to_device(server, binary, home, rng):
     path = os.path.join(home, "config", "HitBlow", "HitBlow.conf")
     os.makedirs(os.path.dirname(path))
     os.symlink(device, path)
-    game = Game(server, binary, home)
-    try:
-        game.match.key("ctrl+comma")
-        time.sleep(0.3)
-        game.match.key("Return")
-        game.start_match()
-        code = ends_on(game, signal.SIGTERM, 2, "with a link to a device as its settings file")
-    finally:
-        game.kill()
-    if code != 0:
-        raise Failure(f"the game exited with {code}")
+    play_until_signal(server, binary, home, signal.SIGTERM, "with a link to a device as its settings file",
+                      store_preferences=True)
     if not stat.S_ISCHR(os.lstat(device).st_mode):
         raise Failure("the device was replaced by a regular file")
     if os.readlink(path) != device:
