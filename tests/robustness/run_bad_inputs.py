@@ -2,7 +2,7 @@
 """Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
 a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
 cannot be written, a settings file that is a FIFO or a link to a device or to a dotfile, termination
-signals before the first window, a language the game has no translation for, the keyboard after a modal window
+signals before the first window, a stored match of 290,000 guesses and SIGTERM during a review, a language the game has no translation for, the keyboard after a modal window
 closed, SIGTERM while one is open, and storms of random keys and clicks through every status of
 many matches, with the preferences and help windows opened in between. After each the game must
 still play (the computer's first guess arrives) and end normally with the five settings of the
@@ -12,6 +12,7 @@ Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only N
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
+import json
 import math
 import os
 import random
@@ -334,6 +335,65 @@ def signal_before_the_window(server, binary, home, rng):
                               f"sent {delay} s after its start")
 
 
+def peak_memory_mb(process):
+    with open(f"/proc/{process.pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0
+
+
+def off_tree_match(rng):
+    """Sixteen guesses of no plan against a secret they never find, as stored turns: the slowest
+    kind of match to review."""
+    secret = "9876"
+    turns = []
+    while len(turns) < 16:
+        guess = "".join(rng.sample("012345678", 4))
+        hits = sum(a == b for a, b in zip(guess, secret))
+        turns.append({"guess": guess, "hits": hits, "blows": len(set(guess) & set(secret)) - hits})
+    return json.dumps(turns)
+
+
+def stored_matches_for_review(server, binary, home, rng):
+    # The game makes its database; a match of 290,000 guesses goes in by hand as the latest. Review
+    # Last Match and the statistics window must neither read its turns nor grow without end; then a
+    # real match goes in, and SIGTERM while its review runs ends the game at once.
+    database = os.path.join(home, "data", "HitBlow", "statistics.sqlite")
+    game = Game(server, binary, home)
+    game.process.send_signal(signal.SIGTERM)
+    game.process.wait(timeout=10)
+    game.kill()
+    huge = "[" + ",".join(['{"guess":"0123","hits":0,"blows":0}'] * 290000) + "]"
+    for turns, what in ((huge, "with a match of 290,000 guesses"), (off_tree_match(rng), "while a review runs")):
+        with sqlite3.connect(database, timeout=5) as connection:
+            connection.execute("INSERT INTO matches (finished, strength, result, guesses, hinted, turns) "
+                               "VALUES ('2026-03-04T05:06:07Z', 1, 'draw', 16, 0, ?)", (turns,))
+        game = Game(server, binary, home)
+        try:
+            game.match.key("ctrl+e")
+            reviewing = server.wait_for_window("^Review$", timeout=3 if turns is huge else 10)
+            if (reviewing is not None) == (turns is huge):
+                raise Failure("a match of 290,000 guesses was opened for review" if turns is huge
+                              else "the review did not open")
+            if turns is huge:
+                game.match.key("ctrl+t")
+                if server.wait_for_window(run_e2e.STATISTICS_TITLE, timeout=10) is None:
+                    raise Failure("the statistics window did not open")
+            time.sleep(0.3)
+            peak = peak_memory_mb(game.process)
+            if peak > 400:
+                raise Failure(f"the game grew to {peak:.0f} MB {what}")
+            game.process.send_signal(signal.SIGTERM)
+            try:
+                game.process.wait(timeout=2)
+            except subprocess.TimeoutExpired:
+                raise Failure(f"the game did not end within 2 s of SIGTERM {what}")
+        finally:
+            game.kill()
+        print(f"  {what}: peak {peak:.0f} MB")
+
+
 def no_translation(language):
     def case(server, binary, home, rng):
         play_briefly(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
@@ -441,6 +501,7 @@ def cases(storm_seconds):
         ("settings file a link to a device", settings_link_to_device),
         ("settings file a link into a dotfiles folder", settings_link_to_dotfile),
         ("signals before the first window", signal_before_the_window),
+        ("stored matches for review", stored_matches_for_review),
         ("no translation for Italian", no_translation("it_IT")),
         ("key and mouse storms", storms(storm_seconds)),
     ]

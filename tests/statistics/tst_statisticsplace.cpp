@@ -5,13 +5,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 
-// Where the statistics are kept when the place is odd: a journal beside the database that is no
-// regular file, and no data folder at all. Each case has a folder of its own as the current one.
+// Where the statistics are kept when the place is odd (a journal beside the database that is no
+// regular file, no data folder at all), and stored turns longer than any match. Each case has a
+// folder of its own as the current one.
 class TestStatisticsPlace : public QObject
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ private slots:
     void journalInTheWay_data();
     void journalInTheWay();
     void noDataFolderKeepsMatchesInMemory();
+    void turnsLongerThanAMatch_data();
+    void turnsLongerThanAMatch();
 
 private:
     QTemporaryDir m_folder;
@@ -100,6 +105,42 @@ void TestStatisticsPlace::noDataFolderKeepsMatchesInMemory()
     QVERIFY2(keeper.saveProblem().contains("kept only until the game quits: no folder"), qPrintable(keeper.saveProblem()));
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden),
              QStringList{"statistics.json"});
+}
+
+void TestStatisticsPlace::turnsLongerThanAMatch_data()
+{
+    QTest::addColumn<int>("guesses");
+    QTest::addColumn<int>("readBack"); // guesses read back: none for turns no match can have
+    QTest::newRow("sixteen") << 16 << 16;
+    QTest::newRow("seventeen") << 17 << 0;
+    QTest::newRow("290,000") << 290000 << 0;
+}
+
+// The row is shown with its figures; its turns are not read, so it cannot be reviewed.
+void TestStatisticsPlace::turnsLongerThanAMatch()
+{
+    QFETCH(int, guesses);
+    QFETCH(int, readBack);
+    QStringList turns;
+    for (int guess = 0; guess < guesses; ++guess)
+        turns << R"({"guess":"0123","hits":0,"blows":0})";
+    const QString path = m_folder.filePath("statistics.sqlite");
+    StatisticsStore store(path);
+    QVERIFY(store.append({MatchRecord{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 1, MatchOutcome::Draw,
+                                      16, false, {}, {}}}));
+    {
+        auto database = QSqlDatabase::addDatabase("QSQLITE", "by hand");
+        database.setDatabaseName(path);
+        QVERIFY(database.open());
+        QSqlQuery update(database);
+        QVERIFY(update.prepare("UPDATE matches SET turns = ?"));
+        update.addBindValue('[' + turns.join(',') + ']');
+        QVERIFY(update.exec());
+    }
+    QSqlDatabase::removeDatabase("by hand");
+    const std::vector<MatchRecord> shown = store.latest(5);
+    QCOMPARE(int(shown.size()), 1);
+    QCOMPARE(int(shown.front().turns.answers.size()), readBack);
 }
 
 QTEST_MAIN(TestStatisticsPlace)
