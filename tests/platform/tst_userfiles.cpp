@@ -8,10 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <functional>
@@ -38,7 +36,6 @@ private slots:
     void userFolders();
     void settingsFileInTheWay_data();
     void settingsFileInTheWay();
-    void settingsThroughALinkToAFile();
 
 private:
     // Sets each variable of values (empty: unset) until cleanup() puts the test's own back.
@@ -69,20 +66,6 @@ bool makeLink(const QString &target, const QString &path)
 bool makeDevice(const QString &path)
 {
     return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-}
-
-bool makeSocket(const QString &path)
-{
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (socket < 0 || name.size() >= int(sizeof address.sun_path))
-        return false;
-    std::copy(name.begin(), name.end(), address.sun_path);
-    const bool bound = ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-    ::close(socket);
-    return bound;
 }
 
 bool isDevice(const QString &path)
@@ -150,8 +133,6 @@ void TestUserFiles::fileKinds_data()
     }) << "a FIFO" << false;
     QTest::newRow("folder") << Maker([](const QString &path, const QString &) { return QDir().mkdir(path); })
                             << "a folder" << false;
-    QTest::newRow("socket") << Maker([](const QString &path, const QString &) { return makeSocket(path); })
-                            << "a socket" << false;
     QTest::newRow("link to nothing") << Maker([](const QString &path, const QString &folder) {
         return makeLink(folder + "/gone", path);
     }) << "a symbolic link to nothing" << false;
@@ -267,27 +248,6 @@ void TestUserFiles::settingsFileInTheWay()
         QVERIFY2(isDevice(m_folder.filePath("device")), "the device was replaced");
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden), before);
     QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::System), inFolder);
-}
-
-// A settings file kept in a dotfiles folder and linked into place is read and written there, and
-// the link stays a link.
-void TestUserFiles::settingsThroughALinkToAFile()
-{
-    setEnvironment({{"XDG_CONFIG_HOME", m_folder.filePath("config")}});
-    QVERIFY(QDir().mkpath(m_folder.filePath("config/HitBlow")));
-    QVERIFY(makeFile(m_folder.filePath("dotfile")));
-    QVERIFY(makeLink(m_folder.filePath("dotfile"), m_folder.filePath("config/HitBlow/HitBlow.conf")));
-    QCOMPARE(userDefaultsProblem(), QString());
-    {
-        const auto defaults = openUserDefaults();
-        QCOMPARE(storedInt(*defaults, "StrengthLevel"), std::optional<int>(2));
-        defaults->setValue("StrengthLevel", 3);
-        QVERIFY(synchronize(*defaults));
-    }
-    QVERIFY(QFileInfo(m_folder.filePath("config/HitBlow/HitBlow.conf")).isSymLink());
-    QFile dotfile(m_folder.filePath("dotfile"));
-    QVERIFY(dotfile.open(QIODevice::ReadOnly));
-    QVERIFY(dotfile.readAll().contains("StrengthLevel=3"));
 }
 
 QTEST_GUILESS_MAIN(TestUserFiles)
