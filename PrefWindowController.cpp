@@ -109,7 +109,13 @@ PrefWindowController::~PrefWindowController()
 void PrefWindowController::awakeFromNib()
 {
     const auto defaults = openUserDefaults();
-    if (defaults->status() != QSettings::NoError) {
+    if (const QString problem = userDefaultsProblem(); !problem.isEmpty()) {
+        qWarning("%s (%s): the game starts with its defaults, leaves the file as it is and keeps changes "
+                 "only until it quits.",
+                 qPrintable(problem),
+                 qPrintable(userDefaultsPath().isEmpty() ? QStringLiteral("HOME and XDG_CONFIG_HOME unset or unusable")
+                                                         : QDir::toNativeSeparators(userDefaultsPath())));
+    } else if (defaults->status() != QSettings::NoError) {
         qWarning("The settings in %s could not be read; the game starts with its defaults.",
                  qPrintable(defaultsFileName(*defaults)));
     }

@@ -7,6 +7,14 @@
 #include "platform/UnixSignalQuitter.h"
 
 #include <QApplication>
+#include <QThreadPool>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+constexpr int kPoolWorkGraceMs = 1000;
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,15 +34,26 @@ int main(int argc, char *argv[])
     Translations translations;
     translations.install(QLocale());
 
-    QtScheduler scheduler;
-    QtSoundPlayer sounds;
-    MessageBoxAlert alert;
-    const Services services{scheduler, sounds, alert, RandomSource::processWide()};
+    int code = 0;
+    {
+        QtScheduler scheduler;
+        QtSoundPlayer sounds;
+        MessageBoxAlert alert;
+        const Services services{scheduler, sounds, alert, RandomSource::processWide()};
 
-    MainWindow window(services);
-    alert.setParentWidget(&window);
-    // The title screen plays no sound: the audio back-end is connected after its first frame.
-    QObject::connect(&window, &MainWindow::firstFrameShown, &sounds, &QtSoundPlayer::load);
-    window.show();
-    return app.exec();
+        MainWindow window(services);
+        alert.setParentWidget(&window);
+        // The title screen plays no sound: the audio back-end is connected after its first frame.
+        QObject::connect(&window, &MainWindow::firstFrameShown, &sounds, &QtSoundPlayer::load);
+        window.show();
+        code = app.exec();
+    }
+    // Everything worth keeping is stored by now. Work left on the pool's threads is a review whose
+    // window has gone, told to stop at its search's next step: after a moment the game ends without
+    // waiting for it (and without the process's destructors, which it may still be reading).
+    if (!QThreadPool::globalInstance()->waitForDone(kPoolWorkGraceMs)) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

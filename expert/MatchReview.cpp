@@ -1,6 +1,7 @@
 #include "expert/MatchReview.h"
 
 #include "expert/BestPlay.h"
+#include "rules/MatchRules.h"
 #include "expert/TreeValues.h"
 
 #include <algorithm>
@@ -31,6 +32,8 @@ std::optional<std::string> problemWith(const std::vector<NumberSet> &guesses, co
         return "no guesses";
     if (guesses.size() != scores.size())
         return "as many scores as guesses are needed";
+    if (guesses.size() > std::size_t(kMostUserGuesses))
+        return "more guesses than a match has";
     for (std::size_t turn = 0; turn < guesses.size(); ++turn) {
         const std::string which = "guess " + std::to_string(turn + 1);
         if (!isNumber(guesses[turn]))
@@ -83,7 +86,7 @@ double expectedLeft(int guess, const BestPlay::Set &set)
 
 std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses, const std::vector<HitBlowResult> &scores,
                                            const DecisionTree *tree, std::string *error,
-                                           const std::function<void(int, int)> &progress)
+                                           const std::function<bool(int, int)> &progress)
 {
     if (const std::optional<std::string> problem = problemWith(guesses, scores)) {
         if (error)
@@ -104,7 +107,11 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
 
     MatchReview review;
     const int turns = static_cast<int>(guesses.size());
+    // Asked between the steps of the search, each of which may take a while on a small set.
+    const auto goOn = [&progress, turns](int reviewed) { return !progress || progress(reviewed, turns); };
     for (int turn = 0; turn < turns; ++turn) {
+        if (!goOn(turn))
+            return std::nullopt;
         GuessReview row;
         row.guess = guesses[turn];
         row.score = scores[turn];
@@ -125,8 +132,14 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
         }
         const long n = static_cast<long>(set.size());
         const long total = bestPlay.totalWith(guess, set, history);
+        if (!goOn(turn))
+            return std::nullopt;
         const int best = bestPlay.guess(set, history);
+        if (!goOn(turn))
+            return std::nullopt;
         const long bestTotal = best == guess ? total : bestPlay.totalWith(best, set, history);
+        if (!goOn(turn))
+            return std::nullopt;
         row.before = int(n);
         row.after = code == kWinCode ? 0 : int(left.size());
         row.expected = double(total) / double(n);
@@ -152,8 +165,8 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
         history.guesses.push_back(ScoreCodes::numberAt(guess));
         history.hits.push_back(row.score.hits);
         history.blows.push_back(row.score.blows);
-        if (progress)
-            progress(turn + 1, turns);
+        if (!goOn(turn + 1))
+            return std::nullopt;
     }
     review.addUpMatch();
     return review;

@@ -58,12 +58,14 @@ public:
 
     // Reviews a match from its guesses and their scores, oldest first, using the given tree for the
     // Expert (null: one step ahead throughout). Nothing, with the reason in error, when the lists
-    // differ in length or are empty, a guess is no number of four different digits, a score is
-    // none, a guess follows 4-0, or no secret gives every score. progress, when given, hears the
-    // guesses reviewed so far and how many there are.
+    // differ in length or are empty, there are more than a match has (kMostUserGuesses), a guess is
+    // no number of four different digits, a score is none, a guess follows 4-0, or no secret gives
+    // every score. progress, when given, hears the guesses reviewed so far and how many there are,
+    // before each step of the search as well as after each guess; returning false stops the review,
+    // which then gives nothing.
     static std::optional<MatchReview> of(const std::vector<NumberSet> &guesses, const std::vector<HitBlowResult> &scores,
                                          const DecisionTree *tree, std::string *error = nullptr,
-                                         const std::function<void(int reviewed, int guesses)> &progress = {});
+                                         const std::function<bool(int reviewed, int guesses)> &progress = {});
 
     const std::vector<GuessReview> &guesses() const { return m_guesses; }
     int skill() const { return m_skill; }

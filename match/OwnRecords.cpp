@@ -1,5 +1,6 @@
 #include "OwnRecords.h"
 
+#include "rules/MatchRules.h"
 #include "rules/NumberText.h"
 #include "expert/ScoreCodes.h"
 
@@ -54,9 +55,13 @@ QString OwnRecords::toJsonText() const
 OwnRecords OwnRecords::fromJsonText(const QString &text)
 {
     OwnRecords records;
-    if (text.isEmpty())
+    // A match has at most kMostUserGuesses guesses a side: a longer text is no match's, and is not
+    // even parsed, however long it is.
+    if (text.isEmpty() || text.size() > kLongestJsonText)
         return records;
     const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+    if (document.array().size() > kMostUserGuesses)
+        return records;
     for (const QJsonValue turn : document.array()) {
         const std::optional<NumberSet> guess = NumberText::parse(turn[kGuess].toString());
         const int hits = turn[kHits].toInt(-1);

@@ -23,6 +23,9 @@ struct OwnRecords {
     // As the statistics keep them: a JSON array, oldest first, of {"guess":"0123","hits":1,"blows":2}.
     QString toJsonText() const;
     // Records written by toJsonText(); empty records for an empty or null text, and for any text
-    // that is not such an array of numbers of four different digits with possible scores.
+    // that is not such an array of numbers of four different digits with possible scores, or that
+    // holds more guesses than a match has (kMostUserGuesses).
     static OwnRecords fromJsonText(const QString &text);
+    // Room for the longest text toJsonText() writes, with spaces to spare.
+    static constexpr int kLongestJsonText = 4096;
 };

@@ -1,5 +1,11 @@
 #include "UserDefaults.h"
 
+#include "RegularFile.h"
+#include "UserFolders.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -41,13 +47,41 @@ std::optional<T> parsedNumber(const std::string &text)
         return std::nullopt;
     return number;
 }
+
+// A path beneath a file that is not a folder: nothing can be made, locked or read there, so the
+// defaults opened on it read as empty and their writes fail without touching anything.
+const QString kNowhere = QStringLiteral("/dev/null/HitBlow.conf");
 } // namespace
+
+QString userDefaultsPath()
+{
+    const QString folder = UserFolders::configHome();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/HitBlow/HitBlow.conf");
+}
+
+QString userDefaultsProblem()
+{
+    const QString path = userDefaultsPath();
+    if (path.isEmpty())
+        return QCoreApplication::translate("UserDefaults", "Settings not saved: no folder to keep them in");
+    // Qt's own lock file beside it is opened too, and would block as a FIFO all the same.
+    for (const QString &file : {path, path + QStringLiteral(".lock")}) {
+        const QString kind = whyNotRegularFile(file);
+        if (!kind.isEmpty()) {
+            return QCoreApplication::translate("UserDefaults", "Settings not saved: %1 is %2")
+                .arg(QFileInfo(file).fileName(), kind);
+        }
+    }
+    return {};
+}
 
 std::unique_ptr<QSettings> openUserDefaults()
 {
-    // The native format on Linux is the INI format, in a file named .conf.
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("HitBlow"),
-                                       QStringLiteral("HitBlow"));
+    // The check is made each time, right before Qt opens the file, which is then a regular file or
+    // missing. The native format on Linux is the INI format, in a file named .conf; a file named
+    // explicitly has no fallbacks, so no other file is opened.
+    const QString path = userDefaultsProblem().isEmpty() ? userDefaultsPath() : kNowhere;
+    return std::make_unique<QSettings>(path, QSettings::NativeFormat);
 }
 
 std::optional<int> storedInt(const QSettings &defaults, const QString &key)
@@ -77,6 +111,8 @@ void setStoredFloat(QSettings &defaults, const QString &key, float value)
 
 bool synchronize(QSettings &defaults)
 {
+    if (defaults.fileName() == kNowhere)
+        return true;
     defaults.sync();
     return defaults.status() == QSettings::NoError;
 }

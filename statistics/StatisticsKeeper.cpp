@@ -233,6 +233,15 @@ void StatisticsKeeper::openStore()
     m_store = std::make_unique<StatisticsStore>(m_databasePath);
     // At the end another game's lock is waited for a moment only, even by a write under way.
     m_store->setHurry(&m_finishing);
+    if (m_databasePath.isEmpty()) {
+        // No data folder (HOME and XDG_DATA_HOME unset or unusable): the store is in memory, and
+        // no old file is looked for, since there is no folder to look in.
+        m_store->open();
+        m_refusal = tr("Statistics kept only until the game quits: no folder to keep them in");
+        qWarning("%s (HOME and XDG_DATA_HOME are unset or unusable).", qPrintable(m_refusal));
+        setSaveProblem(m_refusal);
+        return;
+    }
     if (!m_store->open() && m_store->isRefused()) {
         // A file in the way is never written over: this run keeps its matches in memory, where
         // the statistics window still finds them, and at the end in the side file.

@@ -1,6 +1,8 @@
 #include "statistics/StatisticsStore.h"
 
 #include "oldfiles/StatisticsFile.h"
+#include "platform/RegularFile.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QStorageInfo>
 
 #include <sqlite3.h>
@@ -78,6 +79,16 @@ MatchRecord recordFrom(const QSqlQuery &row)
     return record;
 }
 
+// The first of the database's journals at path that exists as something other than a regular file.
+QString oddCompanion(const QString &path)
+{
+    for (const QString &suffix : {kCompanionSuffixes[0], kCompanionSuffixes[1], QStringLiteral("-journal")}) {
+        if (!whyNotRegularFile(path + suffix).isEmpty())
+            return QFileInfo(path + suffix).fileName();
+    }
+    return {};
+}
+
 const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns");
 
 // The rows with ids first to last that the game knows, oldest first; nothing when they cannot be read.
@@ -99,8 +110,9 @@ std::optional<std::vector<MatchRecord>> rowsBetween(const QSqlDatabase &database
 
 QString StatisticsStore::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/HitBlow/statistics.sqlite");
+    // Empty, for a store in memory, when the user has no data folder to keep it in.
+    const QString folder = UserFolders::dataHome();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/HitBlow/statistics.sqlite");
 }
 
 StatisticsStore::StatisticsStore(const QString &path)
@@ -173,6 +185,9 @@ bool StatisticsStore::refuseOddFile()
     QString reason;
     if (info.exists() && !info.isFile()) {
         reason = QStringLiteral("not a regular file");
+    } else if (const QString companion = oddCompanion(m_path); !companion.isEmpty()) {
+        // SQLite would open its journal whatever it is and delete it on closing.
+        reason = QStringLiteral("%1 beside it is not a regular file").arg(companion);
     } else if (info.exists() && info.size() > 0) {
         QFile file(m_path);
         if (!file.open(QIODevice::ReadOnly)) {

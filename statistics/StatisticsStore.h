@@ -24,7 +24,8 @@ class QSqlError;
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
 // A file that is not a database (a folder, a FIFO, a device, anything without SQLite's header, one
-// that cannot be read) is refused and never touched, and so is a database of another program or of
+// that cannot be read) is refused and never touched, and so is a database whose journal (-wal,
+// -shm, -journal) is no regular file, and so is a database of another program or of
 // a newer version whose tables the game cannot write (judged by `PRAGMA user_version` and the
 // columns, before anything is written). A database that SQLite finds damaged is renamed aside,
 // byte for byte, with the suffix ".corrupt" (with its journal), a new one is started, and the rows
@@ -37,7 +38,8 @@ class StatisticsStore
 public:
     enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, NotReadable, Foreign, Newer, Other };
 
-    // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share.
+    // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share (see UserFolders);
+    // empty when there is no such folder.
     static QString defaultPath();
 
     // An empty path keeps the statistics in memory only.

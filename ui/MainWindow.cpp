@@ -31,6 +31,7 @@ namespace {
 const QString kGeometryKey = QStringLiteral("WindowGeometry");
 // The board's smallest text must stay this many device pixels tall to be read.
 constexpr double kLegibleTextPixels = 9;
+constexpr int kSettingsProblemShownMs = 20000;
 } // namespace
 
 MainWindow::MainWindow(const Services &services, QWidget *parent)
@@ -83,6 +84,12 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_matchStatusBar = new MatchStatusBar(this);
     setStatusBar(m_matchStatusBar);
+    // Told where the player looks too, for a while, as the statistics' problems are; once the bar
+    // is on the screen, since a message shown before would not hide the bar's own text.
+    if (const QString problem = userDefaultsProblem(); !problem.isEmpty()) {
+        connect(this, &MainWindow::firstFrameShown, m_matchStatusBar,
+                [this, problem] { m_matchStatusBar->showMessage(problem, kSettingsProblemShownMs); });
+    }
     m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch,
                                       m_ui->actionReviewLastMatch);
 

@@ -38,13 +38,17 @@ QString resultPhrase(MatchOutcome result, int guesses)
     return ReviewDialog::tr("abandoned after %1").arg(guesses);
 }
 
-// The review of the user's turns, worked out on the pool's thread: it reads only what it was given.
+// The review of the user's turns, worked out on the pool's thread: it reads only what it was given,
+// and stops between the steps of its search once the window has cancelled it.
 void review(QPromise<std::optional<MatchReview>> &promise, const OwnRecords &turns)
 {
     const int guesses = int(turns.answers.size());
     promise.setProgressRange(0, guesses);
     promise.addResult(MatchReview::of(turns.answers, turns.scores(), DecisionTree::builtIn(), nullptr,
-                                      [&promise](int reviewed, int) { promise.setProgressValue(reviewed); }));
+                                      [&promise](int reviewed, int) {
+                                          promise.setProgressValue(reviewed);
+                                          return !promise.isCanceled();
+                                      }));
 }
 } // namespace
 
@@ -99,7 +103,12 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     WindowFit::fitToScreen(this);
 }
 
-ReviewDialog::~ReviewDialog() = default;
+ReviewDialog::~ReviewDialog()
+{
+    // Nobody will see the review: its work stops at the search's next step rather than running on
+    // (and holding the end of the program) to its last guess.
+    m_watcher.future().cancel();
+}
 
 QString ReviewDialog::summaryText() const
 {

@@ -19,8 +19,8 @@ class QTreeWidget;
 // words, skill and luck, the match's skill and luck above them, and a chart of the possibilities
 // left after each guess against those the Expert's guess would have left on average. The review is worked out on a
 // thread of the pool while the window shows how far it has got; the window may be closed at any
-// time, the work then finishes unseen. Copy Result puts a text without any digit of a guess on the
-// clipboard.
+// time, the work then stops at the next step of its search. Copy Result puts a text without any
+// digit of a guess on the clipboard.
 class ReviewDialog : public QDialog
 {
     Q_OBJECT

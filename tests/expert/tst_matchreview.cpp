@@ -154,6 +154,8 @@ private slots:
     void verdicts();
     void badMatches_data();
     void badMatches();
+    void stopsWhenTold_data();
+    void stopsWhenTold();
     void arenaReview_data();
     void arenaReview();
 };
@@ -335,6 +337,40 @@ void TestMatchReview::badMatches_data()
     QTest::newRow("guess after the secret") << "0123 4-0, 4567 0-0" << false << "guess 1 found the secret";
     QTest::newRow("no secret left") << "0123 0-0, 4567 0-0" << false << "no secret gives guess 2";
     QTest::newRow("scores disagree") << "0123 0-4, 1032 0-0" << false << "no secret gives guess 2";
+    // However long a stored match, a review reads no more than a match can hold.
+    QStringList seventeen;
+    for (int guess = 0; guess < 17; ++guess)
+        seventeen << "0123 0-0";
+    QTest::newRow("seventeen guesses") << seventeen.join(", ") << false << "more guesses than a match has";
+}
+
+void TestMatchReview::stopsWhenTold_data()
+{
+    QTest::addColumn<int>("stopAtCall"); // 0: never
+    QTest::newRow("at the first step") << 1;
+    QTest::newRow("within the first guess") << 3;
+    QTest::newRow("after the first guess") << 5;
+    QTest::newRow("at the last step") << 10;
+    QTest::newRow("never") << 0;
+}
+
+// A review whose window has gone stops at the next step of its search, and asks nothing after.
+void TestMatchReview::stopsWhenTold()
+{
+    QFETCH(int, stopAtCall);
+    const Turns turns = turnsOf("0123 0-4, 1032 4-0");
+    int calls = 0;
+    int callsAfterStop = 0;
+    const auto review = MatchReview::of(turns.guesses, turns.scores, DecisionTree::builtIn(), nullptr,
+                                        [&](int, int) {
+                                            if (stopAtCall && calls >= stopAtCall)
+                                                ++callsAfterStop;
+                                            return !stopAtCall || ++calls < stopAtCall;
+                                        });
+    QCOMPARE(review.has_value(), stopAtCall == 0);
+    QCOMPARE(callsAfterStop, 0);
+    if (review)
+        QCOMPARE(int(review->guesses().size()), 2);
 }
 
 void TestMatchReview::badMatches()

@@ -282,7 +282,13 @@ void TestPreferences::anotherGamesChoiceSurvivesThisGamesQuit()
 
 void TestPreferences::unwritableFileIsReportedOnce()
 {
-    QVERIFY(QDir().mkpath(settingsPath()));
+    // A file where the settings' folder belongs: no save can succeed. (A folder in the settings
+    // file's own place is left alone without a write, and told once at the start.)
+    const auto blockFolder = [] {
+        QFile block(configFolder());
+        return block.open(QIODevice::WriteOnly);
+    };
+    QVERIFY(blockFolder());
     m_prefs->awakeFromNib();
     {
         WarningCollector collector;
@@ -294,14 +300,14 @@ void TestPreferences::unwritableFileIsReportedOnce()
         QCOMPARE(collector.warnings().size(), 1);
         QVERIFY(collector.warnings().first().contains(settingsPath()));
     }
-    QVERIFY(QFileInfo(settingsPath()).isDir());
+    QVERIFY(QFileInfo(configFolder()).isFile());
 
     // Once a save succeeds, a later failure is news again.
-    QVERIFY(QDir(settingsPath()).removeRecursively());
+    QVERIFY(QFile::remove(configFolder()));
     m_prefs->applicationWillTerminate();
     QCOMPARE(storedSettings(), kDefaults);
-    QVERIFY(QFile::remove(settingsPath()));
-    QVERIFY(QDir().mkpath(settingsPath()));
+    QVERIFY(QDir(configFolder()).removeRecursively());
+    QVERIFY(blockFolder());
     WarningCollector collector;
     m_prefs->applicationWillTerminate();
     QCOMPARE(collector.warnings().size(), 1);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
 a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
-cannot be written, a language the game has no translation for, the keyboard after a modal window
+cannot be written, a settings file that is a FIFO or a link to a device or to a dotfile, termination
+signals before the first window, a stored match of 290,000 guesses and SIGTERM during a review, a language the game has no translation for, the keyboard after a modal window
 closed, SIGTERM while one is open, and storms of random keys and clicks through every status of
 many matches, with the preferences and help windows opened in between. After each the game must
 still play (the computer's first guess arrives) and end normally with the five settings of the
@@ -11,11 +12,13 @@ Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only N
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
+import json
 import math
 import os
 import random
 import signal
 import sqlite3
+import stat
 import subprocess
 import sys
 import tempfile
@@ -243,6 +246,154 @@ def terminated_in_a_modal_window(server, binary, home, rng):
         check_stored_settings(game, StrengthLevel=2, AutoCheck=0)
 
 
+def play_until_signal(server, binary, home, signal_number, what, store_preferences=False):
+    """Starts the game (OK in the preferences first, which stores the settings, if asked), plays
+    until the computer's first guess and sends the signal: the game must end normally within 2 s."""
+    game = Game(server, binary, home)
+    try:
+        if store_preferences:
+            game.match.key("ctrl+comma")
+            time.sleep(0.3)
+            game.match.key("Return")
+        game.start_match()
+        game.process.send_signal(signal_number)
+        try:
+            code = game.process.wait(timeout=2)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the game did not end within 2 s of {signal.Signals(signal_number).name} {what}")
+    finally:
+        game.kill()
+    if code != 0:
+        raise Failure(f"the game exited with {code}")
+    return game
+
+
+def settings_fifo(server, binary, home, rng):
+    # Opening a FIFO blocks until a writer comes: the game must not read it, nor write there.
+    path = os.path.join(home, "config", "HitBlow", "HitBlow.conf")
+    os.makedirs(os.path.dirname(path))
+    os.mkfifo(path)
+    for signal_number in (signal.SIGTERM, signal.SIGINT):
+        game = play_until_signal(server, binary, home, signal_number, "with a FIFO as its settings file")
+        if not stat.S_ISFIFO(os.lstat(path).st_mode):
+            raise Failure("the FIFO was replaced")
+        if "HitBlow.conf is a FIFO" not in game.output():
+            raise Failure(f"the game did not say why it started with its defaults:\n{game.output()}")
+
+
+def settings_link_to_device(server, binary, home, rng):
+    # A device of the test's own, like the null device, linked as the settings file; the game's
+    # settings are written at OK and at the end, and must not replace it.
+    if os.geteuid() != 0:
+        print("  skipped: only root can make a device, even in its own folder")
+        return
+    device = os.path.join(home, "device")
+    os.mknod(device, stat.S_IFCHR | 0o600, os.makedev(1, 3))
+    path = os.path.join(home, "config", "HitBlow", "HitBlow.conf")
+    os.makedirs(os.path.dirname(path))
+    os.symlink(device, path)
+    play_until_signal(server, binary, home, signal.SIGTERM, "with a link to a device as its settings file",
+                      store_preferences=True)
+    if not stat.S_ISCHR(os.lstat(device).st_mode):
+        raise Failure("the device was replaced by a regular file")
+    if os.readlink(path) != device:
+        raise Failure("the link was replaced")
+
+
+def settings_link_to_dotfile(server, binary, home, rng):
+    # A settings file kept in a dotfiles folder and linked into place: read and written there.
+    dotfile = os.path.join(home, "dotfiles", "HitBlow.conf")
+    write_file(dotfile, b"[General]\nStrengthLevel=3\n")
+    path = os.path.join(home, "config", "HitBlow", "HitBlow.conf")
+    os.makedirs(os.path.dirname(path))
+    os.symlink(dotfile, path)
+    game = play_briefly(server, binary, home)
+    if not os.path.islink(path):
+        raise Failure("the link was replaced by a file")
+    check_stored_settings(game, StrengthLevel=3)
+
+
+def signal_before_the_window(server, binary, home, rng):
+    # SIGTERM or SIGINT at once, before the game's window can have come, with a FIFO as the settings
+    # file (whose opening would block the start for good): the game ends all the same.
+    os.makedirs(os.path.join(home, "config", "HitBlow"))
+    os.mkfifo(os.path.join(home, "config", "HitBlow", "HitBlow.conf"))
+    for signal_number in (signal.SIGTERM, signal.SIGINT):
+        for delay in (0.0, 0.1, 0.3):
+            env = server.env(QT_QPA_PLATFORM="xcb", XDG_CONFIG_HOME=os.path.join(home, "config"),
+                             XDG_DATA_HOME=os.path.join(home, "data"), XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
+            os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700, exist_ok=True)
+            process = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(delay)
+            process.send_signal(signal_number)
+            try:
+                process.wait(timeout=2)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+                raise Failure(f"the game did not end within 2 s of {signal.Signals(signal_number).name} "
+                              f"sent {delay} s after its start")
+
+
+def peak_memory_mb(process):
+    with open(f"/proc/{process.pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) / 1024
+    return 0
+
+
+def off_tree_match(rng):
+    """Sixteen guesses of no plan against a secret they never find, as stored turns: the slowest
+    kind of match to review."""
+    secret = "9876"
+    turns = []
+    while len(turns) < 16:
+        guess = "".join(rng.sample("012345678", 4))
+        hits = sum(a == b for a, b in zip(guess, secret))
+        turns.append({"guess": guess, "hits": hits, "blows": len(set(guess) & set(secret)) - hits})
+    return json.dumps(turns)
+
+
+def stored_matches_for_review(server, binary, home, rng):
+    # The game makes its database; a match of 290,000 guesses goes in by hand as the latest. Review
+    # Last Match and the statistics window must neither read its turns nor grow without end; then a
+    # real match goes in, and SIGTERM while its review runs ends the game at once.
+    database = os.path.join(home, "data", "HitBlow", "statistics.sqlite")
+    game = Game(server, binary, home)
+    game.process.send_signal(signal.SIGTERM)
+    game.process.wait(timeout=10)
+    game.kill()
+    huge = "[" + ",".join(['{"guess":"0123","hits":0,"blows":0}'] * 290000) + "]"
+    for turns, what in ((huge, "with a match of 290,000 guesses"), (off_tree_match(rng), "while a review runs")):
+        with sqlite3.connect(database, timeout=5) as connection:
+            connection.execute("INSERT INTO matches (finished, strength, result, guesses, hinted, turns) "
+                               "VALUES ('2026-03-04T05:06:07Z', 1, 'draw', 16, 0, ?)", (turns,))
+        game = Game(server, binary, home)
+        try:
+            game.match.key("ctrl+e")
+            reviewing = server.wait_for_window("^Review$", timeout=3 if turns is huge else 10)
+            if (reviewing is not None) == (turns is huge):
+                raise Failure("a match of 290,000 guesses was opened for review" if turns is huge
+                              else "the review did not open")
+            if turns is huge:
+                game.match.key("ctrl+t")
+                if server.wait_for_window(run_e2e.STATISTICS_TITLE, timeout=10) is None:
+                    raise Failure("the statistics window did not open")
+            time.sleep(0.3)
+            peak = peak_memory_mb(game.process)
+            if peak > 400:
+                raise Failure(f"the game grew to {peak:.0f} MB {what}")
+            game.process.send_signal(signal.SIGTERM)
+            try:
+                game.process.wait(timeout=2)
+            except subprocess.TimeoutExpired:
+                raise Failure(f"the game did not end within 2 s of SIGTERM {what}")
+        finally:
+            game.kill()
+        print(f"  {what}: peak {peak:.0f} MB")
+
+
 def no_translation(language):
     def case(server, binary, home, rng):
         play_briefly(server, binary, home, LANGUAGE=language, LANG=f"{language}.UTF-8")
@@ -346,6 +497,11 @@ def cases(storm_seconds):
         ("unwritable configuration folder", unwritable_folder),
         ("keyboard after the preferences and help windows", keyboard_after_windows),
         ("terminated while a modal window is open", terminated_in_a_modal_window),
+        ("settings file a FIFO", settings_fifo),
+        ("settings file a link to a device", settings_link_to_device),
+        ("settings file a link into a dotfiles folder", settings_link_to_dotfile),
+        ("signals before the first window", signal_before_the_window),
+        ("stored matches for review", stored_matches_for_review),
         ("no translation for Italian", no_translation("it_IT")),
         ("key and mouse storms", storms(storm_seconds)),
     ]
