@@ -5,6 +5,7 @@
 #include "match/Notepad.h"
 #include "platform/UserDefaults.h"
 #include "ui/NotepadPanel.h"
+#include "access/LiveAnnouncer.h"
 
 #include "Fakes.h"
 #include "SavedMatches.h"
@@ -36,6 +37,15 @@ QStringList rowsOf(const Notepad &notepad)
             rows << row;
     }
     return rows;
+}
+// The latest phrase the panel gave screen readers through its notifications.
+QString latestSpoken(const NotepadPanel *panel)
+{
+    for (QObject *child : panel->children()) {
+        if (const auto *announcer = dynamic_cast<const LiveAnnouncer *>(child))
+            return announcer->latest()->text(QAccessible::Name);
+    }
+    return QStringLiteral("<no announcer>");
 }
 } // namespace
 
@@ -191,16 +201,25 @@ void TestNotepad::panelByMouseAndKeys_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<bool>("boardFocused");
-    QTest::newRow("click: not here") << "c3,0" << QStringList{"3:x..."} << true;
-    QTest::newRow("two clicks: here") << "c3,0 c3,0" << QStringList{"3:o..."} << true;
-    QTest::newRow("digit clicked: out") << "d5" << QStringList{"5-:...."} << true;
-    QTest::newRow("digit clicked twice: back in") << "d5 d5" << QStringList{} << true;
-    QTest::newRow("space cycles the focused cell") << "f2,1 space space" << QStringList{"2:.o.."} << false;
-    QTest::newRow("arrows move, then space") << "f2,1 down right space" << QStringList{"3:..x."} << false;
-    QTest::newRow("arrows stop at the edges") << "f0,3 up right space" << QStringList{"0:...x"} << false;
-    QTest::newRow("left reaches the digit") << "f6,0 left space" << QStringList{"6-:...."} << false;
-    QTest::newRow("x marks the row's digit out") << "f8,2 x" << QStringList{"8-:...."} << false;
-    QTest::newRow("escape goes back to the board") << "f8,2 space esc" << QStringList{"8:..x."} << true;
+    // What a screen reader is told of the last change, in the row the keyboard is in.
+    QTest::addColumn<QString>("said");
+    QTest::newRow("click: not here") << "c3,0" << QStringList{"3:x..."} << true << "";
+    QTest::newRow("two clicks: here") << "c3,0 c3,0" << QStringList{"3:o..."} << true << "";
+    QTest::newRow("digit clicked: out") << "d5" << QStringList{"5-:...."} << true << "";
+    QTest::newRow("digit clicked twice: back in") << "d5 d5" << QStringList{} << true << "";
+    QTest::newRow("space cycles the focused cell")
+        << "f2,1 space space" << QStringList{"2:.o.."} << false << "2 in place 2: here";
+    QTest::newRow("arrows move, then space")
+        << "f2,1 down right space" << QStringList{"3:..x."} << false << "3 in place 3: not here";
+    QTest::newRow("arrows stop at the edges")
+        << "f0,3 up right space" << QStringList{"0:...x"} << false << "0 in place 4: not here";
+    QTest::newRow("left reaches the digit") << "f6,0 left space" << QStringList{"6-:...."} << false
+                                            << "6: not in the number";
+    QTest::newRow("x marks the row's digit out") << "f8,2 x" << QStringList{"8-:...."} << false
+                                                 << "8: not in the number";
+    QTest::newRow("x in digit 0's row") << "f0,1 x" << QStringList{"0-:...."} << false << "0: not in the number";
+    QTest::newRow("escape goes back to the board") << "f8,2 space esc" << QStringList{"8:..x."} << true
+                                                   << "8 in place 3: not here";
 }
 
 void TestNotepad::panelByMouseAndKeys()
@@ -208,8 +227,10 @@ void TestNotepad::panelByMouseAndKeys()
     QFETCH(QString, script);
     QFETCH(QStringList, rows);
     QFETCH(bool, boardFocused);
+    QFETCH(QString, said);
     showNotepad();
     play(script);
+    QCOMPARE(latestSpoken(m_window->notepadPanel()), said);
     QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), rows);
     // What the page holds is what the cells show and say.
     for (const QString &row : rows) {

@@ -294,6 +294,8 @@ void TestReviewDialog::opensWhereAMatchEnds_data()
     QTest::newRow("the latest stored, at the next start") << "restart";
     // Pressed at the first frame, before the database has answered: it used to be lost.
     QTest::newRow("the latest stored, Ctrl+E at once") << "restart, Ctrl+E at once";
+    // A match given up since is stored last; the review is still of the decided one.
+    QTest::newRow("the latest decided, at the next start after an abandoned one") << "restart, abandoned last";
 }
 
 void TestReviewDialog::opensWhereAMatchEnds()
@@ -315,7 +317,12 @@ void TestReviewDialog::opensWhereAMatchEnds()
     QVERIFY(command->isEnabled());
     catchNextReview();
     if (way.startsWith("restart")) {
-        window->matchAssistant()->statisticsKeeper().waitForWrites();
+        StatisticsKeeper &keeper = window->matchAssistant()->statisticsKeeper();
+        if (way == "restart, abandoned last") {
+            const MatchRecord abandoned = matchOf("0123 0-2, 4567 1-0", MatchOutcome::Abandoned, 1);
+            QVERIFY(keeper.askAndWait<bool>([abandoned](StatisticsStore &store) { return store.append({abandoned}); }));
+        }
+        keeper.waitForWrites();
         window.reset();
         window = std::make_unique<MainWindow>(fakes->services());
         if (way == "restart, Ctrl+E at once") {
