@@ -15,7 +15,7 @@ namespace {
 const QString kVisibleKey = QStringLiteral("NotepadVisible");
 } // namespace
 
-NotepadDock::NotepadDock(QMainWindow *window, QWidget *board, Notepad &notepad, QAction *toggle)
+NotepadDock::NotepadDock(QMainWindow *window, GameBoardView *board, Notepad &notepad, QAction *toggle)
     : QObject(window)
     , m_window(window)
     , m_board(board)
