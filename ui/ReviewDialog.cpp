@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -27,7 +28,7 @@
 namespace {
 const QString kSeparator = QStringLiteral(" · ");
 // The verdict column wraps at this many average characters, so skill and luck stay in sight.
-constexpr int kVerdictWidthChars = 22;
+constexpr int kVerdictWidthChars = 30;
 
 QString resultPhrase(MatchOutcome result, int guesses)
 {
@@ -69,12 +70,14 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
         + resultPhrase(match.result, int(match.turns.answers.size()));
     if (match.macNumber)
         headingText += kSeparator + tr("Mac's number: %1").arg(NumberText::of(*match.macNumber));
+    // The match and its skill and luck on one line, leaving the height to the guesses.
+    auto *headingRow = new QHBoxLayout;
     auto *heading = new QLabel(headingText, this);
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
+    headingRow->addWidget(heading);
     m_summary = new QLabel(this);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_summary);
+    headingRow->addWidget(m_summary, 1);
+    layout->addLayout(headingRow);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, int(match.turns.answers.size()));
     m_progress->setValue(0);
@@ -89,8 +92,12 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setWordWrap(true);
+    // The verdict comes last, after skill and luck, and wraps in the room left to it: a long verdict
+    // never pushes the figures out of sight.
     m_table->header()->setSectionResizeMode(VerdictColumn, QHeaderView::Interactive);
     m_table->header()->resizeSection(VerdictColumn, m_table->fontMetrics().averageCharWidth() * kVerdictWidthChars);
+    m_table->header()->moveSection(m_table->header()->visualIndex(VerdictColumn), m_table->columnCount() - 1);
+    m_table->header()->setStretchLastSection(false);
     for (int column = 0; column < m_table->columnCount(); ++column) {
         const QString explanation = columnExplanation(Column(column));
         m_table->headerItem()->setToolTip(column, explanation);
@@ -178,7 +185,7 @@ bool ReviewDialog::hintGave(int guess) const
 }
 
 // Mac's guesses at the player's number, with their scores, where the match kept them.
-void ReviewDialog::showMacSide(QLayout *layout)
+void ReviewDialog::showMacSide(QVBoxLayout *layout)
 {
     const OwnRecords &mac = m_match.macTurns;
     const std::size_t turns = std::min({mac.answers.size(), mac.hits.size(), mac.blows.size()});
@@ -190,6 +197,7 @@ void ReviewDialog::showMacSide(QLayout *layout)
     m_macTable->setAccessibleName(tr("Mac's guesses"));
     m_macTable->setHeaderLabels({tr("Guess"), tr("Hits / Blows")});
     m_macTable->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_macTable->header()->setStretchLastSection(false);
     m_macTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_macTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     for (std::size_t turn = 0; turn < turns; ++turn) {
@@ -204,7 +212,13 @@ void ReviewDialog::showMacSide(QLayout *layout)
         }
     }
     m_macTable->setCurrentItem(m_macTable->topLevelItem(0));
-    layout->addWidget(m_macTable);
+    layout->addWidget(m_macTable, 0, Qt::AlignLeft);
+    m_macTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = m_macTable->frameWidth() * 2 + m_macTable->fontMetrics().averageCharWidth() * 2;
+    for (int column = 0; column < 2; ++column)
+        width += std::max(m_macTable->fontMetrics().horizontalAdvance(QStringLiteral("0000 ")),
+                          m_macTable->header()->sectionSizeHint(column));
+    m_macTable->setFixedWidth(width);
     fitTableHeight(m_macTable);
 }
 
@@ -249,6 +263,10 @@ void ReviewDialog::showReview()
         item->setText(ExpertColumn, NumberText::of(row.bestGuess));
         item->setText(ExpertExpectedColumn, locale.toString(row.bestExpected, 'f', 2));
         item->setText(VerdictColumn, verdictText(row.verdict));
+        // The view wraps the verdict but sizes its rows for one line: the wrapped height is given.
+        const QRect wrapped = m_table->fontMetrics().boundingRect(
+            QRect(0, 0, m_table->header()->sectionSize(VerdictColumn) - 8, 10000), Qt::TextWordWrap, item->text(VerdictColumn));
+        item->setSizeHint(VerdictColumn, QSize(wrapped.width(), wrapped.height() + 4));
         item->setText(SkillColumn, locale.toString(row.skill));
         item->setText(LuckColumn, row.luckCounts ? locale.toString(row.luck) : QStringLiteral("–"));
         for (int column = 0; column < m_table->columnCount(); ++column) {
@@ -267,6 +285,11 @@ void ReviewDialog::showReview()
     showChart();
     widenToTheTable();
     fitTableHeight(m_table);
+    // As tall as everything where the screen allows: the rows in sight without scrolling.
+    if (auto *view = findChild<QScrollArea *>()) {
+        resize(width(), view->widget()->sizeHint().height() + height() - view->viewport()->height());
+        WindowFit::fitToScreen(this);
+    }
     // The first row read as the window opens, as a sighted player sees it first.
     QStringList firstRow;
     for (int column = 0; column < m_table->columnCount(); ++column)
@@ -287,8 +310,9 @@ void ReviewDialog::showChart()
         points.push_back({++guess, double(row.after), row.bestExpectedAfter});
     m_chart->showPoints(points);
     m_chart->describePoints(points);
-    // Below the table, which keeps its rows in sight before the chart grows.
-    m_table->parentWidget()->layout()->addWidget(m_chart);
+    // Below the tables, above the stretch that keeps them together at the top.
+    auto *body = static_cast<QVBoxLayout *>(m_table->parentWidget()->layout());
+    body->insertWidget(body->count() - 1, m_chart);
     resize(width(), height() + m_chart->sizeHint().height());
     WindowFit::fitToScreen(this);
 }
@@ -296,8 +320,11 @@ void ReviewDialog::showChart()
 // Every column in sight where the screen has room for it.
 void ReviewDialog::widenToTheTable()
 {
-    for (int column = 0; column < m_table->columnCount(); ++column)
-        m_table->resizeColumnToContents(column);
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        // The verdict keeps its width and wraps.
+        if (column != VerdictColumn)
+            m_table->resizeColumnToContents(column);
+    }
     const int extra = width() - m_table->viewport()->width();
     const int wanted = m_table->header()->length() + extra + m_table->verticalScrollBar()->sizeHint().width();
     if (wanted > width()) {

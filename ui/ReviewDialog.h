@@ -11,7 +11,7 @@
 class LiveAnnouncer;
 class PossibilitiesChart;
 class QLabel;
-class QLayout;
+class QVBoxLayout;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -66,7 +66,7 @@ private:
     void copyResult();
     void showChart();
     void widenToTheTable();
-    void showMacSide(QLayout *layout);
+    void showMacSide(QVBoxLayout *layout);
     void fitTableHeight(QTreeWidget *table);
     bool hintGave(int guess) const;
 
