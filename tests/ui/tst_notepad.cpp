@@ -12,6 +12,7 @@
 #include "StoredDefaults.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
@@ -67,6 +68,7 @@ private slots:
     void panelByMouseAndKeys_data();
     void panelByMouseAndKeys();
     void newGameClearsAndPlayNeverFills();
+    void digitsTypedOnThePageGoToTheBoard();
     void everyCellHasItsOwnName();
     void shortcutClashesWithNothing();
     void cellsFollowTheBoardsScale();
@@ -269,6 +271,27 @@ void TestNotepad::newGameClearsAndPlayNeverFills()
         board->keyDown(digit, digit);
     m_fakes->scheduler.advance(0.05);
     QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), QStringList{"4:..x."});
+}
+
+void TestNotepad::digitsTypedOnThePageGoToTheBoard()
+{
+    showNotepad();
+    HitBlowController *match = m_window->hitBlowController();
+    match->newGame();
+    play("f2,1");
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_0, Qt::Key_8, Qt::Key_3})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::NoModifier);
+    // The page keeps the keyboard and its marks; the board has the number typed.
+    QCOMPARE(QApplication::focusWidget(), m_window->notepadPanel()->cellButton(2, 1));
+    QVERIFY(m_window->matchAssistant()->notepad().isEmpty());
+    m_fakes->scheduler.advance(10);
+    m_window->gameBoardView()->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    QVERIFY(match->userOwnNumbers());
+    QCOMPARE(*match->userOwnNumbers(), (NumberSet{5, 0, 8, 3}));
+    // The legend under the page names the marks and the keys.
+    const auto *legend = m_window->notepadPanel()->findChild<QLabel *>("legend");
+    QVERIFY(legend && legend->text().contains("✗") && legend->text().contains("●") && legend->text().contains("Esc"));
 }
 
 void TestNotepad::everyCellHasItsOwnName()
