@@ -41,7 +41,9 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     auto *pageLayout = new QVBoxLayout(page);
     // Lines of about 78 characters, narrower where the screen is: the text wraps, it never scrolls
     // sideways (a large scale, or a wide font such as a Chinese one, made it wider than the screen).
-    const int margins = 4 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    // The margins of the window and the page on both sides, the scroll bar and the frame.
+    const int margins = 6 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin)
+        + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int width = std::max(fontMetrics().averageCharWidth() * 30,
                                std::min(fontMetrics().averageCharWidth() * 78, WindowFit::roomForContents(this).width() - margins));
     QFont headingFont = font();
@@ -68,6 +70,7 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     m_view->setWidget(page);
     m_view->setWidgetResizable(true);
     m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
         // The focus shows where the keyboard is, as on a link; the heading reached comes to the
         // top, its section under it.

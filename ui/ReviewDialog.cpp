@@ -92,11 +92,14 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setWordWrap(true);
-    // The verdict comes last, after skill and luck, and wraps in the room left to it: a long verdict
+    // The verdict comes last and wraps in the room left to it: a long verdict
     // never pushes the figures out of sight.
     m_table->header()->setSectionResizeMode(VerdictColumn, QHeaderView::Interactive);
     m_table->header()->resizeSection(VerdictColumn, m_table->fontMetrics().averageCharWidth() * kVerdictWidthChars);
     m_table->header()->moveSection(m_table->header()->visualIndex(VerdictColumn), m_table->columnCount() - 1);
+    // Skill and luck beside the guess's own figures, before the Expert's: in sight on a narrow screen.
+    m_table->header()->moveSection(m_table->header()->visualIndex(SkillColumn), ExpertColumn);
+    m_table->header()->moveSection(m_table->header()->visualIndex(LuckColumn), ExpertColumn + 1);
     m_table->header()->setStretchLastSection(false);
     for (int column = 0; column < m_table->columnCount(); ++column) {
         const QString explanation = columnExplanation(Column(column));
