@@ -29,13 +29,9 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
         button->hide();
         addPermanentWidget(button);
     }
-    // Play Again and Review keep their places while hidden, so the bar never changes; Resume
-    // Match, shown only on the title screen, takes the right end.
-    for (QPushButton *button : {m_review, m_playAgain}) {
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
-    }
+    // The message takes the room of hidden buttons, and is as tall as a button, so the bar's height
+    // never changes when they come and go.
+    m_label->setMinimumHeight(m_playAgain->sizeHint().height());
     connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
     connect(m_review, &QPushButton::clicked, this, &MatchStatusBar::reviewClicked);
     connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
