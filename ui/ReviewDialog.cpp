@@ -92,8 +92,7 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_table->setWordWrap(true);
-    // The verdict comes last and wraps in the room left to it: a long verdict
-    // never pushes the figures out of sight.
+    // The verdict comes last and wraps: a long verdict never pushes the figures out of sight.
     m_table->header()->setSectionResizeMode(VerdictColumn, QHeaderView::Interactive);
     m_table->header()->resizeSection(VerdictColumn, m_table->fontMetrics().averageCharWidth() * kVerdictWidthChars);
     m_table->header()->moveSection(m_table->header()->visualIndex(VerdictColumn), m_table->columnCount() - 1);
@@ -125,6 +124,7 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     QVBoxLayout *outer = WindowFit::scrollBodyAboveButtons(this, body, buttons);
     m_notice = new QLabel(this);
     m_notice->setWordWrap(true);
+    m_notice->hide();
     outer->addWidget(m_notice);
     m_announcer = new LiveAnnouncer(this);
     // The scrolling body is no Tab stop of its own: it would be a silent one.
@@ -380,5 +380,6 @@ void ReviewDialog::copyResult()
         return;
     QGuiApplication::clipboard()->setText(resultText(m_match, *m_review));
     m_notice->setText(tr("The result is on the clipboard, without your numbers."));
+    m_notice->show();
     m_announcer->announce(m_notice->text());
 }
