@@ -2,6 +2,7 @@
 
 #include "GameBoardView.h"
 #include "NotepadPanel.h"
+#include "match/Notepad.h"
 #include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
 
@@ -10,6 +11,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QToolButton>
 
 namespace {
 const QString kVisibleKey = QStringLiteral("NotepadVisible");
@@ -65,6 +67,16 @@ void NotepadDock::show(bool visible)
         m_panel = new NotepadPanel(m_notepad, m_board, m_dock);
         m_panel->setScale(boardScale());
         m_dock->setWidget(m_panel);
+        // Tab leads from the board into the page, row by row, before the status bar's buttons.
+        QWidget *previous = m_board;
+        for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+            QWidget::setTabOrder(previous, m_panel->digitButton(digit));
+            previous = m_panel->digitButton(digit);
+            for (int place = 0; place < Notepad::kPlaces; ++place) {
+                QWidget::setTabOrder(previous, m_panel->cellButton(digit, place));
+                previous = m_panel->cellButton(digit, place);
+            }
+        }
         m_dock->hide();
         m_window->addDockWidget(Qt::LeftDockWidgetArea, m_dock);
     }

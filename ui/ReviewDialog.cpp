@@ -293,11 +293,6 @@ void ReviewDialog::showReview()
         resize(width(), view->widget()->sizeHint().height() + height() - view->viewport()->height());
         WindowFit::fitToScreen(this);
     }
-    // The first row read as the window opens, as a sighted player sees it first.
-    QStringList firstRow;
-    for (int column = 0; column < m_table->columnCount(); ++column)
-        firstRow << m_table->topLevelItem(0)->data(column, Qt::AccessibleTextRole).toString();
-    m_announcer->announce(m_summary->text() + QStringLiteral(". ") + firstRow.join(QStringLiteral(", ")));
 }
 
 void ReviewDialog::showChart()

@@ -2,6 +2,7 @@
 #include "HitBlowController.h"
 #include "ui/MainWindow.h"
 #include "ui/MatchAssistant.h"
+#include "ui/MatchStatusBar.h"
 #include "match/Notepad.h"
 #include "platform/UserDefaults.h"
 #include "ui/NotepadPanel.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
@@ -278,6 +280,13 @@ void TestNotepad::digitsTypedOnThePageGoToTheBoard()
     showNotepad();
     HitBlowController *match = m_window->hitBlowController();
     match->newGame();
+    // Tab from the board leads into the page first, before the status bar's buttons (shown as
+    // once a match is over).
+    m_window->matchStatusBar()->playAgainButton()->show();
+    m_window->matchStatusBar()->reviewButton()->show();
+    m_window->gameBoardView()->setFocus();
+    QTest::keyClick(m_window->gameBoardView(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->notepadPanel()->digitButton(0));
     play("f2,1");
     for (const Qt::Key key : {Qt::Key_5, Qt::Key_0, Qt::Key_8, Qt::Key_3})
         QTest::keyClick(QApplication::focusWidget(), key, Qt::NoModifier);
