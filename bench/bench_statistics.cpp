@@ -24,7 +24,7 @@ MatchStatistics storedMatches(int count)
     const QDateTime start(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
     for (int i = 0; i < count; ++i) {
         statistics.append(MatchRecord{start.addSecs(i * 300L), i % 4, MatchOutcome(i / 4 % 4), 1 + i % 16,
-                                      i % 7 == 0, {}, {}});
+                                      i % 7 == 0, {}, {}, {}, {}, {}});
     }
     return statistics;
 }

@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
         const QDateTime start(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
         for (int i = 0; i < kStored; ++i) {
             matches.push_back(MatchRecord{start.addSecs(i * 300L), i % 4, MatchOutcome(i / 4 % 4), 1 + i % 16,
-                                          i % 7 == 0, {}, {}});
+                                          i % 7 == 0, {}, {}, {}, {}, {}});
         }
         if (!store.append(matches)) {
             std::fprintf(stderr, "bench_statistics_window: %s\n", qPrintable(store.detail()));

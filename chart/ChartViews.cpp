@@ -9,6 +9,10 @@ QChartView *addChartView(QWidget *owner, const QString &title, QSize minimum)
     auto *view = new QChartView(new QChart, owner);
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(minimum);
+    // One Tab stop for the chart, the owner's, which screen readers read with its name and the
+    // description of what it draws; the view inside would be a silent one.
+    view->setFocusPolicy(Qt::NoFocus);
+    owner->setFocusPolicy(Qt::TabFocus);
     view->chart()->setTitle(title);
     view->chart()->legend()->setAlignment(Qt::AlignBottom);
     view->chart()->setMargins(QMargins(4, 4, 4, 4));

@@ -14,7 +14,16 @@ inline OwnRecords ownRecordsOf(const HitBlowController &match)
 
 inline MatchProgress progressOf(const HitBlowController &match)
 {
-    return {match.gameStatus(), match.matchResult(), int(match.userFormerAnswers().size()), ownRecordsOf(match)};
+    // Mac's last guess may still wait for its score: only the scored ones are kept.
+    const std::size_t scored = std::min(match.macFormerHitsCount().size(), match.macFormerBlowsCount().size());
+    std::vector<NumberSet> macGuesses = match.macFormerAnswers();
+    macGuesses.resize(std::min(macGuesses.size(), scored));
+    return {match.gameStatus(),
+            match.matchResult(),
+            int(match.userFormerAnswers().size()),
+            ownRecordsOf(match),
+            {macGuesses, match.macFormerHitsCount(), match.macFormerBlowsCount()},
+            match.macOwnNumbers()};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)

@@ -2,6 +2,8 @@
 
 #include "OwnRecords.h"
 
+#include <optional>
+
 // Where a match stands, as the statistics need it: its status (GameStatus), its result
 // (MatchResult), how many guesses the user has made and, when known, those guesses with their
 // scores.
@@ -10,4 +12,7 @@ struct MatchProgress {
     int result = 0;
     int userGuesses = 0;
     OwnRecords turns;
+    // Mac's side, when known: its guesses that have their scores, and its number.
+    OwnRecords macTurns;
+    std::optional<NumberSet> macNumber;
 };

@@ -24,6 +24,11 @@ struct MatchRecord {
     QJsonObject otherFields;
     // The user's guesses and their scores, oldest first; none where they were not kept.
     OwnRecords turns;
+    // Which of those guesses were the hint's, counted from 0; none where not known.
+    std::vector<int> hintedGuesses;
+    // Mac's guesses with their scores, oldest first, and Mac's number; none where not kept.
+    OwnRecords macTurns;
+    std::optional<NumberSet> macNumber;
 };
 
 // The figures of one strength level.

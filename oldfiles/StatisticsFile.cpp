@@ -81,7 +81,7 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
         QString::fromUtf8(QJsonDocument(object.value(kTurns).toArray()).toJson(QJsonDocument::Compact)));
     if (!turns.empty())
         object.remove(kTurns);
-    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns};
+    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns, {}, {}, {}};
 }
 
 // The compact JSON text of one match, its own fields first, then those of a newer version.

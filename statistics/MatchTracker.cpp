@@ -80,7 +80,9 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     if (!isMatchRunning(match.status) && m_resumable) {
         m_keeper.matchResumed(m_resumable->hinted);
         m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
-                          {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows}},
+                          {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows},
+                          {m_resumable->macAnswers, m_resumable->macHits, m_resumable->macBlows},
+                          m_resumable->macOwnNumbers},
                          m_resumable->strength);
     } else {
         m_keeper.abandon(match, strength);
@@ -99,6 +101,6 @@ std::optional<NumberSet> MatchTracker::hint(int status, const OwnRecords &record
     if (!hintAvailable(status))
         return std::nullopt;
     const NumberSet guess = m_hintStrategy->suggestedGuess(records);
-    m_keeper.markHinted();
+    m_keeper.markHinted(int(records.answers.size()), guess);
     return guess;
 }

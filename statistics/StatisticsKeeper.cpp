@@ -76,6 +76,7 @@ void StatisticsKeeper::post(std::function<void()> work)
 void StatisticsKeeper::matchStarted()
 {
     m_hinted = false;
+    m_hints.clear();
     m_recorded = false;
     // Opens the database while the player chooses a number.
     post([this] { store(); });
@@ -84,13 +85,17 @@ void StatisticsKeeper::matchStarted()
 void StatisticsKeeper::matchResumed(bool hinted)
 {
     m_hinted = hinted;
+    // Which guesses were hinted is not kept with the match.
+    m_hints.clear();
     m_recorded = false;
     post([this] { store(); });
 }
 
-void StatisticsKeeper::markHinted()
+void StatisticsKeeper::markHinted(int turn, const NumberSet &guess)
 {
     m_hinted = true;
+    if (turn >= 0)
+        m_hints.emplace_back(turn, guess);
 }
 
 void StatisticsKeeper::matchStatusChanged(const MatchProgress &match, int strength)
@@ -117,8 +122,14 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     m_recorded = true;
     // Levels beyond the strongest play as the strongest; those below 0 as 0.
     const int level = std::clamp(strength, 0, MatchStatistics::kStrongestLevel);
-    const MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
-                             m_hinted, {}, match.turns};
+    MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
+                       m_hinted, {}, match.turns, {}, match.macTurns, match.macNumber};
+    // A guess sent as the hint typed it; one changed before Return is the player's own.
+    for (int turn = 0; turn < int(match.turns.answers.size()); ++turn) {
+        if (std::find(m_hints.begin(), m_hints.end(), std::pair(turn, match.turns.answers[std::size_t(turn)]))
+            != m_hints.end())
+            record.hintedGuesses.push_back(turn);
+    }
     if (result != MatchOutcome::Abandoned)
         m_lastDecided = record;
     post([this, record] {

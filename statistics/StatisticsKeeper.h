@@ -47,7 +47,8 @@ public:
 
     // A match is starting: it is neither hinted nor recorded yet.
     void matchStarted();
-    void markHinted();
+    // The hint gave guess for the user's guess number turn (from 0).
+    void markHinted(int turn = -1, const NumberSet &guess = {});
     // A match kept from an earlier run goes on (or is given up): not recorded yet, hinted as kept.
     void matchResumed(bool hinted);
     bool hinted() const { return m_hinted; }
@@ -125,6 +126,8 @@ private:
     std::atomic<bool> m_finishing = false;
     std::unique_ptr<QObject> m_inThread;
     bool m_hinted = false;
+    // The hints given in this match, by the guess they were for.
+    std::vector<std::pair<int, NumberSet>> m_hints;
     bool m_recorded = false;
     std::optional<MatchRecord> m_lastDecided;
 

@@ -3,11 +3,15 @@
 #include "oldfiles/StatisticsFile.h"
 #include "platform/RegularFile.h"
 #include "platform/UserFolders.h"
+#include "rules/NumberText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
@@ -67,6 +71,45 @@ QString finishedText(const QDateTime &finished)
     return finished.toUTC().toString(Qt::ISODate);
 }
 
+const QString kHintedGuesses = QStringLiteral("hintedGuesses");
+const QString kMacNumber = QStringLiteral("macNumber");
+const QString kMacTurns = QStringLiteral("macTurns");
+
+// What a match keeps beyond the user's turns, as a JSON object: the guesses the hint gave
+// ("hintedGuesses", counted from 0), Mac's number ("macNumber") and Mac's turns ("macTurns", as
+// OwnRecords writes them). NULL when there is nothing of it.
+QVariant detailsText(const MatchRecord &match)
+{
+    QJsonObject details;
+    if (!match.hintedGuesses.empty()) {
+        QJsonArray hinted;
+        for (int turn : match.hintedGuesses)
+            hinted.append(turn);
+        details.insert(kHintedGuesses, hinted);
+    }
+    if (match.macNumber)
+        details.insert(kMacNumber, NumberText::of(*match.macNumber));
+    if (!match.macTurns.empty())
+        details.insert(kMacTurns, QJsonDocument::fromJson(match.macTurns.toJsonText().toUtf8()).array());
+    if (details.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    return QString::fromUtf8(QJsonDocument(details).toJson(QJsonDocument::Compact));
+}
+
+// Takes what detailsText() wrote; anything unreadable is left out.
+void readDetails(const QString &text, MatchRecord &record)
+{
+    const QJsonObject details = QJsonDocument::fromJson(text.toUtf8()).object();
+    for (const QJsonValue turn : details.value(kHintedGuesses).toArray()) {
+        if (turn.toInt(-1) >= 0 && turn.toInt() < int(record.turns.answers.size()))
+            record.hintedGuesses.push_back(turn.toInt());
+    }
+    record.macNumber = NumberText::parse(details.value(kMacNumber).toString());
+    const QJsonValue macTurns = details.value(kMacTurns);
+    if (macTurns.isArray())
+        record.macTurns = OwnRecords::fromJsonText(QString::fromUtf8(QJsonDocument(macTurns.toArray()).toJson()));
+}
+
 MatchRecord recordFrom(const QSqlQuery &row)
 {
     MatchRecord record;
@@ -76,6 +119,7 @@ MatchRecord recordFrom(const QSqlQuery &row)
     record.guesses = row.value(3).toInt();
     record.hinted = row.value(4).toInt() != 0;
     record.turns = OwnRecords::fromJsonText(row.value(5).toString());
+    readDetails(row.value(6).toString(), record);
     return record;
 }
 
@@ -89,7 +133,7 @@ QString oddCompanion(const QString &path)
     return {};
 }
 
-const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns");
+const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details");
 
 // The rows with ids first to last that the game knows, oldest first; nothing when they cannot be read.
 std::optional<std::vector<MatchRecord>> rowsBetween(const QSqlDatabase &database, qint64 first, qint64 last)
@@ -396,15 +440,32 @@ bool StatisticsStore::createTables()
                                   "result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'draw', 'abandoned')), "
                                   "guesses INTEGER NOT NULL CHECK (guesses BETWEEN 0 AND %2), "
                                   "hinted INTEGER NOT NULL CHECK (hinted IN (0, 1)), "
-                                  "turns TEXT)")
+                                  "turns TEXT, "
+                                  "details TEXT)")
                        .arg(MatchStatistics::kStrongestLevel)
                        .arg(MatchStatistics::kMostGuesses))
+        && addDetailsColumn()
         // Every column a level's figures read, so that they come from the index alone.
         && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_level ON matches (strength, id, result, guesses, hinted)"))
         && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_strength"))
         && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
                                   "id INTEGER PRIMARY KEY CHECK (id = 1), "
                                   "match TEXT NOT NULL)"));
+}
+
+// Databases of earlier versions have no details column; it is added to them, empty.
+bool StatisticsStore::addDetailsColumn()
+{
+    QSqlQuery columns(m_database);
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(matches)"))) {
+        failFrom(columns.lastError());
+        return false;
+    }
+    while (columns.next()) {
+        if (columns.value(1).toString() == QStringLiteral("details"))
+            return true;
+    }
+    return execute(QStringLiteral("ALTER TABLE matches ADD COLUMN details TEXT"));
 }
 
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
@@ -415,7 +476,7 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
     if (!open() || !execute(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     QSqlQuery insert(m_database);
-    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?, ?)").arg(kColumns));
+    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
     for (auto match = matches.begin(); written && match != matches.end(); ++match) {
         insert.addBindValue(finishedText(match->finished));
         insert.addBindValue(match->strength);
@@ -424,6 +485,7 @@ bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
         insert.addBindValue(match->hinted ? 1 : 0);
         // NULL where the turns were not kept, as for matches of earlier versions.
         insert.addBindValue(match->turns.empty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(match->turns.toJsonText()));
+        insert.addBindValue(detailsText(*match));
         written = insert.exec();
     }
     if (!written)
@@ -499,14 +561,16 @@ LevelSummary StatisticsStore::summaryFor(int strength)
     return tally.summary();
 }
 
-std::vector<MatchRecord> StatisticsStore::latest(int count)
+std::vector<MatchRecord> StatisticsStore::latest(int count, int strength)
 {
     std::vector<MatchRecord> matches;
     if (!open())
         return matches;
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 ORDER BY id DESC LIMIT %3")
-                   .arg(kColumns, kKnownRow)
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2%3 ORDER BY id DESC LIMIT %4")
+                   .arg(kColumns, kKnownRow,
+                        strength == MatchStatistics::kAllStrengths ? QString()
+                                                                  : QStringLiteral(" AND strength = %1").arg(strength))
                    .arg(std::max(count, 0)));
     while (query.next())
         matches.push_back(recordFrom(query));

@@ -17,8 +17,9 @@ class QSqlError;
 // The statistics database, an SQLite file: one connection, used only on the thread that made the
 // store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
 // UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
-// "abandoned"), `guesses`, `hinted` (0 or 1) and `turns` (the user's guesses and scores as
-// OwnRecords::toJsonText() writes them; NULL where they were not kept). Table `saved_match` holds
+// "abandoned"), `guesses`, `hinted` (0 or 1), `turns` (the user's guesses and scores as
+// OwnRecords::toJsonText() writes them; NULL where they were not kept) and `details` (a JSON object:
+// the guesses the hint gave, Mac's number and Mac's turns; NULL where none were kept). Table `saved_match` holds
 // at most one row, the match in progress kept for resuming as SavedMatch::toJson() writes it. Every
 // write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
@@ -82,10 +83,11 @@ public:
     bool keepMatch(const QByteArray &text);
     bool forgetKeptMatch(const QByteArray &text);
 
-    // The figures of one strength level, the latest count matches newest first, and every match
-    // oldest first; empty when the store cannot be read.
+    // The figures of one strength level (or of all: MatchStatistics::kAllStrengths), the latest
+    // count matches of one level or all, newest first, and every match oldest first; empty when
+    // the store cannot be read.
     LevelSummary summaryFor(int strength);
-    std::vector<MatchRecord> latest(int count);
+    std::vector<MatchRecord> latest(int count, int strength = MatchStatistics::kAllStrengths);
     // The latest match won, lost or drawn; nothing when there is none.
     std::optional<MatchRecord> lastDecided();
     MatchStatistics allMatches();
@@ -104,6 +106,7 @@ private:
     bool switchToWal();
     bool isIntact();
     std::vector<MatchRecord> readableRows(int *lost);
+    bool addDetailsColumn();
     void keepAside();
     bool refuseForeignTables();
     bool createTables();

@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QString htmlList(const QStringList &items)
 {
@@ -37,7 +39,13 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     // and Down whenever the screen is too small for it.
     auto *page = new QWidget;
     auto *pageLayout = new QVBoxLayout(page);
-    const int width = fontMetrics().averageCharWidth() * 78;
+    // Lines of about 78 characters, narrower where the screen is: the text wraps, it never scrolls
+    // sideways (a large scale, or a wide font such as a Chinese one, made it wider than the screen).
+    // The margins of the window and the page on both sides, the scroll bar and the frame.
+    const int margins = 6 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin)
+        + 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int width = std::max(fontMetrics().averageCharWidth() * 30,
+                               std::min(fontMetrics().averageCharWidth() * 78, WindowFit::roomForContents(this).width() - margins));
     QFont headingFont = font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
@@ -62,6 +70,7 @@ HowToPlayDialog::HowToPlayDialog(QWidget *parent)
     m_view->setWidget(page);
     m_view->setWidgetResizable(true);
     m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
         // The focus shows where the keyboard is, as on a link; the heading reached comes to the
         // top, its section under it.
@@ -125,6 +134,11 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
         tr("The bar under the board shows the round. With \"Show my remaining possibilities\" in the "
            "preferences it also counts the numbers Mac's number can still be, judged from your own "
            "guesses and their scores alone."),
+        tr("View > Notepad opens a page for your deductions beside the board: a click on a cell marks "
+           "the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a "
+           "click on a digit crosses it out of the number. On the page, the arrow keys move, Space "
+           "marks, X crosses out the row's digit, Esc goes back to the board and digits go to your "
+           "guess."),
         tr("Game > Hint types the guess Mac would play at Expert strength after your own guesses and "
            "their scores. Send it with Return or change it first. The statistics mark a match in which "
            "you took a hint."),

@@ -95,6 +95,10 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
 
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
     m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
+    // Once a match is over the pad's keys do nothing until the next one: it is dimmed.
+    connect(m_matchAssistant.get(), &MatchAssistant::statusShown, m_numberPadPanel, [this](int status) {
+        m_numberPadPanel->setKeysActive(status != GameStatusGameOver && status != GameStatusResultShown);
+    });
     m_notepadDock = new NotepadDock(this, m_gameBoardView, m_matchAssistant->notepad(), m_ui->actionNotepad);
     m_notepadDock->setFitWindow([this] { fitBoardToScreen(); });
     // The window opens where and as large as it was left, or else with the board at its natural

@@ -33,6 +33,9 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
     connect(&m_controller, &HitBlowController::gameStatusChanged, this, [this] {
+        // A match is filed under the strength it started at, whatever the preferences say since.
+        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+            m_matchStrength = m_preferences.strengthLevel();
         // A decided match is recorded at once, before anything else can happen to it.
         m_tracker.statusChanged(progressOf(m_controller), strength(), savedMatch());
         if (m_controller.gameStatus() == GameStatusChooseNumbers)
@@ -101,6 +104,7 @@ void MatchAssistant::resumeMatch()
         m_notepad.clear();
         if (!match->notes.isEmpty() && !m_notepad.restore(match->notes))
             qWarning("The notes kept with the match could not be read; the notepad starts blank.");
+        m_matchStrength = match->strength;
         m_controller.resumeMatch(*match);
     }
     refresh();
@@ -138,7 +142,7 @@ void MatchAssistant::hint()
 
 void MatchAssistant::showStatistics()
 {
-    StatisticsDialog dialog(statisticsKeeper(), strength(), m_window);
+    StatisticsDialog dialog(statisticsKeeper(), m_preferences.strengthLevel(), m_window);
     WindowFit::fitToScreen(&dialog);
     dialog.exec();
     if (m_window)
@@ -196,9 +200,10 @@ void MatchAssistant::refresh()
         m_resumeAction->setEnabled(m_controller.gameStatus() == GameStatusTitle && m_tracker.mayResume());
     if (m_reviewAction)
         m_reviewAction->setEnabled(reviewAvailable() || !m_storedLastDecidedKnown);
+    emit statusShown(m_controller.gameStatus());
 }
 
 int MatchAssistant::strength() const
 {
-    return m_preferences.strengthLevel();
+    return m_matchStrength.value_or(m_preferences.strengthLevel());
 }

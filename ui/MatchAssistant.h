@@ -69,6 +69,10 @@ public:
     // the main loop.
     void refresh();
 
+signals:
+    // After every refresh: the status the bar and the commands now show.
+    void statusShown(int status);
+
 private:
     // The match as it can be kept, with the player's notes.
     std::optional<SavedMatch> savedMatch() const;
@@ -89,6 +93,8 @@ private:
     // The latest decided match stored by an earlier run, once the database has answered.
     std::optional<MatchRecord> m_storedLastDecided;
     bool m_storedLastDecidedKnown = false;
+    // The strength the running match started at; nothing before the first.
+    std::optional<int> m_matchStrength;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
     QTimer m_refreshTimer;
 };

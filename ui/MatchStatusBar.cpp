@@ -6,6 +6,8 @@
 #include "match/MatchNotes.h"
 
 #include <QKeySequence>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,19 +22,16 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     // However long a note, it never widens the window: what does not fit is in the tool tip.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_label, 1);
+    m_label->installEventFilter(this);
     for (QPushButton *button : {m_review, m_playAgain, m_resume}) {
-        // Only a click acts: a key must never leave what the board shows.
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab, never by a click: a click must not take the keys from the board.
+        button->setFocusPolicy(Qt::TabFocus);
         button->hide();
         addPermanentWidget(button);
     }
-    // Play Again and Review keep their places while hidden, so the bar never changes; Resume
-    // Match, shown only on the title screen, takes the right end.
-    for (QPushButton *button : {m_review, m_playAgain}) {
-        QSizePolicy policy = button->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(policy);
-    }
+    // The message takes the room of hidden buttons, and is as tall as a button, so the bar's height
+    // never changes when they come and go.
+    m_label->setMinimumHeight(m_playAgain->sizeHint().height());
     connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
     connect(m_review, &QPushButton::clicked, this, &MatchStatusBar::reviewClicked);
     connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
@@ -41,26 +40,32 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
 void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable)
 {
     const int status = match.gameStatus();
-    const auto separator = QStringLiteral("    ");
-    QString text;
+    m_messages.clear();
     if (status == GameStatusTitle) {
-        text = tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+        m_messages << tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
     } else if (status == GameStatusResultShown) {
-        text = MatchNotes::decision(decidedMatchOf(match));
+        m_messages << MatchNotes::decision(decidedMatchOf(match));
     } else if (status >= GameStatusMacTurn && !match.macFormerAnswers().empty()) {
         // The computer opens every round, so its guesses count the rounds, from its first on.
         const int round = int(match.macFormerAnswers().size());
-        text = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
+        // A note on the user's guess belongs to its round: a new round starts without it.
+        if (int(match.userFormerAnswers().size()) == round) {
+            const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match));
+            if (!note.isEmpty())
+                m_messages << note;
+        }
+        const QString roundText = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
         if (showOwnCandidates && status <= GameStatusUserResult) {
             const auto count = ownRecordsOf(match).candidates().size();
-            text += separator + tr("Possibilities for Mac's number: %1").arg(count);
+            m_messages << roundText + QStringLiteral("    ") + tr("Possibilities for Mac's number: %1").arg(count);
+        } else {
+            m_messages << roundText;
         }
-        const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match));
-        if (!note.isEmpty())
-            text += separator + note;
     }
-    m_label->setText(text);
-    m_label->setToolTip(text);
+    const QString all = matchText();
+    m_label->setToolTip(all);
+    m_label->setAccessibleDescription(all);
+    showFirstMessage();
     m_playAgain->setVisible(status == GameStatusResultShown);
     m_review->setVisible(status == GameStatusResultShown);
     m_resume->setVisible(resumable && status == GameStatusTitle);
@@ -68,6 +73,42 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
 
 QString MatchStatusBar::matchText() const
 {
+    return m_messages.join(QLatin1Char('\n'));
+}
+
+QString MatchStatusBar::shownText() const
+{
     return m_label->text();
+}
+
+void MatchStatusBar::showFirstMessage()
+{
+    const QString first = m_messages.value(0);
+    m_label->setAccessibleName(first);
+    m_label->setText(wholeWordsWithin(first, m_label->fontMetrics(), m_label->contentsRect().width()));
+}
+
+// The message is cut again whenever the room beside the buttons changes.
+bool MatchStatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_label && event->type() == QEvent::Resize)
+        showFirstMessage();
+    return QStatusBar::eventFilter(watched, event);
+}
+
+QString MatchStatusBar::wholeWordsWithin(const QString &text, const QFontMetrics &metrics, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString ellipsis = QStringLiteral("…");
+    QString kept = text;
+    // Cut at the last space before the text no longer fits; a single long word stays whole.
+    while (metrics.horizontalAdvance(kept + ellipsis) > width) {
+        const qsizetype space = kept.trimmed().lastIndexOf(QLatin1Char(' '));
+        if (space <= 0)
+            break;
+        kept = kept.left(space).trimmed();
+    }
+    return kept == text ? text : kept + ellipsis;
 }
 

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QStringList>
+
+class QFontMetrics;
 
 class HitBlowController;
 class QLabel;
 class QPushButton;
 
 // The strip under the board: the round of a running match, on request how many numbers Mac's
-// secret can still be from the user's own guesses and scores, Play Again once the result is
-// shown with Review beside it, and Resume Match on the title screen while a match of an earlier run
-// waits. Its height never changes, so the board keeps its size whatever it shows.
+// secret can still be from the user's own guesses and scores, a note on the user's guess of this
+// round, Play Again once the result is shown with Review beside it, and Resume Match on the title
+// screen while a match of an earlier run waits. It shows one message at a time, the most pressing,
+// cut only between words; the full text of every message is its tool tip and accessible
+// description. The buttons are reached by Tab, never by a click on the board's keys. Its height
+// never changes, so the board keeps its size whatever it shows.
 class MatchStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -20,10 +26,20 @@ public:
     // resumable: a match kept from an earlier run waits, offered on the title screen.
     void showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable = false);
 
+    // Every message, the most pressing first.
     QString matchText() const;
+    // The message in sight, as far as it fits.
+    QString shownText() const;
+
+    // text cut after its last whole word that fits width with "…", or the whole text when it fits.
+    static QString wholeWordsWithin(const QString &text, const QFontMetrics &metrics, int width);
+
     QPushButton *playAgainButton() const { return m_playAgain; }
     QPushButton *resumeButton() const { return m_resume; }
     QPushButton *reviewButton() const { return m_review; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     void playAgainClicked();
@@ -31,6 +47,9 @@ signals:
     void reviewClicked();
 
 private:
+    void showFirstMessage();
+
+    QStringList m_messages;
     QLabel *m_label = nullptr;
     QPushButton *m_playAgain = nullptr;
     QPushButton *m_resume = nullptr;

@@ -2,6 +2,7 @@
 
 #include "GameBoardView.h"
 #include "NotepadPanel.h"
+#include "match/Notepad.h"
 #include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
 
@@ -10,12 +11,13 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QToolButton>
 
 namespace {
 const QString kVisibleKey = QStringLiteral("NotepadVisible");
 } // namespace
 
-NotepadDock::NotepadDock(QMainWindow *window, QWidget *board, Notepad &notepad, QAction *toggle)
+NotepadDock::NotepadDock(QMainWindow *window, GameBoardView *board, Notepad &notepad, QAction *toggle)
     : QObject(window)
     , m_window(window)
     , m_board(board)
@@ -65,6 +67,16 @@ void NotepadDock::show(bool visible)
         m_panel = new NotepadPanel(m_notepad, m_board, m_dock);
         m_panel->setScale(boardScale());
         m_dock->setWidget(m_panel);
+        // Tab leads from the board into the page, row by row, before the status bar's buttons.
+        QWidget *previous = m_board;
+        for (int digit = 0; digit < Notepad::kDigits; ++digit) {
+            QWidget::setTabOrder(previous, m_panel->digitButton(digit));
+            previous = m_panel->digitButton(digit);
+            for (int place = 0; place < Notepad::kPlaces; ++place) {
+                QWidget::setTabOrder(previous, m_panel->cellButton(digit, place));
+                previous = m_panel->cellButton(digit, place);
+            }
+        }
         m_dock->hide();
         m_window->addDockWidget(Qt::LeftDockWidgetArea, m_dock);
     }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class GameBoardView;
 class Notepad;
 class NotepadPanel;
 class QAction;
@@ -21,7 +22,7 @@ class NotepadDock : public QObject
     Q_OBJECT
 
 public:
-    NotepadDock(QMainWindow *window, QWidget *board, Notepad &notepad, QAction *toggle);
+    NotepadDock(QMainWindow *window, GameBoardView *board, Notepad &notepad, QAction *toggle);
 
     // Null until the notepad was first shown.
     NotepadPanel *panel() const { return m_panel; }
@@ -37,7 +38,7 @@ private:
     double boardScale() const;
 
     QMainWindow *m_window;
-    QWidget *m_board;
+    GameBoardView *m_board;
     Notepad &m_notepad;
     QDockWidget *m_dock = nullptr;
     NotepadPanel *m_panel = nullptr;

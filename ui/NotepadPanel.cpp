@@ -1,5 +1,6 @@
 #include "NotepadPanel.h"
 
+#include "GameBoardView.h"
 #include "access/LiveAnnouncer.h"
 #include "match/Notepad.h"
 
@@ -19,12 +20,13 @@ QString notepadStyleSheet(double scale)
     return QStringLiteral(R"(
 NotepadPanel { background: #181a1e; }
 QLabel { color: #c8ccd2; font-size: %1pt; }
+QLabel#legend { font-size: %5pt; }
 QToolButton { color: #f2f2f2; background: #2e333b; border: 1px solid #4b515c; border-radius: %2px;
               min-width: %3px; min-height: %4px; font-size: %1pt; }
 QToolButton:focus { border: 2px solid #f0d040; }
 QToolButton#digit:checked { color: #6b7280; background: #202328; text-decoration: line-through; }
 )")
-        .arg(px(12), px(4), px(26), px(22));
+        .arg(px(12), px(4), px(26), px(22), px(9));
 }
 
 QString markText(Notepad::Mark mark)
@@ -40,7 +42,7 @@ QString markText(Notepad::Mark mark)
 }
 } // namespace
 
-NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
+NotepadPanel::NotepadPanel(Notepad &notepad, GameBoardView *board, QWidget *parent)
     : QWidget(parent)
     , m_notepad(notepad)
     , m_board(board)
@@ -80,7 +82,16 @@ NotepadPanel::NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent)
             m_cells[digit][place] = cell;
         }
     }
-    grid->setRowStretch(Notepad::kDigits + 1, 1);
+    auto *legend = new QLabel(tr("✗ not here, ● here; a crossed-out digit is not in the number. "
+                                 "Space marks a cell, X crosses out its digit, Esc goes back to the board; "
+                                 "digits go to your guess."),
+                              this);
+    legend->setObjectName(QStringLiteral("legend"));
+    legend->setWordWrap(true);
+    // As wide as the cells above it, never wider.
+    legend->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    grid->addWidget(legend, Notepad::kDigits + 1, 0, 1, Notepad::kPlaces + 1);
+    grid->setRowStretch(Notepad::kDigits + 2, 1);
     fitWidth();
     m_announcer = new LiveAnnouncer(this);
     connect(&m_notepad, &Notepad::changed, this, &NotepadPanel::showNotepad);
@@ -176,8 +187,16 @@ bool NotepadPanel::eventFilter(QObject *watched, QEvent *event)
         m_board->setFocus(Qt::ShortcutFocusReason);
         return true;
     default:
-        return QWidget::eventFilter(watched, event);
+        break;
     }
+    // A digit is meant for the guess being typed, whose cursor the board still shows.
+    const QString text = static_cast<QKeyEvent *>(event)->text();
+    if (text.size() == 1 && text.front() >= u'0' && text.front() <= u'9'
+        && !(static_cast<QKeyEvent *>(event)->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        m_board->keyDown(text, text);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The row of the focused button, or -1.

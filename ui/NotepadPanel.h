@@ -4,6 +4,7 @@
 
 #include <array>
 
+class GameBoardView;
 class LiveAnnouncer;
 class Notepad;
 class QGridLayout;
@@ -12,14 +13,15 @@ class QToolButton;
 // The notepad beside the board: the ten digits by the four places of Mac's number. A click, or
 // Space on the focused cell, cycles a cell blank, "not here" (✗), "here" (●); a click on a digit,
 // or X on any cell of its row, marks the digit as not in the number. The arrow keys move between
-// cells and Escape hands the keyboard back to the board. A click never takes the keyboard from
-// the board; Tab reaches the cells.
+// cells and Escape hands the keyboard back to the board; a digit typed on the page goes to the
+// board's entry, as if typed there. A legend under the page says what the marks and keys mean. A
+// click never takes the keyboard from the board; Tab reaches the cells.
 class NotepadPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    NotepadPanel(Notepad &notepad, QWidget *board, QWidget *parent = nullptr);
+    NotepadPanel(Notepad &notepad, GameBoardView *board, QWidget *parent = nullptr);
 
     static constexpr double kSmallestScale = 0.5;
     static constexpr double kLargestScale = 2.5;
@@ -41,7 +43,7 @@ private:
     void moveFocus(int digitStep, int placeStep);
 
     Notepad &m_notepad;
-    QWidget *m_board;
+    GameBoardView *m_board;
     QGridLayout *m_grid = nullptr;
     LiveAnnouncer *m_announcer = nullptr;
     double m_scale = 1.0;

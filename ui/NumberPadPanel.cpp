@@ -97,6 +97,7 @@ void NumberPadPanel::build()
     m_dock->setAllowedAreas(Qt::RightDockWidgetArea);
     m_dock->setFocusPolicy(Qt::NoFocus);
     m_pad = new NumberPad(m_board, m_dock);
+    m_pad->setEnabled(m_keysActive);
     m_dock->setWidget(m_pad);
     m_dock->hide();
     m_window->addDockWidget(Qt::RightDockWidgetArea, m_dock);
@@ -110,4 +111,11 @@ int NumberPadPanel::widthBesideBoard() const
 {
     return m_dock->sizeHint().width()
         + m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+}
+
+void NumberPadPanel::setKeysActive(bool active)
+{
+    m_keysActive = active;
+    if (m_pad)
+        m_pad->setEnabled(active);
 }

@@ -31,6 +31,9 @@ public:
     // The width the pad and its separator take beside a board drawn at scale; 0 while hidden.
     int widthBesideBoard(double scale) const;
     void setPadScale(double scale);
+    // Dims the pad while its keys can do nothing, as once a match is over; the choice holds for
+    // a pad built later too.
+    void setKeysActive(bool active);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +47,7 @@ private:
     GameBoardView *m_board;
     QDockWidget *m_dock = nullptr;
     NumberPad *m_pad = nullptr;
+    bool m_keysActive = true;
     // Says that the pad appeared or went, which a shortcut does without moving the focus.
     LiveAnnouncer *m_announcer = nullptr;
     std::function<void()> m_fitWindow;

@@ -1,6 +1,7 @@
 #include "ReviewDialog.h"
 
 #include "rules/NumberText.h"
+#include "access/LiveAnnouncer.h"
 #include "PossibilitiesChart.h"
 #include "StatisticsDialog.h"
 #include "expert/DecisionTree.h"
@@ -9,19 +10,25 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QPromise>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 const QString kSeparator = QStringLiteral(" · ");
+// The verdict column wraps at this many average characters, so skill and luck stay in sight.
+constexpr int kVerdictWidthChars = 30;
 
 QString resultPhrase(MatchOutcome result, int guesses)
 {
@@ -63,13 +70,18 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *heading = new QLabel(StatisticsDialog::strengthName(match.strength) + kSeparator
-                                   + resultPhrase(match.result, int(match.turns.answers.size())),
-                               this);
-    layout->addWidget(heading);
+    QString headingText = StatisticsDialog::strengthName(match.strength) + kSeparator
+        + resultPhrase(match.result, int(match.turns.answers.size()));
+    if (match.macNumber)
+        headingText += kSeparator + tr("Mac's number: %1").arg(NumberText::of(*match.macNumber));
+    // The match and its skill and luck on one line, leaving the height to the guesses.
+    auto *headingRow = new QHBoxLayout;
+    auto *heading = new QLabel(headingText, this);
+    headingRow->addWidget(heading);
     m_summary = new QLabel(this);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addWidget(m_summary);
+    headingRow->addWidget(m_summary, 1);
+    layout->addLayout(headingRow);
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, int(match.turns.answers.size()));
     m_progress->setValue(0);
@@ -80,8 +92,32 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_table->setHeaderLabels({tr("Guess"), tr("Hits / Blows"), tr("Possibilities"), tr("Expected"),
                               tr("Expert's guess"), tr("Its expected"), tr("Verdict"), tr("Skill"), tr("Luck")});
     m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Every row in sight at once: the window scrolls, never the table on its own.
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_table->setWordWrap(true);
+    // The verdict comes last and wraps: a long verdict never pushes the figures out of sight.
+    m_table->header()->setSectionResizeMode(VerdictColumn, QHeaderView::Interactive);
+    m_table->header()->resizeSection(VerdictColumn, m_table->fontMetrics().averageCharWidth() * kVerdictWidthChars);
+    m_table->header()->moveSection(m_table->header()->visualIndex(VerdictColumn), m_table->columnCount() - 1);
+    // Skill and luck beside the guess's own figures, before the Expert's: in sight on a narrow screen.
+    m_table->header()->moveSection(m_table->header()->visualIndex(SkillColumn), ExpertColumn);
+    m_table->header()->moveSection(m_table->header()->visualIndex(LuckColumn), ExpertColumn + 1);
+    m_table->header()->setStretchLastSection(false);
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        const QString explanation = columnExplanation(Column(column));
+        m_table->headerItem()->setToolTip(column, explanation);
+        m_table->headerItem()->setData(column, Qt::AccessibleDescriptionRole, explanation);
+    }
     m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_table);
+    auto *expertNote = new QLabel(tr("The Expert's guess is the one best play makes from your own position: "
+                                     "after your earlier guesses and their scores. It is not Mac's play."),
+                                  this);
+    expertNote->setWordWrap(true);
+    layout->addWidget(expertNote);
+    showMacSide(layout);
+    layout->addStretch(1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_copy = buttons->addButton(tr("&Copy Result"), QDialogButtonBox::ActionRole);
@@ -89,7 +125,15 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     m_copy->setEnabled(false);
     connect(m_copy, &QPushButton::clicked, this, &ReviewDialog::copyResult);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    WindowFit::scrollBodyAboveButtons(this, body, buttons);
+    QVBoxLayout *outer = WindowFit::scrollBodyAboveButtons(this, body, buttons);
+    m_notice = new QLabel(this);
+    m_notice->setWordWrap(true);
+    m_notice->hide();
+    outer->addWidget(m_notice);
+    m_announcer = new LiveAnnouncer(this);
+    // The scrolling body is no Tab stop of its own: it would be a silent one.
+    for (QScrollArea *view : findChildren<QScrollArea *>())
+        view->setFocusPolicy(Qt::NoFocus);
 
     // The watcher is a member: once the window is gone nothing of the work reaches it.
     connect(&m_watcher, &QFutureWatcher<std::optional<MatchReview>>::progressValueChanged, this,
@@ -115,6 +159,93 @@ QString ReviewDialog::summaryText() const
     return m_summary->text();
 }
 
+QString ReviewDialog::noticeText() const
+{
+    return m_notice->text();
+}
+
+QString ReviewDialog::columnExplanation(Column column)
+{
+    switch (column) {
+    case GuessColumn:
+        return tr("Your guess; \"(hint)\" marks one the hint gave.");
+    case ScoreColumn:
+        return tr("Its score: hits (right digit in the right place) and blows (right digit in the wrong place).");
+    case PossibilitiesColumn:
+        return tr("How many numbers Mac's number could be before this guess and after its score.");
+    case ExpectedColumn:
+        return tr("E: the guesses you could expect to need from here, counting this one, playing best after it.");
+    case ExpertColumn:
+        return tr("The Expert's guess from your own position, after your earlier guesses and their scores.");
+    case ExpertExpectedColumn:
+        return tr("Best: the guesses to expect from here with the Expert's guess, counting it.");
+    case VerdictColumn:
+        return tr("What your guess was worth beside best play.");
+    case SkillColumn:
+        return tr("Skill: 99 when your guess needs no more guesses on average than best play; every guess lost "
+                  "on average costs 99 points.");
+    case LuckColumn:
+        break;
+    }
+    return tr("Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; "
+              "\"–\" when every score would have left as many, so luck played no part.");
+}
+
+bool ReviewDialog::hintGave(int guess) const
+{
+    return std::find(m_match.hintedGuesses.begin(), m_match.hintedGuesses.end(), guess) != m_match.hintedGuesses.end();
+}
+
+// Mac's guesses at the player's number, with their scores, where the match kept them.
+void ReviewDialog::showMacSide(QVBoxLayout *layout)
+{
+    const OwnRecords &mac = m_match.macTurns;
+    const std::size_t turns = std::min({mac.answers.size(), mac.hits.size(), mac.blows.size()});
+    if (turns == 0)
+        return;
+    layout->addWidget(new QLabel(tr("Mac's guesses"), this));
+    m_macTable = new QTreeWidget(this);
+    m_macTable->setRootIsDecorated(false);
+    m_macTable->setAccessibleName(tr("Mac's guesses"));
+    m_macTable->setHeaderLabels({tr("Guess"), tr("Hits / Blows")});
+    m_macTable->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_macTable->header()->setStretchLastSection(false);
+    m_macTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_macTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (std::size_t turn = 0; turn < turns; ++turn) {
+        auto *item = new QTreeWidgetItem(m_macTable);
+        item->setText(0, NumberText::of(mac.answers[turn]));
+        item->setText(1, QStringLiteral("%1 / %2").arg(mac.hits[turn]).arg(mac.blows[turn]));
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        for (int column = 0; column < 2; ++column) {
+            item->setData(column, Qt::AccessibleTextRole,
+                          StatisticsDialog::tr("%1:").arg(m_macTable->headerItem()->text(column)) + QLatin1Char(' ')
+                              + item->text(column));
+        }
+    }
+    m_macTable->setCurrentItem(m_macTable->topLevelItem(0));
+    layout->addWidget(m_macTable, 0, Qt::AlignLeft);
+    m_macTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = m_macTable->frameWidth() * 2 + m_macTable->fontMetrics().averageCharWidth() * 2;
+    for (int column = 0; column < 2; ++column)
+        width += std::max(m_macTable->fontMetrics().horizontalAdvance(QStringLiteral("0000 ")),
+                          m_macTable->header()->sectionSizeHint(column));
+    m_macTable->setFixedWidth(width);
+    fitTableHeight(m_macTable);
+}
+
+// As tall as all its rows, at the width it has now.
+void ReviewDialog::fitTableHeight(QTreeWidget *table)
+{
+    table->doItemsLayout();
+    int rows = 0;
+    for (int row = 0; row < table->topLevelItemCount(); ++row)
+        rows += table->visualItemRect(table->topLevelItem(row)).height();
+    const int frame = table->frameWidth() * 2;
+    const int horizontalBar = table->horizontalScrollBar()->isVisible() ? table->horizontalScrollBar()->sizeHint().height() : 0;
+    table->setFixedHeight(table->header()->sizeHint().height() + rows + frame + horizontalBar);
+}
+
 void ReviewDialog::showProgress(int reviewed)
 {
     const int guesses = int(m_match.turns.answers.size());
@@ -133,20 +264,28 @@ void ReviewDialog::showReview()
     }
     m_summary->setText(tr("The match: skill %1, luck %2").arg(m_review->skill()).arg(m_review->luck()));
     const QLocale locale;
+    int guess = 0;
     for (const MatchReview::GuessReview &row : m_review->guesses()) {
         auto *item = new QTreeWidgetItem(m_table);
-        item->setText(GuessColumn, NumberText::of(row.guess));
+        item->setText(GuessColumn, NumberText::of(row.guess)
+                                       + (hintGave(guess++) ? QLatin1Char(' ') + tr("(hint)") : QString()));
         item->setText(ScoreColumn, QStringLiteral("%1 / %2").arg(row.score.hits).arg(row.score.blows));
         item->setText(PossibilitiesColumn, QStringLiteral("%1 → %2").arg(locale.toString(row.before), locale.toString(row.after)));
         item->setText(ExpectedColumn, locale.toString(row.expected, 'f', 2));
         item->setText(ExpertColumn, NumberText::of(row.bestGuess));
         item->setText(ExpertExpectedColumn, locale.toString(row.bestExpected, 'f', 2));
         item->setText(VerdictColumn, verdictText(row.verdict));
+        // The view wraps the verdict but sizes its rows for one line: the wrapped height is given.
+        const QRect wrapped = m_table->fontMetrics().boundingRect(
+            QRect(0, 0, m_table->header()->sectionSize(VerdictColumn) - 8, 10000), Qt::TextWordWrap, item->text(VerdictColumn));
+        item->setSizeHint(VerdictColumn, QSize(wrapped.width(), wrapped.height() + 4));
         item->setText(SkillColumn, locale.toString(row.skill));
         item->setText(LuckColumn, row.luckCounts ? locale.toString(row.luck) : QStringLiteral("–"));
         for (int column = 0; column < m_table->columnCount(); ++column) {
             if (column != GuessColumn && column != ExpertColumn && column != VerdictColumn)
                 item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+            item->setToolTip(column, columnExplanation(Column(column)));
+            item->setData(column, Qt::AccessibleDescriptionRole, columnExplanation(Column(column)));
             // Each cell read with its column's header, as a sighted user reads it off the table.
             item->setData(column, Qt::AccessibleTextRole,
                           StatisticsDialog::tr("%1:").arg(m_table->headerItem()->text(column)) + QLatin1Char(' ')
@@ -157,6 +296,12 @@ void ReviewDialog::showReview()
     m_copy->setEnabled(true);
     showChart();
     widenToTheTable();
+    fitTableHeight(m_table);
+    // As tall as everything where the screen allows: the rows in sight without scrolling.
+    if (auto *view = findChild<QScrollArea *>()) {
+        resize(width(), view->widget()->sizeHint().height() + height() - view->viewport()->height());
+        WindowFit::fitToScreen(this);
+    }
 }
 
 void ReviewDialog::showChart()
@@ -172,8 +317,9 @@ void ReviewDialog::showChart()
         points.push_back({++guess, double(row.after), row.bestExpectedAfter});
     m_chart->showPoints(points);
     m_chart->describePoints(points);
-    // Below the table, which keeps its rows in sight before the chart grows.
-    m_table->parentWidget()->layout()->addWidget(m_chart);
+    // Below the tables, above the stretch that keeps them together at the top.
+    auto *body = static_cast<QVBoxLayout *>(m_table->parentWidget()->layout());
+    body->insertWidget(body->count() - 1, m_chart);
     resize(width(), height() + m_chart->sizeHint().height());
     WindowFit::fitToScreen(this);
 }
@@ -181,8 +327,11 @@ void ReviewDialog::showChart()
 // Every column in sight where the screen has room for it.
 void ReviewDialog::widenToTheTable()
 {
-    for (int column = 0; column < m_table->columnCount(); ++column)
-        m_table->resizeColumnToContents(column);
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        // The verdict keeps its width and wraps.
+        if (column != VerdictColumn)
+            m_table->resizeColumnToContents(column);
+    }
     const int extra = width() - m_table->viewport()->width();
     const int wanted = m_table->header()->length() + extra + m_table->verticalScrollBar()->sizeHint().width();
     if (wanted > width()) {
@@ -211,18 +360,30 @@ QString ReviewDialog::verdictText(MatchReview::Verdict verdict)
 QString ReviewDialog::resultText(const MatchRecord &match, const MatchReview &review)
 {
     QStringList lines;
-    lines << QStringLiteral("Hit & Blow") + kSeparator + StatisticsDialog::strengthName(match.strength) + kSeparator
-            + resultPhrase(match.result, int(review.guesses().size())) + kSeparator
-            + tr("skill %1").arg(review.skill()) + kSeparator + tr("luck %1").arg(review.luck());
+    QString first = QStringLiteral("Hit & Blow") + kSeparator + StatisticsDialog::strengthName(match.strength) + kSeparator
+        + resultPhrase(match.result, int(review.guesses().size())) + kSeparator + tr("skill %1").arg(review.skill())
+        + kSeparator + tr("luck %1").arg(review.luck());
+    if (!match.hintedGuesses.empty())
+        first += kSeparator + tr("hints taken: %1").arg(match.hintedGuesses.size());
+    else if (match.hinted)
+        first += kSeparator + tr("hint taken");
+    lines << first;
+    int guess = 0;
     for (const MatchReview::GuessReview &row : review.guesses()) {
         const QString marks = QString(row.score.hits, QChar(u'●')) + QString(row.score.blows, QChar(u'○'));
-        lines << (marks.isEmpty() ? QStringLiteral("·") : marks);
+        const bool hinted = std::find(match.hintedGuesses.begin(), match.hintedGuesses.end(), guess++)
+                            != match.hintedGuesses.end();
+        lines << (marks.isEmpty() ? QStringLiteral("·") : marks) + (hinted ? QLatin1Char(' ') + tr("(hint)") : QString());
     }
     return lines.join(QLatin1Char('\n'));
 }
 
 void ReviewDialog::copyResult()
 {
-    if (m_review)
-        QGuiApplication::clipboard()->setText(resultText(m_match, *m_review));
+    if (!m_review)
+        return;
+    QGuiApplication::clipboard()->setText(resultText(m_match, *m_review));
+    m_notice->setText(tr("The result is on the clipboard, without your numbers."));
+    m_notice->show();
+    m_announcer->announce(m_notice->text());
 }

@@ -8,8 +8,10 @@
 
 #include <optional>
 
+class LiveAnnouncer;
 class PossibilitiesChart;
 class QLabel;
+class QVBoxLayout;
 class QProgressBar;
 class QPushButton;
 class QTreeWidget;
@@ -17,10 +19,12 @@ class QTreeWidget;
 // The review of one match: for each of the user's guesses the possibilities before and after it,
 // its expected number of guesses against the Expert's guess from the same position, a verdict in
 // words, skill and luck, the match's skill and luck above them, and a chart of the possibilities
-// left after each guess against those the Expert's guess would have left on average. The review is worked out on a
+// left after each guess against those the Expert's guess would have left on average; guesses the
+// hint gave are marked. Below them Mac's guesses and Mac's number, where the match kept them. Each
+// column says what it means in its tool tip and accessible description. The review is worked out on a
 // thread of the pool while the window shows how far it has got; the window may be closed at any
 // time, the work then stops at the next step of its search. Copy Result puts a text without any
-// digit of a guess on the clipboard.
+// digit of a guess on the clipboard and says so.
 class ReviewDialog : public QDialog
 {
     Q_OBJECT
@@ -43,8 +47,16 @@ public:
     // The chart of the possibilities left, once the review is shown (null without the chart module).
     PossibilitiesChart *chart() const { return m_chart; }
 
-    // The text Copy Result gives: the game, strength, result, skill and luck on the first line,
-    // then one line per guess with a ● per hit and a ○ per blow, or a · for none.
+    // Mac's guesses with their scores; null when the match did not keep them.
+    QTreeWidget *macTable() const { return m_macTable; }
+    // What the window says under its buttons, as after Copy Result.
+    QString noticeText() const;
+    // What a column means, in the window's own words.
+    static QString columnExplanation(Column column);
+
+    // The text Copy Result gives: the game, strength, result, skill, luck and the hints taken on
+    // the first line, then one line per guess with a ● per hit and a ○ per blow, or a · for none,
+    // and the hint's mark after a guess the hint gave.
     static QString resultText(const MatchRecord &match, const MatchReview &review);
     static QString verdictText(MatchReview::Verdict verdict);
 
@@ -54,6 +66,9 @@ private:
     void copyResult();
     void showChart();
     void widenToTheTable();
+    void showMacSide(QVBoxLayout *layout);
+    void fitTableHeight(QTreeWidget *table);
+    bool hintGave(int guess) const;
 
     MatchRecord m_match;
     std::optional<MatchReview> m_review;
@@ -63,5 +78,8 @@ private:
     QProgressBar *m_progress = nullptr;
     QTreeWidget *m_table = nullptr;
     QPushButton *m_copy = nullptr;
+    QTreeWidget *m_macTable = nullptr;
+    QLabel *m_notice = nullptr;
+    LiveAnnouncer *m_announcer = nullptr;
     PossibilitiesChart *m_chart = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "GuessChart.h"
 #include "ReviewDialog.h"
 #include "statistics/StatisticsKeeper.h"
+#include "access/LiveAnnouncer.h"
 #include "platform/WindowFit.h"
 
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 // The captions of the figures, in the order of the grid: two columns of rows.
@@ -86,6 +89,7 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
         m_level->addItem(strengthName(level), level);
     m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
+    m_announcer = new LiveAnnouncer(this);
     auto *levelRow = new QFormLayout;
     levelRow->addRow(tr("&Strength of Mac:"), m_level);
     layout->addLayout(levelRow);
@@ -135,7 +139,11 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
            whole.height() + buttons->sizeHint().height() + outer->spacing() + outer->contentsMargins().top()
                + outer->contentsMargins().bottom());
 
-    connect(m_level, &QComboBox::currentIndexChanged, this, &StatisticsDialog::showLevel);
+    connect(m_level, &QComboBox::currentIndexChanged, this, [this] {
+        m_levelChanged = true;
+        showLevel();
+        showLatest();
+    });
     showLevel();
     showLatest();
     m_keeper.ask<int>(
@@ -149,6 +157,8 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
         if (!m_answered)
             showSaveProblem(tr("Waiting for the statistics: another program is using them…"));
     });
+    // The keyboard starts on the choice of strength, never on Reset….
+    m_level->setFocus();
 }
 
 QString StatisticsDialog::strengthName(int strength)
@@ -171,6 +181,8 @@ void StatisticsDialog::addFigureRow(int row, int column, const QString &caption)
     auto *label = new QLabel(tr("%1:").arg(tr(caption.toUtf8().constData())), this);
     auto *value = new QLabel(this);
     value->setObjectName(caption);
+    // The caption labels its value for screen readers, which read the two once, not the caption twice.
+    label->setBuddy(value);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")));
     m_figures->addWidget(label, row, column * 2);
@@ -221,21 +233,31 @@ void StatisticsDialog::showSummary(const LevelSummary &summary)
     for (int index = 0; index < int(std::size(kFigureCaptions)); ++index) {
         if (auto *value = findChild<QLabel *>(QString::fromUtf8(kFigureCaptions[index]))) {
             value->setText(values[index]);
-            // Screen readers meet the value on its own: its name says what it counts.
-            value->setAccessibleName(tr("%1:").arg(tr(kFigureCaptions[index])) + QLatin1Char(' ') + values[index]);
+            // Its caption beside it is read first; the value says only what it counts in its description.
+            value->setAccessibleName(values[index]);
+            value->setAccessibleDescription(tr(kFigureCaptions[index]));
         }
     }
     if (m_chart) {
         m_chart->showSummary(summary);
         m_chart->describeSummary(summary);
     }
+    // A strength chosen in the box is answered aloud with its figures.
+    if (std::exchange(m_levelChanged, false)) {
+        m_announcer->announce(tr("%1: won %2, lost %3, drawn %4, abandoned %5")
+                                  .arg(m_level->currentText(), values[0], values[1], values[2], values[3]));
+    }
 }
 
 void StatisticsDialog::showLatest()
 {
+    const int level = m_level->currentData().toInt();
     m_keeper.ask<std::vector<MatchRecord>>(
-        this, [](StatisticsStore &store) { return store.latest(kLatestCount); },
-        [this](const std::vector<MatchRecord> &matches) { showMatches(matches); });
+        this, [level](StatisticsStore &store) { return store.latest(kLatestCount, level); },
+        [this, level](const std::vector<MatchRecord> &matches) {
+            if (level == m_level->currentData().toInt())
+                showMatches(matches);
+        });
 }
 
 void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
@@ -254,13 +276,15 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
         item->setText(2, resultText(match.result));
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(4, match.hinted ? tr("Yes") : QString());
+        item->setText(4, match.hinted ? tr("Yes") : tr("No"));
         // Each cell read with its column's header, as a sighted user reads it off the table.
         for (int column = 0; column < m_latest->columnCount(); ++column) {
             item->setData(column, Qt::AccessibleTextRole,
                           tr("%1:").arg(m_latest->headerItem()->text(column)) + QLatin1Char(' ') + item->text(column));
         }
     }
+    // The first row is current, so that the list says it when the keyboard reaches it.
+    m_latest->setCurrentItem(m_latest->topLevelItem(0));
 }
 
 void StatisticsDialog::review(const QTreeWidgetItem *item)

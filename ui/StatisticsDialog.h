@@ -7,6 +7,7 @@
 #include <vector>
 
 class GuessChart;
+class LiveAnnouncer;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -15,8 +16,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class StatisticsKeeper;
 
-// The statistics window: the figures and the chart of one strength level at a time, the latest
-// matches of every level (a double-click or Return on one with its turns opens its review),
+// The statistics window: the figures, the chart and the latest matches of one strength level at a
+// time, or of all together (a double-click or Return on a match with its turns opens its review),
 // Export, and Reset, which asks first. The figures are asked of the
 // statistics' own thread and shown when they come; a failed save is shown while it stands.
 class StatisticsDialog : public QDialog
@@ -62,6 +63,9 @@ private:
     QLabel *m_notices = nullptr;
     QLabel *m_saveProblem = nullptr;
     QPushButton *m_export = nullptr;
+    LiveAnnouncer *m_announcer = nullptr;
+    // The strength was chosen in the box since its figures were last shown.
+    bool m_levelChanged = false;
     // The latest matches as listed, row by row.
     std::vector<MatchRecord> m_shown;
     int m_unknownRows = 0;

@@ -396,6 +396,10 @@
         <source>Reviewing a match</source>
         <translation>Revisar una partida</translation>
     </message>
+    <message>
+        <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
+        <translation>Ver &gt; Bloc de notas abre junto al tablero una página para sus deducciones: un clic en una casilla marca el dígito con ✗ (no en ese lugar), un segundo con ● (en ese lugar), un tercero la borra; un clic en un dígito lo tacha del número. En la página, las flechas mueven, Espacio marca, X tacha el dígito de la fila, Esc vuelve al tablero y los dígitos van a su intento.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -586,6 +590,10 @@
     <message>
         <source>%1 in place %2: %3</source>
         <translation>%1 en la posición %2: %3</translation>
+    </message>
+    <message>
+        <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
+        <translation>✗ aquí no, ● aquí; un dígito tachado no está en el número. Espacio marca una casilla, X tacha su dígito, Esc vuelve al tablero; los dígitos van a su intento.</translation>
     </message>
 </context>
 <context>
@@ -835,6 +843,70 @@
         <source>Expert&apos;s guess, on average</source>
         <translation>Intento del Experto, de media</translation>
     </message>
+    <message>
+        <source>Mac&apos;s number: %1</source>
+        <translation>Número de Mac: %1</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
+        <translation>El intento del Experto es el que hace el mejor juego desde su propia posición: tras sus intentos anteriores y sus puntuaciones. No es el juego de Mac.</translation>
+    </message>
+    <message>
+        <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
+        <translation>Su intento; «(pista)» marca uno que dio la pista.</translation>
+    </message>
+    <message>
+        <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
+        <translation>Su puntuación: hits (dígito correcto en el lugar correcto) y blows (dígito correcto en el lugar equivocado).</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac&apos;s number could be before this guess and after its score.</source>
+        <translation>Cuántos números podía ser el número de Mac antes de este intento y después de su puntuación.</translation>
+    </message>
+    <message>
+        <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
+        <translation>E: los intentos que podía esperar necesitar desde aquí, contando este, jugando lo mejor después.</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
+        <translation>El intento del Experto desde su propia posición, tras sus intentos anteriores y sus puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
+        <translation>Mejor: los intentos que cabe esperar desde aquí con el intento del Experto, contándolo.</translation>
+    </message>
+    <message>
+        <source>What your guess was worth beside best play.</source>
+        <translation>Lo que valió su intento frente al mejor juego.</translation>
+    </message>
+    <message>
+        <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
+        <translation>Habilidad: 99 cuando su intento no necesita más intentos de media que el mejor juego; cada intento perdido de media cuesta 99 puntos.</translation>
+    </message>
+    <message>
+        <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
+        <translation>Suerte: 99 cuando su puntuación dejó los menos números que las puntuaciones podían dejar, 0 los más; «–» cuando cada puntuación habría dejado los mismos, así que la suerte no contó.</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses</source>
+        <translation>Intentos de Mac</translation>
+    </message>
+    <message>
+        <source>(hint)</source>
+        <translation>(pista)</translation>
+    </message>
+    <message>
+        <source>hints taken: %1</source>
+        <translation>pistas usadas: %1</translation>
+    </message>
+    <message>
+        <source>hint taken</source>
+        <translation>pista usada</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard, without your numbers.</source>
+        <translation>El resultado está en el portapapeles, sin sus números.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -998,6 +1070,14 @@
     <message>
         <source>Double-click or press Return to review this match</source>
         <translation>Haz doble clic o pulsa Intro para revisar esta partida</translation>
+    </message>
+    <message>
+        <source>%1: won %2, lost %3, drawn %4, abandoned %5</source>
+        <translation>%1: ganadas %2, perdidas %3, empates %4, abandonadas %5</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>

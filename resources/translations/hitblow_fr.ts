@@ -396,6 +396,10 @@
         <source>Reviewing a match</source>
         <translation>Analyser une partie</translation>
     </message>
+    <message>
+        <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
+        <translation>Affichage &gt; Bloc-notes ouvre à côté du plateau une page pour vos déductions : un clic sur une case marque le chiffre ✗ (pas à cette place), un deuxième ● (à cette place), un troisième l’efface ; un clic sur un chiffre le raye du nombre. Sur la page, les flèches déplacent, Espace marque, X raye le chiffre de la ligne, Échap revient au plateau et les chiffres vont dans votre proposition.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -586,6 +590,10 @@
     <message>
         <source>%1 in place %2: %3</source>
         <translation>%1 en position %2 : %3</translation>
+    </message>
+    <message>
+        <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
+        <translation>✗ pas ici, ● ici ; un chiffre rayé n’est pas dans le nombre. Espace marque une case, X raye son chiffre, Échap revient au plateau ; les chiffres vont dans votre proposition.</translation>
     </message>
 </context>
 <context>
@@ -835,6 +843,70 @@
         <source>Expert&apos;s guess, on average</source>
         <translation>Proposition de l&apos;Expert, en moyenne</translation>
     </message>
+    <message>
+        <source>Mac&apos;s number: %1</source>
+        <translation>Nombre de Mac : %1</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
+        <translation>La proposition de l’Expert est celle que le meilleur jeu fait depuis votre propre position : après vos propositions précédentes et leurs scores. Ce n’est pas le jeu de Mac.</translation>
+    </message>
+    <message>
+        <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
+        <translation>Votre proposition ; « (indice) » marque celle que l’indice a donnée.</translation>
+    </message>
+    <message>
+        <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
+        <translation>Son score : hits (bon chiffre à la bonne place) et blows (bon chiffre à la mauvaise place).</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac&apos;s number could be before this guess and after its score.</source>
+        <translation>Combien de nombres le nombre de Mac pouvait être avant cette proposition et après son score.</translation>
+    </message>
+    <message>
+        <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
+        <translation>E : les propositions que vous pouviez attendre d’ici, celle-ci comprise, en jouant au mieux ensuite.</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
+        <translation>La proposition de l’Expert depuis votre propre position, après vos propositions précédentes et leurs scores.</translation>
+    </message>
+    <message>
+        <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
+        <translation>Meilleur : les propositions à attendre d’ici avec celle de l’Expert, elle comprise.</translation>
+    </message>
+    <message>
+        <source>What your guess was worth beside best play.</source>
+        <translation>Ce que valait votre proposition à côté du meilleur jeu.</translation>
+    </message>
+    <message>
+        <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
+        <translation>Habileté : 99 quand votre proposition ne demande pas plus de propositions en moyenne que le meilleur jeu ; chaque proposition perdue en moyenne coûte 99 points.</translation>
+    </message>
+    <message>
+        <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
+        <translation>Chance : 99 quand votre score a laissé le moins de nombres que les scores pouvaient laisser, 0 le plus ; « – » quand chaque score en aurait laissé autant, la chance n’a donc joué aucun rôle.</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses</source>
+        <translation>Propositions de Mac</translation>
+    </message>
+    <message>
+        <source>(hint)</source>
+        <translation>(indice)</translation>
+    </message>
+    <message>
+        <source>hints taken: %1</source>
+        <translation>indices pris : %1</translation>
+    </message>
+    <message>
+        <source>hint taken</source>
+        <translation>indice pris</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard, without your numbers.</source>
+        <translation>Le résultat est dans le presse-papiers, sans vos nombres.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -998,6 +1070,14 @@
     <message>
         <source>Double-click or press Return to review this match</source>
         <translation>Double-cliquez ou appuyez sur Retour pour analyser cette partie</translation>
+    </message>
+    <message>
+        <source>%1: won %2, lost %3, drawn %4, abandoned %5</source>
+        <translation>%1 : gagnées %2, perdues %3, nulles %4, abandonnées %5</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
     </message>
 </context>
 <context>

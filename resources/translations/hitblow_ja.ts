@@ -392,6 +392,10 @@
         <source>Reviewing a match</source>
         <translation>試合の振り返り</translation>
     </message>
+    <message>
+        <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
+        <translation>表示 &gt; メモ帳 で盤の横に推理用のページが開きます。マスをクリックすると数字に ✗（その位置ではない）、もう一度で ●（その位置）、三度目で消えます。数字をクリックすると、その数字を候補から外します。ページでは矢印キーで移動、スペースで印、X で行の数字を外し、Esc で盤に戻ります。数字キーは予想の入力に入ります。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -582,6 +586,10 @@
     <message>
         <source>%1 in place %2: %3</source>
         <translation>%1、%2 番目：%3</translation>
+    </message>
+    <message>
+        <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
+        <translation>✗ ここではない、● ここ。線を引いた数字は含まれない。スペースで印、X で数字を外す、Esc で盤へ。数字は予想に入ります。</translation>
     </message>
 </context>
 <context>
@@ -831,6 +839,70 @@
         <source>Expert&apos;s guess, on average</source>
         <translation>エキスパートの予想（平均）</translation>
     </message>
+    <message>
+        <source>Mac&apos;s number: %1</source>
+        <translation>Mac の数: %1</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
+        <translation>エキスパートの予想は、あなた自身の局面（それまでの予想とその結果）から最善手が選ぶものです。Mac の手ではありません。</translation>
+    </message>
+    <message>
+        <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
+        <translation>あなたの予想。「(ヒント)」はヒントが出したものを示します。</translation>
+    </message>
+    <message>
+        <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
+        <translation>その結果: ヒット（数字も位置も正しい）とブロー（数字は正しいが位置が違う）。</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac&apos;s number could be before this guess and after its score.</source>
+        <translation>この予想の前と、その結果の後に、Mac の数として残っていた数の個数。</translation>
+    </message>
+    <message>
+        <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
+        <translation>E: ここから必要と見込まれた予想の回数。この予想を含み、その後は最善に打った場合。</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
+        <translation>あなた自身の局面（それまでの予想とその結果）からのエキスパートの予想。</translation>
+    </message>
+    <message>
+        <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
+        <translation>最善: エキスパートの予想でここから見込まれる予想の回数。それを含みます。</translation>
+    </message>
+    <message>
+        <source>What your guess was worth beside best play.</source>
+        <translation>最善手と比べたあなたの予想の値打ち。</translation>
+    </message>
+    <message>
+        <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
+        <translation>技量: 平均して最善手より多くの予想を必要としなければ 99。平均で予想を 1 回失うごとに 99 点減ります。</translation>
+    </message>
+    <message>
+        <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
+        <translation>運: 結果が残した数が、ありえた結果の中で最も少なければ 99、最も多ければ 0。「–」はどの結果でも同じ数が残り、運が関係しなかったことを示します。</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses</source>
+        <translation>Mac の予想</translation>
+    </message>
+    <message>
+        <source>(hint)</source>
+        <translation>(ヒント)</translation>
+    </message>
+    <message>
+        <source>hints taken: %1</source>
+        <translation>使ったヒント: %1</translation>
+    </message>
+    <message>
+        <source>hint taken</source>
+        <translation>ヒント使用</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard, without your numbers.</source>
+        <translation>結果をクリップボードにコピーしました（あなたの数は含みません）。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -994,6 +1066,14 @@
     <message>
         <source>Double-click or press Return to review this match</source>
         <translation>ダブルクリックまたはReturnでこの試合を振り返ります</translation>
+    </message>
+    <message>
+        <source>%1: won %2, lost %3, drawn %4, abandoned %5</source>
+        <translation>%1: 勝ち %2、負け %3、引き分け %4、中断 %5</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>

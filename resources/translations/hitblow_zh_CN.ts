@@ -392,6 +392,10 @@
         <source>Reviewing a match</source>
         <translation>复盘一局</translation>
     </message>
+    <message>
+        <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
+        <translation>“视图 &gt; 记事本”在棋盘旁打开一页供你推理：单击格子将该数字标为 ✗（不在此位置），再单击标为 ●（在此位置），第三次清除；单击数字则将其从数中划去。在该页上，方向键移动，空格做标记，X 划去该行的数字，Esc 回到棋盘，数字键输入到你的猜测中。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -582,6 +586,10 @@
     <message>
         <source>%1 in place %2: %3</source>
         <translation>%1 在第 %2 位：%3</translation>
+    </message>
+    <message>
+        <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
+        <translation>✗ 不在此处，● 在此处；划去的数字不在数中。空格标记格子，X 划去其数字，Esc 回到棋盘；数字输入到你的猜测。</translation>
     </message>
 </context>
 <context>
@@ -831,6 +839,70 @@
         <source>Expert&apos;s guess, on average</source>
         <translation>专家的猜测（平均）</translation>
     </message>
+    <message>
+        <source>Mac&apos;s number: %1</source>
+        <translation>Mac 的数：%1</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
+        <translation>专家的猜测是从你自己的局面（你之前的猜测及其结果）出发的最佳走法，而不是 Mac 的走法。</translation>
+    </message>
+    <message>
+        <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
+        <translation>你的猜测；“(提示)”标出由提示给出的猜测。</translation>
+    </message>
+    <message>
+        <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
+        <translation>它的结果：Hit（数字和位置都对）和 Blow（数字对但位置不对）。</translation>
+    </message>
+    <message>
+        <source>How many numbers Mac&apos;s number could be before this guess and after its score.</source>
+        <translation>在这次猜测之前和得到结果之后，Mac 的数还可能是多少个数。</translation>
+    </message>
+    <message>
+        <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
+        <translation>E：从这里起预计还需要的猜测次数，包括这一次，之后按最佳方式进行。</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
+        <translation>从你自己的局面（你之前的猜测及其结果）出发的专家猜测。</translation>
+    </message>
+    <message>
+        <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
+        <translation>最佳：从这里起用专家的猜测预计需要的猜测次数，包括它本身。</translation>
+    </message>
+    <message>
+        <source>What your guess was worth beside best play.</source>
+        <translation>与最佳走法相比，你这次猜测的价值。</translation>
+    </message>
+    <message>
+        <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
+        <translation>技巧：你的猜测平均不比最佳走法多用猜测时为 99；平均每多用一次猜测扣 99 分。</translation>
+    </message>
+    <message>
+        <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
+        <translation>运气：你的结果留下的数在各种可能结果中最少时为 99，最多时为 0；“–”表示每种结果留下的数一样多，运气不起作用。</translation>
+    </message>
+    <message>
+        <source>Mac&apos;s guesses</source>
+        <translation>Mac 的猜测</translation>
+    </message>
+    <message>
+        <source>(hint)</source>
+        <translation>(提示)</translation>
+    </message>
+    <message>
+        <source>hints taken: %1</source>
+        <translation>使用提示：%1 次</translation>
+    </message>
+    <message>
+        <source>hint taken</source>
+        <translation>使用了提示</translation>
+    </message>
+    <message>
+        <source>The result is on the clipboard, without your numbers.</source>
+        <translation>结果已复制到剪贴板，不含你的数字。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -994,6 +1066,14 @@
     <message>
         <source>Double-click or press Return to review this match</source>
         <translation>双击或按回车复盘这一局</translation>
+    </message>
+    <message>
+        <source>%1: won %2, lost %3, drawn %4, abandoned %5</source>
+        <translation>%1：胜 %2，负 %3，平 %4，放弃 %5</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "ui/StatisticsDialog.h"
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsStore.h"
+#include "rules/NumberText.h"
 #include "statistics/StatisticsKeeper.h"
 #include "statistics/StatisticsImport.h"
 
@@ -57,6 +58,8 @@ private slots:
     void windowShowsWhatIsStoredAndWhatIsNot();
     void turnsKeptAsPlayed_data();
     void turnsKeptAsPlayed();
+    void macsSideAndHintsKept_data();
+    void macsSideAndHintsKept();
 
 private:
     std::unique_ptr<ScriptedMatches> m_matches;
@@ -725,6 +728,78 @@ void TestStatisticsStore::turnsKeptAsPlayed()
             QCOMPARE(kept.blows[i], score.blows);
         }
     }
+}
+
+void TestStatisticsStore::macsSideAndHintsKept_data()
+{
+    QTest::addColumn<bool>("olderDatabase"); // made by a version without the details column
+    QTest::addColumn<QString>("details");    // written over the stored details, or "-" to keep them
+    QTest::addColumn<QString>("read");       // hinted guesses | Mac's number | Mac's guesses
+    QTest::newRow("as recorded") << false << "-" << "1|5183|0123 1-1,4567 0-2";
+    QTest::newRow("a database of an earlier version") << true << "-" << "1|5183|0123 1-1,4567 0-2";
+    QTest::newRow("none kept") << false << "" << "||";
+    QTest::newRow("damaged: left out, the match kept")
+        << false << R"({"hintedGuesses":[7,-1,"x"],"macNumber":"1123","macTurns":[{"guess":"0123","hits":3,"blows":1}]})"
+        << "||";
+}
+
+void TestStatisticsStore::macsSideAndHintsKept()
+{
+    QFETCH(bool, olderDatabase);
+    QFETCH(QString, details);
+    QFETCH(QString, read);
+    const QString path = m_home->filePath(QStringLiteral("statistics.sqlite"));
+    if (olderDatabase) {
+        QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-older"));
+        older.setDatabaseName(path);
+        QVERIFY(older.open());
+        QVERIFY(QSqlQuery(older).exec(QStringLiteral(
+            "CREATE TABLE matches (id INTEGER PRIMARY KEY, finished TEXT NOT NULL, strength INTEGER NOT NULL, "
+            "result TEXT NOT NULL, guesses INTEGER NOT NULL, hinted INTEGER NOT NULL, turns TEXT)")));
+        older.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-older"));
+    MatchRecord match{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 2, MatchOutcome::Lost, 2, true, {}, {}};
+    match.turns = {{NumberSet{9, 8, 7, 6}, NumberSet{5, 1, 8, 4}}, {0, 2}, {1, 1}};
+    match.hintedGuesses = {1};
+    match.macTurns = {{NumberSet{0, 1, 2, 3}, NumberSet{4, 5, 6, 7}}, {1, 0}, {1, 2}};
+    match.macNumber = NumberSet{5, 1, 8, 3};
+    {
+        StatisticsStore store(path);
+        QVERIFY2(store.append({match}), qPrintable(store.detail()));
+    }
+    if (details != "-") {
+        QSqlDatabase writer = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-writer"));
+        writer.setDatabaseName(path);
+        QVERIFY(writer.open());
+        QSqlQuery query(writer);
+        query.prepare(QStringLiteral("UPDATE matches SET details = ?"));
+        query.addBindValue(details.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(details));
+        QVERIFY(query.exec());
+        writer.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test-writer"));
+
+    StatisticsStore store(path);
+    const std::vector<MatchRecord> latest = store.latest(1);
+    QCOMPARE(latest.size(), 1u);
+    const MatchRecord &kept = latest.front();
+    QStringList hinted, macGuesses;
+    for (int guess : kept.hintedGuesses)
+        hinted << QString::number(guess);
+    for (std::size_t turn = 0; turn < kept.macTurns.answers.size(); ++turn) {
+        macGuesses << QStringLiteral("%1 %2-%3")
+                          .arg(NumberText::of(kept.macTurns.answers[turn]))
+                          .arg(kept.macTurns.hits[turn])
+                          .arg(kept.macTurns.blows[turn]);
+    }
+    QCOMPARE(QStringList({hinted.join(','), kept.macNumber ? NumberText::of(*kept.macNumber) : QString(),
+                          macGuesses.join(',')})
+                 .join('|'),
+             read);
+    // The match itself is whole whatever became of its details.
+    QCOMPARE(kept.turns.answers.size(), 2u);
+    QCOMPARE(kept.result, MatchOutcome::Lost);
 }
 
 QTEST_MAIN(TestStatisticsStore)

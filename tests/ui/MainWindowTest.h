@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -61,6 +62,8 @@ private slots:
     void unsavedStatisticsAreToldInTheStatusBar();
     void statusBarFollowsTheMatch_data();
     void statusBarFollowsTheMatch();
+    void statusBarCutsBetweenWords_data();
+    void statusBarCutsBetweenWords();
     void menusFollowTheDesktopConventions();
     void helpWindowsHoldTheGamesPauses_data();
     void helpWindowsHoldTheGamesPauses();

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QSlider>
@@ -17,8 +18,10 @@
 #include <memory>
 
 namespace {
-// At Normal: won in 5, lost in 6, won in 5 (the newest); at Hard one draw.
+// At Normal: won in 5 twice, lost in 6, won in 5 (the newest); at Hard one draw. The best streak
+// (2) is longer than the current one (1).
 const char kHistory[] = R"({"matches":[
+{"finished":"2026-01-01T11:50:00Z","strength":1,"result":"won","guesses":5,"hinted":false},
 {"finished":"2026-01-01T12:00:00Z","strength":1,"result":"won","guesses":5,"hinted":false},
 {"finished":"2026-01-01T12:10:00Z","strength":1,"result":"lost","guesses":6,"hinted":false},
 {"finished":"2026-01-01T12:20:00Z","strength":2,"result":"draw","guesses":16,"hinted":false},
@@ -41,6 +44,8 @@ private slots:
     void figuresSayWhatTheyCount();
     void latestMatchesAreReadWithTheirColumns_data();
     void latestMatchesAreReadWithTheirColumns();
+    void latestMatchesFollowTheStrength_data();
+    void latestMatchesFollowTheStrength();
     void chartHasATextAlternative();
     void sliderSaysTheNumberShown_data();
     void sliderSaysTheNumberShown();
@@ -76,11 +81,12 @@ void TestAccessibleWindows::figuresSayWhatTheyCount_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("a count") << "Won" << "Won: 2";
+    QTest::newRow("a count") << "Won" << "Won: 3";
     QTest::newRow("another count") << "Lost" << "Lost: 1";
     QTest::newRow("none") << "Drawn" << "Drawn: 0";
-    QTest::newRow("a rate") << "Win rate" << "Win rate: 66.7 %";
+    QTest::newRow("a rate") << "Win rate" << "Win rate: 75.0 %";
     QTest::newRow("a streak") << "Current winning streak" << "Current winning streak: 1";
+    QTest::newRow("the best streak") << "Best winning streak" << "Best winning streak: 2";
 }
 
 void TestAccessibleWindows::figuresSayWhatTheyCount()
@@ -90,7 +96,15 @@ void TestAccessibleWindows::figuresSayWhatTheyCount()
     auto *value = m_dialog->findChild<QLabel *>(caption);
     QVERIFY(value);
     // The figures arrive from the database's thread.
-    QTRY_COMPARE(QAccessible::queryAccessibleInterface(value)->text(QAccessible::Name), spoken);
+    // Read as its caption, the label it has, then its own name: the caption once.
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(value);
+    const auto labels = read->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QTRY_COMPARE(labels.first().first->text(QAccessible::Name) + ' ' + read->text(QAccessible::Name), spoken);
+    QVERIFY(!read->text(QAccessible::Name).contains(caption));
+    // The old file was imported whole: no notice of entries left out.
+    for (const QLabel *label : m_dialog->findChildren<QLabel *>())
+        QVERIFY2(!label->text().contains(QStringLiteral("could not be imported")), qPrintable(label->text()));
 }
 
 void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns_data()
@@ -101,7 +115,7 @@ void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns_data()
     QTest::newRow("the newest match's strength") << 0 << 1 << "Strength: Normal";
     QTest::newRow("its result") << 0 << 2 << "Result: Won";
     QTest::newRow("its hint") << 0 << 4 << "Hint: Yes";
-    QTest::newRow("an older match's guesses") << 1 << 3 << "Guesses: 16";
+    QTest::newRow("an older match's guesses") << 1 << 3 << "Guesses: 6";
 }
 
 void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns()
@@ -114,6 +128,35 @@ void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns()
     QCOMPARE(item->data(column, Qt::AccessibleTextRole).toString(), spoken);
 }
 
+void TestAccessibleWindows::latestMatchesFollowTheStrength_data()
+{
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QStringList>("results");
+    QTest::newRow("Normal, as the window opens") << "" << QStringList{"Won", "Lost", "Won", "Won"};
+    QTest::newRow("Hard") << "Hard" << QStringList{"Draw"};
+    QTest::newRow("Expert, with no match") << "Expert" << QStringList{};
+    QTest::newRow("all strengths") << "All strengths" << QStringList{"Won", "Draw", "Lost", "Won", "Won"};
+}
+
+void TestAccessibleWindows::latestMatchesFollowTheStrength()
+{
+    QFETCH(QString, strength);
+    QFETCH(QStringList, results);
+    QTreeWidget *list = m_dialog->latestMatches();
+    QTRY_COMPARE(list->topLevelItemCount(), 4);
+    if (!strength.isEmpty())
+        m_dialog->levelPopup()->setCurrentText(strength);
+    QTRY_COMPARE(list->topLevelItemCount(), int(results.size()));
+    QStringList shown;
+    for (int row = 0; row < list->topLevelItemCount(); ++row)
+        shown << list->topLevelItem(row)->text(2);
+    QCOMPARE(shown, results);
+    // Its first match is current, for the keyboard and a screen reader to meet first.
+    QCOMPARE(list->currentItem(), list->topLevelItem(0));
+    // The keyboard starts on the strength, not on a button that wipes the statistics.
+    QCOMPARE(m_dialog->focusWidget(), m_dialog->levelPopup());
+}
+
 void TestAccessibleWindows::chartHasATextAlternative()
 {
     GuessChart *chart = m_dialog->chart();
@@ -121,7 +164,7 @@ void TestAccessibleWindows::chartHasATextAlternative()
         QSKIP("the chart module is not loadable here");
     QCOMPARE(chart->accessibleName(), QStringLiteral("Guesses that decided each match"));
     QTRY_COMPARE(chart->accessibleDescription(),
-             QStringLiteral("Guesses 5: Won 2, Lost 0, Draw 0\nGuesses 6: Won 0, Lost 1, Draw 0"));
+             QStringLiteral("Guesses 5: Won 3, Lost 0, Draw 0\nGuesses 6: Won 0, Lost 1, Draw 0"));
 }
 
 void TestAccessibleWindows::sliderSaysTheNumberShown_data()

@@ -436,6 +436,43 @@ void TestMainWindow::statusBarFollowsTheMatch()
     QCOMPARE(text.contains("Possibilities"), possibilities);
     QVERIFY2(text.contains(saying), qPrintable(text));
     QCOMPARE(m_window->matchStatusBar()->playAgainButton()->isVisibleTo(m_window.get()), playAgain);
+    // The full text is the bar's tool tip and accessible description; in sight its first message.
+    const QLabel *label = m_window->matchStatusBar()->findChild<QLabel *>();
+    QCOMPARE(label->toolTip(), text);
+    QCOMPARE(label->accessibleDescription(), text);
+    QVERIFY(text.startsWith(label->accessibleName()));
+    QVERIFY(!label->accessibleName().contains('\n'));
+    // Tab leads from the board to Play Again.
+    if (playAgain) {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        board->setFocus();
+        for (int tab = 0; tab < 12 && QApplication::focusWidget() != m_window->matchStatusBar()->playAgainButton(); ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_window->matchStatusBar()->playAgainButton());
+    }
+}
+
+void TestMainWindow::statusBarCutsBetweenWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("room"); // the text whose width the bar has
+    QTest::addColumn<QString>("shown");
+    const QString start = QStringLiteral("Game > New Game (Ctrl+N) starts a match");
+    QTest::newRow("room for it all") << start << start << start;
+    QTest::newRow("one letter short") << start << start.chopped(1) << "Game > New Game (Ctrl+N) starts a…";
+    QTest::newRow("in the middle of a word") << start << "Game > New Ga" << "Game > New…";
+    QTest::newRow("German, cut in a word") << "Beginnen Sie mit zu deiner Zahl" << "Beginnen Sie mit zu dei"
+                                           << "Beginnen Sie mit zu…";
+    QTest::newRow("one long word stays whole") << "Möglichkeiten" << "Mög" << "Möglichkeiten";
+}
+
+void TestMainWindow::statusBarCutsBetweenWords()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, room);
+    QFETCH(QString, shown);
+    const QFontMetrics metrics(QApplication::font());
+    QCOMPARE(MatchStatusBar::wholeWordsWithin(text, metrics, metrics.horizontalAdvance(room)), shown);
 }
 
 void TestMainWindow::menusFollowTheDesktopConventions()

@@ -2,15 +2,19 @@
 #include "HitBlowController.h"
 #include "ui/MainWindow.h"
 #include "ui/MatchAssistant.h"
+#include "ui/MatchStatusBar.h"
 #include "match/Notepad.h"
 #include "platform/UserDefaults.h"
 #include "ui/NotepadPanel.h"
+#include "access/LiveAnnouncer.h"
 
 #include "Fakes.h"
 #include "SavedMatches.h"
 #include "StoredDefaults.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QPushButton>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
@@ -37,6 +41,15 @@ QStringList rowsOf(const Notepad &notepad)
     }
     return rows;
 }
+// The latest phrase the panel gave screen readers through its notifications.
+QString latestSpoken(const NotepadPanel *panel)
+{
+    for (QObject *child : panel->children()) {
+        if (const auto *announcer = dynamic_cast<const LiveAnnouncer *>(child))
+            return announcer->latest()->text(QAccessible::Name);
+    }
+    return QStringLiteral("<no announcer>");
+}
 } // namespace
 
 // The notepad for deductions: its page (cycling marks, digits out of the number, kept as text
@@ -57,6 +70,7 @@ private slots:
     void panelByMouseAndKeys_data();
     void panelByMouseAndKeys();
     void newGameClearsAndPlayNeverFills();
+    void digitsTypedOnThePageGoToTheBoard();
     void everyCellHasItsOwnName();
     void shortcutClashesWithNothing();
     void cellsFollowTheBoardsScale();
@@ -191,16 +205,25 @@ void TestNotepad::panelByMouseAndKeys_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<bool>("boardFocused");
-    QTest::newRow("click: not here") << "c3,0" << QStringList{"3:x..."} << true;
-    QTest::newRow("two clicks: here") << "c3,0 c3,0" << QStringList{"3:o..."} << true;
-    QTest::newRow("digit clicked: out") << "d5" << QStringList{"5-:...."} << true;
-    QTest::newRow("digit clicked twice: back in") << "d5 d5" << QStringList{} << true;
-    QTest::newRow("space cycles the focused cell") << "f2,1 space space" << QStringList{"2:.o.."} << false;
-    QTest::newRow("arrows move, then space") << "f2,1 down right space" << QStringList{"3:..x."} << false;
-    QTest::newRow("arrows stop at the edges") << "f0,3 up right space" << QStringList{"0:...x"} << false;
-    QTest::newRow("left reaches the digit") << "f6,0 left space" << QStringList{"6-:...."} << false;
-    QTest::newRow("x marks the row's digit out") << "f8,2 x" << QStringList{"8-:...."} << false;
-    QTest::newRow("escape goes back to the board") << "f8,2 space esc" << QStringList{"8:..x."} << true;
+    // What a screen reader is told of the last change, in the row the keyboard is in.
+    QTest::addColumn<QString>("said");
+    QTest::newRow("click: not here") << "c3,0" << QStringList{"3:x..."} << true << "";
+    QTest::newRow("two clicks: here") << "c3,0 c3,0" << QStringList{"3:o..."} << true << "";
+    QTest::newRow("digit clicked: out") << "d5" << QStringList{"5-:...."} << true << "";
+    QTest::newRow("digit clicked twice: back in") << "d5 d5" << QStringList{} << true << "";
+    QTest::newRow("space cycles the focused cell")
+        << "f2,1 space space" << QStringList{"2:.o.."} << false << "2 in place 2: here";
+    QTest::newRow("arrows move, then space")
+        << "f2,1 down right space" << QStringList{"3:..x."} << false << "3 in place 3: not here";
+    QTest::newRow("arrows stop at the edges")
+        << "f0,3 up right space" << QStringList{"0:...x"} << false << "0 in place 4: not here";
+    QTest::newRow("left reaches the digit") << "f6,0 left space" << QStringList{"6-:...."} << false
+                                            << "6: not in the number";
+    QTest::newRow("x marks the row's digit out") << "f8,2 x" << QStringList{"8-:...."} << false
+                                                 << "8: not in the number";
+    QTest::newRow("x in digit 0's row") << "f0,1 x" << QStringList{"0-:...."} << false << "0: not in the number";
+    QTest::newRow("escape goes back to the board") << "f8,2 space esc" << QStringList{"8:..x."} << true
+                                                   << "8 in place 3: not here";
 }
 
 void TestNotepad::panelByMouseAndKeys()
@@ -208,8 +231,10 @@ void TestNotepad::panelByMouseAndKeys()
     QFETCH(QString, script);
     QFETCH(QStringList, rows);
     QFETCH(bool, boardFocused);
+    QFETCH(QString, said);
     showNotepad();
     play(script);
+    QCOMPARE(latestSpoken(m_window->notepadPanel()), said);
     QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), rows);
     // What the page holds is what the cells show and say.
     for (const QString &row : rows) {
@@ -248,6 +273,34 @@ void TestNotepad::newGameClearsAndPlayNeverFills()
         board->keyDown(digit, digit);
     m_fakes->scheduler.advance(0.05);
     QCOMPARE(rowsOf(m_window->matchAssistant()->notepad()), QStringList{"4:..x."});
+}
+
+void TestNotepad::digitsTypedOnThePageGoToTheBoard()
+{
+    showNotepad();
+    HitBlowController *match = m_window->hitBlowController();
+    match->newGame();
+    // Tab from the board leads into the page first, before the status bar's buttons (shown as
+    // once a match is over).
+    m_window->matchStatusBar()->playAgainButton()->show();
+    m_window->matchStatusBar()->reviewButton()->show();
+    m_window->gameBoardView()->setFocus();
+    QTest::keyClick(m_window->gameBoardView(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_window->notepadPanel()->digitButton(0));
+    play("f2,1");
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_0, Qt::Key_8, Qt::Key_3})
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::NoModifier);
+    // The page keeps the keyboard and its marks; the board has the number typed.
+    QCOMPARE(QApplication::focusWidget(), m_window->notepadPanel()->cellButton(2, 1));
+    QVERIFY(m_window->matchAssistant()->notepad().isEmpty());
+    m_fakes->scheduler.advance(10);
+    m_window->gameBoardView()->keyDown("\r", "\r");
+    m_fakes->scheduler.advance(0.05);
+    QVERIFY(match->userOwnNumbers());
+    QCOMPARE(*match->userOwnNumbers(), (NumberSet{5, 0, 8, 3}));
+    // The legend under the page names the marks and the keys.
+    const auto *legend = m_window->notepadPanel()->findChild<QLabel *>("legend");
+    QVERIFY(legend && legend->text().contains("✗") && legend->text().contains("●") && legend->text().contains("Esc"));
 }
 
 void TestNotepad::everyCellHasItsOwnName()

@@ -166,6 +166,10 @@ void TestNumberPad::padPlaysAWholeMatch()
     QCOMPARE(m_fakes->alert.messages, alerts);
     QCOMPARE(match->matchResult(), result);
     QCOMPARE(match->gameStatus(), int(GameStatusResultShown));
+    // Its keys do nothing now: dimmed until the next match, which lights it again.
+    QTRY_VERIFY(!m_window->numberPad()->isEnabled());
+    m_window->newGameAction()->trigger();
+    QTRY_VERIFY(m_window->numberPad()->isEnabled());
 
     // Hidden again, the pad gives its room back and the choice is remembered.
     const int widthWithPad = m_window->width();

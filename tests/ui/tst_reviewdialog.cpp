@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -86,6 +87,8 @@ private slots:
     void closingWhileReviewingIsSafe();
     void copyResultGivesNoNumberAway_data();
     void copyResultGivesNoNumberAway();
+    void showsMacsSide_data();
+    void showsMacsSide();
     void opensWhereAMatchEnds_data();
     void opensWhereAMatchEnds();
     void opensFromTheStatisticsList_data();
@@ -156,6 +159,10 @@ void TestReviewDialog::showsEachGuessAndTheMatch_data()
         << "5984|1 / 0|7 → 1|2.00|5124|2.00|could not be the secret; one that could would have done as well|99|–";
     QTest::newRow("a guess that tells nothing new") << "0123 0-4, 0124 0-3, 1230 4-0" << "The match: skill 66, luck 99"
                                                     << 1 << "0124|0 / 3|9 → 9|3.56|1230|2.56|told nothing new|0|–";
+    // More rows than the table's least height holds.
+    QTest::newRow("ten guesses, the last telling nothing new")
+        << "3874 0-2, 9563 1-1, 8749 0-1, 2107 1-0, 6019 0-1, 9726 0-0, 7628 0-1, 9386 1-1, 1067 0-1, 9746 0-0"
+        << "The match: skill" << 9 << "9746|0 / 0|1 → 1|2.00|5183|1.00|told nothing new|0|–";
     QTest::newRow("scores no secret gives") << "0123 4-0, 4567 0-0" << "This match cannot be reviewed" << -1 << "";
 }
 
@@ -187,6 +194,22 @@ void TestReviewDialog::showsEachGuessAndTheMatch()
              "Skill: " + item->text(ReviewDialog::SkillColumn));
     QVERIFY(dialog.table()->focusPolicy() & Qt::TabFocus);
     QVERIFY(dialog.copyResultButton()->isEnabled());
+    // Every row in the table's sight, none in a scroll of its own; skill and luck before the
+    // verdict, which wraps.
+    const QTreeWidgetItem *last = dialog.table()->topLevelItem(dialog.table()->topLevelItemCount() - 1);
+    QVERIFY(dialog.table()->visualItemRect(last).bottom() < dialog.table()->viewport()->height());
+    const QHeaderView *header = dialog.table()->header();
+    QVERIFY(header->visualIndex(ReviewDialog::LuckColumn) < header->visualIndex(ReviewDialog::VerdictColumn));
+    // Each column says what it means, the same to the eye and to a screen reader; "–" is explained.
+    QSet<QString> explanations;
+    for (int column = 0; column < dialog.table()->columnCount(); ++column) {
+        const QString tip = dialog.table()->headerItem()->toolTip(column);
+        QCOMPARE(item->toolTip(column), tip);
+        QCOMPARE(item->data(column, Qt::AccessibleDescriptionRole).toString(), tip);
+        explanations << tip;
+    }
+    QCOMPARE(explanations.size(), dialog.table()->columnCount());
+    QVERIFY(item->toolTip(ReviewDialog::LuckColumn).contains("–"));
     // The chart draws, and tells, what each guess left against what the Expert's would have left
     // on average: from 0123 0-4's nine secrets, 1230 leaves parts of 4, 2 and 2 (24 / 9).
     QVERIFY(dialog.chart());
@@ -235,12 +258,17 @@ void TestReviewDialog::copyResultGivesNoNumberAway_data()
     QTest::addColumn<QString>("trace");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("strength");
+    QTest::addColumn<QList<int>>("hinted"); // the guesses the hint gave, from 0
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("won at Expert") << kExpertPlay << int(MatchOutcome::Won) << 3
+    QTest::newRow("won at Expert") << kExpertPlay << int(MatchOutcome::Won) << 3 << QList<int>{}
                                    << "Hit & Blow · Expert · won in 5 · skill 99 · luck 65\n○○\n●○○\n●○○\n●\n●●●●";
     QTest::newRow("lost at Easy, a guess of 0-0") << "0123 0-0, 4567 0-2, 8945 1-2" << int(MatchOutcome::Lost) << 0
+                                                  << QList<int>{}
                                                   << "Hit & Blow · Easy · lost after 3 · skill 98 · luck 38\n·\n○○\n●○○";
+    QTest::newRow("two guesses the hint's") << kExpertPlay << int(MatchOutcome::Won) << 3 << QList<int>{1, 3}
+                                            << "Hit & Blow · Expert · won in 5 · skill 99 · luck 65 · hints taken: 2\n"
+                                               "○○\n●○○ (hint)\n●○○\n● (hint)\n●●●●";
 }
 
 void TestReviewDialog::copyResultGivesNoNumberAway()
@@ -248,21 +276,61 @@ void TestReviewDialog::copyResultGivesNoNumberAway()
     QFETCH(QString, trace);
     QFETCH(int, result);
     QFETCH(int, strength);
+    QFETCH(QList<int>, hinted);
     QFETCH(QString, text);
 
-    ReviewDialog dialog(matchOf(trace, MatchOutcome(result), strength));
+    MatchRecord match = matchOf(trace, MatchOutcome(result), strength);
+    match.hintedGuesses = {hinted.begin(), hinted.end()};
+    match.hinted = !hinted.isEmpty();
+    ReviewDialog dialog(match);
     QTRY_VERIFY_WITH_TIMEOUT(dialog.copyResultButton()->isEnabled(), 60000);
+    // The table marks the same guesses.
+    for (int row = 0; row < dialog.table()->topLevelItemCount(); ++row)
+        QCOMPARE(dialog.table()->topLevelItem(row)->text(0).endsWith("(hint)"), hinted.contains(row));
     QApplication::clipboard()->clear();
+    QVERIFY(dialog.noticeText().isEmpty());
     QTest::mouseClick(dialog.copyResultButton(), Qt::LeftButton);
     const QString copied = QApplication::clipboard()->text();
     QCOMPARE(copied, text);
+    QCOMPARE(dialog.noticeText(), "The result is on the clipboard, without your numbers.");
     // Below the first line only the marks; no guess anywhere.
     const QStringList lines = copied.split('\n');
     QCOMPARE(lines.size(), trace.count(',') + 2);
     for (const QString &line : lines.mid(1))
-        QVERIFY2(QRegularExpression("^(·|●*○*)$").match(line).hasMatch() && !line.isEmpty(), qPrintable(line));
+        QVERIFY2(QRegularExpression("^(·|●*○*)( \\(hint\\))?$").match(line).hasMatch() && !line.isEmpty(), qPrintable(line));
     for (const QString &turn : trace.split(", "))
         QVERIFY(!copied.contains(turn.left(4)));
+}
+
+void TestReviewDialog::showsMacsSide_data()
+{
+    QTest::addColumn<bool>("kept"); // Mac's side was kept with the match
+    QTest::newRow("kept") << true;
+    QTest::newRow("a match of an earlier version") << false;
+}
+
+void TestReviewDialog::showsMacsSide()
+{
+    QFETCH(bool, kept);
+    MatchRecord match = matchOf(kExpertPlay, MatchOutcome::Abandoned, 3);
+    if (kept) {
+        match.macTurns = turnsOf("0123 1-1, 4567 0-2");
+        match.macNumber = NumberSet{0, 1, 2, 4};
+    }
+    ReviewDialog dialog(match);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isReviewing(), 60000);
+    QStringList texts;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        texts << label->text();
+    QCOMPARE(texts.join('\n').contains("Mac's number: 0124"), kept);
+    // Whose position the Expert's guess answers is said either way.
+    QVERIFY(texts.join('\n').contains("from your own position"));
+    QCOMPARE(dialog.macTable() != nullptr, kept);
+    if (!kept)
+        return;
+    QCOMPARE(dialog.macTable()->topLevelItemCount(), 2);
+    QCOMPARE(cellsOf(dialog.macTable()->topLevelItem(1)), (QStringList{"4567", "0 / 2"}));
+    QCOMPARE(dialog.macTable()->topLevelItem(1)->data(1, Qt::AccessibleTextRole).toString(), "Hits / Blows: 0 / 2");
 }
 
 void TestReviewDialog::winInOne(MainWindow &window, FakeServices &fakes)
@@ -294,6 +362,8 @@ void TestReviewDialog::opensWhereAMatchEnds_data()
     QTest::newRow("the latest stored, at the next start") << "restart";
     // Pressed at the first frame, before the database has answered: it used to be lost.
     QTest::newRow("the latest stored, Ctrl+E at once") << "restart, Ctrl+E at once";
+    // A match given up since is stored last; the review is still of the decided one.
+    QTest::newRow("the latest decided, at the next start after an abandoned one") << "restart, abandoned last";
 }
 
 void TestReviewDialog::opensWhereAMatchEnds()
@@ -315,7 +385,12 @@ void TestReviewDialog::opensWhereAMatchEnds()
     QVERIFY(command->isEnabled());
     catchNextReview();
     if (way.startsWith("restart")) {
-        window->matchAssistant()->statisticsKeeper().waitForWrites();
+        StatisticsKeeper &keeper = window->matchAssistant()->statisticsKeeper();
+        if (way == "restart, abandoned last") {
+            const MatchRecord abandoned = matchOf("0123 0-2, 4567 1-0", MatchOutcome::Abandoned, 1);
+            QVERIFY(keeper.askAndWait<bool>([abandoned](StatisticsStore &store) { return store.append({abandoned}); }));
+        }
+        keeper.waitForWrites();
         window.reset();
         window = std::make_unique<MainWindow>(fakes->services());
         if (way == "restart, Ctrl+E at once") {
