@@ -9,17 +9,27 @@ DuelConnection::DuelConnection(QTcpSocket *socket, std::unique_ptr<DuelSide> sid
     m_silence.setSingleShot(true);
     connect(&m_silence, &QTimer::timeout, this, &DuelConnection::timedOut);
     connect(m_socket, &QTcpSocket::readyRead, this, &DuelConnection::readBytes);
-    connect(m_socket, &QTcpSocket::disconnected, this,
-            [this] { connectionLost(QStringLiteral("the other side left")); });
+    connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+        connectionLost(QStringLiteral("the other side left"));
+        emit closed();
+    });
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
-        if (error != QAbstractSocket::RemoteHostClosedError)
-            connectionLost(m_socket->errorString());
+        if (error == QAbstractSocket::RemoteHostClosedError)
+            return;
+        connectionLost(m_socket->errorString());
+        if (isClosed())
+            emit closed();
     });
 }
 
 DuelConnection::~DuelConnection()
 {
     m_socket->disconnect(this);
+}
+
+bool DuelConnection::isClosed() const
+{
+    return m_socket->state() == QAbstractSocket::UnconnectedState;
 }
 
 void DuelConnection::setTimeouts(int replyMs, int guessMs)

@@ -37,12 +37,16 @@ public:
     void stop(const QString &reason);
 
     const DuelSide &side() const { return *m_side; }
+    // Whether the socket is closed, and all written has gone out or can no longer go.
+    bool isClosed() const;
 
 signals:
     // After each message in or out: whose turn it is may have changed.
     void changed();
     // Once, when the duel is over or the connection lost; side() says how it ended.
     void finished();
+    // Once the socket is closed after finished(); see isClosed().
+    void closed();
 
 private:
     void readBytes();

@@ -123,6 +123,11 @@ void DuelSide::lostConnection(const QString &reason)
 
 void DuelSide::stop(const QString &reason)
 {
+    // Once both revealed, the outcome stands whatever the other side does next.
+    if (m_phase == Phase::Concluding) {
+        m_phase = Phase::Over;
+        return;
+    }
     m_reason = reason;
     if (m_phase == Phase::Playing || m_phase == Phase::Revealing)
         m_outcome = Outcome::OtherLeft;
