@@ -9,16 +9,21 @@ DuelConnection::DuelConnection(QTcpSocket *socket, std::unique_ptr<DuelSide> sid
     m_silence.setSingleShot(true);
     connect(&m_silence, &QTimer::timeout, this, &DuelConnection::timedOut);
     connect(m_socket, &QTcpSocket::readyRead, this, &DuelConnection::readBytes);
+    m_closing.setSingleShot(true);
+    connect(&m_closing, &QTimer::timeout, this, [this] {
+        m_socket->abort();
+        reportClosed();
+    });
     connect(m_socket, &QTcpSocket::disconnected, this, [this] {
         connectionLost(QStringLiteral("the other side left"));
-        emit closed();
+        reportClosed();
     });
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         if (error == QAbstractSocket::RemoteHostClosedError)
             return;
         connectionLost(m_socket->errorString());
         if (isClosed())
-            emit closed();
+            reportClosed();
     });
 }
 
@@ -102,8 +107,12 @@ void DuelConnection::afterStep()
         m_silence.stop();
         // Closes once what was written has gone out.
         m_socket->disconnectFromHost();
+        m_closing.start(kClosingTimeoutMs);
         emit changed();
         emit finished();
+        m_finishedSignalled = true;
+        if (isClosed())
+            reportClosed();
         return;
     }
     if (m_side->myTurnToGuess())
@@ -121,6 +130,15 @@ void DuelConnection::timedOut()
     else
         m_side->lostConnection(reason);
     afterStep();
+}
+
+void DuelConnection::reportClosed()
+{
+    if (m_closed || !m_finishedSignalled)
+        return;
+    m_closed = true;
+    m_closing.stop();
+    emit closed();
 }
 
 void DuelConnection::connectionLost(const QString &reason)

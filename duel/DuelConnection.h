@@ -23,6 +23,8 @@ public:
     // What a program answers at once, and a guess, which a person may think over.
     static constexpr int kReplyTimeoutMs = 15000;
     static constexpr int kGuessTimeoutMs = 10 * 60 * 1000;
+    // How long the last messages may take to go out once the duel is over; then the socket is cut.
+    static constexpr int kClosingTimeoutMs = 5000;
 
     // Takes the socket, connected or still connecting.
     DuelConnection(QTcpSocket *socket, std::unique_ptr<DuelSide> side, QObject *parent = nullptr);
@@ -45,7 +47,7 @@ signals:
     void changed();
     // Once, when the duel is over or the connection lost; side() says how it ended.
     void finished();
-    // Once the socket is closed after finished(); see isClosed().
+    // Once, when the socket is closed after finished(): from then on the connection may be deleted.
     void closed();
 
 private:
@@ -54,13 +56,17 @@ private:
     void afterStep();
     void timedOut();
     void connectionLost(const QString &reason);
+    void reportClosed();
 
     QTcpSocket *m_socket;
     std::unique_ptr<DuelSide> m_side;
     DuelFrameReader m_reader;
     QTimer m_silence;
+    QTimer m_closing;
     int m_replyTimeoutMs = kReplyTimeoutMs;
     int m_guessTimeoutMs = kGuessTimeoutMs;
     bool m_started = false;
     bool m_finished = false;
+    bool m_finishedSignalled = false; // closed() comes after finished()
+    bool m_closed = false;
 };

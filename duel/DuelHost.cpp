@@ -42,7 +42,10 @@ void DuelHost::acceptConnections()
                 return;
             --m_waiting;
             emit peerRefused(connection->side().reason());
-            connection->deleteLater();
+        });
+        connect(connection, &DuelConnection::closed, this, [this, connection] {
+            if (connection != m_duel)
+                connection->deleteLater();
         });
         connection->start();
     }

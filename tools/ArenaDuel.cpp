@@ -11,16 +11,12 @@
 
 #include <QCoreApplication>
 #include <QTcpSocket>
-#include <QTimer>
 
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
 namespace {
-// How long the last messages may take to go out once a duel is over.
-constexpr int kMostClosingMs = 2000;
-
 struct DuelOptions {
     bool hosting = false;
     QString address;
@@ -105,7 +101,6 @@ public:
             if (duel->isClosed())
                 QCoreApplication::exit(exitCode);
             connect(duel, &DuelConnection::closed, duel, [exitCode] { QCoreApplication::exit(exitCode); });
-            QTimer::singleShot(kMostClosingMs, duel, [exitCode] { QCoreApplication::exit(exitCode); });
         });
         if (duel->side().myTurnToGuess())
             duel->guess(nextGuess(duel->side()));
