@@ -117,6 +117,8 @@ private slots:
     void messagesOutOfTurnAreRefused();
     void wholeDuelsEndAsTheRulesSay_data();
     void wholeDuelsEndAsTheRulesSay();
+    void theCoinTakesBothNonces_data();
+    void theCoinTakesBothNonces();
 };
 
 void TestDuel::commitmentsAreTheDocumentedDigests_data()
@@ -358,6 +360,32 @@ void TestDuel::wholeDuelsEndAsTheRulesSay()
         QCOMPARE(joiner.outcome(), mirrored(host.outcome()));
     else
         QVERIFY(joiner.outcome() != DuelSide::Outcome::OtherLied);
+}
+
+// The documented flip: the lowest bit of the exclusive or of the nonces' last bytes, 0 for the host.
+void TestDuel::theCoinTakesBothNonces_data()
+{
+    QTest::addColumn<int>("hostLastByte");
+    QTest::addColumn<int>("joinerLastByte");
+    QTest::addColumn<bool>("hostStarts");
+    QTest::newRow("both even") << 0x00 << 0xfe << true;
+    QTest::newRow("the host's odd") << 0x01 << 0xfe << false;
+    QTest::newRow("the joiner's odd") << 0x00 << 0xff << false;
+    QTest::newRow("both odd") << 0x81 << 0x03 << true;
+}
+
+void TestDuel::theCoinTakesBothNonces()
+{
+    QFETCH(int, hostLastByte);
+    QFETCH(int, joinerLastByte);
+    QFETCH(bool, hostStarts);
+    const QByteArray zeros(DuelCommitment::kSaltBytes - 1, '\0');
+    DuelSide host(DuelSide::Role::Host, number("1234"), "host", bytesFrom(0), zeros + char(hostLastByte));
+    DuelSide joiner(DuelSide::Role::Joiner, number("5678"), "joiner", bytesFrom(16), zeros + char(joinerLastByte));
+    playOut(host, joiner, Guesser::Consistent, Tampering::None);
+    QCOMPARE(host.iStart(), hostStarts);
+    QCOMPARE(joiner.iStart(), !hostStarts);
+    QCOMPARE(int(host.myTurns().size() + joiner.myTurns().size()) % 2, 0);
 }
 
 QTEST_GUILESS_MAIN(TestDuel)
