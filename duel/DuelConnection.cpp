@@ -77,9 +77,12 @@ void DuelConnection::readBytes()
     while (m_side->phase() != DuelSide::Phase::Over) {
         m_reader.append(m_socket->readAll());
         const std::optional<QByteArray> payload = m_reader.next();
+        // Only whole messages count against the silence: a peer trickling bytes is timed out too.
         if (!payload) {
-            if (!m_reader.error().isEmpty())
+            if (!m_reader.error().isEmpty()) {
                 send(m_side->refuse(m_reader.error()));
+                afterStep();
+            }
             break;
         }
         const std::variant<DuelMessage, QString> parsed = DuelMessage::parse(*payload);
@@ -89,7 +92,6 @@ void DuelConnection::readBytes()
             send(m_side->receive(std::get<DuelMessage>(parsed)));
         afterStep();
     }
-    afterStep();
 }
 
 void DuelConnection::send(const DuelSide::Messages &messages)

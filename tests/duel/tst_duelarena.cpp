@@ -62,8 +62,8 @@ QString lastLine(QProcess &process)
 } // namespace
 
 // Two hitblow-arena processes play a duel on the loopback; before it, a peer that says nothing, one
-// that sends random bytes and one that announces a huge message are each answered and closed,
-// and the host still plays the joiner that comes after them.
+// that sends random bytes, one that announces a huge message and one that trickles its hello are
+// each answered and closed, and the host still plays the joiner that comes after them.
 class TestDuelArena : public QObject
 {
     Q_OBJECT
@@ -114,6 +114,19 @@ void TestDuelArena::duelsOnTheLoopback()
         const Answer toSilent = collectAnswer(silent);
         QVERIFY(toSilent.closed);
         QCOMPARE(toSilent.errorReason, QStringLiteral("no message for 2 s"));
+
+        // A hello a byte at a time, slower than the host waits for a whole message.
+        QTcpSocket trickling;
+        QVERIFY(connectTo(trickling, port));
+        const QByteArray hello = "{\"type\":\"hello\",\"version\":1,\"rules\":\"digits=4;guesses=16\",\"name\":\"slow\"}";
+        const QByteArray frame = QByteArray(3, '\0') + char(hello.size()) + hello;
+        for (qsizetype at = 0; at < frame.size() && trickling.state() == QAbstractSocket::ConnectedState; ++at) {
+            trickling.write(frame.mid(at, 1));
+            QTest::qWait(300);
+        }
+        const Answer toTrickling = collectAnswer(trickling);
+        QVERIFY(toTrickling.closed);
+        QCOMPARE(toTrickling.errorReason, QStringLiteral("no message for 2 s"));
         QCOMPARE(host.state(), QProcess::Running);
     }
 
@@ -129,7 +142,7 @@ void TestDuelArena::duelsOnTheLoopback()
     QCOMPARE(host.exitCode(), 0);
     QCOMPARE(joiner.exitCode(), 0);
     if (badPeersFirst)
-        QCOMPARE(hostErrors.count("refused a peer: "), 3);
+        QCOMPARE(hostErrors.count("refused a peer: "), 4);
 
     const QRegularExpression played(QStringLiteral("^result (won|lost|draw) guesses \\d+$"));
     const QString lied = QStringLiteral("the other side lied: the other side's scores were false");
