@@ -130,6 +130,10 @@ void TestDuelArena::duelsOnTheLoopback()
         QCOMPARE(host.state(), QProcess::Running);
     }
 
+    // A peer that says nothing while the duel is played holds up nobody.
+    QTcpSocket idle;
+    if (badPeersFirst)
+        QVERIFY(connectTo(idle, port));
     QProcess joiner;
     joiner.start(QStringLiteral(HITBLOW_ARENA), QStringList{"--duel-join", QStringLiteral("127.0.0.1:%1").arg(port),
                                                             "--secret", "5678", "--timeout", "5"}
@@ -142,7 +146,7 @@ void TestDuelArena::duelsOnTheLoopback()
     QCOMPARE(host.exitCode(), 0);
     QCOMPARE(joiner.exitCode(), 0);
     if (badPeersFirst)
-        QCOMPARE(hostErrors.count("refused a peer: "), 4);
+        QVERIFY2(hostErrors.count("refused a peer: ") >= 4, qPrintable(hostErrors));
 
     const QRegularExpression played(QStringLiteral("^result (won|lost|draw) guesses \\d+$"));
     const QString lied = QStringLiteral("the other side lied: the other side's scores were false");
