@@ -24,6 +24,25 @@ const QStringList &membersOf(DuelMessage::Type type)
     return members[int(type)];
 }
 
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
+}
+
+// Text as parse() accepts it: no control or format characters, at most mostLength, never empty.
+QString acceptableText(const QString &text, int mostLength, const QString &fallback)
+{
+    QString kept;
+    for (QChar c : text) {
+        if (!isControl(c))
+            kept += c;
+    }
+    kept = kept.trimmed().left(mostLength);
+    if (!kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    return kept.isEmpty() ? fallback : kept;
+}
+
 // Reads the members of one object, each checked for its type and limits; the first fault found
 // is kept and every later read gives nothing.
 class MemberReader
@@ -40,7 +59,7 @@ public:
         if (text.isEmpty() || text.size() > mostLength)
             return fail(key, QStringLiteral("must have 1 to %1 characters").arg(mostLength));
         for (QChar c : text) {
-            if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            if (isControl(c))
                 return fail(key, "holds a control character");
         }
         return text;
@@ -107,7 +126,7 @@ DuelMessage DuelMessage::hello(const QString &name)
     message.type = Type::Hello;
     message.version = kVersion;
     message.rules = DuelCommitment::rulesText();
-    message.name = name.left(kMostNameLength);
+    message.name = acceptableText(name, kMostNameLength, QStringLiteral("?"));
     return message;
 }
 
@@ -165,7 +184,7 @@ DuelMessage DuelMessage::error(const QString &reason)
 {
     DuelMessage message;
     message.type = Type::Error;
-    message.reason = reason.left(kMostReasonLength);
+    message.reason = acceptableText(reason, kMostReasonLength, QStringLiteral("?"));
     return message;
 }
 

@@ -10,6 +10,7 @@
 #include <deque>
 
 Q_DECLARE_METATYPE(DuelSide::Outcome)
+Q_DECLARE_METATYPE(DuelMessage)
 
 namespace {
 NumberSet number(const char *digits)
@@ -109,6 +110,8 @@ class TestDuel : public QObject
 private slots:
     void commitmentsAreTheDocumentedDigests_data();
     void commitmentsAreTheDocumentedDigests();
+    void messagesReadBackAsSent_data();
+    void messagesReadBackAsSent();
     void parserRefusesWhatIsNoMessage_data();
     void parserRefusesWhatIsNoMessage();
     void framesAreCutAndLimited_data();
@@ -141,6 +144,42 @@ void TestDuel::commitmentsAreTheDocumentedDigests()
     QFETCH(QByteArray, digest);
     QFETCH(QByteArray, expectedHex);
     QCOMPARE(digest.toHex(), expectedHex);
+}
+
+// What a side sends is always a message the other side accepts, whatever name or reason it is given.
+void TestDuel::messagesReadBackAsSent_data()
+{
+    QTest::addColumn<DuelMessage>("message");
+    QTest::addColumn<QString>("expectedJson");
+    QTest::newRow("hello") << DuelMessage::hello("Ann") << R"({"name":"Ann","rules":"digits=4;guesses=16","type":"hello","version":1})";
+    QTest::newRow("hello with a name too long, with controls")
+        << DuelMessage::hello(QString(40, u'x') + u'\n') << R"({"name":")" + QString(32, u'x') + R"(","rules":"digits=4;guesses=16","type":"hello","version":1})";
+    QTest::newRow("hello with an emoji cut in half") << DuelMessage::hello(QString(31, u'x') + QString::fromUtf8("\xF0\x9F\x98\x80"))
+                                                     << R"({"name":")" + QString(31, u'x') + R"(","rules":"digits=4;guesses=16","type":"hello","version":1})";
+    QTest::newRow("hello with no name") << DuelMessage::hello(" \t") << R"({"name":"?","rules":"digits=4;guesses=16","type":"hello","version":1})";
+    QTest::newRow("commit") << DuelMessage::commit(bytesFrom(0, 32), bytesFrom(0xe0, 32))
+                            << QString::fromLatin1(R"({"coin":")" + bytesFrom(0xe0, 32).toHex() + R"(","secret":")"
+                                                   + bytesFrom(0, 32).toHex() + R"(","type":"commit"})");
+    QTest::newRow("coin") << DuelMessage::coin(bytesFrom(0xa0)) << R"({"nonce":"a0a1a2a3a4a5a6a7a8a9aaabacadaeaf","type":"coin"})";
+    QTest::newRow("guess") << DuelMessage::guess(number("0123")) << R"({"number":"0123","type":"guess"})";
+    QTest::newRow("score") << DuelMessage::scored({1, 2}) << R"({"blows":2,"hits":1,"type":"score"})";
+    QTest::newRow("reveal") << DuelMessage::reveal(number("9876"), bytesFrom(0))
+                            << R"({"salt":"000102030405060708090a0b0c0d0e0f","secret":"9876","type":"reveal"})";
+    QTest::newRow("result") << DuelMessage::result("lied") << R"({"outcome":"lied","type":"result"})";
+    QTest::newRow("error quoting a control") << DuelMessage::error("unexpected member \"a\x07\"")
+                                             << R"({"reason":"unexpected member \"a\"","type":"error"})";
+}
+
+void TestDuel::messagesReadBackAsSent()
+{
+    QFETCH(DuelMessage, message);
+    QFETCH(QString, expectedJson);
+    const QByteArray json = message.toJson();
+    QCOMPARE(QString::fromUtf8(json), expectedJson);
+    const std::variant<DuelMessage, QString> parsed = DuelMessage::parse(json);
+    const QString *fault = std::get_if<QString>(&parsed);
+    QVERIFY2(!fault, fault ? qPrintable(*fault) : "");
+    QCOMPARE(std::get<DuelMessage>(parsed).toJson(), json);
 }
 
 void TestDuel::parserRefusesWhatIsNoMessage_data()
