@@ -7,6 +7,8 @@
 // --trace it then prints every game on a line of its own: "SECRET: GUESS H-B, GUESS H-B, ...".
 // --review reads such lines and prints what each guess was worth (see ArenaReview.h).
 // --daily prints the daily puzzles asked for, a line each: "puzzle N date YYYY-MM-DD secret DDDD".
+// --duel-host and --duel-join play one side of a duel on the network (see ArenaDuel.h).
+#include "ArenaDuel.h"
 #include "ArenaReview.h"
 #include "daily/DailyPuzzle.h"
 #include "NumberComparer.h"
@@ -40,7 +42,8 @@ private:
 
 int usage(const char *program)
 {
-    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review | --daily N|N-M|today\n",
+    std::fprintf(stderr, "usage: %s [--level 0|1|2|3] [--rounds N] [--trace] | --review | --daily N|N-M|today\n"
+                          "       | --duel-host [ADDRESS:]PORT | --duel-join HOST:PORT  --secret DDDD [--lie]\n",
                  program);
     return 2;
 }
@@ -112,6 +115,10 @@ int main(int argc, char *argv[])
         return reviewTraces(stdin);
     if (argc == 3 && std::string_view(argv[1]) == "--daily")
         return printDailyPuzzles(argv[0], argv[2]);
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--duel-host" || std::string_view(argv[i]) == "--duel-join")
+            return playDuel(argc, argv);
+    }
     int level = 1;
     long rounds = 1;
     bool tracing = false;

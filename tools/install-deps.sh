@@ -2,6 +2,7 @@
 # Installs the Debian packages the game needs to build, run and test, only when one is missing.
 set -euo pipefail
 
+# qt6-base-dev brings Qt Network (libqt6network6) too, which the duel on the network uses.
 # qt6-charts-dev needs libqt6opengl6-dev for its CMake files but does not depend on it.
 packages=(
   cmake g++ make pkg-config
