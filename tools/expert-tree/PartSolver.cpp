@@ -1,0 +1,263 @@
+#include "tools/expert-tree/PartSolver.h"
+
+#include "expert/DigitClasses.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstring>
+#include <unordered_set>
+
+using ScoreCodes::kCodes;
+using ScoreCodes::kNumbers;
+using ScoreCodes::kWinCode;
+
+namespace {
+constexpr int kMostBranching = kWinCode;
+constexpr std::size_t kMostGroupsKept = 4096;
+
+// The split of the set by a guess, up to the names of its scores: each secret's part numbered in
+// the order the parts first appear, the guess itself (4-0) apart. Guesses with the same split
+// cost the same.
+std::string splitOf(const TreeSearch::Set &set, int guess)
+{
+    std::string split(set.size(), '\0');
+    std::array<char, kCodes> names{};
+    char next = 1;
+    for (std::size_t i = 0; i < set.size(); ++i) {
+        const int code = TreeSearch::codeAt(guess, set[i]);
+        if (code == kWinCode)
+            split[i] = char(127);
+        else
+            split[i] = names[code] ? names[code] : (names[code] = next++);
+    }
+    return split;
+}
+} // namespace
+
+PartSolver::PartSolver(SetMemo &memo, std::size_t smallSet)
+    : m_memo(memo), m_smallSet(smallSet)
+{
+}
+
+long PartSolver::leastCost(long n, int left, int branching)
+{
+    long total = 0, atThisGuess = 1;
+    for (int guess = 1; n > 0; ++guess) {
+        if (guess > left || atThisGuess == 0)
+            return kInfinite;
+        const long found = std::min(n, atThisGuess);
+        total += found * guess;
+        n -= found;
+        atThisGuess = std::min(atThisGuess * branching, long(kNumbers));
+    }
+    return total;
+}
+
+long PartSolver::solve(const Set &set, int madeGuesses, long beta, const Group &group)
+{
+    return search(set, TreeSearch::kMostGuesses - madeGuesses, beta, group, kMostBranching);
+}
+
+long PartSolver::solveWith(int guess, const Set &set, int madeGuesses, long beta, const Group &group)
+{
+    int branching = kMostBranching;
+    long unused = kInfinite;
+    optionsFor(set, TreeSearch::kMostGuesses - madeGuesses, 0, group, branching, unused); // the set's branching only
+    return evaluate(set, guess, TreeSearch::kMostGuesses - madeGuesses, beta, group, branching);
+}
+
+const std::vector<int> &PartSolver::guessesFor(const Set &set, const Group &group)
+{
+    if (group.size() > 1) {
+        std::string key(group.size() * sizeof(RelabellingGroup::Symmetry), '\0');
+        std::memcpy(key.data(), group.data(), key.size());
+        auto found = m_leaders.find(key);
+        if (found == m_leaders.end()) {
+            if (m_leaders.size() >= kMostGroupsKept)
+                m_leaders.clear();
+            found = m_leaders.emplace(std::move(key), RelabellingGroup::orbitLeaders(group)).first;
+        }
+        return found->second;
+    }
+    // No relabelling fixes the guesses so far: of the guesses that rename digits the set cannot
+    // tell apart, one.
+    const DigitClasses classes(set);
+    m_scratch.clear();
+    for (int guess = 0; guess < kNumbers; ++guess) {
+        if (classes.isLowestRenaming(guess))
+            m_scratch.push_back(guess);
+    }
+    return m_scratch;
+}
+
+std::vector<PartSolver::Option> PartSolver::optionsFor(const Set &set, int left, long beta, const Group &group,
+                                                       int &branching, long &leastLeftOut)
+{
+    const long n = long(set.size());
+    std::bitset<kNumbers> inSet;
+    for (std::uint16_t secret : set)
+        inSet.set(secret);
+    struct Scored {
+        int guess;
+        std::array<int, kCodes> counts;
+    };
+    std::vector<Scored> scored;
+    int own = 0;
+    for (int guess : guessesFor(set, group)) {
+        Scored entry{guess, {}};
+        for (std::uint16_t secret : set)
+            ++entry.counts[TreeSearch::codeAt(guess, secret)];
+        int parts = 0, largest = 0;
+        for (int code = 0; code < kWinCode; ++code) {
+            parts += entry.counts[code] > 0 ? 1 : 0;
+            largest = std::max(largest, entry.counts[code]);
+        }
+        own = std::max(own, parts);
+        if (largest < n)
+            scored.push_back(entry);
+    }
+    branching = std::min(branching, std::max(own, 1));
+
+    std::vector<Option> options;
+    std::unordered_set<std::string> splits;
+    for (const Scored &entry : scored) {
+        long bound = n;
+        for (int code = 0; code < kWinCode; ++code)
+            bound = std::min(kInfinite, bound + leastCost(entry.counts[code], left - 1, branching));
+        if (bound >= beta) {
+            leastLeftOut = std::min(leastLeftOut, bound);
+            continue;
+        }
+        if (!splits.insert(splitOf(set, entry.guess)).second)
+            continue;
+        options.push_back({bound, inSet.test(std::size_t(entry.guess)), entry.guess});
+    }
+    std::sort(options.begin(), options.end(), [](const Option &a, const Option &b) {
+        if (a.bound != b.bound)
+            return a.bound < b.bound;
+        return a.possibleSecret != b.possibleSecret ? a.possibleSecret : a.guess < b.guess;
+    });
+    return options;
+}
+
+long PartSolver::search(const Set &set, int left, long beta, const Group &group, int branching)
+{
+    if (m_visitLimit >= 0 && m_visits >= m_visitLimit)
+        m_stop = true;
+    if (stopped())
+        return kInfinite;
+    ++m_visits;
+    const long n = long(set.size());
+    long least = leastCost(n, left, branching);
+    if (least >= beta || n <= 2)
+        return least;
+    const RelabellingGroup::Canonical canonical = RelabellingGroup::canonicalForm(set, group);
+    if (const std::optional<SetMemo::Entry> known = m_memo.find(left, canonical.set)) {
+        if (known->exact || known->value >= beta)
+            return known->value;
+        least = std::max(least, known->value);
+    }
+    // A small set is solved exactly whatever is asked, once.
+    const long target = n <= long(m_smallSet) ? kInfinite : beta;
+    int own = branching;
+    long lowest = kInfinite; // the least cost any guess tried might still have
+    const std::vector<Option> options = optionsFor(set, left, target, group, own, lowest);
+    long best = kInfinite;
+    int bestGuess = -1;
+    for (const Option &option : options) {
+        const long limit = std::min(best, target);
+        if (option.bound >= limit) {
+            lowest = std::min(lowest, option.bound); // and the later ones' bounds are no lower
+            break;
+        }
+        const long cost = evaluate(set, option.guess, left, limit, group, own);
+        if (stopped())
+            return kInfinite;
+        if (cost < limit) {
+            best = cost;
+            bestGuess = option.guess;
+        } else {
+            lowest = std::min(lowest, cost);
+        }
+    }
+    SetMemo::Entry entry;
+    if (best < target) {
+        entry = {best, true, canonical.symmetry < 0 ? bestGuess : group[std::size_t(canonical.symmetry)].apply(bestGuess)};
+    } else {
+        entry = {std::max(least, lowest), false, -1};
+    }
+    m_memo.store(left, canonical.set, entry);
+    return entry.value;
+}
+
+long PartSolver::evaluate(const Set &set, int guess, int left, long limit, const Group &group, int branching)
+{
+    const std::array<Set, kCodes> parts = TreeSearch::partsOf(set, guess);
+    std::array<long, kCodes> partLeast{};
+    std::vector<int> order; // the parts left to search, largest first
+    long least = long(set.size());
+    for (int code = 0; code < kWinCode; ++code) {
+        partLeast[code] = leastCost(long(parts[code].size()), left - 1, branching);
+        least = std::min(kInfinite, least + partLeast[code]);
+        if (parts[code].size() > 2)
+            order.push_back(code);
+    }
+    if (least >= limit)
+        return least;
+    const Group fixed = order.empty() ? Group() : RelabellingGroup::fixing(group, guess);
+    // What the memo knows of the parts tightens their bounds before any is searched.
+    for (int code : order) {
+        const std::optional<SetMemo::Entry> known
+            = m_memo.find(left - 1, RelabellingGroup::canonicalForm(parts[code], fixed).set);
+        if (known && known->value > partLeast[code]) {
+            least = std::min(kInfinite, least + known->value - partLeast[code]);
+            partLeast[code] = known->value;
+        }
+    }
+    if (least >= limit)
+        return least;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return parts[a].size() > parts[b].size(); });
+    long cost = least;
+    for (int code : order) {
+        const long others = cost - partLeast[code];
+        const long value = search(parts[code], left - 1, limit - others, fixed, branching);
+        if (stopped())
+            return kInfinite;
+        if (value >= limit - others)
+            return std::min(kInfinite, others + value);
+        cost = others + value;
+    }
+    return cost;
+}
+
+std::unique_ptr<TreeSearch::Node> PartSolver::treeFor(const Set &set, int madeGuesses, const Group &group)
+{
+    const int left = TreeSearch::kMostGuesses - madeGuesses;
+    if (set.size() <= 2)
+        return nullptr;
+    const RelabellingGroup::Canonical canonical = RelabellingGroup::canonicalForm(set, group);
+    std::optional<SetMemo::Entry> known = m_memo.find(left, canonical.set);
+    if (!known || !known->exact) {
+        search(set, left, kInfinite, group, kMostBranching);
+        known = m_memo.find(left, canonical.set);
+    }
+    if (!known || !known->exact)
+        return nullptr;
+    const int guess = canonical.symmetry < 0
+        ? known->guess
+        : RelabellingGroup::inverse(group[std::size_t(canonical.symmetry)]).apply(known->guess);
+    return treeWith(guess, set, madeGuesses, group);
+}
+
+std::unique_ptr<TreeSearch::Node> PartSolver::treeWith(int guess, const Set &set, int madeGuesses, const Group &group)
+{
+    auto node = std::make_unique<TreeSearch::Node>();
+    node->guess = guess;
+    const std::array<Set, kCodes> parts = TreeSearch::partsOf(set, guess);
+    const Group fixed = RelabellingGroup::fixing(group, guess);
+    for (int code = 0; code < kWinCode; ++code) {
+        if (parts[code].size() > 2)
+            node->children[code] = treeFor(parts[code], madeGuesses + 1, fixed);
+    }
+    return node;
+}
