@@ -23,8 +23,9 @@ std::string splitOf(const TreeSearch::Set &set, int guess)
     std::string split(set.size(), '\0');
     std::array<char, kCodes> names{};
     char next = 1;
+    const std::uint8_t *codes = TreeSearch::codesOf(guess);
     for (std::size_t i = 0; i < set.size(); ++i) {
-        const int code = TreeSearch::codeAt(guess, set[i]);
+        const int code = codes[set[i]];
         if (code == kWinCode)
             split[i] = char(127);
         else
@@ -33,6 +34,15 @@ std::string splitOf(const TreeSearch::Set &set, int guess)
     return split;
 }
 } // namespace
+
+long PartSolver::leastWithoutWinning(long n, int left, int branching)
+{
+    // No split of n secrets into `branching` parts costs less than the most even one.
+    long total = n;
+    for (int part = 0; part < branching; ++part)
+        total = std::min(kInfinite, total + leastCost((n + branching - 1 - part) / branching, left - 1, branching));
+    return total;
+}
 
 PartSolver::PartSolver(SetMemo &memo, std::size_t smallSet)
     : m_memo(memo), m_smallSet(smallSet)
@@ -60,9 +70,9 @@ long PartSolver::solve(const Set &set, int madeGuesses, long beta, const Group &
 
 long PartSolver::solveWith(int guess, const Set &set, int madeGuesses, long beta, const Group &group)
 {
-    int branching = kMostBranching;
+    int branching = kMostBranching, widest = 0;
     long unused = kInfinite;
-    optionsFor(set, TreeSearch::kMostGuesses - madeGuesses, 0, group, branching, unused); // the set's branching only
+    optionsFor(set, TreeSearch::kMostGuesses - madeGuesses, 0, group, Guesses::All, branching, widest, unused);
     return evaluate(set, guess, TreeSearch::kMostGuesses - madeGuesses, beta, group, branching);
 }
 
@@ -91,7 +101,7 @@ const std::vector<int> &PartSolver::guessesFor(const Set &set, const Group &grou
 }
 
 std::vector<PartSolver::Option> PartSolver::optionsFor(const Set &set, int left, long beta, const Group &group,
-                                                       int &branching, long &leastLeftOut)
+                                                       Guesses which, int &branching, int &widest, long &leastLeftOut)
 {
     const long n = long(set.size());
     std::bitset<kNumbers> inSet;
@@ -102,21 +112,25 @@ std::vector<PartSolver::Option> PartSolver::optionsFor(const Set &set, int left,
         std::array<int, kCodes> counts;
     };
     std::vector<Scored> scored;
-    int own = 0;
     for (int guess : guessesFor(set, group)) {
+        if (which != Guesses::All && inSet.test(std::size_t(guess)) != (which == Guesses::PossibleSecrets))
+            continue;
         Scored entry{guess, {}};
+        const std::uint8_t *codes = TreeSearch::codesOf(guess);
         for (std::uint16_t secret : set)
-            ++entry.counts[TreeSearch::codeAt(guess, secret)];
+            ++entry.counts[codes[secret]];
         int parts = 0, largest = 0;
         for (int code = 0; code < kWinCode; ++code) {
             parts += entry.counts[code] > 0 ? 1 : 0;
             largest = std::max(largest, entry.counts[code]);
         }
-        own = std::max(own, parts);
+        widest = std::max(widest, parts);
         if (largest < n)
             scored.push_back(entry);
     }
-    branching = std::min(branching, std::max(own, 1));
+    // The widest split of the set is known once every guess has been scored.
+    if (which != Guesses::PossibleSecrets)
+        branching = std::min(branching, std::max(widest, 1));
 
     std::vector<Option> options;
     std::unordered_set<std::string> splits;
@@ -158,28 +172,50 @@ long PartSolver::search(const Set &set, int left, long beta, const Group &group,
         least = std::max(least, known->value);
     }
     // A small set is solved exactly whatever is asked, once.
-    const long target = n <= long(m_smallSet) ? kInfinite : beta;
-    int own = branching;
-    long lowest = kInfinite; // the least cost any guess tried might still have
-    const std::vector<Option> options = optionsFor(set, left, target, group, own, lowest);
+    const bool small = n <= long(m_smallSet);
+    const long target = small ? kInfinite : beta;
     long best = kInfinite;
+    long lowest = kInfinite; // the least cost any guess tried might still have
     int bestGuess = -1;
-    for (const Option &option : options) {
-        const long limit = std::min(best, target);
-        if (option.bound >= limit) {
-            lowest = std::min(lowest, option.bound); // and the later ones' bounds are no lower
-            break;
+    int widest = 0;
+    auto tryOptions = [&](const std::vector<Option> &options, int own) {
+        for (const Option &option : options) {
+            const long limit = std::min(best, target);
+            if (option.bound >= limit) {
+                lowest = std::min(lowest, option.bound); // and the later ones' bounds are no lower
+                break;
+            }
+            const long cost = evaluate(set, option.guess, left, limit, group, own);
+            if (stopped())
+                return;
+            if (cost < limit) {
+                best = cost;
+                bestGuess = option.guess;
+            } else {
+                lowest = std::min(lowest, cost);
+            }
         }
-        const long cost = evaluate(set, option.guess, left, limit, group, own);
-        if (stopped())
-            return kInfinite;
-        if (cost < limit) {
-            best = cost;
-            bestGuess = option.guess;
+    };
+    if (small) {
+        // The possible secrets first; the other numbers, scored only where one of them could
+        // still beat them (often none can), come after them among equals anyway.
+        tryOptions(optionsFor(set, left, target, group, Guesses::PossibleSecrets, branching, widest, lowest), branching);
+        const long reach = leastWithoutWinning(n, left, branching);
+        if (reach < std::min(best, target) && !stopped()) {
+            int own = branching;
+            const std::vector<Option> others
+                = optionsFor(set, left, std::min(best, target), group, Guesses::Others, own, widest, lowest);
+            tryOptions(others, own);
         } else {
-            lowest = std::min(lowest, cost);
+            lowest = std::min(lowest, reach);
         }
+    } else {
+        int own = branching;
+        const std::vector<Option> options = optionsFor(set, left, target, group, Guesses::All, own, widest, lowest);
+        tryOptions(options, own);
     }
+    if (stopped())
+        return kInfinite;
     SetMemo::Entry entry;
     if (best < target) {
         entry = {best, true, canonical.symmetry < 0 ? bestGuess : group[std::size_t(canonical.symmetry)].apply(bestGuess)};

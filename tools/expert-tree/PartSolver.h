@@ -68,10 +68,15 @@ private:
 
     long search(const Set &set, int left, long beta, const Group &group, int branching);
     long evaluate(const Set &set, int guess, int left, long limit, const Group &group, int branching);
-    // Every guess whose bound is below beta, cheapest first; lowers `leastLeftOut` to the least
-    // bound of those left out, and `branching` to the set's own.
-    std::vector<Option> optionsFor(const Set &set, int left, long beta, const Group &group, int &branching,
-                                   long &leastLeftOut);
+    enum class Guesses { All, PossibleSecrets, Others };
+    // The guesses of the kind asked whose bound is below beta, cheapest first. Raises `widest` to
+    // the most parts besides 4-0 that a guess scored splits the set into; once every guess has been
+    // scored (All, or Others after PossibleSecrets), lowers `branching` to it. Lowers `leastLeftOut`
+    // to the least bound of the guesses left out.
+    std::vector<Option> optionsFor(const Set &set, int left, long beta, const Group &group, Guesses which,
+                                   int &branching, int &widest, long &leastLeftOut);
+    // The least cost of a guess that cannot be the secret.
+    static long leastWithoutWinning(long n, int left, int branching);
     const std::vector<int> &guessesFor(const Set &set, const Group &group);
 
     SetMemo &m_memo;
