@@ -315,6 +315,10 @@ int solveExactly(const Settings &settings, int code, const TreeSearch::Set &part
     }
     std::fprintf(stderr, "  %ld facts read from %s/memo.bin\n", memo.recordsRead(), settings.memoFolder.c_str());
     PartSolver solver(memo);
+    solver.onProgress([&](int guess, long bound, long cost, long limit) {
+        std::fprintf(stderr, "    %s: bound %ld, %s %ld, %.1f s, %zu sets known\n", digitsOf(guess).c_str(), bound,
+                     cost < limit ? "needs" : "at least", cost, processorSeconds(), memo.size());
+    });
     g_solver = &solver;
     std::signal(SIGINT, stopSolver);
     std::signal(SIGTERM, stopSolver);

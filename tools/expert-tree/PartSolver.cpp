@@ -185,9 +185,13 @@ long PartSolver::search(const Set &set, int left, long beta, const Group &group,
                 lowest = std::min(lowest, option.bound); // and the later ones' bounds are no lower
                 break;
             }
+            ++m_depth;
             const long cost = evaluate(set, option.guess, left, limit, group, own);
+            --m_depth;
             if (stopped())
                 return;
+            if (m_depth == 0 && m_progress)
+                m_progress(option.guess, option.bound, cost, limit);
             if (cost < limit) {
                 best = cost;
                 bestGuess = option.guess;

@@ -5,6 +5,7 @@
 #include "tools/expert-tree/TreeSearch.h"
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -58,6 +59,10 @@ public:
     bool stopped() const { return m_stop.load(std::memory_order_relaxed); }
     // Stops the search by itself after so many visits (for tests of a resumed search).
     void stopAfterVisits(long visits) { m_visitLimit = visits; }
+    // Called after each guess evaluated on the set solve() was given, with its bound, its cost (at
+    // least the limit when it failed) and the limit it had.
+    using Progress = std::function<void(int guess, long bound, long cost, long limit)>;
+    void onProgress(Progress progress) { m_progress = std::move(progress); }
 
 private:
     struct Option {
@@ -86,4 +91,6 @@ private:
     std::atomic<bool> m_stop = false;
     std::map<std::string, std::vector<int>> m_leaders; // by group
     std::vector<int> m_scratch;
+    Progress m_progress;
+    int m_depth = 0; // of the set being searched, below the one solve() was given
 };
