@@ -42,6 +42,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -315,9 +316,20 @@ int solveExactly(const Settings &settings, int code, const TreeSearch::Set &part
     }
     std::fprintf(stderr, "  %ld facts read from %s/memo.bin\n", memo.recordsRead(), settings.memoFolder.c_str());
     PartSolver solver(memo);
+    // Under the known second guess, a cheaper tree found for the set being solved is grafted into
+    // the part's tree and saved at once, so that a long search loses nothing when stopped.
+    std::function<void(int guess)> graft;
+    bool grafting = false;
     solver.onProgress([&](int guess, long bound, long cost, long limit) {
+        if (grafting)
+            return; // the sets under a tree being rebuilt
         std::fprintf(stderr, "    %s: bound %ld, %s %ld, %.1f s, %zu sets known\n", digitsOf(guess).c_str(), bound,
                      cost < limit ? "needs" : "at least", cost, processorSeconds(), memo.size());
+        if (cost < limit && graft) {
+            grafting = true;
+            graft(guess);
+            grafting = false;
+        }
     });
     g_solver = &solver;
     std::signal(SIGINT, stopSolver);
@@ -335,14 +347,24 @@ int solveExactly(const Settings &settings, int code, const TreeSearch::Set &part
             if (sets[score].size() > 2)
                 order.push_back(score);
         }
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sets[a].size() < sets[b].size(); });
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sets[a].size() > sets[b].size(); });
         value = long(part.size());
         for (int score = 0; score < kWinCode; ++score)
             value += sets[score].size() <= 2 ? 2 * long(sets[score].size()) - (sets[score].empty() ? 0 : 1) : 0;
         bool cheaper = false;
         for (int score : order) {
             const long subtree = PartTrees::costOf(DecisionTree(PartTrees::flatten(*known->children[score])), 0, sets[score], 2);
+            if (!settings.saveFolder.empty()) {
+                graft = [&, score](int third) {
+                    std::unique_ptr<TreeSearch::Node> &child = known->children[score];
+                    std::unique_ptr<TreeSearch::Node> kept = std::move(child);
+                    child = solver.treeWith(third, sets[score], 2, fixed);
+                    saveIfCheaper(PartTrees::fileName(settings.saveFolder, code), part, part, 1, *known);
+                    child = std::move(kept);
+                };
+            }
             const long solved = solver.solve(sets[score], 2, subtree, fixed);
+            graft = nullptr;
             if (solver.stopped())
                 break;
             std::printf("after %s, %s, %s: %zu candidates, %s %ld (the known tree: %ld), %.1f s, %zu sets known\n",
