@@ -14,6 +14,8 @@ using ScoreCodes::kWinCode;
 namespace {
 constexpr int kMostBranching = kWinCode;
 constexpr std::size_t kMostGroupsKept = 4096;
+// Parts at least this large are bounded one guess ahead before the parts of their guess are searched.
+constexpr long kLookAheadFrom = 40;
 
 // The split of the set by a guess, up to the names of its scores: each secret's part numbered in
 // the order the parts first appear, the guess itself (4-0) apart. Guesses with the same split
@@ -245,10 +247,18 @@ long PartSolver::evaluate(const Set &set, int guess, int left, long limit, const
     if (least >= limit)
         return least;
     const Group fixed = order.empty() ? Group() : RelabellingGroup::fixing(group, guess);
-    // What the memo knows of the parts tightens their bounds before any is searched.
+    // What the memo knows of the parts tightens their bounds before any is searched; a large part
+    // it knows nothing of is bounded by looking one guess ahead, which the memo then keeps.
     for (int code : order) {
-        const std::optional<SetMemo::Entry> known
-            = m_memo.find(left - 1, RelabellingGroup::canonicalForm(parts[code], fixed).set);
+        const RelabellingGroup::Canonical canonical = RelabellingGroup::canonicalForm(parts[code], fixed);
+        std::optional<SetMemo::Entry> known = m_memo.find(left - 1, canonical.set);
+        if (!known && long(parts[code].size()) >= kLookAheadFrom && least < limit) {
+            int own = branching, widest = 0;
+            long ahead = kInfinite;
+            optionsFor(parts[code], left - 1, 0, fixed, Guesses::All, own, widest, ahead);
+            known = SetMemo::Entry{ahead, false, -1};
+            m_memo.store(left - 1, canonical.set, *known);
+        }
         if (known && known->value > partLeast[code]) {
             least = std::min(kInfinite, least + known->value - partLeast[code]);
             partLeast[code] = known->value;

@@ -23,7 +23,8 @@
 // them; a part of a split never branches more than the set it came from. Guesses are evaluated in
 // increasing order of that bound (a possible secret first among equals), the parts after a guess
 // largest first, each under the limit the best tree so far leaves once every other part is counted
-// at its bound; a guess whose parts overrun it is dropped at once. Sets of at most `smallSet`
+// at its bound (what the memo knows of it, or for a large part its bound one guess ahead); a guess
+// whose parts overrun it is dropped at once. Sets of at most `smallSet`
 // candidates are solved exactly the first time they are met, whatever the limit, and looked up
 // after that.
 class PartSolver
