@@ -4,6 +4,7 @@
 //                  [--second DIGITS]
 // make-expert-tree --split TREE [--only H-B,...] [--save-parts FOLDER]
 // make-expert-tree --bounds AHEAD [--only H-B,...] [--parts FOLDER]
+// make-expert-tree --exact-part H-B [--second DIGITS] [--memo FOLDER] [--parts FOLDER] [--save-parts FOLDER]
 //
 // Builds the expert player's decision tree offline and writes it in its packed form (by default to
 // resources/expert/decision-tree.bin, relative to the working directory: run it from the source
@@ -21,18 +22,27 @@
 //
 // --bounds prints for each part a number of guesses no tree can beat there (LowerBounds, looking
 // AHEAD guesses ahead), and each second guess whose own bound is below the part's saved tree.
+//
+// --exact-part solves one part exactly (PartSolver) against its tree in --parts FOLDER, or else in
+// the shipped tree: it proves that tree best or finds a cheaper one, which --save-parts writes.
+// With --second, the second guess is that one; when the part's tree starts with it too, each set
+// after it is solved against that tree's own subtree. What the search learns is kept in --memo
+// FOLDER (by default build/expert-memo), and a later run with the same folder goes on from it.
 #include "expert/DecisionTree.h"
 #include "tools/expert-tree/LowerBounds.h"
+#include "tools/expert-tree/PartSolver.h"
 #include "tools/expert-tree/PartTrees.h"
 #include "tools/expert-tree/TaskPool.h"
 #include "tools/expert-tree/TreeSearch.h"
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -53,6 +63,8 @@ struct Settings {
     std::string partsFolder;
     std::string splitTree;
     int boundsAhead = 0;
+    std::string exactPart;
+    std::string memoFolder = "build/expert-memo";
     TreeSearch::Options search;
 };
 
@@ -63,8 +75,9 @@ int usage(const char *program)
                  "       [--set-symmetry on|off] [--only H-B,...] [--second DIGITS]"
                  " [--save-parts FOLDER] [--parts FOLDER] [--out FILE]\n"
                  "       %s --bounds AHEAD [--only H-B,...] [--parts FOLDER]\n"
-                 "       %s --split TREE [--only H-B,...] [--save-parts FOLDER]\n",
-                 program, program, program);
+                 "       %s --split TREE [--only H-B,...] [--save-parts FOLDER]\n"
+                 "       %s --exact-part H-B [--second DIGITS] [--memo FOLDER] [--parts FOLDER] [--save-parts FOLDER]\n",
+                 program, program, program, program);
     return 2;
 }
 
@@ -135,6 +148,10 @@ bool parse(int argc, char *argv[], Settings &settings)
             settings.boundsAhead = std::max(1, std::atoi(value));
         else if (arg == "--out")
             settings.out = value;
+        else if (arg == "--exact-part")
+            settings.exactPart = value;
+        else if (arg == "--memo")
+            settings.memoFolder = value;
         else
             return false;
     }
@@ -259,6 +276,142 @@ double processorSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
 }
+
+PartSolver *g_solver = nullptr;
+
+extern "C" void stopSolver(int)
+{
+    if (g_solver)
+        g_solver->requestStop(); // only sets a flag: safe in a signal handler
+}
+
+// The tree of the part after `code`: the one in --parts FOLDER, or else the shipped tree's.
+std::unique_ptr<TreeSearch::Node> knownPartTree(const Settings &settings, int code)
+{
+    if (!settings.partsFolder.empty()) {
+        const std::optional<DecisionTree> saved = PartTrees::load(PartTrees::fileName(settings.partsFolder, code));
+        return saved ? PartTrees::unflatten(*saved) : nullptr;
+    }
+    const std::optional<DecisionTree> shipped = PartTrees::load("resources/expert/decision-tree.bin");
+    if (!shipped || shipped->guessAt(0) != kFirstGuess || shipped->childOf(0, code) == DecisionTree::kNoNode)
+        return nullptr;
+    return PartTrees::unflatten(*shipped, shipped->childOf(0, code));
+}
+
+// Solves the part after `code` exactly against its known tree (see the top of the file); 0 when the
+// search ran to its end, whether it proved the tree best or found a cheaper one.
+int solveExactly(const Settings &settings, int code, const TreeSearch::Set &part)
+{
+    std::unique_ptr<TreeSearch::Node> known = knownPartTree(settings, code);
+    const long knownCost = known ? PartTrees::costOf(DecisionTree(PartTrees::flatten(*known)), 0, part, 1) : TreeSearch::kInfinite;
+    if (knownCost >= TreeSearch::kInfinite) {
+        std::fprintf(stderr, "no tree after %s to bound the search (see --parts)\n", scoreName(code).c_str());
+        return 1;
+    }
+    SetMemo memo;
+    std::string error;
+    if (!memo.open(settings.memoFolder, 31, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "  %ld facts read from %s/memo.bin\n", memo.recordsRead(), settings.memoFolder.c_str());
+    PartSolver solver(memo);
+    // Under the known second guess, a cheaper tree found for the set being solved is grafted into
+    // the part's tree and saved at once, so that a long search loses nothing when stopped.
+    std::function<void(int guess)> graft;
+    bool grafting = false;
+    solver.onProgress([&](int guess, long bound, long cost, long limit) {
+        if (grafting)
+            return; // the sets under a tree being rebuilt
+        std::fprintf(stderr, "    %s: bound %ld, %s %ld, %.1f s, %zu sets known\n", digitsOf(guess).c_str(), bound,
+                     cost < limit ? "needs" : "at least", cost, processorSeconds(), memo.size());
+        if (cost < limit && graft) {
+            grafting = true;
+            graft(guess);
+            grafting = false;
+        }
+    });
+    g_solver = &solver;
+    std::signal(SIGINT, stopSolver);
+    std::signal(SIGTERM, stopSolver);
+    const RelabellingGroup::Group group = RelabellingGroup::afterFirstGuess();
+    const int second = settings.search.secondGuess;
+    std::unique_ptr<TreeSearch::Node> found;
+    long value = 0;
+    if (second >= 0 && known->guess == second) {
+        // Each set after the second guess against its own subtree: together they prove the part.
+        const RelabellingGroup::Group fixed = RelabellingGroup::fixing(group, second);
+        const std::array<TreeSearch::Set, kCodes> sets = TreeSearch::partsOf(part, second);
+        std::vector<int> order;
+        for (int score = 0; score < kWinCode; ++score) {
+            if (sets[score].size() > 2)
+                order.push_back(score);
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sets[a].size() > sets[b].size(); });
+        value = long(part.size());
+        for (int score = 0; score < kWinCode; ++score)
+            value += sets[score].size() <= 2 ? 2 * long(sets[score].size()) - (sets[score].empty() ? 0 : 1) : 0;
+        bool cheaper = false;
+        for (int score : order) {
+            const long subtree = PartTrees::costOf(DecisionTree(PartTrees::flatten(*known->children[score])), 0, sets[score], 2);
+            if (!settings.saveFolder.empty()) {
+                graft = [&, score](int third) {
+                    std::unique_ptr<TreeSearch::Node> &child = known->children[score];
+                    std::unique_ptr<TreeSearch::Node> kept = std::move(child);
+                    child = solver.treeWith(third, sets[score], 2, fixed);
+                    saveIfCheaper(PartTrees::fileName(settings.saveFolder, code), part, part, 1, *known);
+                    child = std::move(kept);
+                };
+            }
+            const long solved = solver.solve(sets[score], 2, subtree, fixed);
+            graft = nullptr;
+            if (solver.stopped())
+                break;
+            std::printf("after %s, %s, %s: %zu candidates, %s %ld (the known tree: %ld), %.1f s, %zu sets known\n",
+                        scoreName(code).c_str(), digitsOf(second).c_str(), scoreName(score).c_str(), sets[score].size(),
+                        solved < subtree ? "best" : "at least", std::min(solved, subtree), subtree, processorSeconds(),
+                        memo.size());
+            std::fflush(stdout);
+            memo.flush();
+            value += std::min(solved, subtree);
+            if (solved < subtree) {
+                known->children[score] = solver.treeFor(sets[score], 2, fixed);
+                cheaper = true;
+            }
+        }
+        if (cheaper)
+            found = std::move(known);
+    } else {
+        value = second >= 0 ? solver.solveWith(second, part, 1, knownCost, group) : solver.solve(part, 1, knownCost, group);
+        if (!solver.stopped() && value < knownCost)
+            found = second >= 0 ? solver.treeWith(second, part, 1, group) : solver.treeFor(part, 1, group);
+    }
+    memo.flush();
+    g_solver = nullptr;
+    if (solver.stopped()) {
+        std::fprintf(stderr, "stopped after %.1f s of processor time; %zu sets known, %s/memo.bin keeps them\n",
+                     processorSeconds(), memo.size(), settings.memoFolder.c_str());
+        return 1;
+    }
+    const std::string with = second >= 0 ? " with " + digitsOf(second) + " second" : "";
+    if (!found) {
+        std::printf("after %s%s: at least %ld guesses, so the known tree's %ld is best (%.1f s of processor time, %zu sets known)\n",
+                    scoreName(code).c_str(), with.c_str(), std::max(value, knownCost), knownCost, processorSeconds(),
+                    memo.size());
+        return 0;
+    }
+    // The tree found is played over the part before anything is claimed or saved.
+    const long played = PartTrees::costOf(DecisionTree(PartTrees::flatten(*found)), 0, part, 1);
+    std::printf("after %s%s: best %ld guesses (the known tree: %ld; the tree found plays %ld), %.1f s of processor time\n",
+                scoreName(code).c_str(), with.c_str(), value, knownCost, played, processorSeconds());
+    if (played != value) {
+        std::fprintf(stderr, "the tree found does not play as solved\n");
+        return 1;
+    }
+    if (!settings.saveFolder.empty())
+        saveIfCheaper(PartTrees::fileName(settings.saveFolder, code), part, part, 1, *found);
+    return 0;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -274,7 +427,8 @@ int main(int argc, char *argv[])
     const std::array<TreeSearch::Set, kCodes> parts = TreeSearch::partsOf(all, kFirstGuess);
     std::vector<int> order; // the parts to search, largest first
     for (int code = 0; code < kWinCode; ++code) {
-        if (settings.only.empty() || ("," + settings.only + ",").find("," + scoreName(code) + ",") != std::string::npos)
+        const std::string &wanted = settings.exactPart.empty() ? settings.only : settings.exactPart;
+        if (wanted.empty() || ("," + wanted + ",").find("," + scoreName(code) + ",") != std::string::npos)
             order.push_back(code);
     }
     if (order.empty())
@@ -283,6 +437,11 @@ int main(int argc, char *argv[])
 
     if (!settings.splitTree.empty())
         return split(settings.splitTree, settings.saveFolder.empty() ? "." : settings.saveFolder, order);
+    if (!settings.exactPart.empty()) {
+        if (order.size() != 1 || settings.exactPart.find(',') != std::string::npos)
+            return usage(argv[0]);
+        return solveExactly(settings, order.front(), parts[order.front()]);
+    }
     if (settings.boundsAhead > 0) {
         for (int code : order)
             printBounds(settings, code, parts[code]);

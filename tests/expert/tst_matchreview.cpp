@@ -393,10 +393,10 @@ void TestMatchReview::arenaReview_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("firstLine"); // the whole first line, or what standard error holds
     QTest::newRow("one match") << QByteArray("1032: 0123 0-4, 1032 4-0\n") << 0 << 3
-                               << "0123 0-4 before 5040 after 9 expected 5.2151 best 0123 bestExpected 5.2151 skill 99 luck 99";
+                               << "0123 0-4 before 5040 after 9 expected 5.2131 best 0123 bestExpected 5.2131 skill 99 luck 99";
     QTest::newRow("blank lines, two matches, no final line feed")
         << QByteArray("\n1032: 0123 0-4, 1032 4-0\n \n9876:0123 0-0,4567 0-2, 9876 4-0") << 0 << 7
-        << "0123 0-4 before 5040 after 9 expected 5.2151 best 0123 bestExpected 5.2151 skill 99 luck 99";
+        << "0123 0-4 before 5040 after 9 expected 5.2131 best 0123 bestExpected 5.2131 skill 99 luck 99";
     QTest::newRow("untrue score") << QByteArray("1032: 0123 1-1\n") << 1 << 0 << "line 1: guess 1 scores 0-4";
     QTest::newRow("no secret") << QByteArray("hello\n") << 1 << 0 << "line 1: expected SECRET";
     QTest::newRow("no comma") << QByteArray("1032: 0123 0-4 1032 4-0\n") << 1 << 0 << "line 1: expected a comma";

@@ -153,7 +153,7 @@ void TestReviewDialog::showsEachGuessAndTheMatch_data()
     QTest::addColumn<QString>("cells"); // of that row, joined by |
 
     QTest::newRow("the Expert's own play, first guess")
-        << kExpertPlay << "The match: skill 99, luck 65" << 0 << "2943|0 / 2|5,040 → 1,260|5.22|2943|5.22|best|99|38";
+        << kExpertPlay << "The match: skill 99, luck 65" << 0 << "2943|0 / 2|5,040 → 1,260|5.21|2943|5.21|best|99|38";
     QTest::newRow("the Expert's own play, the last guess with a choice")
         << kExpertPlay << "The match: skill 99, luck 65" << 3
         << "5984|1 / 0|7 → 1|2.00|5124|2.00|could not be the secret; one that could would have done as well|99|–";

@@ -70,4 +70,32 @@ std::vector<int> orbitLeaders(const Group &group)
     return leaders;
 }
 
+Symmetry inverse(const Symmetry &symmetry)
+{
+    Symmetry undo{};
+    for (int d = 0; d < 10; ++d)
+        undo.digits[symmetry.digits[d]] = std::int8_t(d);
+    for (int p = 0; p < 4; ++p)
+        undo.positions[symmetry.positions[p]] = std::int8_t(p);
+    return undo;
+}
+
+Canonical canonicalForm(const std::vector<std::uint16_t> &set, const Group &group)
+{
+    Canonical least{set, -1};
+    if (group.size() <= 1)
+        return least;
+    std::vector<std::uint16_t> image(set.size());
+    for (std::size_t member = 0; member < group.size(); ++member) {
+        for (std::size_t i = 0; i < set.size(); ++i)
+            image[i] = std::uint16_t(group[member].apply(set[i]));
+        std::sort(image.begin(), image.end());
+        if (least.symmetry < 0 || image < least.set) {
+            least.set = image;
+            least.symmetry = int(member);
+        }
+    }
+    return least;
+}
+
 } // namespace RelabellingGroup

@@ -27,4 +27,16 @@ Group fixing(const Group &group, int guess);
 // One number of each orbit of the group, the lowest index of it, in increasing order.
 std::vector<int> orbitLeaders(const Group &group);
 
+// The relabelling that undoes the given one.
+Symmetry inverse(const Symmetry &symmetry);
+
+// A set of numbers (sorted indices) in a form that every image of it under the group shares: its
+// least image, sorted and compared index by index, with the member of the group that makes it
+// (-1 for a group of the identity alone, which leaves every set as it is).
+struct Canonical {
+    std::vector<std::uint16_t> set;
+    int symmetry = -1;
+};
+Canonical canonicalForm(const std::vector<std::uint16_t> &set, const Group &group);
+
 } // namespace RelabellingGroup

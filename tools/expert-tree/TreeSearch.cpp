@@ -104,11 +104,17 @@ int TreeSearch::codeAt(int guess, int secret)
     return codeTable()[std::size_t(guess) * kNumbers + secret];
 }
 
+const std::uint8_t *TreeSearch::codesOf(int guess)
+{
+    return &codeTable()[std::size_t(guess) * kNumbers];
+}
+
 std::array<TreeSearch::Set, kCodes> TreeSearch::partsOf(const Set &set, int guess)
 {
     std::array<Set, kCodes> parts;
+    const std::uint8_t *codes = codesOf(guess);
     for (std::uint16_t secret : set)
-        parts[codeAt(guess, secret)].push_back(secret);
+        parts[codes[secret]].push_back(secret);
     return parts;
 }
 

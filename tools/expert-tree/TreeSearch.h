@@ -71,6 +71,8 @@ public:
     // secret's guesses from the next one; kInfinite when they cannot all be found in time.
     static long leastCost(long n, int left);
     static int codeAt(int guess, int secret);
+    // The scores of the guess against every number, by index: codeAt without a call per secret.
+    static const std::uint8_t *codesOf(int guess);
     static std::array<Set, ScoreCodes::kCodes> partsOf(const Set &set, int guess);
 
 private:
