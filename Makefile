@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Convenience front end to CMake. `make run` and `make test` install any missing Debian packages,
 # configure and build into build/, then launch the game or run the whole test suite headless.
 BUILD ?= build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the game's start-up: a bare Qt Widgets main window with a menu bar and an empty
 // central widget of the board's size, and nothing else. bench/startup.py times the game against it.
 #include <QApplication>

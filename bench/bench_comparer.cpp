@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's reasoning: one pruning of the full candidate list at each strength level, and the
 // computer's whole share of a match (every pick and pruning until it finds the secret).
 #include "NumberComparer.h"

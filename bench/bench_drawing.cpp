@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole drawing pass of the board late in a long match (the user's turn, fifteen rounds in both
 // record columns, three digits typed) into an image, on a standard and on a 2x screen.
 #include "GameBoardView.h"

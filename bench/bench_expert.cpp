@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The expert player's two kinds of move: a guess read from the decision tree (at every depth of
 // a match) and the one-step guess it falls back on off the tree, at its worst: the second guess of
 // a match, over the largest set of candidates one score can leave (1440, after 0-1).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak resident memory of the game's window in a match while it is resized fifty times to
 // different sizes up to 1920 x 1080: every size draws the board afresh, and what the drawing keeps
 // (rendered artwork, text shadows) must stay bounded however often the window changes size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review of whole matches, each timed on its own (targets: under 2 s for any match, under
 // 300 ms for one that follows the Expert). Exact results stay for the process, so the first review
 // is timed apart: with the built-in table of totals at the tree's nodes it solves only the small

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics after a match, with 200,000 matches stored: the game's own share (recording the
 // match and handing it to the statistics' thread; target under 1 ms), the whole write there (one
 // transaction in the database), and the summary of one level the statistics window asks for. For

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window with 200,000 matches stored: the time from asking for it until it shows
 // its figures and latest matches (target: under 300 ms), and the resident memory then (target:
 // under 60 MB), each the median of several openings. The database goes into a temporary folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up benchmark: launches the real hitblow under Xvfb, interleaved with a bare Qt main window
 with a menu bar (bench_bare_window, the floor of our stack), and reports over several runs the time
 from launch until each one's window is mapped, their ratio, the game's time until its board is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of the statistics drawn with Qt Charts: the module hitblow-chart, loaded on first use.
 #include "ui/GuessChart.h"
 

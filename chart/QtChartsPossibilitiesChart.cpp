@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of a review drawn with Qt Charts, in the module hitblow-chart.
 #include "ui/PossibilitiesChart.h"
 

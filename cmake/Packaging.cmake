@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package. `make package` (or `cpack` in the build folder) builds
 # hitblow_<version>-<revision>_<architecture>.deb from the install rules, with the manual page and
 # the files every Debian package carries: its copyright and its changelog.

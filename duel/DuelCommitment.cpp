@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DuelCommitment.h"
 
 #include "rules/MatchRules.h"

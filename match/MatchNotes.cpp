@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MatchNotes.h"
 
 #include "rules/MatchRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The facts of a match that every part of the game shares, stated once and free of widgets.

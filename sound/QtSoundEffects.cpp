@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "hitblow-sound" module: the game's sound effects through Qt Multimedia.
 #include "platform/SoundEffects.h"
 

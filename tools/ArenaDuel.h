@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // hitblow-arena --duel-host [ADDRESS:]PORT --secret DDDD [--lie] [--timeout SECONDS]

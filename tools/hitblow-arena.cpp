@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hitblow-arena --level L --rounds N [--trace]
 // hitblow-arena --review < TRACES
 // hitblow-arena --daily N | N-M | today

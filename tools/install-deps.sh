@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the game needs to build, run and test, only when one is missing.
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the game's artwork, resources/images/*.svg, from the shapes defined here.
 
 The images are plain SVG (shapes and gradients only: no text, no rasters, no filters) so that

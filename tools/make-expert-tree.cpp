@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-expert-tree [--widths W1,W2,...] [--every-guess-up-to N] [--deep-bounds-from N] [--bonus B] [--threads N]
 //                  [--set-symmetry on|off]
 //                  [--only H-B,...] [--save-parts FOLDER] [--parts FOLDER] [--out FILE]

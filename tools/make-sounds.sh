@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the game's sound effects, resources/sounds/*.wav, from synthesised tones and noise with sox.
 # Every file is 16-bit PCM, 44.1 kHz, mono, well under a second and a half, faded in and out so
 # that it starts and ends at silence, and normalised to its own peak level.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make-tree-values [--out FILE]
 //
 // Computes best play's total at every node of the Expert's tree built into the program (what the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays whole matches of every kind, then a stretch of random play, through the real game classes
 # on the offscreen platform under valgrind's memcheck. Fails on any memory error and on any block
 # definitely lost; reports in system libraries that are no fault of the game are suppressed by

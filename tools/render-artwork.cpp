@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the game's artwork as the board shows it, for looking at the pictures without playing:
 // a contact sheet of every image and boards composed as they stand in a few moments of a match.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole match as a blind player plays it: the real hitblow on its own X server with a private
 session bus, the AT-SPI bus and Orca speaking through speech-dispatcher and espeak-ng, played only
 by keys (xdotool). The game starts before Orca, as when the screen reader is switched on later.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program the way a screen reader's user runs the game: on a real X server, with a
 # private session bus and the AT-SPI accessibility bus, so that Qt's bridge to assistive
 # technology is active and hands on the change events the board sends.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix and checks that the program, its launcher entry, its
 # icon and its software-centre metadata land where desktops look for them, name each other
 # consistently and pass the desktop's own validators.

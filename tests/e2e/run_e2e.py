@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end match: the real hitblow on its own X server, driven only by real input events
 (xdotool): New Game by its shortcut, the secret chosen by clicks on the choice pieces, the counts
 accepted with Return (automatic check on), guesses typed until the match ends; every other round

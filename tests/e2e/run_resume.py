@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end resuming: the real hitblow on its own X server, driven by real input events. A match
 at Expert is played into its second round and left there, once by quitting with the shortcut
 (in the user's turn) and once by SIGKILL (with Mac's guess waiting for its score). The statistics

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/expert-tree/LowerBounds.h"
 #include "tools/expert-tree/PartTrees.h"
 #include "tools/expert-tree/TaskPool.h"

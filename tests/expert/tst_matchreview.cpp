@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expert/DecisionTree.h"
 #include "expert/ExactSolver.h"
 #include "expert/ExpertPlayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "expert/ExactSolver.h"
 #include "tools/expert-tree/PartSolver.h"
 #include "tools/expert-tree/PartTrees.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardInputTest.h"
 
 // The OK button: by key and by mouse, on a guess and on the counts, and the pause after a guess.

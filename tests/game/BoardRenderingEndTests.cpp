@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardRenderingTest.h"
 
 // The end of a round and of a match: the pause after a scored guess and the announced result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BoardRenderingTest.h"
 
 // The record columns, the candidates display, the pieces' image names and the texts, recorded and

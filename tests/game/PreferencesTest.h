@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The test functions stand in tst_preferences.cpp (the settings file and the ways the program ends)

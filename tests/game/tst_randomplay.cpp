@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RandomPlayer.h"
 
 // Long runs of random play against the real match controller, board and preferences window:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "HitBlowController.h"
 #include "match/ExpertHint.h"
 #include "match/OwnRecords.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Debian package as a user gets it: builds it with CPack into a temporary folder, checks its
 name, control fields and files, lets lintian judge it (no errors allowed), then unpacks it with
 dpkg-deb -x into a temporary root and starts the unpacked program under a private X server until

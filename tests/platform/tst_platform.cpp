@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MessageBoxAlert.h"
 #include "platform/ModalRun.h"
 #include "platform/QtScheduler.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
 a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
 cannot be written, a settings file that is a FIFO or a link to a device or to a dotfile, termination

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/GameSettings.h"
 #include "settings/PlayerAidSettings.h"
 #include "settings/SettingsTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game reduced to its statistics: records matches through StatisticsKeeper into the statistics
 // under $XDG_DATA_HOME, as the game does, so that a test can run several at once on one folder.
 //

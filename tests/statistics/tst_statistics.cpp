@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "match/MatchStatistics.h"
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsStore.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X server and the few X tools the game's end-to-end test and start-up benchmark need:
 Xvfb, xdotool for real input events and window geometry, and screenshots read straight from the
 X server (a GetImage request on the root window, a few milliseconds each).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help windows and texts of the main window: How to Play, About and the statistics, each a
 // real modal window, and what How to Play says.
 #include "MainWindowTest.h"

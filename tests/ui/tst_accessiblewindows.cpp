@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "access/FloatSliderAccessible.h"
 #include "ui/AboutDialog.h"
 #include "ui/GuessChart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameBoardLayout.h"
 #include "GameBoardView.h"
 #include "ui/MainWindow.h"
