@@ -202,9 +202,11 @@ void StatisticsDialog::showLevel()
     using Answer = std::pair<LevelSummary, QString>;
     m_keeper.ask<Answer>(
         this,
-        [this, level](StatisticsStore &store) {
+        // Runs on the statistics' thread, which may still be at it when the window has gone: it
+        // takes the keeper, which outlives the window, never the window itself.
+        [keeper = &m_keeper, level](StatisticsStore &store) {
             const LevelSummary summary = store.summaryFor(level);
-            return Answer{summary, m_keeper.readProblem(store)};
+            return Answer{summary, keeper->readProblem(store)};
         },
         [this, level](const Answer &answer) {
             // An answer for a level no longer chosen is dropped; the later one follows.
