@@ -11,8 +11,8 @@
 #include <sys/sysmacros.h>
 
 // Makes at path, in a test's own folder, a character device with the major and minor numbers 1
-// and 5 (the zero device's): a file that is endless zeros when read. Only root may make one, and a container may refuse even
-// root; the returned text is then why (for QSKIP), else it is empty.
+// and 5 (the zero device's): a file that is endless zeros when read. Only root may make one, and a
+// container may refuse even root; the returned text is then why (for QSKIP), else it is empty.
 inline QString makeZeroDevice(const QString &path)
 {
     if (::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 5)) == 0)
