@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>Du bist am Zug: Gib deinen Tipp ein, vier verschiedene Ziffern.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Runde %1. Mac tippt %2: Die Bewertung steht schon da, %3; die Eingabetaste bestätigt sie.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>

@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>Te toca: escribe tu intento, cuatro cifras distintas.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Ronda %1. Mac prueba con %2: su resultado ya está escrito, %3; Intro lo confirma.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>

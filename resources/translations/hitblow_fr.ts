@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>À vous de jouer&#xa0;: tapez votre proposition, quatre chiffres différents.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Tour %1. Mac propose %2 : son score est déjà tapé, %3 ; Entrée le confirme.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -133,15 +137,15 @@
     </message>
     <message>
         <source>Hits: %1</source>
-        <translation>Hits : %1</translation>
+        <translation>Hits&#xa0;: %1</translation>
     </message>
     <message>
         <source>Blows: %1</source>
-        <translation>Blows : %1</translation>
+        <translation>Blows&#xa0;: %1</translation>
     </message>
     <message>
         <source>Position %1 of 4: %2</source>
-        <translation>Position %1 sur 4 : %2</translation>
+        <translation>Position %1 sur 4&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -508,11 +512,11 @@
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation>Indice : %1</translation>
+        <translation>Indice&#xa0;: %1</translation>
     </message>
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
-        <translation>L’indice porte sur vos propres essais : redemandez-le à votre tour.</translation>
+        <translation>L’indice porte sur vos propres essais&#xa0;: redemandez-le à votre tour.</translation>
     </message>
 </context>
 <context>
@@ -586,7 +590,7 @@
     </message>
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
-        <translation>Votre partie inachevée vous attend : Jeu &gt; Reprendre la partie (%1)</translation>
+        <translation>Votre partie inachevée vous attend&#xa0;: Jeu &gt; Reprendre la partie (%1)</translation>
     </message>
 </context>
 <context>
@@ -1151,13 +1155,13 @@
     </message>
     <message>
         <source>Waiting for the statistics: another program is using them…</source>
-        <translation>En attente des statistiques : un autre programme les utilise…</translation>
+        <translation>En attente des statistiques&#xa0;: un autre programme les utilise…</translation>
     </message>
     <message numerus="yes">
         <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
         <translation>
-            <numerusform>%n partie enregistrée contient des valeurs que cette version ne connaît pas ; elle est exclue des chiffres et gardée dans le fichier.</numerusform>
-            <numerusform>%n parties enregistrées contiennent des valeurs que cette version ne connaît pas ; elles sont exclues des chiffres et gardées dans le fichier.</numerusform>
+            <numerusform>%n partie enregistrée contient des valeurs que cette version ne connaît pas&#xa0;; elle est exclue des chiffres et gardée dans le fichier.</numerusform>
+            <numerusform>%n parties enregistrées contiennent des valeurs que cette version ne connaît pas&#xa0;; elles sont exclues des chiffres et gardées dans le fichier.</numerusform>
         </translation>
     </message>
 </context>
@@ -1185,7 +1189,7 @@
     </message>
     <message>
         <source>Statistics kept only until the game quits: no folder to keep them in</source>
-        <translation>Statistiques gardées seulement jusqu’à la fin du jeu : aucun dossier où les garder</translation>
+        <translation>Statistiques gardées seulement jusqu’à la fin du jeu&#xa0;: aucun dossier où les garder</translation>
     </message>
     <message>
         <source>The old statistics file could not be read. It was kept as %1.</source>
@@ -1205,8 +1209,8 @@
     <message numerus="yes">
         <source>Matches that could not be read: %n.</source>
         <translation>
-            <numerusform>Parties illisibles : %n.</numerusform>
-            <numerusform>Parties illisibles : %n.</numerusform>
+            <numerusform>Parties illisibles&#xa0;: %n.</numerusform>
+            <numerusform>Parties illisibles&#xa0;: %n.</numerusform>
         </translation>
     </message>
     <message>
@@ -1220,25 +1224,25 @@
     <message numerus="yes">
         <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
         <translation>
-            <numerusform>Parties perdues : %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
-            <numerusform>Parties perdues : %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
+            <numerusform>Parties perdues&#xa0;: %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
+            <numerusform>Parties perdues&#xa0;: %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
         </translation>
     </message>
     <message>
         <source>The statistics could not be read: %1</source>
-        <translation>Les statistiques n’ont pas pu être lues : %1</translation>
+        <translation>Les statistiques n’ont pas pu être lues&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read; it is left as it is</source>
-        <translation>%1 ne peut pas être lu ; il est laissé tel quel</translation>
+        <translation>%1 ne peut pas être lu&#xa0;; il est laissé tel quel</translation>
     </message>
     <message>
         <source>%1 is another program&apos;s database; it is left as it is</source>
-        <translation>%1 est la base de données d’un autre programme ; elle est laissée telle quelle</translation>
+        <translation>%1 est la base de données d’un autre programme&#xa0;; elle est laissée telle quelle</translation>
     </message>
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
-        <translation>%1 a été écrit par une version plus récente du jeu ; il est laissé tel quel</translation>
+        <translation>%1 a été écrit par une version plus récente du jeu&#xa0;; il est laissé tel quel</translation>
     </message>
 </context>
 <context>
@@ -1269,11 +1273,11 @@
     <name>UserDefaults</name>
     <message>
         <source>Settings not saved: no folder to keep them in</source>
-        <translation>Réglages non enregistrés : aucun dossier où les garder</translation>
+        <translation>Réglages non enregistrés&#xa0;: aucun dossier où les garder</translation>
     </message>
     <message>
         <source>Settings not saved: %1 is %2</source>
-        <translation>Réglages non enregistrés : %1 est %2</translation>
+        <translation>Réglages non enregistrés&#xa0;: %1 est %2</translation>
     </message>
 </context>
 </TS>

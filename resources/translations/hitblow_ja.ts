@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>あなたの番です: 予想を入力してください。異なる 4 つの数字です。</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>ラウンド %1。Mac の予想は %2: 判定は入力済みです（%3）。Return キーで確定します。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>

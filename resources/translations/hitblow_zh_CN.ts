@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>轮到你了：请输入你的猜测，四个不同的数字。</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>第 %1 回合。Mac 猜 %2：结果已填好，%3；按回车键确认。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>

@@ -394,6 +394,35 @@ void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
              qPrintable(m_window->matchStatusBar()->matchText()));
 }
 
+// Mac's guess waits for its counts when the player turns the automatic check on: they stand typed.
+void TestMainWindow::countsTurnedAutomaticStandTyped()
+{
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 0}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(GameStatusCheckHitBlow);
+    GameBoardView *board = m_window->gameBoardView();
+    QVERIFY(board->entry().counts().empty());
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<QRadioButton *>("autoCheckOnButton")->click();
+        dialog->done(1);
+        m_modalCloser->stop();
+    });
+    m_modalCloser->start();
+    m_window->preferencesAction()->trigger();
+
+    HitBlowController *controller = m_window->hitBlowController();
+    const HitBlowResult truth =
+        NumberComparer().checkHitsBlowsIn(*controller->userOwnNumbers(), *controller->macCurrentAnswer());
+    QCOMPARE(board->entry().counts(), (std::vector<int>{truth.hits, truth.blows}));
+}
+
 void TestMainWindow::unsavedStatisticsAreToldInTheStatusBar()
 {
     // Something that is no database in the statistics' place: it is kept, and the match is not saved.
