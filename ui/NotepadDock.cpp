@@ -4,7 +4,7 @@
 #include "GameBoardView.h"
 #include "NotepadPanel.h"
 #include "access/LiveAnnouncer.h"
-#include "access/QuietConstruction.h"
+#include "access/QuietAccessibility.h"
 #include "match/Notepad.h"
 #include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
@@ -63,7 +63,7 @@ bool NotepadDock::eventFilter(QObject *watched, QEvent *event)
 void NotepadDock::show(bool visible)
 {
     if (!m_dock && visible) {
-        const QuietConstruction quiet;
+        const QuietAccessibility quiet;
         m_dock = new QDockWidget(m_window);
         m_dock->setObjectName(QStringLiteral("notepadDock"));
         // Part of the window like the number pad: no title bar, never floating or closed alone.

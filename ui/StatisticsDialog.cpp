@@ -5,6 +5,7 @@
 #include "ReviewDialog.h"
 #include "statistics/StatisticsKeeper.h"
 #include "access/LiveAnnouncer.h"
+#include "access/QuietAccessibility.h"
 #include "platform/WindowFit.h"
 
 #include <QComboBox>
@@ -198,6 +199,12 @@ QString StatisticsDialog::figure(const QString &caption) const
 
 void StatisticsDialog::showLevel()
 {
+    {
+        // The box's value, which Orca does not find in Qt 6.4's box, read with it as its
+        // description; a change is answered aloud with its figures instead of an event.
+        const QuietAccessibility quiet;
+        m_level->setAccessibleDescription(m_level->currentText());
+    }
     const int level = m_level->currentData().toInt();
     using Answer = std::pair<LevelSummary, QString>;
     m_keeper.ask<Answer>(

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "QuietConstruction.h"
+#include "QuietAccessibility.h"
 
-QuietConstruction::QuietConstruction()
+QuietAccessibility::QuietAccessibility()
     : m_previous(QAccessible::installUpdateHandler([](QAccessibleEvent *) {}))
 {
 }
 
-QuietConstruction::~QuietConstruction()
+QuietAccessibility::~QuietAccessibility()
 {
     QAccessible::installUpdateHandler(m_previous);
 }
