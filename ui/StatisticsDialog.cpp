@@ -252,7 +252,7 @@ void StatisticsDialog::showSummary(const LevelSummary &summary)
         m_chart->showSummary(summary);
         m_chart->describeSummary(summary);
     }
-    // A strength chosen in the box is answered aloud with its figures.
+    // The figures of the window just opened, or of a strength chosen in the box, are said aloud.
     if (std::exchange(m_levelChanged, false)) {
         m_announcer->announce(tr("%1: won %2, lost %3, drawn %4, abandoned %5")
                                   .arg(m_level->currentText(), values[0], values[1], values[2], values[3]));
