@@ -28,8 +28,10 @@
 
 namespace {
 const QString kSeparator = QStringLiteral(" · ");
-// The verdict column wraps at this many average characters, so skill and luck stay in sight.
+// The verdict column asks for this many average characters; where the screen is narrower it
+// gets what is left, its verdicts cut short, each read whole in the line under the table.
 constexpr int kVerdictWidthChars = 30;
+constexpr int kVerdictLeastChars = 6;
 
 QString resultPhrase(MatchOutcome result, int guesses)
 {
@@ -96,15 +98,17 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     // Every row in sight at once: the window scrolls, never the table on its own.
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_table->setWordWrap(true);
-    // The verdict comes last and wraps: a long verdict never pushes the figures out of sight.
+    // One line a guess, so that a whole match is in sight on a small screen: the verdict comes
+    // last and takes the width left, cut short where it must be.
+    m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideRight);
     m_table->header()->setSectionResizeMode(VerdictColumn, QHeaderView::Interactive);
     m_table->header()->resizeSection(VerdictColumn, m_table->fontMetrics().averageCharWidth() * kVerdictWidthChars);
     m_table->header()->moveSection(m_table->header()->visualIndex(VerdictColumn), m_table->columnCount() - 1);
     // Skill and luck beside the guess's own figures, before the Expert's: in sight on a narrow screen.
     m_table->header()->moveSection(m_table->header()->visualIndex(SkillColumn), ExpertColumn);
     m_table->header()->moveSection(m_table->header()->visualIndex(LuckColumn), ExpertColumn + 1);
-    m_table->header()->setStretchLastSection(false);
+    m_table->header()->setStretchLastSection(true);
     for (int column = 0; column < m_table->columnCount(); ++column) {
         const QString explanation = columnExplanation(Column(column));
         m_table->headerItem()->setToolTip(column, explanation);
@@ -112,6 +116,14 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     }
     m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
     layout->addWidget(m_table);
+    // The selected guess's verdict in full, wrapped.
+    m_verdictLine = new QLabel(this);
+    m_verdictLine->setWordWrap(true);
+    layout->addWidget(m_verdictLine);
+    connect(m_table, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        m_verdictLine->setText(item ? tr("Verdict on %1: %2").arg(item->text(GuessColumn), item->text(VerdictColumn))
+                                    : QString());
+    });
     auto *expertNote = new QLabel(tr("The Expert's guess is the one best play makes from your own position: "
                                      "after your earlier guesses and their scores. It is not Mac's play."),
                                   this);
@@ -276,10 +288,6 @@ void ReviewDialog::showReview()
         item->setText(ExpertColumn, NumberText::of(row.bestGuess));
         item->setText(ExpertExpectedColumn, locale.toString(row.bestExpected, 'f', 2));
         item->setText(VerdictColumn, verdictText(row.verdict));
-        // The view wraps the verdict but sizes its rows for one line: the wrapped height is given.
-        const QRect wrapped = m_table->fontMetrics().boundingRect(
-            QRect(0, 0, m_table->header()->sectionSize(VerdictColumn) - 8, 10000), Qt::TextWordWrap, item->text(VerdictColumn));
-        item->setSizeHint(VerdictColumn, QSize(wrapped.width(), wrapped.height() + 4));
         item->setText(SkillColumn, locale.toString(row.skill));
         item->setText(LuckColumn, row.luckCounts ? locale.toString(row.luck) : QStringLiteral("–"));
         for (int column = 0; column < m_table->columnCount(); ++column) {
@@ -329,7 +337,7 @@ void ReviewDialog::showChart()
 void ReviewDialog::widenToTheTable()
 {
     for (int column = 0; column < m_table->columnCount(); ++column) {
-        // The verdict keeps its width and wraps.
+        // The verdict takes what is left.
         if (column != VerdictColumn)
             m_table->resizeColumnToContents(column);
     }
@@ -339,6 +347,12 @@ void ReviewDialog::widenToTheTable()
         resize(wanted, height());
         WindowFit::fitToScreen(this);
     }
+    // On a screen too narrow for it all, the verdict gives up its width first.
+    m_table->doItemsLayout();
+    const int others = m_table->header()->length() - m_table->header()->sectionSize(VerdictColumn);
+    const int room = m_table->viewport()->width() - others;
+    const int fewest = m_table->fontMetrics().averageCharWidth() * kVerdictLeastChars;
+    m_table->header()->resizeSection(VerdictColumn, std::clamp(room, fewest, m_table->header()->sectionSize(VerdictColumn)));
 }
 
 QString ReviewDialog::verdictText(MatchReview::Verdict verdict)

@@ -76,6 +76,7 @@ private:
     QFutureWatcher<std::optional<MatchReview>> m_watcher;
     bool m_reviewing = true;
     QLabel *m_summary = nullptr;
+    QLabel *m_verdictLine = nullptr;
     QProgressBar *m_progress = nullptr;
     QTreeWidget *m_table = nullptr;
     QPushButton *m_copy = nullptr;

@@ -985,6 +985,10 @@
         <source>The result is on the clipboard, without your numbers.</source>
         <translation>Das Ergebnis ist in der Zwischenablage, ohne Ihre Zahlen.</translation>
     </message>
+    <message>
+        <source>Verdict on %1: %2</source>
+        <translation>Urteil zu %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -985,6 +985,10 @@
         <source>The result is on the clipboard, without your numbers.</source>
         <translation>El resultado está en el portapapeles, sin sus números.</translation>
     </message>
+    <message>
+        <source>Verdict on %1: %2</source>
+        <translation>Veredicto sobre %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

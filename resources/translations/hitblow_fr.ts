@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
-        <translation>Tour %1. Mac propose %2 : son score est déjà tapé, %3 ; Entrée le confirme.</translation>
+        <translation>Tour %1. Mac propose %2&#xa0;: son score est déjà tapé, %3&#xa0;; Entrée le confirme.</translation>
     </message>
 </context>
 <context>
@@ -984,6 +984,10 @@
     <message>
         <source>The result is on the clipboard, without your numbers.</source>
         <translation>Le résultat est dans le presse-papiers, sans vos nombres.</translation>
+    </message>
+    <message>
+        <source>Verdict on %1: %2</source>
+        <translation>Verdict sur %1 : %2</translation>
     </message>
 </context>
 <context>

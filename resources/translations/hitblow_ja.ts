@@ -981,6 +981,10 @@
         <source>The result is on the clipboard, without your numbers.</source>
         <translation>結果をクリップボードにコピーしました（あなたの数は含みません）。</translation>
     </message>
+    <message>
+        <source>Verdict on %1: %2</source>
+        <translation>%1 の評価：%2</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

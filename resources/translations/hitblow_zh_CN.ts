@@ -981,6 +981,10 @@
         <source>The result is on the clipboard, without your numbers.</source>
         <translation>结果已复制到剪贴板，不含你的数字。</translation>
     </message>
+    <message>
+        <source>Verdict on %1: %2</source>
+        <translation>对 %1 的评价：%2</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

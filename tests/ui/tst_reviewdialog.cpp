@@ -195,8 +195,15 @@ void TestReviewDialog::showsEachGuessAndTheMatch()
              "Skill: " + item->text(ReviewDialog::SkillColumn));
     QVERIFY(dialog.table()->focusPolicy() & Qt::TabFocus);
     QVERIFY(dialog.copyResultButton()->isEnabled());
-    // Every row in the table's sight, none in a scroll of its own; skill and luck before the
-    // verdict, which wraps.
+    // Every row in the table's sight, none in a scroll of its own, one line each; skill and luck
+    // before the verdict, which the line under the table reads whole for the row selected.
+    dialog.table()->setCurrentItem(dialog.table()->topLevelItem(row));
+    QStringList labels;
+    for (const QLabel *label : dialog.findChildren<QLabel *>())
+        labels << label->text();
+    QVERIFY2(labels.contains("Verdict on " + item->text(ReviewDialog::GuessColumn) + ": "
+                             + item->text(ReviewDialog::VerdictColumn)),
+             qPrintable(labels.join('|')));
     const QTreeWidgetItem *last = dialog.table()->topLevelItem(dialog.table()->topLevelItemCount() - 1);
     QVERIFY(dialog.table()->visualItemRect(last).bottom() < dialog.table()->viewport()->height());
     const QHeaderView *header = dialog.table()->header();
