@@ -3,6 +3,7 @@
 
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
+#include "rules/Turn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,13 +23,11 @@ struct SavedMatch {
     int strength = 1;
     NumberSet macOwnNumbers{};
     NumberSet userOwnNumbers{};
-    // Mac's guesses and the scores they got; while its counts are checked the last guess has no score yet.
-    std::vector<NumberSet> macAnswers;
-    std::vector<int> macHits;
-    std::vector<int> macBlows;
-    std::vector<NumberSet> userAnswers;
-    std::vector<int> userHits;
-    std::vector<int> userBlows;
+    // Each side's guesses with the scores they got, oldest first.
+    std::vector<Turn> macTurns;
+    std::vector<Turn> userTurns;
+    // Mac's latest guess while its counts are checked (GameStatusCheckHitBlow): it has no score yet.
+    std::optional<NumberSet> macUnscoredGuess;
     // What Mac's candidates are, in their order.
     CandidateList candidates;
     // The Expert's renaming of digits and places for this match, once it has drawn one.

@@ -80,9 +80,9 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     waitForKeptMatch();
     if (!isMatchRunning(match.status) && m_resumable) {
         m_keeper.matchResumed(m_resumable->hinted);
-        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
-                          {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows},
-                          {m_resumable->macAnswers, m_resumable->macHits, m_resumable->macBlows},
+        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userTurns.size()),
+                          {m_resumable->userTurns},
+                          {m_resumable->macTurns},
                           m_resumable->macOwnNumbers},
                          m_resumable->strength);
     } else {
@@ -102,6 +102,6 @@ std::optional<NumberSet> MatchTracker::hint(int status, const OwnRecords &record
     if (!hintAvailable(status))
         return std::nullopt;
     const NumberSet guess = m_hintStrategy->suggestedGuess(records);
-    m_keeper.markHinted(int(records.answers.size()), guess);
+    m_keeper.markHinted(int(records.size()), guess);
     return guess;
 }
