@@ -50,10 +50,10 @@ void HitBlowController::newGame()
 
 std::optional<SavedMatch> HitBlowController::savedMatch() const
 {
-    if (!isMatchRunning(m_gameStatus) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
+    if (!isMatchRunning(gameStatusOf(m_gameStatus)) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
         return std::nullopt;
     SavedMatch match;
-    match.status = m_gameStatus;
+    match.status = gameStatusOf(m_gameStatus);
     match.strength = strengthLevel();
     match.macOwnNumbers = *m_macOwnNumbers;
     match.userOwnNumbers = *m_userOwnNumbers;

@@ -16,8 +16,8 @@ inline OwnRecords ownRecordsOf(const HitBlowController &match)
 inline MatchProgress progressOf(const HitBlowController &match)
 {
     // Mac's last guess may still wait for its score: only the scored ones are kept.
-    return {match.gameStatus(),
-            match.matchResult(),
+    return {gameStatusOf(match.gameStatus()),
+            matchResultOf(match.matchResult()),
             int(match.userFormerAnswers().size()),
             ownRecordsOf(match),
             {turnsOf(match.macFormerAnswers(), match.macFormerHitsCount(), match.macFormerBlowsCount())},
@@ -26,7 +26,7 @@ inline MatchProgress progressOf(const HitBlowController &match)
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)
 {
-    return {match.matchResult(),
+    return {matchResultOf(match.matchResult()),
             match.macOwnNumbers(),
             match.userOwnNumbers(),
             int(match.macFormerAnswers().size()),

@@ -114,7 +114,7 @@ QByteArray SavedMatch::toJson() const
 {
     QJsonObject root{
         {"version", kVersion},
-        {"status", status},
+        {"status", int(status)},
         {"strength", strength},
         {"macSecret", NumberText::of(macOwnNumbers)},
         {"userSecret", NumberText::of(userOwnNumbers)},
@@ -152,7 +152,7 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
         return refuse("a form of another version");
 
     SavedMatch match;
-    match.status = root.value("status").toInt(-1);
+    match.status = gameStatusOf(root.value("status").toInt(-1));
     match.strength = root.value("strength").toInt(-1);
     match.hinted = root.value("hinted").toBool(false);
     match.notes = root.value("notes").toString();

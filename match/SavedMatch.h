@@ -3,6 +3,7 @@
 
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
+#include "rules/MatchRules.h"
 #include "rules/Turn.h"
 
 #include <QByteArray>
@@ -18,7 +19,7 @@ struct SavedMatch {
     static constexpr int kVersion = 1;
 
     // The turn it was in: GameStatusMacTurn to GameStatusUserResult.
-    int status = 0;
+    GameStatus status = GameStatusTitle;
     // The strength the match was played at when saved.
     int strength = 1;
     NumberSet macOwnNumbers{};

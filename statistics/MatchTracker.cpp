@@ -69,7 +69,7 @@ std::optional<SavedMatch> MatchTracker::resume()
     return match;
 }
 
-bool MatchTracker::newGameNeedsConsent(int status)
+bool MatchTracker::newGameNeedsConsent(GameStatus status)
 {
     waitForKeptMatch();
     return (isMatchRunning(status) || m_resumable) && m_aids.confirmAbandon();
@@ -92,12 +92,12 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     m_resumable.reset();
 }
 
-bool MatchTracker::hintAvailable(int status)
+bool MatchTracker::hintAvailable(GameStatus status)
 {
     return status == GameStatusUserTurn;
 }
 
-std::optional<NumberSet> MatchTracker::hint(int status, const OwnRecords &records)
+std::optional<NumberSet> MatchTracker::hint(GameStatus status, const OwnRecords &records)
 {
     if (!hintAvailable(status))
         return std::nullopt;

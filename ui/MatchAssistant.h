@@ -41,7 +41,7 @@ public:
     void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
                          QAction *review = nullptr);
 
-    // New Game: while a match runs (statuses 2 to 5), or one kept from an earlier run waits, asks
+    // New Game: while a match runs (isMatchRunning), or one kept from an earlier run waits, asks
     // first, unless the user said not to ask again; a match given up counts as abandoned.
     void newGame();
     // Goes on with the match kept from an earlier run, at the start of the turn it was in (title
@@ -49,7 +49,7 @@ public:
     void resumeMatch();
     // Whether a match kept from an earlier run is known to wait (title screen only).
     bool resumeAvailable() const;
-    // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
+    // Types the hint's guess into the user's entries and marks the match hinted (GameStatusUserTurn only).
     void hint();
     void showStatistics();
     // The review of the last match won, lost or drawn: of this run, or else the latest stored,
@@ -72,9 +72,10 @@ public:
 
 signals:
     // After every refresh: the status the bar and the commands now show.
-    void statusShown(int status);
+    void statusShown(GameStatus status);
 
 private:
+    GameStatus status() const;
     // The match as it can be kept, with the player's notes.
     std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);

@@ -40,7 +40,7 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
 
 void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable)
 {
-    const int status = match.gameStatus();
+    const GameStatus status = gameStatusOf(match.gameStatus());
     m_messages.clear();
     if (status == GameStatusTitle) {
         m_messages << tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));

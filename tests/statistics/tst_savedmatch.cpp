@@ -31,7 +31,7 @@ constexpr NumberSet kUserSecret{4, 5, 6, 7};
 
 // A match as it stands after Mac's guesses and the user's (true scores, candidates pruned as the
 // Expert prunes), in status.
-SavedMatch matchAfter(int status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
+SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
 {
     const NumberComparer rules;
     SavedMatch match;
@@ -344,7 +344,7 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         for (const SavedMatch &now : {matchAfter(GameStatusMacTurn, {}, {}),
                                       matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {}),
                                       matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}}, {})}) {
-            const int status = now.status;
+            const GameStatus status = now.status;
             tracker->statusChanged({status, MatchResultNone, 1, {}}, strength, now);
             const std::optional<SavedMatch> kept = keptIn(*keeper);
             QVERIFY(kept);
@@ -358,7 +358,7 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         tracker->statusChanged({GameStatusGameOver, MatchResultUserWon, 2, {}}, strength, std::nullopt);
         tracker->statusChanged({GameStatusResultShown, MatchResultUserWon, 2, {}}, strength, std::nullopt);
     } else if (ending == "new game") {
-        const int status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
+        const GameStatus status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
         tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1, {}}, strength);
         tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
     } else {
