@@ -144,16 +144,16 @@ private:
     void returnChoice(int place);
     int chosenPlaceAt(QPointF boardPoint) const;
     void handOverSecretIfComplete();
-    void typeDigit(int status, int digit);
+    void typeDigit(GameStatus status, int digit);
     void checkUserAnswer();
     void checkMacHitBlow();
     // Beeps and shows the message, with details saying what exactly is wrong.
     void refuse(const char *messageKey, const QString &details);
 
     // Drawing steps of drawRect(), each for the status whose layout the pass draws.
-    void drawPieces(Canvas &canvas, int status);
-    void drawDigitsAndCounts(Canvas &canvas, int status);
-    void drawMessageLine(Canvas &canvas, int status);
+    void drawPieces(Canvas &canvas, GameStatus status);
+    void drawDigitsAndCounts(Canvas &canvas, GameStatus status);
+    void drawMessageLine(Canvas &canvas, GameStatus status);
     void drawRecordColumns(Canvas &canvas);
     void drawCandidatesDisplay(Canvas &canvas);
     void drawResult(Canvas &canvas, bool announce);

@@ -42,7 +42,7 @@ bool nearAny(QPointF point, const QPointF (&marks)[3])
 
 QString GameBoardView::toolTipAt(QPointF boardPoint) const
 {
-    const int status = m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle;
+    const GameStatus status = m_hitBlowController ? gameStatusOf(m_hitBlowController->gameStatus()) : GameStatusTitle;
     if (nearAny(boardPoint, kHitMarks))
         return tr("Hits: the right digit in the right place");
     if (nearAny(boardPoint, kBlowMarks))

@@ -30,19 +30,19 @@ const char *const kRightsLine =
 // After the result was announced the board keeps showing the final picture of the match: a pass
 // once the result is shown (the window was uncovered or resized) draws the layout of the game's end
 // without its effects.
-int layoutStatusFor(int status)
+GameStatus layoutStatusFor(GameStatus status)
 {
     return status == GameStatusResultShown ? GameStatusGameOver : status;
 }
 
-bool isBetween(int status, int first, int last)
+bool isBetween(GameStatus status, GameStatus first, GameStatus last)
 {
     return status >= first && status <= last;
 }
 
 // The image of a piece showing number while the board is laid out for status: "PieceBack" above 9,
 // nothing below 0, the "B" artwork while choosing and at the end of a match.
-QString pieceImageName(int number, int status)
+QString pieceImageName(int number, GameStatus status)
 {
     if (number > 9)
         return QStringLiteral("PieceBack");
@@ -80,8 +80,8 @@ void GameBoardView::drawRect(Canvas &canvas)
 {
     if (!m_hitBlowController || !m_prefWindowController)
         return;
-    const int status = m_hitBlowController->gameStatus();
-    const int layout = layoutStatusFor(status);
+    const GameStatus status = gameStatusOf(m_hitBlowController->gameStatus());
+    const GameStatus layout = layoutStatusFor(status);
     drawPieces(canvas, layout);
     drawDigitsAndCounts(canvas, layout);
     drawMessageLine(canvas, layout);
@@ -98,7 +98,7 @@ void GameBoardView::drawRect(Canvas &canvas)
     }
 }
 
-void GameBoardView::drawPieces(Canvas &canvas, int status)
+void GameBoardView::drawPieces(Canvas &canvas, GameStatus status)
 {
     if (isBetween(status, GameStatusTitle, GameStatusChooseNumbers))
         canvas.drawImage(QStringLiteral("GameBoardB"), kBoardOrigin);
@@ -127,7 +127,7 @@ void GameBoardView::drawPieces(Canvas &canvas, int status)
     }
 }
 
-void GameBoardView::drawDigitsAndCounts(Canvas &canvas, int status)
+void GameBoardView::drawDigitsAndCounts(Canvas &canvas, GameStatus status)
 {
     if (status == GameStatusCheckHitBlow) {
         if (const std::optional<NumberSet> &guess = m_hitBlowController->macCurrentAnswer()) {
@@ -156,7 +156,7 @@ void GameBoardView::drawDigitsAndCounts(Canvas &canvas, int status)
     }
 }
 
-void GameBoardView::drawMessageLine(Canvas &canvas, int status)
+void GameBoardView::drawMessageLine(Canvas &canvas, GameStatus status)
 {
     QString message;
     switch (status) {
@@ -240,7 +240,7 @@ void GameBoardView::drawResult(Canvas &canvas, bool announce)
 {
     m_fontStyle.fontSize = kResultFontSize;
     QColor colour = kYellow;
-    const int result = m_hitBlowController->matchResult();
+    const MatchResult result = matchResultOf(m_hitBlowController->matchResult());
     const char *key = resultKey(result);
     QString sound = QStringLiteral("pikoon2_edited");
     if (result == MatchResultMacWon) {
@@ -271,7 +271,7 @@ StyledText GameBoardView::styledWithFont(const QString &text, double fontSize)
 
 void GameBoardView::setMessageStrWithString(const QString &string)
 {
-    const int status = m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle;
+    const GameStatus status = m_hitBlowController ? gameStatusOf(m_hitBlowController->gameStatus()) : GameStatusTitle;
     if (status == GameStatusUserTurn && m_hitBlowController->userHasLastChance())
         m_fontStyle.color = kRed;
     m_messageStr.text = string;
@@ -282,7 +282,7 @@ void GameBoardView::setMessageStrWithString(const QString &string)
 
 QString GameBoardView::imageNameFrom(int number) const
 {
-    return pieceImageName(number, m_hitBlowController ? m_hitBlowController->gameStatus() : GameStatusTitle);
+    return pieceImageName(number, m_hitBlowController ? gameStatusOf(m_hitBlowController->gameStatus()) : GameStatusTitle);
 }
 
 std::vector<StyledText> GameBoardView::stringsArrayFromNumbersArray(const std::vector<int> &numbers) const

@@ -71,7 +71,7 @@ void GameBoardView::handOverSecretIfComplete()
     m_hitBlowController->setGameStatus(GameStatusMacTurn);
 }
 
-void GameBoardView::typeDigit(int status, int digit)
+void GameBoardView::typeDigit(GameStatus status, int digit)
 {
     m_fontStyle.fontSize = status == GameStatusUserTurn ? kGuessFontSize : kCountsFontSize;
     m_entry.type(status, digit);
@@ -99,7 +99,7 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
             keyDown(characters, charactersIgnoringModifiers);
         }))
         return;
-    const int status = m_hitBlowController->gameStatus();
+    const GameStatus status = gameStatusOf(m_hitBlowController->gameStatus());
     if (status == GameStatusTitle && (okKey || key == u' '))
         emit newGameRequested();
     if (status == GameStatusTitle || status == GameStatusResultShown)
@@ -163,7 +163,7 @@ void GameBoardView::mouseDown(QPointF boardPoint)
 {
     if (!inputConnected() || m_heldInput.hold(kOKButtonHitArea.holds(boardPoint), [this, boardPoint] { mouseDown(boardPoint); }))
         return;
-    const int status = m_hitBlowController->gameStatus();
+    const GameStatus status = gameStatusOf(m_hitBlowController->gameStatus());
     if (status == GameStatusChooseNumbers) {
         // Only a press on an available piece lets the release take one, and only a press on a
         // chosen piece lets the release on that same piece return it.
@@ -181,7 +181,7 @@ void GameBoardView::mouseUp(QPointF boardPoint)
 {
     if (!inputConnected() || m_heldInput.hold(false, [this, boardPoint] { mouseUp(boardPoint); }))
         return;
-    const int status = m_hitBlowController->gameStatus();
+    const GameStatus status = gameStatusOf(m_hitBlowController->gameStatus());
     if (status == GameStatusTitle) {
         emit newGameRequested();
     } else if (status == GameStatusChooseNumbers) {
@@ -222,7 +222,7 @@ void GameBoardView::didOK()
 {
     if (!inputConnected())
         return;
-    const int status = m_hitBlowController->gameStatus();
+    const GameStatus status = gameStatusOf(m_hitBlowController->gameStatus());
     // Of several pending calls of the pause only the first has an effect.
     m_services.scheduler.cancelPrevious(this, kDidOK);
     switch (status) {

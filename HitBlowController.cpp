@@ -50,19 +50,16 @@ void HitBlowController::newGame()
 
 std::optional<SavedMatch> HitBlowController::savedMatch() const
 {
-    if (!isMatchRunning(m_gameStatus) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
+    if (!isMatchRunning(gameStatusOf(m_gameStatus)) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
         return std::nullopt;
     SavedMatch match;
-    match.status = m_gameStatus;
+    match.status = gameStatusOf(m_gameStatus);
     match.strength = strengthLevel();
     match.macOwnNumbers = *m_macOwnNumbers;
     match.userOwnNumbers = *m_userOwnNumbers;
-    match.macAnswers = m_mac.answers();
-    match.macHits = m_mac.hits();
-    match.macBlows = m_mac.blows();
-    match.userAnswers = m_userFormerAnswers;
-    match.userHits = m_userFormerHitsCount;
-    match.userBlows = m_userFormerBlowsCount;
+    match.macTurns = m_mac.turns();
+    match.macUnscoredGuess = m_mac.unscoredGuess();
+    match.userTurns = turnsOf(m_userFormerAnswers, m_userFormerHitsCount, m_userFormerBlowsCount);
     match.candidates = *m_mac.candidates();
     match.relabelling = m_mac.relabelling();
     return match;
@@ -75,21 +72,27 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
     m_matchResult = MatchResultNone;
     m_macOwnNumbers = match.macOwnNumbers;
     m_userOwnNumbers = match.userOwnNumbers;
-    m_mac.resume(match.candidates, match.macAnswers, match.macHits, match.macBlows, match.relabelling);
+    m_mac.resume(match.candidates, match.macTurns, match.macUnscoredGuess, match.relabelling);
     m_restCandidatesCount = static_cast<int>(match.candidates.size());
-    if (!match.macAnswers.empty())
-        m_macCurrentAnswer = match.macAnswers.back();
-    m_macCurrentHitsCount = match.macHits.empty() ? 0 : match.macHits.back();
-    m_macCurrentBlowsCount = match.macBlows.empty() ? 0 : match.macBlows.back();
-    m_userFormerAnswers = match.userAnswers;
-    m_userFormerHitsCount = match.userHits;
-    m_userFormerBlowsCount = match.userBlows;
-    if (!match.userAnswers.empty())
-        m_userCurrentAnswer = match.userAnswers.back();
-    m_userCurrentHitsCount = match.userHits.empty() ? 0 : match.userHits.back();
-    m_userCurrentBlowsCount = match.userBlows.empty() ? 0 : match.userBlows.back();
-    if (m_macCurrentAnswer && match.macHits.size() < match.macAnswers.size())
-        m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
+    if (match.macUnscoredGuess) {
+        m_macCurrentAnswer = match.macUnscoredGuess;
+    } else if (!match.macTurns.empty()) {
+        m_macCurrentAnswer = match.macTurns.back().guess;
+        m_macCurrentHitsCount = match.macTurns.back().score.hits;
+        m_macCurrentBlowsCount = match.macTurns.back().score.blows;
+    }
+    for (const Turn &turn : match.userTurns) {
+        m_userFormerAnswers.push_back(turn.guess);
+        m_userFormerHitsCount.push_back(turn.score.hits);
+        m_userFormerBlowsCount.push_back(turn.score.blows);
+    }
+    if (!match.userTurns.empty()) {
+        m_userCurrentAnswer = match.userTurns.back().guess;
+        m_userCurrentHitsCount = match.userTurns.back().score.hits;
+        m_userCurrentBlowsCount = match.userTurns.back().score.blows;
+    }
 
     if (m_gameBoardView)
         m_gameBoardView->resumeWithChosenNumbers(match.userOwnNumbers);

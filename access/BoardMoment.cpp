@@ -13,7 +13,7 @@ BoardMoment BoardMoment::of(const GameBoardView &board)
     const HitBlowController *match = board.hitBlowController();
     if (!match)
         return moment;
-    moment.status = match->gameStatus();
+    moment.status = gameStatusOf(match->gameStatus());
     // The computer opens every round, so its guesses count the rounds.
     moment.round = std::max<int>(1, int(match->macFormerAnswers().size()));
     if (moment.status == GameStatusCheckHitBlow && match->macCurrentAnswer()) {

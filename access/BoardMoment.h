@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rules/MatchRules.h"
+
 #include <QString>
 
 class GameBoardView;
@@ -11,7 +13,7 @@ class GameBoardView;
 // already echoes the keys.
 struct BoardMoment
 {
-    int status = 0;
+    GameStatus status = GameStatusTitle;
     int round = 0;
     // The spoken digits of Mac's guess while the user scores it, else empty.
     QString macGuess;

@@ -108,7 +108,7 @@ QString BoardSpeech::description(const GameBoardView &board)
     const HitBlowController *match = board.hitBlowController();
     if (!match)
         return {};
-    const int status = match->gameStatus();
+    const GameStatus status = gameStatusOf(match->gameStatus());
     QStringList lines;
     // The message line's "Result is..." is over once the result stands.
     const bool decided = match->matchResult() != MatchResultNone && status >= GameStatusGameOver;

@@ -21,8 +21,7 @@ FixedRandomSource fixedRandom;
 
 struct Match {
     std::vector<CandidateList> candidates; // before each guess
-    std::vector<NumberSet> answers;
-    std::vector<int> hits, blows;
+    std::vector<Turn> turns;
 };
 
 // One whole match of the expert against secret, with every state it guessed from; the records
@@ -36,9 +35,7 @@ Match playedMatch(const NumberComparer &comparer, Codebreaker &mac, const Number
         const NumberSet guess = mac.takeGuess(kStrongestLevel, fixedRandom);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
         if (score.hits == 4) {
-            match.answers.assign(mac.answers().begin(), mac.answers().end() - 1);
-            match.hits = mac.hits();
-            match.blows = mac.blows();
+            match.turns = mac.turns();
             return match;
         }
         mac.takeScore(score.hits, score.blows, kStrongestLevel);
@@ -67,13 +64,11 @@ void BM_TreeMove(benchmark::State &state)
     }
     ExpertPlayer player(DecisionTree::builtIn());
     static const Match match = longestMatch();
-    const std::size_t turn = std::min(std::size_t(state.range(0)), match.answers.size());
-    const std::vector<NumberSet> answers(match.answers.begin(), match.answers.begin() + std::ptrdiff_t(turn));
-    const std::vector<int> hits(match.hits.begin(), match.hits.begin() + std::ptrdiff_t(turn));
-    const std::vector<int> blows(match.blows.begin(), match.blows.begin() + std::ptrdiff_t(turn));
-    player.nextAnswer(match.candidates[0], {}, {}, {}, fixedRandom); // the match's relabelling
+    const std::size_t turn = std::min(std::size_t(state.range(0)), match.turns.size());
+    const std::vector<Turn> turns(match.turns.begin(), match.turns.begin() + std::ptrdiff_t(turn));
+    player.nextAnswer(match.candidates[0], {}, fixedRandom); // the match's relabelling
     for (auto _ : state)
-        benchmark::DoNotOptimize(player.nextAnswer(match.candidates[turn], answers, hits, blows, fixedRandom));
+        benchmark::DoNotOptimize(player.nextAnswer(match.candidates[turn], turns, fixedRandom));
     state.counters["guess"] = double(turn + 1);
     state.counters["candidates"] = double(match.candidates[turn].size());
 }
@@ -81,15 +76,14 @@ BENCHMARK(BM_TreeMove)->DenseRange(0, 6)->Unit(benchmark::kMicrosecond);
 
 void BM_FallbackSecondGuess(benchmark::State &state)
 {
-    const std::vector<NumberSet> answers{{0, 1, 2, 3}};
-    const std::vector<int> hits{0}, blows{1};
+    const std::vector<Turn> turns{{{0, 1, 2, 3}, {0, 1}}};
     CandidateList candidates = NumberComparer().makeCandidatesArray();
-    ExpertPlayer::keepConsistent(candidates, answers, hits, blows);
+    ExpertPlayer::keepConsistent(candidates, turns);
     // No relabelling was drawn for this match, so its first guess is off the tree.
     ExpertPlayer player(DecisionTree::builtIn());
     player.newMatch();
     for (auto _ : state)
-        benchmark::DoNotOptimize(player.nextAnswer(candidates, answers, hits, blows, fixedRandom));
+        benchmark::DoNotOptimize(player.nextAnswer(candidates, turns, fixedRandom));
     state.counters["candidates"] = double(candidates.size());
 }
 BENCHMARK(BM_FallbackSecondGuess)->Unit(benchmark::kMillisecond);

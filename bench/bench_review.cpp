@@ -37,20 +37,19 @@ Match playedMatch(const NumberSet &secret, const std::vector<NumberSet> &opening
     FixedRandomSource random(draw);
     ExpertPlayer expert(DecisionTree::builtIn());
     CandidateList candidates = comparer.makeCandidatesArray();
-    std::vector<int> hits, blows;
+    std::vector<Turn> turns;
     Match match;
     for (;;) {
         const NumberSet guess = match.guesses.size() < opening.size()
             ? opening[match.guesses.size()]
-            : expert.nextAnswer(candidates, match.guesses, hits, blows, random);
+            : expert.nextAnswer(candidates, turns, random);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
         match.guesses.push_back(guess);
         match.scores.push_back(score);
         if (score.hits == 4)
             return match;
-        hits.push_back(score.hits);
-        blows.push_back(score.blows);
-        ExpertPlayer::keepConsistent(candidates, match.guesses, hits, blows);
+        turns.push_back({guess, score});
+        ExpertPlayer::keepConsistent(candidates, turns);
     }
 }
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-int BoardEntry::lengthFor(int status)
+int BoardEntry::lengthFor(GameStatus status)
 {
     switch (status) {
     case GameStatusUserTurn:
@@ -17,7 +17,7 @@ int BoardEntry::lengthFor(int status)
     }
 }
 
-std::vector<int> *BoardEntry::entriesFor(int status)
+std::vector<int> *BoardEntry::entriesFor(GameStatus status)
 {
     switch (status) {
     case GameStatusUserTurn:
@@ -48,7 +48,7 @@ void BoardEntry::clearCounts()
     m_cursor = 0;
 }
 
-void BoardEntry::type(int status, int digit)
+void BoardEntry::type(GameStatus status, int digit)
 {
     std::vector<int> *entries = entriesFor(status);
     if (!entries)
@@ -65,7 +65,7 @@ void BoardEntry::type(int status, int digit)
         ++m_cursor;
 }
 
-void BoardEntry::deleteAtCursor(int status)
+void BoardEntry::deleteAtCursor(GameStatus status)
 {
     std::vector<int> *entries = entriesFor(status);
     if (!entries)
@@ -81,7 +81,7 @@ void BoardEntry::deleteAtCursor(int status)
     }
 }
 
-void BoardEntry::moveCursor(int status, int step)
+void BoardEntry::moveCursor(GameStatus status, int step)
 {
     const int length = lengthFor(status);
     if (length == 0)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "rules/MatchRules.h"
 
 #include <vector>
 
@@ -17,8 +18,8 @@ public:
 
     // How many entries a status types: a guess on the user's turn, two counts while Mac's guess is
     // checked, nothing otherwise.
-    static int lengthFor(int status);
-    static bool types(int status) { return lengthFor(status) > 0; }
+    static int lengthFor(GameStatus status);
+    static bool types(GameStatus status) { return lengthFor(status) > 0; }
 
     // Both lists emptied, the cursor on the first place.
     void clear();
@@ -27,11 +28,11 @@ public:
 
     // Each does nothing where status types nothing. A digit goes at the cursor: over an entry, or
     // after blank entries that fill any gap; the cursor then moves on but stops at the last place.
-    void type(int status, int digit);
+    void type(GameStatus status, int digit);
     // Removes the entry under the cursor; at or beyond the end it erases backwards.
-    void deleteAtCursor(int status);
+    void deleteAtCursor(GameStatus status);
     // Moves the cursor one place (step -1 or 1), wrapping round the length typed.
-    void moveCursor(int status, int step);
+    void moveCursor(GameStatus status, int step);
     // The counts standing typed, the cursor back on the first place.
     void setCounts(const HitBlowResult &counts);
 
@@ -56,7 +57,7 @@ public:
     CountsCheck checkCounts(const HitBlowResult &truth);
 
 private:
-    std::vector<int> *entriesFor(int status);
+    std::vector<int> *entriesFor(GameStatus status);
 
     std::vector<int> m_guess;
     std::vector<int> m_counts;

@@ -10,26 +10,23 @@
 
 inline OwnRecords ownRecordsOf(const HitBlowController &match)
 {
-    return {match.userFormerAnswers(), match.userFormerHitsCount(), match.userFormerBlowsCount()};
+    return {turnsOf(match.userFormerAnswers(), match.userFormerHitsCount(), match.userFormerBlowsCount())};
 }
 
 inline MatchProgress progressOf(const HitBlowController &match)
 {
     // Mac's last guess may still wait for its score: only the scored ones are kept.
-    const std::size_t scored = std::min(match.macFormerHitsCount().size(), match.macFormerBlowsCount().size());
-    std::vector<NumberSet> macGuesses = match.macFormerAnswers();
-    macGuesses.resize(std::min(macGuesses.size(), scored));
-    return {match.gameStatus(),
-            match.matchResult(),
+    return {gameStatusOf(match.gameStatus()),
+            matchResultOf(match.matchResult()),
             int(match.userFormerAnswers().size()),
             ownRecordsOf(match),
-            {macGuesses, match.macFormerHitsCount(), match.macFormerBlowsCount()},
+            {turnsOf(match.macFormerAnswers(), match.macFormerHitsCount(), match.macFormerBlowsCount())},
             match.macOwnNumbers()};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)
 {
-    return {match.matchResult(),
+    return {matchResultOf(match.matchResult()),
             match.macOwnNumbers(),
             match.userOwnNumbers(),
             int(match.macFormerAnswers().size()),

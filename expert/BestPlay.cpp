@@ -95,10 +95,10 @@ Relabelling BestPlay::frameFor(const DecisionTree *plan, const std::vector<Numbe
 std::vector<int> BestPlay::keyOf(const History &history)
 {
     std::vector<int> key;
-    key.reserve(history.guesses.size());
-    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn)
-        key.push_back(ScoreCodes::indexOf(history.guesses[turn]) * ScoreCodes::kCodes
-                      + ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+    key.reserve(history.size());
+    for (const Turn &turn : history)
+        key.push_back(ScoreCodes::indexOf(turn.guess) * ScoreCodes::kCodes
+                      + ScoreCodes::codeOf(turn.score.hits, turn.score.blows));
     return key;
 }
 
@@ -112,7 +112,7 @@ int BestPlay::expertGuess(const Set &set, const History &history)
     for (std::uint16_t secret : set)
         candidates.push_back(ScoreCodes::numberAt(secret));
     NoDraws noDraws;
-    const int guess = ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history.guesses, history.hits, history.blows, noDraws));
+    const int guess = ScoreCodes::indexOf(m_expert.nextAnswer(candidates, history, noDraws));
     m_expertGuesses.emplace(std::move(key), guess);
     return guess;
 }
@@ -122,10 +122,10 @@ std::optional<long> BestPlay::knownTotal(const History &history) const
     if (!m_tree || !m_values)
         return std::nullopt;
     int node = 0;
-    for (std::size_t turn = 0; turn < history.guesses.size(); ++turn) {
-        if (node == DecisionTree::kNoNode || ScoreCodes::indexOf(history.guesses[turn]) != m_tree->guessAt(node))
+    for (const Turn &turn : history) {
+        if (node == DecisionTree::kNoNode || ScoreCodes::indexOf(turn.guess) != m_tree->guessAt(node))
             return std::nullopt;
-        node = m_tree->childOf(node, ScoreCodes::codeOf(history.hits[turn], history.blows[turn]));
+        node = m_tree->childOf(node, ScoreCodes::codeOf(turn.score.hits, turn.score.blows));
     }
     return node == DecisionTree::kNoNode ? std::nullopt : m_values->totalAt(node);
 }
@@ -159,15 +159,11 @@ long BestPlay::totalWith(int guess, const Set &set, const History &history)
         parts[ScoreCodes::codeBetween(numbers[guess], numbers[secret])].push_back(secret);
     long sum = static_cast<long>(set.size());
     History next = history;
-    next.guesses.push_back(ScoreCodes::numberAt(guess));
-    next.hits.push_back(0);
-    next.blows.push_back(0);
+    next.push_back({ScoreCodes::numberAt(guess), {}});
     for (int code = 0; code < ScoreCodes::kWinCode; ++code) {
         if (parts[code].empty())
             continue;
-        const HitBlowResult score = ScoreCodes::resultOf(code);
-        next.hits.back() = score.hits;
-        next.blows.back() = score.blows;
+        next.back().score = ScoreCodes::resultOf(code);
         sum += total(parts[code], next);
     }
     return sum;

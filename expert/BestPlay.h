@@ -4,6 +4,7 @@
 #include "NumberComparer.h"
 #include "expert/ExactSolver.h"
 #include "expert/ExpertPlayer.h"
+#include "rules/Turn.h"
 
 #include <map>
 #include <optional>
@@ -24,10 +25,8 @@ class BestPlay
 public:
     using Set = ExactSolver::Set;
 
-    struct History {
-        std::vector<NumberSet> guesses;
-        std::vector<int> hits, blows;
-    };
+    // The guesses so far with their scores, oldest first.
+    using History = std::vector<Turn>;
 
     // tree may be null: the Expert then makes every guess one step ahead. values, when given, must
     // belong to the tree: totals at its nodes are then read rather than computed.

@@ -22,14 +22,28 @@ void Codebreaker::clear()
     m_expert.newMatch();
 }
 
-void Codebreaker::resume(CandidateList candidates, std::vector<NumberSet> answers, std::vector<int> hits,
-                         std::vector<int> blows, const std::optional<Relabelling> &relabelling)
+void Codebreaker::resume(CandidateList candidates, const std::vector<Turn> &turns,
+                         const std::optional<NumberSet> &unscoredGuess, const std::optional<Relabelling> &relabelling)
 {
     m_candidates = std::move(candidates);
-    m_answers = std::move(answers);
-    m_hits = std::move(hits);
-    m_blows = std::move(blows);
+    m_answers.clear();
+    m_hits.clear();
+    m_blows.clear();
+    for (const Turn &turn : turns) {
+        m_answers.push_back(turn.guess);
+        m_hits.push_back(turn.score.hits);
+        m_blows.push_back(turn.score.blows);
+    }
+    if (unscoredGuess)
+        m_answers.push_back(*unscoredGuess);
     m_expert.setRelabelling(relabelling);
+}
+
+std::optional<NumberSet> Codebreaker::unscoredGuess() const
+{
+    if (m_answers.size() > m_hits.size())
+        return m_answers.back();
+    return std::nullopt;
 }
 
 NumberSet Codebreaker::takeGuess(int level, RandomSource &random)
@@ -37,10 +51,11 @@ NumberSet Codebreaker::takeGuess(int level, RandomSource &random)
     NumberSet guess;
     if (level == ExpertPlayer::kStrengthLevel) {
         // Scores pruned at a lower strength may have left numbers that the expert does not count.
-        ExpertPlayer::keepConsistent(*m_candidates, m_answers, m_hits, m_blows);
+        const std::vector<Turn> scored = turns();
+        ExpertPlayer::keepConsistent(*m_candidates, scored);
         // The expert's guess may be a number that can no longer be the secret; it leaves the list
         // if it is in it, as a random pick does.
-        guess = m_expert.nextAnswer(*m_candidates, m_answers, m_hits, m_blows, random);
+        guess = m_expert.nextAnswer(*m_candidates, scored, random);
         std::erase(*m_candidates, guess);
     } else {
         guess = m_comparer.choseNumbersIn(*m_candidates);
@@ -59,5 +74,5 @@ void Codebreaker::takeScore(int hits, int blows, int level)
                                   level);
     // The expert counts only what every score so far allows, whatever pruned the list before.
     if (level == ExpertPlayer::kStrengthLevel && hits != 4)
-        ExpertPlayer::keepConsistent(*m_candidates, m_answers, m_hits, m_blows);
+        ExpertPlayer::keepConsistent(*m_candidates, turns());
 }

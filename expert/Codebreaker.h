@@ -3,6 +3,7 @@
 
 #include "NumberComparer.h"
 #include "expert/ExpertPlayer.h"
+#include "rules/Turn.h"
 
 #include <optional>
 #include <vector>
@@ -23,10 +24,10 @@ public:
     void newMatch();
     // No match: no candidates, nothing guessed.
     void clear();
-    // Goes on with a match kept from an earlier run, as it stood: candidates, guesses with their
-    // scores (in the same order; the last guess may have none yet) and the expert's relabelling.
-    void resume(CandidateList candidates, std::vector<NumberSet> answers, std::vector<int> hits,
-                std::vector<int> blows, const std::optional<Relabelling> &relabelling);
+    // Goes on with a match kept from an earlier run, as it stood: candidates, scored turns, the
+    // latest guess when it waits for its score, and the expert's relabelling.
+    void resume(CandidateList candidates, const std::vector<Turn> &turns, const std::optional<NumberSet> &unscoredGuess,
+                const std::optional<Relabelling> &relabelling);
 
     // Takes the next guess at strength level from the candidates (which must not be empty) and
     // records it; a guess that is a candidate leaves the list. random serves the expert.
@@ -36,9 +37,15 @@ public:
 
     // Nothing while no match runs.
     const std::optional<CandidateList> &candidates() const { return m_candidates; }
+    // The guesses, hits and blows as the match controller's record lists hand them out, by
+    // reference: while a guess waits for its score, answers() holds one entry more.
     const std::vector<NumberSet> &answers() const { return m_answers; }
     const std::vector<int> &hits() const { return m_hits; }
     const std::vector<int> &blows() const { return m_blows; }
+    // The scored guesses, oldest first.
+    std::vector<Turn> turns() const { return turnsOf(m_answers, m_hits, m_blows); }
+    // The latest guess while it waits for its score.
+    std::optional<NumberSet> unscoredGuess() const;
     const std::optional<Relabelling> &relabelling() const { return m_expert.relabelling(); }
 
 private:

@@ -38,61 +38,55 @@ void ExpertPlayer::newMatch(const Relabelling &relabelling)
     m_relabellingGiven = true;
 }
 
-NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,
-                                   const std::vector<int> &formerHits, const std::vector<int> &formerBlows,
+NumberSet ExpertPlayer::nextAnswer(const CandidateList &candidates, const std::vector<Turn> &formerTurns,
                                    RandomSource &random)
 {
     const DecisionTree *const plan = tree();
-    if (plan && formerAnswers.empty() && !m_relabellingGiven)
+    if (plan && formerTurns.empty() && !m_relabellingGiven)
         m_relabelling = Relabelling::drawnFrom(random);
     // One or two left: either is as good as any plan, and the first is what the one-step guess takes.
     if (!candidates.empty() && candidates.size() <= 2)
         return candidates.front();
     if (plan) {
-        if (const std::optional<NumberSet> answer = treeAnswer(*plan, formerAnswers, formerHits, formerBlows))
+        if (const std::optional<NumberSet> answer = treeAnswer(*plan, formerTurns))
             return *answer;
     }
     std::uint16_t unused = (1u << 10) - 1;
-    for (const NumberSet &answer : formerAnswers) {
-        for (int digit : answer)
+    for (const Turn &turn : formerTurns) {
+        for (int digit : turn.guess)
             unused &= std::uint16_t(~(1u << digit));
     }
     return oneStepAnswer(candidates, unused);
 }
 
 // The tree's guess when every earlier guess of the match is the one the tree made there.
-std::optional<NumberSet> ExpertPlayer::treeAnswer(const DecisionTree &tree, const std::vector<NumberSet> &formerAnswers,
-                                                  const std::vector<int> &formerHits,
-                                                  const std::vector<int> &formerBlows) const
+std::optional<NumberSet> ExpertPlayer::treeAnswer(const DecisionTree &tree, const std::vector<Turn> &formerTurns) const
 {
     if (!m_relabelling)
         return std::nullopt;
     int node = 0;
-    for (std::size_t turn = 0; turn < formerAnswers.size(); ++turn) {
-        if (node == DecisionTree::kNoNode || turn >= formerHits.size() || turn >= formerBlows.size()
-            || !ScoreCodes::isScore(formerHits[turn], formerBlows[turn]))
+    for (const Turn &turn : formerTurns) {
+        if (node == DecisionTree::kNoNode || !ScoreCodes::isScore(turn.score.hits, turn.score.blows))
             return std::nullopt;
-        if (m_relabelling->apply(ScoreCodes::numberAt(tree.guessAt(node))) != formerAnswers[turn])
+        if (m_relabelling->apply(ScoreCodes::numberAt(tree.guessAt(node))) != turn.guess)
             return std::nullopt;
-        node = tree.childOf(node, ScoreCodes::codeOf(formerHits[turn], formerBlows[turn]));
+        node = tree.childOf(node, ScoreCodes::codeOf(turn.score.hits, turn.score.blows));
     }
     if (node == DecisionTree::kNoNode)
         return std::nullopt; // one or two candidates left: the one-step guess takes the first
     return m_relabelling->apply(ScoreCodes::numberAt(tree.guessAt(node)));
 }
 
-void ExpertPlayer::keepConsistent(CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,
-                                  const std::vector<int> &formerHits, const std::vector<int> &formerBlows)
+void ExpertPlayer::keepConsistent(CandidateList &candidates, const std::vector<Turn> &formerTurns)
 {
-    const std::size_t turns = std::min({formerAnswers.size(), formerHits.size(), formerBlows.size()});
     std::vector<std::pair<ScoreCodes::PackedNumber, int>> scores;
-    for (std::size_t turn = 0; turn < turns; ++turn) {
-        if (!ScoreCodes::isScore(formerHits[turn], formerBlows[turn])) {
+    for (const Turn &turn : formerTurns) {
+        if (!ScoreCodes::isScore(turn.score.hits, turn.score.blows)) {
             candidates.clear(); // no number gives that score
             return;
         }
-        scores.emplace_back(ScoreCodes::PackedNumber::of(formerAnswers[turn]),
-                            ScoreCodes::codeOf(formerHits[turn], formerBlows[turn]));
+        scores.emplace_back(ScoreCodes::PackedNumber::of(turn.guess),
+                            ScoreCodes::codeOf(turn.score.hits, turn.score.blows));
     }
     std::erase_if(candidates, [&](const NumberSet &candidate) {
         const ScoreCodes::PackedNumber packed = ScoreCodes::PackedNumber::of(candidate);

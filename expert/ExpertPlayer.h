@@ -4,6 +4,7 @@
 #include "rules/MatchRules.h"
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
+#include "rules/Turn.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,26 +38,20 @@ public:
     // that the same positions always get the same guesses.
     void newMatch(const Relabelling &relabelling);
 
-    // The next guess after the computer's earlier guesses and their scores (parallel lists, oldest
-    // first). candidates are exactly the numbers consistent with every score so far, in the order
+    // The next guess after the computer's earlier turns, oldest first. candidates are exactly the numbers consistent with every score so far, in the order
     // of the full list, and not empty. A match's first guess draws its relabelling from random.
-    NumberSet nextAnswer(const CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,
-                         const std::vector<int> &formerHits, const std::vector<int> &formerBlows,
-                         RandomSource &random);
+    NumberSet nextAnswer(const CandidateList &candidates, const std::vector<Turn> &formerTurns, RandomSource &random);
 
     // Keeps only the candidates that give every earlier guess its score, whatever pruned the list
     // before; survivors keep their order.
-    static void keepConsistent(CandidateList &candidates, const std::vector<NumberSet> &formerAnswers,
-                               const std::vector<int> &formerHits, const std::vector<int> &formerBlows);
+    static void keepConsistent(CandidateList &candidates, const std::vector<Turn> &formerTurns);
 
     // The best guess one step ahead for these candidates (not empty): the only one when one is left.
     // Digits in interchangeable are those the candidates treat alike (see OneStepGuesser).
     static NumberSet oneStepAnswer(const CandidateList &candidates, std::uint16_t interchangeable = 0);
 
 private:
-    std::optional<NumberSet> treeAnswer(const DecisionTree &tree, const std::vector<NumberSet> &formerAnswers,
-                                        const std::vector<int> &formerHits,
-                                        const std::vector<int> &formerBlows) const;
+    std::optional<NumberSet> treeAnswer(const DecisionTree &tree, const std::vector<Turn> &formerTurns) const;
 
     const DecisionTree *tree();
 

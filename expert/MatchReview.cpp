@@ -163,9 +163,7 @@ std::optional<MatchReview> MatchReview::of(const std::vector<NumberSet> &guesses
         review.m_guesses.push_back(row);
 
         set = std::move(left);
-        history.guesses.push_back(ScoreCodes::numberAt(guess));
-        history.hits.push_back(row.score.hits);
-        history.blows.push_back(row.score.blows);
+        history.push_back({ScoreCodes::numberAt(guess), row.score});
         if (!goOn(turn + 1))
             return std::nullopt;
     }

@@ -14,5 +14,5 @@ NumberSet ExpertHint::suggestedGuess(const OwnRecords &records)
     // Records that no number agrees with cannot come from a match; any legal guess will do then.
     if (candidates.empty())
         candidates = NumberComparer(m_random).makeCandidatesArray();
-    return m_player.nextAnswer(candidates, records.answers, records.hits, records.blows, m_random);
+    return m_player.nextAnswer(candidates, records.turns, m_random);
 }

@@ -36,17 +36,15 @@ QString MatchNotes::decision(const DecidedMatch &match)
 
 QString MatchNotes::latestGuessNote(const OwnRecords &records, bool latestHinted)
 {
-    const std::size_t count = std::min({records.answers.size(), records.hits.size(), records.blows.size()});
-    if (count < 2 || records.hits[count - 1] == 4)
+    const std::vector<Turn> &turns = records.turns;
+    if (turns.size() < 2 || turns.back().score.hits == 4)
         return {};
-    const NumberSet &latest = records.answers[count - 1];
+    const NumberSet &latest = turns.back().guess;
     const QString shown = digits(latest);
-    const auto earlier = records.answers.begin() + std::ptrdiff_t(count - 1);
-    if (std::find(records.answers.begin(), earlier, latest) != earlier)
+    const auto earlier = turns.end() - 1;
+    if (std::any_of(turns.begin(), earlier, [&](const Turn &turn) { return turn.guess == latest; }))
         return tr("You already tried %1.").arg(shown);
-    OwnRecords before{{records.answers.begin(), earlier},
-                      {records.hits.begin(), records.hits.begin() + std::ptrdiff_t(count - 1)},
-                      {records.blows.begin(), records.blows.begin() + std::ptrdiff_t(count - 1)}};
+    const OwnRecords before{{turns.begin(), earlier}};
     const CandidateList possible = before.candidates();
     if (std::find(possible.begin(), possible.end(), latest) != possible.end())
         return {};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "rules/MatchRules.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -14,7 +15,7 @@ struct OwnRecords;
 // numbers, how many guesses each side made, and whether the user's last guess was the last chance
 // after Mac had found the user's number.
 struct DecidedMatch {
-    int result = 0;
+    MatchResult result = MatchResultNone;
     std::optional<NumberSet> macNumber;
     std::optional<NumberSet> userNumber;
     int macGuesses = 0;

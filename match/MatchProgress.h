@@ -2,6 +2,7 @@
 #pragma once
 
 #include "OwnRecords.h"
+#include "rules/MatchRules.h"
 
 #include <optional>
 
@@ -9,8 +10,8 @@
 // (MatchResult), how many guesses the user has made and, when known, those guesses with their
 // scores.
 struct MatchProgress {
-    int status = 0;
-    int result = 0;
+    GameStatus status = GameStatusTitle;
+    MatchResult result = MatchResultNone;
     int userGuesses = 0;
     OwnRecords turns;
     // Mac's side, when known: its guesses that have their scores, and its number.

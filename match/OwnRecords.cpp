@@ -26,31 +26,44 @@ CandidateList OwnRecords::candidates() const
 {
     const NumberComparer comparer;
     CandidateList candidates = comparer.makeCandidatesArray();
-    const std::size_t count = std::min({answers.size(), hits.size(), blows.size()});
-    for (std::size_t i = 0; i < count; ++i) {
-        comparer.removeCandidatesIn(candidates, answers[i], hits[i], blows[i], answers, hits, blows,
-                                    kFullScoreLevel);
+    // The comparer's pruning reads the records as its three parallel lists.
+    std::vector<int> hits, blows;
+    for (const Turn &turn : turns) {
+        hits.push_back(turn.score.hits);
+        blows.push_back(turn.score.blows);
     }
+    const std::vector<NumberSet> answers = guesses();
+    for (std::size_t i = 0; i < turns.size(); ++i)
+        comparer.removeCandidatesIn(candidates, answers[i], hits[i], blows[i], answers, hits, blows, kFullScoreLevel);
     return candidates;
+}
+
+std::vector<NumberSet> OwnRecords::guesses() const
+{
+    std::vector<NumberSet> guesses;
+    for (const Turn &turn : turns)
+        guesses.push_back(turn.guess);
+    return guesses;
 }
 
 std::vector<HitBlowResult> OwnRecords::scores() const
 {
     std::vector<HitBlowResult> scores;
-    for (std::size_t i = 0; i < std::min(hits.size(), blows.size()); ++i)
-        scores.push_back({hits[i], blows[i]});
+    for (const Turn &turn : turns)
+        scores.push_back(turn.score);
     return scores;
 }
 
 QString OwnRecords::toJsonText() const
 {
     // Written by hand, so that each turn reads guess, hits, blows in that order.
-    QStringList turns;
-    for (std::size_t i = 0; i < std::min({answers.size(), hits.size(), blows.size()}); ++i) {
-        turns << QStringLiteral(R"({"%1":"%2","%3":%4,"%5":%6})")
-                     .arg(kGuess, NumberText::of(answers[i]), kHits, QString::number(hits[i]), kBlows, QString::number(blows[i]));
+    QStringList entries;
+    for (const Turn &turn : turns) {
+        entries << QStringLiteral(R"({"%1":"%2","%3":%4,"%5":%6})")
+                       .arg(kGuess, NumberText::of(turn.guess), kHits, QString::number(turn.score.hits), kBlows,
+                            QString::number(turn.score.blows));
     }
-    return QLatin1Char('[') + turns.join(QLatin1Char(',')) + QLatin1Char(']');
+    return QLatin1Char('[') + entries.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
 OwnRecords OwnRecords::fromJsonText(const QString &text)
@@ -70,9 +83,7 @@ OwnRecords OwnRecords::fromJsonText(const QString &text)
         // A score no guess can get (3-1, more than four together) marks a damaged record.
         if (!guess || !ScoreCodes::isScore(hits, blows) || !turn[kHits].isDouble() || !turn[kBlows].isDouble())
             return {};
-        records.answers.push_back(*guess);
-        records.hits.push_back(hits);
-        records.blows.push_back(blows);
+        records.turns.push_back({*guess, {hits, blows}});
     }
     return records;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "rules/Turn.h"
 
 #include <QString>
 
@@ -9,16 +10,16 @@
 
 // What the user has learnt of Mac's secret: the user's own guesses and their scores, oldest first.
 struct OwnRecords {
-    std::vector<NumberSet> answers;
-    std::vector<int> hits;
-    std::vector<int> blows;
+    std::vector<Turn> turns;
 
     // The numbers Mac's secret can still be, judged from these records alone with the computer's
     // full pruning of level 1, in increasing order. Never empty for the records of a real match.
     CandidateList candidates() const;
 
-    bool empty() const { return answers.empty(); }
-    // The scores as pairs, oldest first.
+    bool empty() const { return turns.empty(); }
+    std::size_t size() const { return turns.size(); }
+    // The guesses and their scores apart, oldest first.
+    std::vector<NumberSet> guesses() const;
     std::vector<HitBlowResult> scores() const;
 
     // As the statistics keep them: a JSON array, oldest first, of {"guess":"0123","hits":1,"blows":2}.

@@ -12,18 +12,13 @@
 #include <algorithm>
 
 namespace {
-QJsonArray guessesJson(const std::vector<NumberSet> &answers, const std::vector<int> &hits,
-                       const std::vector<int> &blows)
+QJsonArray guessesJson(const std::vector<Turn> &turns, const std::optional<NumberSet> &unscoredGuess = std::nullopt)
 {
     QJsonArray list;
-    for (std::size_t i = 0; i < answers.size(); ++i) {
-        QJsonObject entry{{"guess", NumberText::of(answers[i])}};
-        if (i < hits.size() && i < blows.size()) {
-            entry.insert("hits", hits[i]);
-            entry.insert("blows", blows[i]);
-        }
-        list.append(entry);
-    }
+    for (const Turn &turn : turns)
+        list.append(QJsonObject{{"guess", NumberText::of(turn.guess)}, {"hits", turn.score.hits}, {"blows", turn.score.blows}});
+    if (unscoredGuess)
+        list.append(QJsonObject{{"guess", NumberText::of(*unscoredGuess)}});
     return list;
 }
 
@@ -52,9 +47,9 @@ std::optional<std::array<int, N>> intsFrom(const QJsonValue &value)
 }
 
 // Reads one side's guesses; every guess carries its true score against secret, except that the
-// last may have none when unscoredLast is set. False on any other entry.
-bool readGuesses(const QJsonValue &value, const NumberSet &secret, bool unscoredLast, std::vector<NumberSet> &answers,
-                 std::vector<int> &hits, std::vector<int> &blows)
+// last has none when unscoredLast is given, and goes there. False on any other entry.
+bool readGuesses(const QJsonValue &value, const NumberSet &secret, std::vector<Turn> &turns,
+                 std::optional<NumberSet> *unscoredLast = nullptr)
 {
     if (!value.isArray())
         return false;
@@ -65,18 +60,18 @@ bool readGuesses(const QJsonValue &value, const NumberSet &secret, bool unscored
         const std::optional<NumberSet> guess = NumberText::parse(entry.value("guess").toString());
         if (!guess)
             return false;
-        answers.push_back(*guess);
         const bool scored = entry.contains("hits") || entry.contains("blows");
         if (scored != !(unscoredLast && i == list.size() - 1))
             return false;
-        if (!scored)
+        if (!scored) {
+            *unscoredLast = *guess;
             continue;
+        }
         const HitBlowResult score = rules.checkHitsBlowsIn(secret, *guess);
         if (entry.value("hits").toInt(-1) != score.hits || entry.value("blows").toInt(-1) != score.blows
             || !entry.value("hits").isDouble() || !entry.value("blows").isDouble())
             return false;
-        hits.push_back(score.hits);
-        blows.push_back(score.blows);
+        turns.push_back({*guess, score});
     }
     return true;
 }
@@ -84,8 +79,8 @@ bool readGuesses(const QJsonValue &value, const NumberSet &secret, bool unscored
 // Whether the rounds of match fit its status and no side has won yet.
 bool roundsFitStatus(const SavedMatch &match)
 {
-    const std::size_t macGuesses = match.macAnswers.size();
-    const std::size_t userGuesses = match.userAnswers.size();
+    const std::size_t macGuesses = match.macTurns.size() + (match.macUnscoredGuess ? 1 : 0);
+    const std::size_t userGuesses = match.userTurns.size();
     const bool macRoundOpen = match.status == GameStatusCheckHitBlow || match.status == GameStatusUserTurn;
     if (macGuesses != userGuesses + (macRoundOpen ? 1 : 0) || userGuesses >= std::size_t(kMostUserGuesses))
         return false;
@@ -93,11 +88,12 @@ bool roundsFitStatus(const SavedMatch &match)
     if (match.status == GameStatusUserResult && userGuesses == 0)
         return false;
     // A guess of four hits decides the match at the end of its round.
-    const auto fourHits = [](const std::vector<int> &hits, std::size_t count) {
-        return std::find(hits.begin(), hits.begin() + std::ptrdiff_t(count), 4) != hits.begin() + std::ptrdiff_t(count);
+    const auto fourHits = [](const std::vector<Turn> &turns, std::size_t count) {
+        return std::any_of(turns.begin(), turns.begin() + std::ptrdiff_t(std::min(count, turns.size())),
+                           [](const Turn &turn) { return turn.score.hits == 4; });
     };
     const std::size_t closedMacRounds = macRoundOpen ? macGuesses - 1 : macGuesses;
-    return !fourHits(match.userHits, userGuesses) && !fourHits(match.macHits, closedMacRounds);
+    return !fourHits(match.userTurns, userGuesses) && !fourHits(match.macTurns, closedMacRounds);
 }
 
 bool candidatesFit(const SavedMatch &match)
@@ -106,8 +102,9 @@ bool candidatesFit(const SavedMatch &match)
         || std::adjacent_find(match.candidates.begin(), match.candidates.end()) != match.candidates.end())
         return false;
     // The user's secret stays a candidate until Mac guesses it, so Mac always has one to take.
-    const bool found = std::find(match.macAnswers.begin(), match.macAnswers.end(), match.userOwnNumbers)
-        != match.macAnswers.end();
+    const bool found = match.macUnscoredGuess == match.userOwnNumbers
+        || std::any_of(match.macTurns.begin(), match.macTurns.end(),
+                       [&](const Turn &turn) { return turn.guess == match.userOwnNumbers; });
     return found
         || std::binary_search(match.candidates.begin(), match.candidates.end(), match.userOwnNumbers);
 }
@@ -117,12 +114,12 @@ QByteArray SavedMatch::toJson() const
 {
     QJsonObject root{
         {"version", kVersion},
-        {"status", status},
+        {"status", int(status)},
         {"strength", strength},
         {"macSecret", NumberText::of(macOwnNumbers)},
         {"userSecret", NumberText::of(userOwnNumbers)},
-        {"mac", guessesJson(macAnswers, macHits, macBlows)},
-        {"user", guessesJson(userAnswers, userHits, userBlows)},
+        {"mac", guessesJson(macTurns, macUnscoredGuess)},
+        {"user", guessesJson(userTurns)},
         {"hinted", hinted},
     };
     if (!notes.isEmpty())
@@ -155,7 +152,7 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
         return refuse("a form of another version");
 
     SavedMatch match;
-    match.status = root.value("status").toInt(-1);
+    match.status = gameStatusOf(root.value("status").toInt(-1));
     match.strength = root.value("strength").toInt(-1);
     match.hinted = root.value("hinted").toBool(false);
     match.notes = root.value("notes").toString();
@@ -169,10 +166,9 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
         return refuse("a secret that is no number of four distinct digits");
     match.macOwnNumbers = *macSecret;
     match.userOwnNumbers = *userSecret;
-    if (!readGuesses(root.value("mac"), match.userOwnNumbers, match.status == GameStatusCheckHitBlow, match.macAnswers,
-                     match.macHits, match.macBlows)
-        || !readGuesses(root.value("user"), match.macOwnNumbers, false, match.userAnswers, match.userHits,
-                        match.userBlows))
+    if (!readGuesses(root.value("mac"), match.userOwnNumbers, match.macTurns,
+                     match.status == GameStatusCheckHitBlow ? &match.macUnscoredGuess : nullptr)
+        || !readGuesses(root.value("user"), match.macOwnNumbers, match.userTurns))
         return refuse("a guess or score that does not fit the secrets");
     if (!roundsFitStatus(match))
         return refuse("guesses that do not fit the turn");

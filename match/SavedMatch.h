@@ -3,6 +3,8 @@
 
 #include "NumberComparer.h"
 #include "expert/Relabelling.h"
+#include "rules/MatchRules.h"
+#include "rules/Turn.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,18 +19,16 @@ struct SavedMatch {
     static constexpr int kVersion = 1;
 
     // The turn it was in: GameStatusMacTurn to GameStatusUserResult.
-    int status = 0;
+    GameStatus status = GameStatusTitle;
     // The strength the match was played at when saved.
     int strength = 1;
     NumberSet macOwnNumbers{};
     NumberSet userOwnNumbers{};
-    // Mac's guesses and the scores they got; while its counts are checked the last guess has no score yet.
-    std::vector<NumberSet> macAnswers;
-    std::vector<int> macHits;
-    std::vector<int> macBlows;
-    std::vector<NumberSet> userAnswers;
-    std::vector<int> userHits;
-    std::vector<int> userBlows;
+    // Each side's guesses with the scores they got, oldest first.
+    std::vector<Turn> macTurns;
+    std::vector<Turn> userTurns;
+    // Mac's latest guess while its counts are checked (GameStatusCheckHitBlow): it has no score yet.
+    std::optional<NumberSet> macUnscoredGuess;
     // What Mac's candidates are, in their order.
     CandidateList candidates;
     // The Expert's renaming of digits and places for this match, once it has drawn one.

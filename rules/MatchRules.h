@@ -10,7 +10,9 @@ constexpr int kMostUserGuesses = 16;
 // The strongest strength level, Expert: Mac plays from its decision tree.
 constexpr int kStrongestLevel = 3;
 
-enum GameStatus {
+// Fixed to int: the controller keeps its status and result as the plain ints its getters give, and
+// any int stored there names a value of these types.
+enum GameStatus : int {
     GameStatusTitle = 0,
     GameStatusChooseNumbers = 1,
     GameStatusMacTurn = 2,
@@ -21,7 +23,7 @@ enum GameStatus {
     GameStatusResultShown = 7,
 };
 
-enum MatchResult {
+enum MatchResult : int {
     MatchResultNone = 0,
     MatchResultMacWon = 1,
     MatchResultUserWon = 2,
@@ -30,7 +32,17 @@ enum MatchResult {
 
 // A match runs from Mac's first turn until its result is decided (Mac's turn to the user's result);
 // giving it up then, by New Game or by quitting, abandons it.
-constexpr bool isMatchRunning(int status)
+constexpr bool isMatchRunning(GameStatus status)
 {
     return status >= GameStatusMacTurn && status <= GameStatusUserResult;
+}
+
+// The controller's status and result getters give plain ints: these name them once where they are read.
+constexpr GameStatus gameStatusOf(int status)
+{
+    return static_cast<GameStatus>(status);
+}
+constexpr MatchResult matchResultOf(int result)
+{
+    return static_cast<MatchResult>(result);
 }

@@ -69,7 +69,7 @@ std::optional<SavedMatch> MatchTracker::resume()
     return match;
 }
 
-bool MatchTracker::newGameNeedsConsent(int status)
+bool MatchTracker::newGameNeedsConsent(GameStatus status)
 {
     waitForKeptMatch();
     return (isMatchRunning(status) || m_resumable) && m_aids.confirmAbandon();
@@ -80,9 +80,9 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     waitForKeptMatch();
     if (!isMatchRunning(match.status) && m_resumable) {
         m_keeper.matchResumed(m_resumable->hinted);
-        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
-                          {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows},
-                          {m_resumable->macAnswers, m_resumable->macHits, m_resumable->macBlows},
+        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userTurns.size()),
+                          {m_resumable->userTurns},
+                          {m_resumable->macTurns},
                           m_resumable->macOwnNumbers},
                          m_resumable->strength);
     } else {
@@ -92,16 +92,16 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
     m_resumable.reset();
 }
 
-bool MatchTracker::hintAvailable(int status)
+bool MatchTracker::hintAvailable(GameStatus status)
 {
     return status == GameStatusUserTurn;
 }
 
-std::optional<NumberSet> MatchTracker::hint(int status, const OwnRecords &records)
+std::optional<NumberSet> MatchTracker::hint(GameStatus status, const OwnRecords &records)
 {
     if (!hintAvailable(status))
         return std::nullopt;
     const NumberSet guess = m_hintStrategy->suggestedGuess(records);
-    m_keeper.markHinted(int(records.answers.size()), guess);
+    m_keeper.markHinted(int(records.size()), guess);
     return guess;
 }

@@ -47,15 +47,15 @@ public:
 
     // New Game in status: whether the user must first agree to abandon the match, the running one
     // or the one kept from an earlier run.
-    bool newGameNeedsConsent(int status);
+    bool newGameNeedsConsent(GameStatus status);
     // New Game agreed to: a running match, or else the one kept from an earlier run, counts as
     // abandoned and is no longer kept. Ending the game gives up nothing.
     void giveUp(const MatchProgress &match, int strength);
 
-    // The hint is offered only while the user's guess is awaited (status 4).
-    static bool hintAvailable(int status);
-    // The guess to type for the user, which marks the match hinted; nothing outside status 4.
-    std::optional<NumberSet> hint(int status, const OwnRecords &records);
+    // The hint is offered only while the user's guess is awaited (GameStatusUserTurn).
+    static bool hintAvailable(GameStatus status);
+    // The guess to type for the user, which marks the match hinted; nothing outside GameStatusUserTurn.
+    std::optional<NumberSet> hint(GameStatus status, const OwnRecords &records);
 
     PlayerAidSettings &aidSettings() { return m_aids; }
     StatisticsKeeper &statisticsKeeper() { return m_keeper; }

@@ -131,8 +131,8 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
                        m_hinted, {}, match.turns, {}, match.macTurns, match.macNumber};
     // A guess sent as the hint typed it; one changed before Return is the player's own.
-    for (int turn = 0; turn < int(match.turns.answers.size()); ++turn) {
-        if (typedByHint(turn, match.turns.answers[std::size_t(turn)]))
+    for (int turn = 0; turn < int(match.turns.size()); ++turn) {
+        if (typedByHint(turn, match.turns.turns[std::size_t(turn)].guess))
             record.hintedGuesses.push_back(turn);
     }
     if (result != MatchOutcome::Abandoned)

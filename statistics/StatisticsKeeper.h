@@ -58,10 +58,10 @@ public:
     // The latest match of this run recorded as won, lost or drawn, with its turns.
     const std::optional<MatchRecord> &lastDecided() const { return m_lastDecided; }
 
-    // Takes a new match as started (status 1), and records the match the first time it is seen
-    // decided (status 6 or 7 with a result).
+    // Takes a new match as started (GameStatusChooseNumbers), and records the match the first time
+    // it is seen decided (GameStatusGameOver or GameStatusResultShown with a result).
     void matchStatusChanged(const MatchProgress &match, int strength);
-    // Records a running match (status 2 to 5) as abandoned.
+    // Records a running match (isMatchRunning) as abandoned.
     void abandon(const MatchProgress &match, int strength);
     // Forgets every match, stored or not.
     void reset();

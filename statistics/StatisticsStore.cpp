@@ -102,7 +102,7 @@ void readDetails(const QString &text, MatchRecord &record)
 {
     const QJsonObject details = QJsonDocument::fromJson(text.toUtf8()).object();
     for (const QJsonValue turn : details.value(kHintedGuesses).toArray()) {
-        if (turn.toInt(-1) >= 0 && turn.toInt() < int(record.turns.answers.size()))
+        if (turn.toInt(-1) >= 0 && turn.toInt() < int(record.turns.size()))
             record.hintedGuesses.push_back(turn.toInt());
     }
     record.macNumber = NumberText::parse(details.value(kMacNumber).toString());

@@ -110,7 +110,7 @@ public:
 private:
     NumberSet nextGuess(const DuelSide &side)
     {
-        if (m_mac.answers().size() > m_mac.hits().size()) {
+        if (m_mac.unscoredGuess()) {
             const HitBlowResult score = side.myTurns().back().score;
             m_mac.takeScore(score.hits, score.blows, ExpertPlayer::kStrengthLevel);
         }

@@ -64,10 +64,7 @@ int main(int argc, char **argv)
                 if (ScoreCodes::codeBetween(numbers[guess], numbers[secret]) == code)
                     next.set.push_back(secret);
             }
-            const HitBlowResult score = ScoreCodes::resultOf(code);
-            next.history.guesses.push_back(ScoreCodes::numberAt(guess));
-            next.history.hits.push_back(score.hits);
-            next.history.blows.push_back(score.blows);
+            next.history.push_back({ScoreCodes::numberAt(guess), ScoreCodes::resultOf(code)});
             open.push_back(std::move(next));
         }
         order.push_back(std::move(position));

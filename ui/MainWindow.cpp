@@ -102,7 +102,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
     m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
     // Once a match is over the pad's keys do nothing until the next one: it is dimmed.
-    connect(m_matchAssistant.get(), &MatchAssistant::statusShown, m_numberPadPanel, [this](int status) {
+    connect(m_matchAssistant.get(), &MatchAssistant::statusShown, m_numberPadPanel, [this](GameStatus status) {
         m_numberPadPanel->setKeysActive(status != GameStatusGameOver && status != GameStatusResultShown);
     });
     m_notepadDock = new NotepadDock(this, m_gameBoardView, m_matchAssistant->notepad(), m_ui->actionNotepad);

@@ -39,11 +39,11 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
     connect(&m_controller, &HitBlowController::gameStatusChanged, this, [this] {
         // A match is filed under the strength it started at, whatever the preferences say since.
-        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+        if (status() == GameStatusChooseNumbers)
             m_matchStrength = m_preferences.strengthLevel();
         // A decided match is recorded at once, before anything else can happen to it.
         m_tracker.statusChanged(progressOf(m_controller), strength(), savedMatch());
-        if (m_controller.gameStatus() == GameStatusChooseNumbers)
+        if (status() == GameStatusChooseNumbers)
             m_notepad.clear();
         m_refreshTimer.start();
     });
@@ -52,6 +52,11 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
         if (const std::optional<SavedMatch> match = savedMatch())
             m_tracker.keep(*match);
     });
+}
+
+GameStatus MatchAssistant::status() const
+{
+    return gameStatusOf(m_controller.gameStatus());
 }
 
 std::optional<SavedMatch> MatchAssistant::savedMatch() const
@@ -88,8 +93,8 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, Q
 
 void MatchAssistant::newGame()
 {
-    const bool running = isMatchRunning(m_controller.gameStatus());
-    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon(running)) {
+    const bool running = isMatchRunning(status());
+    if (m_tracker.newGameNeedsConsent(status()) && !askAbandon(running)) {
         // Kept playing a match that waits from an earlier run: play it.
         if (!running)
             resumeMatch();
@@ -102,12 +107,12 @@ void MatchAssistant::newGame()
 
 bool MatchAssistant::resumeAvailable() const
 {
-    return m_controller.gameStatus() == GameStatusTitle && m_tracker.resumable().has_value();
+    return status() == GameStatusTitle && m_tracker.resumable().has_value();
 }
 
 void MatchAssistant::resumeMatch()
 {
-    if (m_controller.gameStatus() != GameStatusTitle)
+    if (status() != GameStatusTitle)
         return;
     if (const std::optional<SavedMatch> match = m_tracker.resume()) {
         m_notepad.clear();
@@ -145,10 +150,10 @@ bool MatchAssistant::askAbandon(bool running)
 
 void MatchAssistant::hint()
 {
-    if (const auto guess = m_tracker.hint(m_controller.gameStatus(), ownRecordsOf(m_controller))) {
+    if (const auto guess = m_tracker.hint(status(), ownRecordsOf(m_controller))) {
         m_board.typeUserAnswer(*guess);
         m_announcer->announce(tr("Hint: %1").arg(BoardSpeech::digits(*guess)));
-    } else if (isMatchRunning(m_controller.gameStatus())) {
+    } else if (isMatchRunning(status())) {
         tell(tr("The hint is for your own guesses: ask again on your turn."));
     }
 }
@@ -218,17 +223,17 @@ void MatchAssistant::refresh()
     m_refreshTimer.stop();
     const OwnRecords records = ownRecordsOf(m_controller);
     const bool latestHinted = !records.empty()
-        && statisticsKeeper().typedByHint(int(records.answers.size()) - 1, records.answers.back());
+        && statisticsKeeper().typedByHint(int(records.size()) - 1, records.turns.back().guess);
     if (m_statusBar)
         m_statusBar->showMatch(m_controller, {aidSettings().showOwnCandidates(), resumeAvailable(), latestHinted});
     // Asked for on Mac's turn, the hint says when it comes.
     if (m_hintAction)
-        m_hintAction->setEnabled(isMatchRunning(m_controller.gameStatus()));
+        m_hintAction->setEnabled(isMatchRunning(status()));
     if (m_resumeAction)
-        m_resumeAction->setEnabled(m_controller.gameStatus() == GameStatusTitle && m_tracker.mayResume());
+        m_resumeAction->setEnabled(status() == GameStatusTitle && m_tracker.mayResume());
     if (m_reviewAction)
         m_reviewAction->setEnabled(reviewAvailable() || !m_storedLastDecidedKnown);
-    emit statusShown(m_controller.gameStatus());
+    emit statusShown(status());
 }
 
 int MatchAssistant::strength() const

@@ -42,7 +42,7 @@ public:
     void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
                          QAction *review = nullptr);
 
-    // New Game: while a match runs (statuses 2 to 5), or one kept from an earlier run waits, asks
+    // New Game: while a match runs (isMatchRunning), or one kept from an earlier run waits, asks
     // first, unless the user said not to ask again; a match given up counts as abandoned.
     void newGame();
     // Goes on with the match kept from an earlier run, at the start of the turn it was in (title
@@ -74,9 +74,10 @@ public:
 
 signals:
     // After every refresh: the status the bar and the commands now show.
-    void statusShown(int status);
+    void statusShown(GameStatus status);
 
 private:
+    GameStatus status() const;
     // The match as it can be kept, with the player's notes.
     std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);

@@ -40,7 +40,7 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
 
 void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
 {
-    const int status = match.gameStatus();
+    const GameStatus status = gameStatusOf(match.gameStatus());
     m_messages.clear();
     if (status == GameStatusTitle) {
         if (aids.resumable)

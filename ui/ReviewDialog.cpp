@@ -52,9 +52,9 @@ QString resultPhrase(MatchOutcome result, int guesses)
 // and stops between the steps of its search once the window has cancelled it.
 void review(QPromise<std::optional<MatchReview>> &promise, const OwnRecords &turns)
 {
-    const int guesses = int(turns.answers.size());
+    const int guesses = int(turns.size());
     promise.setProgressRange(0, guesses);
-    promise.addResult(MatchReview::of(turns.answers, turns.scores(), DecisionTree::builtIn(), nullptr,
+    promise.addResult(MatchReview::of(turns.guesses(), turns.scores(), DecisionTree::builtIn(), nullptr,
                                       [&promise](int reviewed, int) {
                                           promise.setProgressValue(reviewed);
                                           return !promise.isCanceled();
@@ -74,7 +74,7 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
 
     QString headingText = StatisticsDialog::strengthName(match.strength) + kSeparator
-        + resultPhrase(match.result, int(match.turns.answers.size()));
+        + resultPhrase(match.result, int(match.turns.size()));
     if (match.macNumber)
         headingText += kSeparator + tr("Mac's number: %1").arg(NumberText::of(*match.macNumber));
     // The match and its skill and luck on one line, leaving the height to the guesses.
@@ -86,7 +86,7 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     headingRow->addWidget(m_summary, 1);
     layout->addLayout(headingRow);
     m_progress = new QProgressBar(this);
-    m_progress->setRange(0, int(match.turns.answers.size()));
+    m_progress->setRange(0, int(match.turns.size()));
     m_progress->setValue(0);
     layout->addWidget(m_progress);
 
@@ -212,9 +212,8 @@ bool ReviewDialog::hintGave(int guess) const
 // Mac's guesses at the player's number, with their scores, where the match kept them.
 void ReviewDialog::showMacSide(QVBoxLayout *layout)
 {
-    const OwnRecords &mac = m_match.macTurns;
-    const std::size_t turns = std::min({mac.answers.size(), mac.hits.size(), mac.blows.size()});
-    if (turns == 0)
+    const std::vector<Turn> &macTurns = m_match.macTurns.turns;
+    if (macTurns.empty())
         return;
     layout->addWidget(new QLabel(tr("Mac's guesses"), this));
     m_macTable = new QTreeWidget(this);
@@ -225,10 +224,10 @@ void ReviewDialog::showMacSide(QVBoxLayout *layout)
     m_macTable->header()->setStretchLastSection(false);
     m_macTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_macTable->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    for (std::size_t turn = 0; turn < turns; ++turn) {
+    for (const Turn &turn : macTurns) {
         auto *item = new QTreeWidgetItem(m_macTable);
-        item->setText(0, NumberText::of(mac.answers[turn]));
-        item->setText(1, QStringLiteral("%1 / %2").arg(mac.hits[turn]).arg(mac.blows[turn]));
+        item->setText(0, NumberText::of(turn.guess));
+        item->setText(1, QStringLiteral("%1 / %2").arg(turn.score.hits).arg(turn.score.blows));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         for (int column = 0; column < 2; ++column) {
             item->setData(column, Qt::AccessibleTextRole,
@@ -261,7 +260,7 @@ void ReviewDialog::fitTableHeight(QTreeWidget *table)
 
 void ReviewDialog::showProgress(int reviewed)
 {
-    const int guesses = int(m_match.turns.answers.size());
+    const int guesses = int(m_match.turns.size());
     m_progress->setValue(reviewed);
     m_summary->setText(tr("Reviewing guess %1 of %2…").arg(std::min(reviewed + 1, guesses)).arg(guesses));
 }

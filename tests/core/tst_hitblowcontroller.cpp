@@ -457,7 +457,7 @@ void TestHitBlowController::noSavedMatchOutsideARunningMatch()
 }
 
 // Keys as the board hands them to its entry: digits, "<" for Left, ">" for Right, "x" for Delete.
-static void typeInto(BoardEntry &entry, int status, const QString &keys)
+static void typeInto(BoardEntry &entry, GameStatus status, const QString &keys)
 {
     for (const QChar key : keys) {
         if (key == u'<' || key == u'>')
@@ -498,7 +498,7 @@ void TestHitBlowController::entryRefusesWhatTheRulesForbid()
     QFETCH(bool, accepted);
 
     BoardEntry entry;
-    typeInto(entry, status, keys);
+    typeInto(entry, gameStatusOf(status), keys);
     if (status == GameStatusCheckHitBlow) {
         const BoardEntry::CountsCheck check = entry.checkCounts({0, 2});
         QCOMPARE((NumberSet{check.typed.hits, check.typed.blows, 0, 0}), read);

@@ -14,8 +14,7 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(NumberSet)
-Q_DECLARE_METATYPE(std::vector<NumberSet>)
-Q_DECLARE_METATYPE(std::vector<int>)
+Q_DECLARE_METATYPE(std::vector<Turn>)
 Q_DECLARE_METATYPE(std::vector<std::uint8_t>)
 
 namespace {
@@ -208,33 +207,28 @@ void TestExpertPlayer::openingsDifferBetweenMatches()
 void TestExpertPlayer::answers_data()
 {
     QTest::addColumn<bool>("withTree");
-    QTest::addColumn<std::vector<NumberSet>>("formerAnswers");
-    QTest::addColumn<std::vector<int>>("formerHits");
-    QTest::addColumn<std::vector<int>>("formerBlows");
+    QTest::addColumn<std::vector<Turn>>("formerTurns");
     QTest::addColumn<NumberSet>("expected");
 
-    QTest::newRow("no tree: the one-step first guess") << false << std::vector<NumberSet>{} << std::vector<int>{}
-                                                       << std::vector<int>{} << NumberSet{0, 1, 2, 3};
+    QTest::newRow("no tree: the one-step first guess") << false << std::vector<Turn>{} << NumberSet{0, 1, 2, 3};
     // Scores before the first expert guess of a match: off the tree.
     QTest::newRow("one candidate left: that one")
-        << true << std::vector<NumberSet>{{0, 1, 2, 3}, {4, 5, 6, 7}, {4, 5, 7, 6}} << std::vector<int>{0, 2, 0}
-        << std::vector<int>{0, 2, 4} << NumberSet{5, 4, 6, 7};
+        << true << std::vector<Turn>{{{0, 1, 2, 3}, {0, 0}}, {{4, 5, 6, 7}, {2, 2}}, {{4, 5, 7, 6}, {0, 4}}}
+        << NumberSet{5, 4, 6, 7};
     QTest::newRow("two candidates left: the first")
-        << true << std::vector<NumberSet>{{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 4, 5}} << std::vector<int>{0, 2, 1}
-        << std::vector<int>{0, 2, 1} << NumberSet{4, 7, 6, 5};
+        << true << std::vector<Turn>{{{0, 1, 2, 3}, {0, 0}}, {{4, 5, 6, 7}, {2, 2}}, {{0, 1, 4, 5}, {1, 1}}}
+        << NumberSet{4, 7, 6, 5};
 }
 
 void TestExpertPlayer::answers()
 {
     QFETCH(bool, withTree);
-    QFETCH(std::vector<NumberSet>, formerAnswers);
-    QFETCH(std::vector<int>, formerHits);
-    QFETCH(std::vector<int>, formerBlows);
+    QFETCH(std::vector<Turn>, formerTurns);
     QFETCH(NumberSet, expected);
     CandidateList candidates = NumberComparer().makeCandidatesArray();
-    ExpertPlayer::keepConsistent(candidates, formerAnswers, formerHits, formerBlows);
+    ExpertPlayer::keepConsistent(candidates, formerTurns);
     ExpertPlayer player(withTree ? DecisionTree::builtIn() : nullptr);
-    QCOMPARE(player.nextAnswer(candidates, formerAnswers, formerHits, formerBlows, m_fakes->random), expected);
+    QCOMPARE(player.nextAnswer(candidates, formerTurns, m_fakes->random), expected);
 }
 
 void TestExpertPlayer::damagedTrees_data()

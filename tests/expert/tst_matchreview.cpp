@@ -120,20 +120,17 @@ Turns expertMatch(const NumberSet &secret, std::uint32_t draw)
     random.queued.assign(12, draw); // one relabelling: nine digits and three positions
     ExpertPlayer expert(DecisionTree::builtIn());
     CandidateList candidates = comparer.makeCandidatesArray();
-    std::vector<NumberSet> answers;
-    std::vector<int> hits, blows;
+    std::vector<Turn> scored;
     Turns turns;
     for (;;) {
-        const NumberSet guess = expert.nextAnswer(candidates, answers, hits, blows, random);
+        const NumberSet guess = expert.nextAnswer(candidates, scored, random);
         const HitBlowResult score = comparer.checkHitsBlowsIn(secret, guess);
         turns.guesses.push_back(guess);
         turns.scores.push_back(score);
         if (score.hits == 4)
             return turns;
-        answers.push_back(guess);
-        hits.push_back(score.hits);
-        blows.push_back(score.blows);
-        ExpertPlayer::keepConsistent(candidates, answers, hits, blows);
+        scored.push_back({guess, score});
+        ExpertPlayer::keepConsistent(candidates, scored);
     }
 }
 } // namespace

@@ -38,9 +38,7 @@ Position onTree(const DecisionTree &tree, const QString &scores)
         std::erase_if(position.set, [&](std::uint16_t secret) {
             return ScoreCodes::codeBetween(numbers[guess], numbers[secret]) != code;
         });
-        position.history.guesses.push_back(ScoreCodes::numberAt(guess));
-        position.history.hits.push_back(hits);
-        position.history.blows.push_back(blows);
+        position.history.push_back({ScoreCodes::numberAt(guess), {hits, blows}});
         position.node = tree.childOf(position.node, code);
         if (position.node == DecisionTree::kNoNode)
             break;
@@ -244,8 +242,8 @@ void TestTreeValues::readAtTheMatchesNode()
         QCOMPARE(total, 2L * long(position.set.size()) - 1);
     // Off the tree by one guess: computed, not read.
     BestPlay::History off = position.history;
-    if (!off.guesses.empty()) {
-        std::swap(off.guesses.front()[0], off.guesses.front()[1]);
+    if (!off.empty()) {
+        std::swap(off.front().guess[0], off.front().guess[1]);
         QVERIFY(bestPlay.total({0}, off) < long(kMarked));
     }
 }

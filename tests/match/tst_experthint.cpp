@@ -37,8 +37,8 @@ std::vector<NumberSet> numbersAgreeingWith(const OwnRecords &records)
                     if (a == b || a == c || a == d || b == c || b == d || c == d)
                         continue;
                     bool agrees = true;
-                    for (std::size_t i = 0; agrees && i < records.answers.size(); ++i)
-                        agrees = score(number, records.answers[i]) == std::pair(records.hits[i], records.blows[i]);
+                    for (const Turn &turn : records.turns)
+                        agrees = agrees && score(number, turn.guess) == std::pair(turn.score.hits, turn.score.blows);
                     if (agrees)
                         agreeing.push_back(number);
                 }
@@ -82,7 +82,7 @@ void TestExpertHint::hintedProbeIsNoMistake()
     QFETCH(NumberSet, latest);
     QFETCH(bool, hinted);
     QFETCH(QString, note);
-    const OwnRecords records{{{0, 1, 2, 3}, latest}, {0, 1}, {0, 1}};
+    const OwnRecords records{{Turn{{0, 1, 2, 3}, {0, 0}}, Turn{latest, {1, 1}}}};
     QCOMPARE(MatchNotes::latestGuessNote(records, hinted), note);
 }
 
@@ -108,12 +108,11 @@ void TestExpertHint::hintsFindTheSecret()
     match.setMacOwnNumbers(secret);
     ScriptedRandomSource hintRandom;
     ExpertHint hint(hintRandom);
-    std::vector<NumberSet> answers;
-    std::vector<int> hitsSoFar, blowsSoFar;
+    OwnRecords soFar;
     OwnRecords records;
     for (int guesses = 1; guesses <= 7; ++guesses) {
         const NumberSet guess = hint.suggestedGuess(records);
-        const std::vector<NumberSet> left = numbersAgreeingWith({answers, hitsSoFar, blowsSoFar});
+        const std::vector<NumberSet> left = numbersAgreeingWith(soFar);
         // A hint that is no longer possible must split the numbers left by its scores.
         const bool possible = std::find(left.begin(), left.end(), guess) != left.end();
         const bool splits = std::any_of(left.begin(), left.end(), [&](const NumberSet &number) {
@@ -123,19 +122,15 @@ void TestExpertHint::hintsFindTheSecret()
         if (left.size() == 1)
             QVERIFY2(guess == left.front(), "one number left, and the hint is another");
         const auto [hits, blows] = score(secret, guess);
-        answers.push_back(guess);
-        hitsSoFar.push_back(hits);
-        blowsSoFar.push_back(blows);
+        soFar.turns.push_back({guess, {hits, blows}});
         if (throughMatch) {
             match.setUserCurrentAnswer(guess);
             match.setGameStatus(GameStatusUserResult);
             records = ownRecordsOf(match);
-            QCOMPARE(records.hits.back(), hits);
-            QCOMPARE(records.blows.back(), blows);
+            QCOMPARE(records.turns.back().score.hits, hits);
+            QCOMPARE(records.turns.back().score.blows, blows);
         } else {
-            records.answers.push_back(guess);
-            records.hits.push_back(hits);
-            records.blows.push_back(blows);
+            records.turns.push_back({guess, {hits, blows}});
         }
         if (hits == 4)
             return;
@@ -163,9 +158,7 @@ void TestExpertHint::singleNumberLeftIsTheHint()
     OwnRecords records;
     for (const NumberSet &guess : guesses) {
         const auto [hits, blows] = score(secret, guess);
-        records.answers.push_back(guess);
-        records.hits.push_back(hits);
-        records.blows.push_back(blows);
+        records.turns.push_back({guess, {hits, blows}});
     }
     const std::vector<NumberSet> left = numbersAgreeingWith(records);
     QCOMPARE(left.size(), std::size_t(1));

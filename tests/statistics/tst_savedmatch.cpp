@@ -31,7 +31,7 @@ constexpr NumberSet kUserSecret{4, 5, 6, 7};
 
 // A match as it stands after Mac's guesses and the user's (true scores, candidates pruned as the
 // Expert prunes), in status.
-SavedMatch matchAfter(int status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
+SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
 {
     const NumberComparer rules;
     SavedMatch match;
@@ -42,21 +42,15 @@ SavedMatch matchAfter(int status, std::vector<NumberSet> macGuesses, std::vector
     match.candidates = rules.makeCandidatesArray();
     const std::size_t scored = macGuesses.size() - (status == GameStatusCheckHitBlow ? 1 : 0);
     for (std::size_t i = 0; i < macGuesses.size(); ++i) {
-        match.macAnswers.push_back(macGuesses[i]);
         std::erase(match.candidates, macGuesses[i]);
         if (i >= scored)
-            continue;
-        const HitBlowResult score = rules.checkHitsBlowsIn(kUserSecret, macGuesses[i]);
-        match.macHits.push_back(score.hits);
-        match.macBlows.push_back(score.blows);
+            match.macUnscoredGuess = macGuesses[i];
+        else
+            match.macTurns.push_back({macGuesses[i], rules.checkHitsBlowsIn(kUserSecret, macGuesses[i])});
     }
-    ExpertPlayer::keepConsistent(match.candidates, match.macAnswers, match.macHits, match.macBlows);
-    for (const NumberSet &guess : userGuesses) {
-        const HitBlowResult score = rules.checkHitsBlowsIn(kMacSecret, guess);
-        match.userAnswers.push_back(guess);
-        match.userHits.push_back(score.hits);
-        match.userBlows.push_back(score.blows);
-    }
+    ExpertPlayer::keepConsistent(match.candidates, match.macTurns);
+    for (const NumberSet &guess : userGuesses)
+        match.userTurns.push_back({guess, rules.checkHitsBlowsIn(kMacSecret, guess)});
     return match;
 }
 
@@ -173,11 +167,8 @@ void TestSavedMatch::oddTextsAreRefused_data()
         std::vector<NumberSet> macGuesses(16, NumberSet{0, 1, 2, 3});
         std::vector<NumberSet> userGuesses(16, NumberSet{0, 1, 2, 3});
         SavedMatch long16 = matchAfter(GameStatusMacTurn, {}, userGuesses);
-        for (const NumberSet &guess : macGuesses) {
-            long16.macAnswers.push_back(guess);
-            long16.macHits.push_back(0);
-            long16.macBlows.push_back(0);
-        }
+        for (const NumberSet &guess : macGuesses)
+            long16.macTurns.push_back({guess, {0, 0}});
         return long16.toJson();
     }();
     QTest::newRow("candidates out of order") << [&match] {
@@ -353,7 +344,7 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         for (const SavedMatch &now : {matchAfter(GameStatusMacTurn, {}, {}),
                                       matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {}),
                                       matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}}, {})}) {
-            const int status = now.status;
+            const GameStatus status = now.status;
             tracker->statusChanged({status, MatchResultNone, 1, {}}, strength, now);
             const std::optional<SavedMatch> kept = keptIn(*keeper);
             QVERIFY(kept);
@@ -367,7 +358,7 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
         tracker->statusChanged({GameStatusGameOver, MatchResultUserWon, 2, {}}, strength, std::nullopt);
         tracker->statusChanged({GameStatusResultShown, MatchResultUserWon, 2, {}}, strength, std::nullopt);
     } else if (ending == "new game") {
-        const int status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
+        const GameStatus status = keptFromEarlier ? GameStatusTitle : GameStatusUserTurn;
         tracker->giveUp({status, MatchResultNone, keptFromEarlier ? 0 : 1, {}}, strength);
         tracker->statusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, strength, std::nullopt);
     } else {

@@ -141,7 +141,7 @@ void TestStatisticsPlace::turnsLongerThanAMatch()
     QSqlDatabase::removeDatabase("by hand");
     const std::vector<MatchRecord> shown = store.latest(5);
     QCOMPARE(int(shown.size()), 1);
-    QCOMPARE(int(shown.front().turns.answers.size()), readBack);
+    QCOMPARE(int(shown.front().turns.size()), readBack);
 }
 
 QTEST_MAIN(TestStatisticsPlace)

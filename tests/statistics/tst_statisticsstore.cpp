@@ -699,20 +699,19 @@ void TestStatisticsStore::turnsKeptAsPlayed()
     const std::vector<MatchRecord> latest = store.latest(1);
     QCOMPARE(latest.size(), 1u);
     const OwnRecords &kept = latest.front().turns;
-    QCOMPARE(int(kept.answers.size()), turns);
+    QCOMPARE(int(kept.size()), turns);
     if (turns == 0)
         return;
-    QCOMPARE(int(kept.hits.size()), turns);
-    QCOMPARE(int(kept.blows.size()), turns);
     QVERIFY2(raw.startsWith("[{\"guess\":\""), qPrintable(raw));
     // What comes back is what the row holds, read here as the format describes it.
     const QJsonArray rows = QJsonDocument::fromJson(raw.toUtf8()).array();
     QCOMPARE(rows.size(), turns);
     for (int i = 0; i < turns; ++i) {
-        const NumberSet &guess = kept.answers[i];
+        const Turn &turn = kept.turns[i];
+        const NumberSet &guess = turn.guess;
         QCOMPARE(rows[i]["guess"].toString(), QStringLiteral("%1%2%3%4").arg(guess[0]).arg(guess[1]).arg(guess[2]).arg(guess[3]));
-        QCOMPARE(rows[i]["hits"].toInt(-1), kept.hits[i]);
-        QCOMPARE(rows[i]["blows"].toInt(-1), kept.blows[i]);
+        QCOMPARE(rows[i]["hits"].toInt(-1), turn.score.hits);
+        QCOMPARE(rows[i]["blows"].toInt(-1), turn.score.blows);
     }
     // Export keeps them, and the file gives them back.
     StatisticsFile exported(m_home->filePath("exported.json"));
@@ -722,11 +721,11 @@ void TestStatisticsStore::turnsKeptAsPlayed()
     QCOMPARE(reloaded.matches().front().turns.toJsonText(), kept.toJsonText());
     QVERIFY(reloaded.matches().front().otherFields.isEmpty());
     // A won match ends on Mac's number, and every earlier guess has its true score against it.
-    if (kept.hits.back() == 4) {
+    if (kept.turns.back().score.hits == 4) {
         for (int i = 0; i + 1 < turns; ++i) {
-            const HitBlowResult score = NumberComparer().checkHitsBlowsIn(kept.answers.back(), kept.answers[i]);
-            QCOMPARE(kept.hits[i], score.hits);
-            QCOMPARE(kept.blows[i], score.blows);
+            const HitBlowResult score = NumberComparer().checkHitsBlowsIn(kept.turns.back().guess, kept.turns[i].guess);
+            QCOMPARE(kept.turns[i].score.hits, score.hits);
+            QCOMPARE(kept.turns[i].score.blows, score.blows);
         }
     }
 }
@@ -761,9 +760,9 @@ void TestStatisticsStore::macsSideAndHintsKept()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("test-older"));
     MatchRecord match{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 2, MatchOutcome::Lost, 2, true, {}, {}};
-    match.turns = {{NumberSet{9, 8, 7, 6}, NumberSet{5, 1, 8, 4}}, {0, 2}, {1, 1}};
+    match.turns.turns = {{{9, 8, 7, 6}, {0, 1}}, {{5, 1, 8, 4}, {2, 1}}};
     match.hintedGuesses = {1};
-    match.macTurns = {{NumberSet{0, 1, 2, 3}, NumberSet{4, 5, 6, 7}}, {1, 0}, {1, 2}};
+    match.macTurns.turns = {{{0, 1, 2, 3}, {1, 1}}, {{4, 5, 6, 7}, {0, 2}}};
     match.macNumber = NumberSet{5, 1, 8, 3};
     {
         StatisticsStore store(path);
@@ -788,18 +787,14 @@ void TestStatisticsStore::macsSideAndHintsKept()
     QStringList hinted, macGuesses;
     for (int guess : kept.hintedGuesses)
         hinted << QString::number(guess);
-    for (std::size_t turn = 0; turn < kept.macTurns.answers.size(); ++turn) {
-        macGuesses << QStringLiteral("%1 %2-%3")
-                          .arg(NumberText::of(kept.macTurns.answers[turn]))
-                          .arg(kept.macTurns.hits[turn])
-                          .arg(kept.macTurns.blows[turn]);
-    }
+    for (const Turn &turn : kept.macTurns.turns)
+        macGuesses << QStringLiteral("%1 %2-%3").arg(NumberText::of(turn.guess)).arg(turn.score.hits).arg(turn.score.blows);
     QCOMPARE(QStringList({hinted.join(','), kept.macNumber ? NumberText::of(*kept.macNumber) : QString(),
                           macGuesses.join(',')})
                  .join('|'),
              read);
     // The match itself is whole whatever became of its details.
-    QCOMPARE(kept.turns.answers.size(), 2u);
+    QCOMPARE(kept.turns.size(), 2u);
     QCOMPARE(kept.result, MatchOutcome::Lost);
 }
 

@@ -380,8 +380,7 @@ void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
     // The hint is the Expert's guess after the user's own records: off the Expert's plan, the best
     // guess one step ahead among the numbers those records allow.
     const OwnRecords records = ownRecordsOf(*controller);
-    QVERIFY(typed == ExpertPlayer().nextAnswer(records.candidates(), records.answers, records.hits, records.blows,
-                                               RandomSource::processWide()));
+    QVERIFY(typed == ExpertPlayer().nextAnswer(records.candidates(), records.turns, RandomSource::processWide()));
     QVERIFY(m_window->matchAssistant()->statisticsKeeper().hinted());
     // Ready to be sent as it is.
     board->keyDown("\r", "\r");

@@ -41,9 +41,7 @@ OwnRecords turnsOf(const QString &trace)
         NumberSet guess{};
         for (int i = 0; i < 4; ++i)
             guess[i] = turn.at(i).digitValue();
-        turns.answers.push_back(guess);
-        turns.hits.push_back(turn.at(5).digitValue());
-        turns.blows.push_back(turn.at(7).digitValue());
+        turns.turns.push_back({guess, {turn.at(5).digitValue(), turn.at(7).digitValue()}});
     }
     return turns;
 }
@@ -52,7 +50,7 @@ MatchRecord matchOf(const QString &trace, MatchOutcome result = MatchOutcome::Wo
 {
     const OwnRecords turns = turnsOf(trace);
     return MatchRecord{QDateTime(QDate(2026, 5, 6), QTime(7, 8), Qt::UTC), strength, result,
-                       int(turns.answers.size()), false, {}, turns};
+                       int(turns.size()), false, {}, turns};
 }
 
 QStringList cellsOf(const QTreeWidgetItem *item)

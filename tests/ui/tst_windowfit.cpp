@@ -121,7 +121,7 @@ void TestWindowFit::reviewKeepsItsButtonsOnTheScreen()
     const OwnRecords turns = OwnRecords::fromJsonText(
         R"([{"guess":"1234","hits":0,"blows":1},{"guess":"2345","hits":1,"blows":0},)"
         R"({"guess":"3456","hits":0,"blows":2},{"guess":"6308","hits":4,"blows":0}])");
-    QCOMPARE(turns.answers.size(), std::size_t(4));
+    QCOMPARE(turns.size(), std::size_t(4));
     ReviewDialog dialog(MatchRecord{QDateTime::currentDateTimeUtc(), 2, MatchOutcome::Won, 4, false, {}, turns});
     dialog.show();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.chart(), 60000);
