@@ -143,7 +143,7 @@ class Game:
             code = self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             self.kill()
-            raise Failure("the game did not quit on ctrl+q")
+            raise Failure(f"the game did not quit within {timeout} s of ctrl+q")
         self.log.close()
         if code != 0:
             raise Failure(f"the game exited with {code}")
@@ -571,16 +571,24 @@ def lock_held_by_another_process(server, binary, home, rng):
             print(f"  quit in {time.monotonic() - started:.1f} s under the lock")
         finally:
             game.kill()
-        game = Game(server, binary, home, keep_stored=True)
-        try:
-            game.match.key("ctrl+e")
-            game.process.send_signal(signal.SIGTERM)
+        # Review Last Match, New Game and Resume Match, each pressed before the database answers.
+        for command in ("ctrl+e", "ctrl+n", "ctrl+r"):
+            game = Game(server, binary, home, keep_stored=True)
             try:
-                game.process.wait(timeout=2)
-            except subprocess.TimeoutExpired:
-                raise Failure("the game did not end within 2 s of SIGTERM while it waited for the database")
-        finally:
-            game.kill()
+                game.match.key(command)
+                # The review waits for the answer without holding up the game: the help still opens.
+                if command == "ctrl+e":
+                    game.match.key("F1")
+                    if server.wait_for_window("^How to Play$", timeout=2) is None:
+                        raise Failure("the game answered no key while Review Last Match waited for the database")
+                game.process.send_signal(signal.SIGTERM)
+                try:
+                    game.process.wait(timeout=2)
+                except subprocess.TimeoutExpired:
+                    raise Failure(f"the game did not end within 2 s of SIGTERM after {command}, while it waited for "
+                                  "the database")
+            finally:
+                game.kill()
     finally:
         locker.close()
     expect_abandoned(database, 2, session(server, binary, home))
