@@ -536,12 +536,12 @@ def two_games_mid_match(server, binary, home, rng):
 def small_disk(server, binary, home, rng):
     # The data folder on a disk of its own with 48 kB left: two more matches and a quit lose
     # none, once there is room again.
-    if os.geteuid() != 0:
-        print("  skipped: mounting a small disk in the test's own folder needs root")
-        return
     data = os.path.join(home, "data")
     os.makedirs(data)
-    subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", data], check=True)
+    if os.geteuid() != 0 or subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", data],
+                                           stderr=subprocess.DEVNULL).returncode != 0:
+        print("  skipped: mounting a small disk in the test's own folder needs root (or CAP_SYS_ADMIN)")
+        return
     try:
         database = stored_by_a_first_game(server, binary, home)
         room = os.statvfs(data)
