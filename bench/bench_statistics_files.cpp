@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -76,14 +77,13 @@ int measure(const QString &step, const QString &folder)
         }
         outcome = QStringLiteral("%1 matches imported").arg(stored);
     } else {
-        QString error = QStringLiteral("no answer");
-        bool answered = false;
+        QString error;
+        QEventLoop answered;
         keeper.exportTo(folder + QStringLiteral("/exported.json"), &keeper, [&](const QString &why) {
             error = why;
-            answered = true;
+            answered.quit();
         });
-        while (!answered)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        answered.exec();
         if (!error.isEmpty()) {
             std::fprintf(stderr, "bench_statistics_files: the export failed: %s\n", qPrintable(error));
             return 1;
