@@ -104,6 +104,10 @@ signals:
     // After each drawing pass on the screen, so that those who tell of the board (screen readers)
     // can follow what it changed.
     void drawn();
+    // The title screen was clicked, or Return or Space pressed on it: the player wants a match.
+    void newGameRequested();
+    // Left or Right moved the typing position.
+    void typingPlaceMoved();
 
 public:
 

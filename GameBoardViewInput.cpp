@@ -100,6 +100,8 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
         }))
         return;
     const int status = m_hitBlowController->gameStatus();
+    if (status == GameStatusTitle && (okKey || key == u' '))
+        emit newGameRequested();
     if (status == GameStatusTitle || status == GameStatusResultShown)
         return;
 
@@ -130,6 +132,7 @@ void GameBoardView::keyDown(const QString &characters, const QString &characters
             returnChoice(int(chosen) - 1);
         } else if ((key == kLeftArrowKey || key == kRightArrowKey) && typed) {
             m_entry.moveCursor(status, key == kLeftArrowKey ? -1 : 1);
+            emit typingPlaceMoved();
         }
         setNeedsDisplay();
     }
@@ -179,7 +182,9 @@ void GameBoardView::mouseUp(QPointF boardPoint)
     if (!inputConnected() || m_heldInput.hold(false, [this, boardPoint] { mouseUp(boardPoint); }))
         return;
     const int status = m_hitBlowController->gameStatus();
-    if (status == GameStatusChooseNumbers) {
+    if (status == GameStatusTitle) {
+        emit newGameRequested();
+    } else if (status == GameStatusChooseNumbers) {
         const int pressedPlace = std::exchange(m_pressedChosenPlace, -1);
         if (pressedPlace >= 0 && chosenPlaceAt(boardPoint) == pressedPlace) {
             returnChoice(pressedPlace);

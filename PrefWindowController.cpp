@@ -3,6 +3,7 @@
 
 #include "settings/PlayerAidSettings.h"
 #include "access/LiveAnnouncer.h"
+#include "access/QuietAccessibility.h"
 #include "platform/ScreenCoordinates.h"
 #include "platform/UserDefaults.h"
 #include "ui_PrefWindow.h"
@@ -54,15 +55,19 @@ void follow(QComboBox *popup, QLabel *label)
     label->setMinimumWidth(widest);
     auto *announcer = new LiveAnnouncer(popup);
     const auto describe = [popup, label, announcer](int level) {
-        label->setText(forLevel(level));
-        // Screen readers read the line with the popup; when the user changes the strength, the
-        // strength chosen and its line are said, as the popup's own change goes unspoken.
-        popup->setAccessibleDescription(forLevel(level));
-        if (popup->hasFocus()) {
-            //: The strength chosen, then what it does, spoken by a screen reader.
-            announcer->announce(QCoreApplication::translate("StrengthDescription", "%1: %2")
-                                    .arg(popup->itemText(level), forLevel(level)));
+        //: The strength chosen, then what it does, spoken by a screen reader.
+        const QString spoken = QCoreApplication::translate("StrengthDescription", "%1: %2")
+                                   .arg(popup->itemText(level), forLevel(level));
+        {
+            // Screen readers read the popup's value (which Orca does not find in Qt 6.4's popup)
+            // and its line as its description when it takes the focus. A change is said below:
+            // the events of these changes would reach a screen reader as something it can't say.
+            const QuietAccessibility quiet;
+            label->setText(forLevel(level));
+            popup->setAccessibleDescription(spoken);
         }
+        if (popup->hasFocus())
+            announcer->announce(spoken);
     };
     QObject::connect(popup, &QComboBox::currentIndexChanged, label, describe);
     describe(popup->currentIndex());

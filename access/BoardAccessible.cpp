@@ -34,15 +34,20 @@ BoardAccessible::BoardAccessible(GameBoardView *board)
     m_announcer = new LiveAnnouncer(board);
     m_spokenMoment = BoardMoment::of(*board);
     m_sentName = text(QAccessible::Name);
-    m_sentDescription = text(QAccessible::Description);
     // Assistive technology asks for a board's interface before it listens to it, so a board
     // without one has nobody to tell about changes.
     m_drawnConnection = QObject::connect(board, &GameBoardView::drawn, [this] { sendChanges(); });
+    // Typing is echoed by the screen reader; a move of the typing position is not.
+    m_placeConnection = QObject::connect(board, &GameBoardView::typingPlaceMoved, [this] {
+        if (m_announcer)
+            m_announcer->announce(BoardSpeech::typingPlace(*m_board));
+    });
 }
 
 BoardAccessible::~BoardAccessible()
 {
     QObject::disconnect(m_drawnConnection);
+    QObject::disconnect(m_placeConnection);
     for (QAccessible::Id id : m_recordIds)
         QAccessible::deleteAccessibleInterface(id);
     delete m_announcer.data();
@@ -68,11 +73,6 @@ void BoardAccessible::sendChanges()
     if (name != m_sentName) {
         m_sentName = name;
         sendEvent(this, QAccessible::NameChanged);
-    }
-    const QString description = text(QAccessible::Description);
-    if (description != m_sentDescription) {
-        m_sentDescription = description;
-        sendEvent(this, QAccessible::DescriptionChanged);
     }
     for (int side = 0; side < 2; ++side) {
         QAccessibleInterface *record = QAccessible::accessibleInterface(m_recordIds[side]);

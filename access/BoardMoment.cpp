@@ -16,8 +16,13 @@ BoardMoment BoardMoment::of(const GameBoardView &board)
     moment.status = match->gameStatus();
     // The computer opens every round, so its guesses count the rounds.
     moment.round = std::max<int>(1, int(match->macFormerAnswers().size()));
-    if (moment.status == GameStatusCheckHitBlow && match->macCurrentAnswer())
+    if (moment.status == GameStatusCheckHitBlow && match->macCurrentAnswer()) {
         moment.macGuess = BoardSpeech::digits(*match->macCurrentAnswer());
+        const std::vector<StyledText> counts = board.currenMacHitBlow();
+        if (counts.size() == 2 && !counts[0].text.isEmpty() && !counts[1].text.isEmpty())
+            moment.typedCounts = BoardSpeech::hits(counts[0].value()) + QStringLiteral(", ")
+                + BoardSpeech::blows(counts[1].value());
+    }
 
     moment.macScored = int(std::min(match->macFormerAnswers().size(), match->macFormerHitsCount().size()));
     moment.macScore = BoardSpeech::latestMacScore(*match);

@@ -21,6 +21,9 @@ struct BoardMoment
     QString userScore;
     // The result in words once decided, with Mac's number, else empty.
     QString result;
+    // The counts of Mac's guess standing typed, in words ("2 hits, 0 blows"), else empty: with the
+    // automatic check they are typed as the guess appears.
+    QString typedCounts;
 
     static BoardMoment of(const GameBoardView &board);
 };

@@ -18,7 +18,11 @@ QString BoardNews::between(const BoardMoment &before, const BoardMoment &after)
         news << after.result;
     const bool newMacGuess = !after.macGuess.isEmpty()
                              && (before.macGuess != after.macGuess || before.round != after.round);
-    if (after.status == GameStatusCheckHitBlow && newMacGuess)
+    if (after.status == GameStatusCheckHitBlow && newMacGuess && !after.typedCounts.isEmpty())
+        news << tr("Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.")
+                    .arg(after.round)
+                    .arg(after.macGuess, after.typedCounts);
+    else if (after.status == GameStatusCheckHitBlow && newMacGuess)
         news << tr("Round %1. Mac guesses %2: type its hits, then its blows.").arg(after.round).arg(after.macGuess);
     if (after.status == GameStatusUserTurn && before.status != GameStatusUserTurn)
         news << tr("Your turn: type your guess, four different digits.");

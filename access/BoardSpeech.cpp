@@ -88,6 +88,21 @@ QString BoardSpeech::blows(int count)
     return count == 1 ? tr("%n blow", nullptr, count) : tr("%n blows", nullptr, count);
 }
 
+QString BoardSpeech::typingPlace(const GameBoardView &board)
+{
+    const HitBlowController *match = board.hitBlowController();
+    const int place = board.typingIndex();
+    const auto standing = [place](const std::vector<StyledText> &entries) {
+        const bool typed = place < int(entries.size()) && !entries[std::size_t(place)].text.isEmpty();
+        return typed ? entries[std::size_t(place)].text : tr("blank");
+    };
+    if (match && match->gameStatus() == GameStatusCheckHitBlow)
+        return (place == 0 ? tr("Hits: %1") : tr("Blows: %1")).arg(standing(board.currenMacHitBlow()));
+    if (match && match->gameStatus() == GameStatusUserTurn)
+        return tr("Position %1 of 4: %2").arg(place + 1).arg(standing(board.currentUserAnswer()));
+    return {};
+}
+
 QString BoardSpeech::description(const GameBoardView &board)
 {
     const HitBlowController *match = board.hitBlowController();

@@ -23,6 +23,8 @@ public:
     // the latest score of each side and the candidates count where the board shows it; one
     // sentence a line.
     static QString description(const GameBoardView &board);
+    // Where typing goes next and what stands there: "Position 2 of 4: 7", "Blows: blank".
+    static QString typingPlace(const GameBoardView &board);
     // The heading of one side's record, then each of its scored guesses, one a line.
     static QString record(const HitBlowController &match, Side side);
 

@@ -34,7 +34,7 @@ QString MatchNotes::decision(const DecidedMatch &match)
     }
 }
 
-QString MatchNotes::latestGuessNote(const OwnRecords &records)
+QString MatchNotes::latestGuessNote(const OwnRecords &records, bool latestHinted)
 {
     const std::size_t count = std::min({records.answers.size(), records.hits.size(), records.blows.size()});
     if (count < 2 || records.hits[count - 1] == 4)
@@ -48,7 +48,9 @@ QString MatchNotes::latestGuessNote(const OwnRecords &records)
                       {records.hits.begin(), records.hits.begin() + std::ptrdiff_t(count - 1)},
                       {records.blows.begin(), records.blows.begin() + std::ptrdiff_t(count - 1)}};
     const CandidateList possible = before.candidates();
-    if (std::find(possible.begin(), possible.end(), latest) == possible.end())
-        return tr("%1 could not be Mac's number: it does not fit your earlier scores.").arg(shown);
-    return {};
+    if (std::find(possible.begin(), possible.end(), latest) != possible.end())
+        return {};
+    if (latestHinted)
+        return tr("%1 can't be Mac's number, but splits the rest best.").arg(shown);
+    return tr("%1 could not be Mac's number: it does not fit your earlier scores.").arg(shown);
 }

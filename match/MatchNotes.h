@@ -33,6 +33,7 @@ public:
     // "Mac found 1570 in 5 guesses" and the like; empty while no result is decided.
     static QString decision(const DecidedMatch &match);
     // A note on the latest of the user's guesses: already scored before, or at odds with the
-    // scores of the earlier ones. Empty when it was a fair guess, or found the number.
-    static QString latestGuessNote(const OwnRecords &records);
+    // scores of the earlier ones. Empty when it was a fair guess, or found the number. A hinted
+    // guess at odds with the scores is the hint's probe, said as such: the player made no mistake.
+    static QString latestGuessNote(const OwnRecords &records, bool latestHinted = false);
 };

@@ -99,6 +99,11 @@ void StatisticsKeeper::markHinted(int turn, const NumberSet &guess)
         m_hints.emplace_back(turn, guess);
 }
 
+bool StatisticsKeeper::typedByHint(int turn, const NumberSet &guess) const
+{
+    return std::find(m_hints.begin(), m_hints.end(), std::pair(turn, guess)) != m_hints.end();
+}
+
 void StatisticsKeeper::matchStatusChanged(const MatchProgress &match, int strength)
 {
     const int status = match.status;
@@ -127,8 +132,7 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
                        m_hinted, {}, match.turns, {}, match.macTurns, match.macNumber};
     // A guess sent as the hint typed it; one changed before Return is the player's own.
     for (int turn = 0; turn < int(match.turns.answers.size()); ++turn) {
-        if (std::find(m_hints.begin(), m_hints.end(), std::pair(turn, match.turns.answers[std::size_t(turn)]))
-            != m_hints.end())
+        if (typedByHint(turn, match.turns.answers[std::size_t(turn)]))
             record.hintedGuesses.push_back(turn);
     }
     if (result != MatchOutcome::Abandoned)

@@ -55,6 +55,8 @@ public:
     // A match kept from an earlier run goes on (or is given up): not recorded yet, hinted as kept.
     void matchResumed(bool hinted);
     bool hinted() const { return m_hinted; }
+    // Whether the user's guess of this turn (0 first) went as the hint typed it.
+    bool typedByHint(int turn, const NumberSet &guess) const;
     // The latest match of this run recorded as won, lost or drawn, with its turns.
     const std::optional<MatchRecord> &lastDecided() const { return m_lastDecided; }
 

@@ -61,12 +61,17 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                                                         *m_prefWindowController, services.random);
     m_prefWindowController->setPlayerAidSettings(&m_matchAssistant->aidSettings());
     connect(m_ui->actionNewGame, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::newGame);
+    connect(m_gameBoardView, &GameBoardView::newGameRequested, m_matchAssistant.get(), &MatchAssistant::newGame);
     connect(m_ui->actionResumeMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::resumeMatch);
     connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionReviewLastMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::reviewLastMatch);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
+        const bool countedBefore = m_prefWindowController->autoCheck() != 0;
         m_prefWindowController->showWindow();
+        // Counts turned automatic while Mac's guess waits for them stand typed at once.
+        if (!countedBefore && m_hitBlowController->gameStatus() == GameStatusCheckHitBlow)
+            m_gameBoardView->typeTrueCountsIfAutomatic();
         m_matchAssistant->refresh();
     });
     connect(m_ui->actionQuit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);

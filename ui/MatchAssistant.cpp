@@ -8,6 +8,8 @@
 #include "PrefWindowController.h"
 #include "ReviewDialog.h"
 #include "StatisticsDialog.h"
+#include "access/BoardSpeech.h"
+#include "access/LiveAnnouncer.h"
 #include "platform/WindowFit.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 
 namespace {
 constexpr int kProblemShownMs = 15000;
+constexpr int kToldMs = 6000;
 } // namespace
 
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
@@ -30,6 +33,7 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     , m_preferences(preferences)
     , m_tracker(random, statisticsPath)
 {
+    m_announcer = new LiveAnnouncer(&board);
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
@@ -85,8 +89,12 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, Q
 void MatchAssistant::newGame()
 {
     const bool running = isMatchRunning(m_controller.gameStatus());
-    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon(running))
+    if (m_tracker.newGameNeedsConsent(m_controller.gameStatus()) && !askAbandon(running)) {
+        // Kept playing a match that waits from an earlier run: play it.
+        if (!running)
+            resumeMatch();
         return;
+    }
     m_tracker.giveUp(progressOf(m_controller), strength());
     m_controller.newGame();
     refresh();
@@ -137,8 +145,19 @@ bool MatchAssistant::askAbandon(bool running)
 
 void MatchAssistant::hint()
 {
-    if (const auto guess = m_tracker.hint(m_controller.gameStatus(), ownRecordsOf(m_controller)))
+    if (const auto guess = m_tracker.hint(m_controller.gameStatus(), ownRecordsOf(m_controller))) {
         m_board.typeUserAnswer(*guess);
+        m_announcer->announce(tr("Hint: %1").arg(BoardSpeech::digits(*guess)));
+    } else if (isMatchRunning(m_controller.gameStatus())) {
+        tell(tr("The hint is for your own guesses: ask again on your turn."));
+    }
+}
+
+void MatchAssistant::tell(const QString &message)
+{
+    if (m_statusBar)
+        m_statusBar->showMessage(message, kToldMs);
+    m_announcer->announce(message);
 }
 
 void MatchAssistant::showStatistics()
@@ -152,7 +171,11 @@ void MatchAssistant::showStatistics()
 
 void MatchAssistant::findStoredMatches()
 {
-    m_tracker.findKeptMatch([this] { refresh(); });
+    m_tracker.findKeptMatch([this] {
+        refresh();
+        if (resumeAvailable())
+            m_announcer->announce(MatchStatusBar::resumableText());
+    });
     statisticsKeeper().ask<std::optional<MatchRecord>>(
         this, [](StatisticsStore &store) { return store.lastDecided(); },
         [this](const std::optional<MatchRecord> &match) {
@@ -200,10 +223,14 @@ void MatchAssistant::reviewLastMatch()
 void MatchAssistant::refresh()
 {
     m_refreshTimer.stop();
+    const OwnRecords records = ownRecordsOf(m_controller);
+    const bool latestHinted = !records.empty()
+        && statisticsKeeper().typedByHint(int(records.answers.size()) - 1, records.answers.back());
     if (m_statusBar)
-        m_statusBar->showMatch(m_controller, aidSettings().showOwnCandidates(), resumeAvailable());
+        m_statusBar->showMatch(m_controller, {aidSettings().showOwnCandidates(), resumeAvailable(), latestHinted});
+    // Asked for on Mac's turn, the hint says when it comes.
     if (m_hintAction)
-        m_hintAction->setEnabled(MatchTracker::hintAvailable(m_controller.gameStatus()));
+        m_hintAction->setEnabled(isMatchRunning(m_controller.gameStatus()));
     if (m_resumeAction)
         m_resumeAction->setEnabled(m_controller.gameStatus() == GameStatusTitle && m_tracker.mayResume());
     if (m_reviewAction)

@@ -13,6 +13,7 @@
 
 class GameBoardView;
 class HitBlowController;
+class LiveAnnouncer;
 class MatchStatusBar;
 class PrefWindowController;
 class QAction;
@@ -34,7 +35,7 @@ public:
                    const QString &statisticsPath = StatisticsStore::defaultPath());
     ~MatchAssistant() override;
 
-    // The bar goes under the board; hint is enabled only while the user's guess is awaited, resume
+    // The bar goes under the board; hint is enabled while a match runs, resume
     // only on the title screen while a match kept from an earlier run waits, review while the last
     // match decided has its turns. Until the database has answered, resume and review may find a
     // match, so they stay enabled: their shortcuts pressed at once wait for the answer.
@@ -49,7 +50,8 @@ public:
     void resumeMatch();
     // Whether a match kept from an earlier run is known to wait (title screen only).
     bool resumeAvailable() const;
-    // Types the hint's guess into the user's entries and marks the match hinted (status 4 only).
+    // Types the hint's guess into the user's entries, says it, and marks the match hinted (the
+    // user's turn only; at other times of a match it says when the hint comes).
     void hint();
     void showStatistics();
     // The review of the last match won, lost or drawn: of this run, or else the latest stored,
@@ -78,6 +80,8 @@ private:
     // The match as it can be kept, with the player's notes.
     std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);
+    // Shown in the status bar for a while, and spoken.
+    void tell(const QString &message);
     int strength() const;
     std::optional<MatchRecord> lastDecidedMatch() const;
 
@@ -88,6 +92,7 @@ private:
     MatchTracker m_tracker;
     Notepad m_notepad;
     QPointer<MatchStatusBar> m_statusBar;
+    LiveAnnouncer *m_announcer = nullptr;
     QPointer<QAction> m_hintAction;
     QPointer<QAction> m_resumeAction;
     QPointer<QAction> m_reviewAction;

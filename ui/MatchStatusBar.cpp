@@ -38,12 +38,15 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
 }
 
-void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable)
+void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
 {
     const int status = match.gameStatus();
     m_messages.clear();
     if (status == GameStatusTitle) {
-        m_messages << tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
+        if (aids.resumable)
+            m_messages << resumableText();
+        m_messages << tr("Press Return or click the board to start a match")
+                   << tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
     } else if (status == GameStatusResultShown) {
         m_messages << MatchNotes::decision(decidedMatchOf(match));
     } else if (status >= GameStatusMacTurn && !match.macFormerAnswers().empty()) {
@@ -51,12 +54,12 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
         const int round = int(match.macFormerAnswers().size());
         // A note on the user's guess belongs to its round: a new round starts without it.
         if (int(match.userFormerAnswers().size()) == round) {
-            const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match));
+            const QString note = MatchNotes::latestGuessNote(ownRecordsOf(match), aids.latestGuessHinted);
             if (!note.isEmpty())
                 m_messages << note;
         }
         const QString roundText = tr("Round %1 of %2").arg(round).arg(MatchStatistics::kMostGuesses);
-        if (showOwnCandidates && status <= GameStatusUserResult) {
+        if (aids.showOwnCandidates && status <= GameStatusUserResult) {
             const auto count = ownRecordsOf(match).candidates().size();
             m_messages << roundText + QStringLiteral("    ") + tr("Possibilities for Mac's number: %1").arg(count);
         } else {
@@ -69,7 +72,13 @@ void MatchStatusBar::showMatch(const HitBlowController &match, bool showOwnCandi
     showFirstMessage();
     m_playAgain->setVisible(status == GameStatusResultShown);
     m_review->setVisible(status == GameStatusResultShown);
-    m_resume->setVisible(resumable && status == GameStatusTitle);
+    m_resume->setVisible(aids.resumable && status == GameStatusTitle);
+}
+
+QString MatchStatusBar::resumableText()
+{
+    return tr("Your unfinished match waits: Game > Resume Match (%1)")
+        .arg(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText));
 }
 
 QString MatchStatusBar::matchText() const

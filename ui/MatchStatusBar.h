@@ -24,9 +24,18 @@ class MatchStatusBar : public QStatusBar
 public:
     explicit MatchStatusBar(QWidget *parent = nullptr);
 
-    // resumable: a match kept from an earlier run waits, offered on the title screen.
-    void showMatch(const HitBlowController &match, bool showOwnCandidates, bool resumable = false);
+    // What the bar tells beside the match itself.
+    struct Aids {
+        bool showOwnCandidates = false;
+        // A match kept from an earlier run waits, offered on the title screen.
+        bool resumable = false;
+        // The user's latest guess is the one the hint typed.
+        bool latestGuessHinted = false;
+    };
+    void showMatch(const HitBlowController &match, const Aids &aids);
 
+    // On the title screen while a match of an earlier run waits: how to go on with it.
+    static QString resumableText();
     // Every message, the most pressing first.
     QString matchText() const;
     // The message in sight, as far as it fits.

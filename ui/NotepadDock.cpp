@@ -3,6 +3,8 @@
 
 #include "GameBoardView.h"
 #include "NotepadPanel.h"
+#include "access/LiveAnnouncer.h"
+#include "access/QuietAccessibility.h"
 #include "match/Notepad.h"
 #include "platform/WindowFit.h"
 #include "platform/UserDefaults.h"
@@ -28,8 +30,10 @@ NotepadDock::NotepadDock(QMainWindow *window, GameBoardView *board, Notepad &not
     toggle->setChecked(storedInt(*openUserDefaults(), kVisibleKey).value_or(0) == 1);
     if (toggle->isChecked())
         show(true);
+    m_announcer = new LiveAnnouncer(board);
     connect(toggle, &QAction::toggled, this, [this](bool checked) {
         show(checked);
+        m_announcer->announce(checked ? tr("Notepad shown") : tr("Notepad hidden"));
         const auto defaults = openUserDefaults();
         defaults->setValue(kVisibleKey, int(checked));
         if (!synchronize(*defaults))
@@ -59,6 +63,7 @@ bool NotepadDock::eventFilter(QObject *watched, QEvent *event)
 void NotepadDock::show(bool visible)
 {
     if (!m_dock && visible) {
+        const QuietAccessibility quiet;
         m_dock = new QDockWidget(m_window);
         m_dock->setObjectName(QStringLiteral("notepadDock"));
         // Part of the window like the number pad: no title bar, never floating or closed alone.

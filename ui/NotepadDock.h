@@ -6,6 +6,7 @@
 #include <functional>
 
 class GameBoardView;
+class LiveAnnouncer;
 class Notepad;
 class NotepadPanel;
 class QAction;
@@ -43,5 +44,6 @@ private:
     Notepad &m_notepad;
     QDockWidget *m_dock = nullptr;
     NotepadPanel *m_panel = nullptr;
+    LiveAnnouncer *m_announcer = nullptr;
     std::function<void()> m_fitWindow;
 };

@@ -5,6 +5,7 @@
 #include "ReviewDialog.h"
 #include "statistics/StatisticsKeeper.h"
 #include "access/LiveAnnouncer.h"
+#include "access/QuietAccessibility.h"
 #include "platform/WindowFit.h"
 
 #include <QComboBox>
@@ -198,6 +199,12 @@ QString StatisticsDialog::figure(const QString &caption) const
 
 void StatisticsDialog::showLevel()
 {
+    {
+        // The box's value, which Orca does not find in Qt 6.4's box, read with it as its
+        // description; a change is answered aloud with its figures instead of an event.
+        const QuietAccessibility quiet;
+        m_level->setAccessibleDescription(m_level->currentText());
+    }
     const int level = m_level->currentData().toInt();
     using Answer = std::pair<LevelSummary, QString>;
     m_keeper.ask<Answer>(
@@ -245,7 +252,7 @@ void StatisticsDialog::showSummary(const LevelSummary &summary)
         m_chart->showSummary(summary);
         m_chart->describeSummary(summary);
     }
-    // A strength chosen in the box is answered aloud with its figures.
+    // The figures of the window just opened, or of a strength chosen in the box, are said aloud.
     if (std::exchange(m_levelChanged, false)) {
         m_announcer->announce(tr("%1: won %2, lost %3, drawn %4, abandoned %5")
                                   .arg(m_level->currentText(), values[0], values[1], values[2], values[3]));

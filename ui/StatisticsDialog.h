@@ -65,8 +65,10 @@ private:
     QLabel *m_saveProblem = nullptr;
     QPushButton *m_export = nullptr;
     LiveAnnouncer *m_announcer = nullptr;
-    // The strength was chosen in the box since its figures were last shown.
-    bool m_levelChanged = false;
+    // The window has just opened, or the strength was chosen in the box, since its figures were
+    // last shown: the figures that come are said aloud, as a screen reader does not read the
+    // labels of a window that opens on its box.
+    bool m_levelChanged = true;
     // The latest matches as listed, row by row.
     std::vector<MatchRecord> m_shown;
     int m_unknownRows = 0;

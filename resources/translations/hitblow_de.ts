@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>Du bist am Zug: Gib deinen Tipp ein, vier verschiedene Ziffern.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Runde %1. Mac tippt %2: Die Bewertung steht schon da, %3; die Eingabetaste bestätigt sie.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -130,6 +134,18 @@
         <source>%1.</source>
         <comment>the result as a sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Hits: %1</translation>
+    </message>
+    <message>
+        <source>Blows: %1</source>
+        <translation>Blows: %1</translation>
+    </message>
+    <message>
+        <source>Position %1 of 4: %2</source>
+        <translation>Stelle %1 von 4: %2</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,10 @@
         <source>Re&amp;view Last Match…</source>
         <translation>Letzte Partie &amp;prüfen …</translation>
     </message>
+    <message>
+        <source>Statistics Lost</source>
+        <translation>Statistik verloren</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -489,6 +509,14 @@
     <message>
         <source>Abandon the unfinished match?</source>
         <translation>Die unterbrochene Partie aufgeben?</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>The hint is for your own guesses: ask again on your turn.</source>
+        <translation>Der Hinweis gilt deinen eigenen Tipps: Frag in deinem Zug wieder.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +553,10 @@
         <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
         <translation>%1 kann nicht Macs Zahl sein: Es passt nicht zu deinen früheren Ergebnissen.</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be Mac&apos;s number, but splits the rest best.</source>
+        <translation>%1 kann nicht Macs Zahl sein, teilt aber die übrigen am besten auf.</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -551,6 +583,25 @@
     <message>
         <source>Review</source>
         <translation>Rückblick</translation>
+    </message>
+    <message>
+        <source>Press Return or click the board to start a match</source>
+        <translation>Drück die Eingabetaste oder klick auf das Brett, um eine Partie zu beginnen</translation>
+    </message>
+    <message>
+        <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
+        <translation>Deine unbeendete Partie wartet: Spiel &gt; Partie fortsetzen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadDock</name>
+    <message>
+        <source>Notepad shown</source>
+        <translation>Notizblock eingeblendet</translation>
+    </message>
+    <message>
+        <source>Notepad hidden</source>
+        <translation>Notizblock ausgeblendet</translation>
     </message>
 </context>
 <context>
@@ -727,6 +778,33 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>Richtige Anzahlen &amp;automatisch eintragen</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a symbolic link to nothing</source>
+        <translation>ein Verweis ins Leere</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>eine FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
     </message>
 </context>
 <context>
@@ -955,10 +1033,6 @@
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation>Die Statistikdatei konnte nicht gelesen werden. Sie wurde als %1 aufbewahrt, und die Statistik beginnt neu.</translation>
-    </message>
-    <message>
         <source>&amp;Strength of Mac:</source>
         <translation>&amp;Stärke von Mac:</translation>
     </message>
@@ -1079,6 +1153,17 @@
         <source>No</source>
         <translation>Nein</translation>
     </message>
+    <message>
+        <source>Waiting for the statistics: another program is using them…</source>
+        <translation>Warten auf die Statistik: ein anderes Programm verwendet sie …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
+        <translation>
+            <numerusform>%n gespeicherte Partie enthält Werte, die diese Version nicht kennt; sie bleibt aus den Zahlen heraus und in der Datei erhalten.</numerusform>
+            <numerusform>%n gespeicherte Partien enthalten Werte, die diese Version nicht kennt; sie bleiben aus den Zahlen heraus und in der Datei erhalten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1101,6 +1186,63 @@
     <message>
         <source>Statistics could not be saved: %1</source>
         <translation>Statistik konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Statistics kept only until the game quits: no folder to keep them in</source>
+        <translation>Statistik nur bis zum Beenden des Spiels behalten: kein Ordner, um sie aufzubewahren</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be read. It was kept as %1.</source>
+        <translation>Die alte Statistikdatei konnte nicht gelesen werden. Sie wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The statistics database was damaged. It was kept as %1, and a new one was begun</source>
+        <translation>Die Statistikdatenbank war beschädigt. Sie wurde als %1 aufbewahrt, und eine neue wurde begonnen</translation>
+    </message>
+    <message numerus="yes">
+        <source> with the matches that could still be read (%n)</source>
+        <translation>
+            <numerusform> mit der Partie, die noch gelesen werden konnte (%n)</numerusform>
+            <numerusform> mit den Partien, die noch gelesen werden konnten (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches that could not be read: %n.</source>
+        <translation>
+            <numerusform>Nicht lesbare Partien: %n.</numerusform>
+            <numerusform>Nicht lesbare Partien: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some matches could not be read.</source>
+        <translation>Einige Partien konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The matches waiting to be saved could not be read. They were kept as %1.</source>
+        <translation>Die Partien, die auf das Speichern warteten, konnten nicht gelesen werden. Sie wurden als %1 aufbewahrt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
+        <translation>
+            <numerusform>Verlorene Partien: %n. Sie konnten weder in der Statistik noch in %1 gespeichert werden (%2).</numerusform>
+            <numerusform>Verlorene Partien: %n. Sie konnten weder in der Statistik noch in %1 gespeichert werden (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The statistics could not be read: %1</source>
+        <translation>Die Statistik konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 kann nicht gelesen werden; sie bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database; it is left as it is</source>
+        <translation>%1 ist die Datenbank eines anderen Programms; sie bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game; it is left as it is</source>
+        <translation>%1 wurde von einer neueren Version des Spiels geschrieben; sie bleibt, wie sie ist</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1267,17 @@
         <source>%1: %2</source>
         <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaults</name>
+    <message>
+        <source>Settings not saved: no folder to keep them in</source>
+        <translation>Einstellungen nicht gespeichert: kein Ordner, um sie aufzubewahren</translation>
+    </message>
+    <message>
+        <source>Settings not saved: %1 is %2</source>
+        <translation>Einstellungen nicht gespeichert: %1 ist %2</translation>
     </message>
 </context>
 </TS>

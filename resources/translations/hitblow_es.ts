@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>Te toca: escribe tu intento, cuatro cifras distintas.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Ronda %1. Mac prueba con %2: su resultado ya está escrito, %3; Intro lo confirma.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -130,6 +134,18 @@
         <source>%1.</source>
         <comment>the result as a sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Hits: %1</translation>
+    </message>
+    <message>
+        <source>Blows: %1</source>
+        <translation>Blows: %1</translation>
+    </message>
+    <message>
+        <source>Position %1 of 4: %2</source>
+        <translation>Posición %1 de 4: %2</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,10 @@
         <source>Re&amp;view Last Match…</source>
         <translation>Re&amp;visar la última partida…</translation>
     </message>
+    <message>
+        <source>Statistics Lost</source>
+        <translation>Estadísticas perdidas</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -489,6 +509,14 @@
     <message>
         <source>Abandon the unfinished match?</source>
         <translation>¿Abandonar la partida sin terminar?</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Pista: %1</translation>
+    </message>
+    <message>
+        <source>The hint is for your own guesses: ask again on your turn.</source>
+        <translation>La pista es para tus propios intentos: pídela de nuevo en tu turno.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +553,10 @@
         <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
         <translation>%1 no podía ser el número de Mac: no encaja con tus resultados anteriores.</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be Mac&apos;s number, but splits the rest best.</source>
+        <translation>%1 no puede ser el número de Mac, pero es el que mejor divide los restantes.</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -551,6 +583,25 @@
     <message>
         <source>Review</source>
         <translation>Revisión</translation>
+    </message>
+    <message>
+        <source>Press Return or click the board to start a match</source>
+        <translation>Pulsa Intro o haz clic en el tablero para empezar una partida</translation>
+    </message>
+    <message>
+        <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
+        <translation>Tu partida sin terminar espera: Partida &gt; Reanudar partida (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadDock</name>
+    <message>
+        <source>Notepad shown</source>
+        <translation>Bloc de notas visible</translation>
+    </message>
+    <message>
+        <source>Notepad hidden</source>
+        <translation>Bloc de notas oculto</translation>
     </message>
 </context>
 <context>
@@ -727,6 +778,33 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>Escribir &amp;automáticamente los recuentos correctos</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a symbolic link to nothing</source>
+        <translation>un enlace simbólico a nada</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -955,10 +1033,6 @@
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation>No se ha podido leer el archivo de estadísticas. Se ha guardado como %1 y las estadísticas empiezan de cero.</translation>
-    </message>
-    <message>
         <source>&amp;Strength of Mac:</source>
         <translation>&amp;Fuerza de Mac:</translation>
     </message>
@@ -1079,6 +1153,17 @@
         <source>No</source>
         <translation>No</translation>
     </message>
+    <message>
+        <source>Waiting for the statistics: another program is using them…</source>
+        <translation>Esperando las estadísticas: otro programa las está usando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
+        <translation>
+            <numerusform>%n partida guardada tiene valores que esta versión no conoce; queda fuera de las cifras y se conserva en el archivo.</numerusform>
+            <numerusform>%n partidas guardadas tienen valores que esta versión no conoce; quedan fuera de las cifras y se conservan en el archivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1101,6 +1186,63 @@
     <message>
         <source>Statistics could not be saved: %1</source>
         <translation>No se han podido guardar las estadísticas: %1</translation>
+    </message>
+    <message>
+        <source>Statistics kept only until the game quits: no folder to keep them in</source>
+        <translation>Estadísticas guardadas solo hasta salir del juego: no hay carpeta donde guardarlas</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be read. It was kept as %1.</source>
+        <translation>No se pudo leer el archivo de estadísticas antiguo. Se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>The statistics database was damaged. It was kept as %1, and a new one was begun</source>
+        <translation>La base de datos de estadísticas estaba dañada. Se guardó como %1 y se empezó una nueva</translation>
+    </message>
+    <message numerus="yes">
+        <source> with the matches that could still be read (%n)</source>
+        <translation>
+            <numerusform> con la partida que aún se podía leer (%n)</numerusform>
+            <numerusform> con las partidas que aún se podían leer (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches that could not be read: %n.</source>
+        <translation>
+            <numerusform>Partidas que no se pudieron leer: %n.</numerusform>
+            <numerusform>Partidas que no se pudieron leer: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some matches could not be read.</source>
+        <translation>Algunas partidas no se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>The matches waiting to be saved could not be read. They were kept as %1.</source>
+        <translation>No se pudieron leer las partidas que esperaban a guardarse. Se guardaron como %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
+        <translation>
+            <numerusform>Partidas perdidas: %n. No se pudieron guardar ni en las estadísticas ni en %1 (%2).</numerusform>
+            <numerusform>Partidas perdidas: %n. No se pudieron guardar ni en las estadísticas ni en %1 (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The statistics could not be read: %1</source>
+        <translation>No se pudieron leer las estadísticas: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 no se puede leer; se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database; it is left as it is</source>
+        <translation>%1 es la base de datos de otro programa; se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game; it is left as it is</source>
+        <translation>%1 lo escribió una versión más nueva del juego; se deja como está</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1267,17 @@
         <source>%1: %2</source>
         <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaults</name>
+    <message>
+        <source>Settings not saved: no folder to keep them in</source>
+        <translation>Preferencias no guardadas: no hay carpeta donde guardarlas</translation>
+    </message>
+    <message>
+        <source>Settings not saved: %1 is %2</source>
+        <translation>Preferencias no guardadas: %1 es %2</translation>
     </message>
 </context>
 </TS>

@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>À vous de jouer&#xa0;: tapez votre proposition, quatre chiffres différents.</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>Tour %1. Mac propose %2 : son score est déjà tapé, %3 ; Entrée le confirme.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -130,6 +134,18 @@
         <source>%1.</source>
         <comment>the result as a sentence</comment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Hits&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Blows: %1</source>
+        <translation>Blows&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Position %1 of 4: %2</source>
+        <translation>Position %1 sur 4&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -398,7 +414,7 @@
     </message>
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
-        <translation>Affichage &gt; Bloc-notes ouvre à côté du plateau une page pour vos déductions : un clic sur une case marque le chiffre ✗ (pas à cette place), un deuxième ● (à cette place), un troisième l’efface ; un clic sur un chiffre le raye du nombre. Sur la page, les flèches déplacent, Espace marque, X raye le chiffre de la ligne, Échap revient au plateau et les chiffres vont dans votre proposition.</translation>
+        <translation>Affichage &gt; Bloc-notes ouvre à côté du plateau une page pour vos déductions&#xa0;: un clic sur une case marque le chiffre ✗ (pas à cette place), un deuxième ● (à cette place), un troisième l’efface&#xa0;; un clic sur un chiffre le raye du nombre. Sur la page, les flèches déplacent, Espace marque, X raye le chiffre de la ligne, Échap revient au plateau et les chiffres vont dans votre proposition.</translation>
     </message>
 </context>
 <context>
@@ -459,6 +475,10 @@
         <source>Re&amp;view Last Match…</source>
         <translation>Analyser la &amp;dernière partie…</translation>
     </message>
+    <message>
+        <source>Statistics Lost</source>
+        <translation>Statistiques perdues</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -489,6 +509,14 @@
     <message>
         <source>Abandon the unfinished match?</source>
         <translation>Abandonner la partie inachevée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Indice&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The hint is for your own guesses: ask again on your turn.</source>
+        <translation>L’indice porte sur vos propres essais&#xa0;: redemandez-le à votre tour.</translation>
     </message>
 </context>
 <context>
@@ -525,6 +553,10 @@
         <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
         <translation>%1 ne pouvait pas être le nombre de Mac : il ne correspond pas à vos résultats précédents.</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be Mac&apos;s number, but splits the rest best.</source>
+        <translation>%1 ne peut pas être le nombre de Mac, mais partage au mieux les autres.</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -551,6 +583,25 @@
     <message>
         <source>Review</source>
         <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Press Return or click the board to start a match</source>
+        <translation>Appuyez sur Entrée ou cliquez sur le plateau pour lancer une partie</translation>
+    </message>
+    <message>
+        <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
+        <translation>Votre partie inachevée vous attend&#xa0;: Jeu &gt; Reprendre la partie (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadDock</name>
+    <message>
+        <source>Notepad shown</source>
+        <translation>Bloc-notes affiché</translation>
+    </message>
+    <message>
+        <source>Notepad hidden</source>
+        <translation>Bloc-notes masqué</translation>
     </message>
 </context>
 <context>
@@ -593,7 +644,7 @@
     </message>
     <message>
         <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
-        <translation>✗ pas ici, ● ici ; un chiffre rayé n’est pas dans le nombre. Espace marque une case, X raye son chiffre, Échap revient au plateau ; les chiffres vont dans votre proposition.</translation>
+        <translation>✗ pas ici, ● ici&#xa0;; un chiffre rayé n’est pas dans le nombre. Espace marque une case, X raye son chiffre, Échap revient au plateau&#xa0;; les chiffres vont dans votre proposition.</translation>
     </message>
 </context>
 <context>
@@ -730,6 +781,33 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>a symbolic link to nothing</source>
+        <translation>un lien symbolique vers rien</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>une FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>ReviewDialog</name>
     <message>
         <source>won in %1</source>
@@ -845,19 +923,19 @@
     </message>
     <message>
         <source>Mac&apos;s number: %1</source>
-        <translation>Nombre de Mac : %1</translation>
+        <translation>Nombre de Mac&#xa0;: %1</translation>
     </message>
     <message>
         <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
-        <translation>La proposition de l’Expert est celle que le meilleur jeu fait depuis votre propre position : après vos propositions précédentes et leurs scores. Ce n’est pas le jeu de Mac.</translation>
+        <translation>La proposition de l’Expert est celle que le meilleur jeu fait depuis votre propre position&#xa0;: après vos propositions précédentes et leurs scores. Ce n’est pas le jeu de Mac.</translation>
     </message>
     <message>
         <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
-        <translation>Votre proposition ; « (indice) » marque celle que l’indice a donnée.</translation>
+        <translation>Votre proposition&#xa0;; «&#xa0;(indice)&#xa0;» marque celle que l’indice a donnée.</translation>
     </message>
     <message>
         <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
-        <translation>Son score : hits (bon chiffre à la bonne place) et blows (bon chiffre à la mauvaise place).</translation>
+        <translation>Son score&#xa0;: hits (bon chiffre à la bonne place) et blows (bon chiffre à la mauvaise place).</translation>
     </message>
     <message>
         <source>How many numbers Mac&apos;s number could be before this guess and after its score.</source>
@@ -865,7 +943,7 @@
     </message>
     <message>
         <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
-        <translation>E : les propositions que vous pouviez attendre d’ici, celle-ci comprise, en jouant au mieux ensuite.</translation>
+        <translation>E&#xa0;: les propositions que vous pouviez attendre d’ici, celle-ci comprise, en jouant au mieux ensuite.</translation>
     </message>
     <message>
         <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
@@ -873,7 +951,7 @@
     </message>
     <message>
         <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
-        <translation>Meilleur : les propositions à attendre d’ici avec celle de l’Expert, elle comprise.</translation>
+        <translation>Meilleur&#xa0;: les propositions à attendre d’ici avec celle de l’Expert, elle comprise.</translation>
     </message>
     <message>
         <source>What your guess was worth beside best play.</source>
@@ -881,11 +959,11 @@
     </message>
     <message>
         <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
-        <translation>Habileté : 99 quand votre proposition ne demande pas plus de propositions en moyenne que le meilleur jeu ; chaque proposition perdue en moyenne coûte 99 points.</translation>
+        <translation>Habileté&#xa0;: 99 quand votre proposition ne demande pas plus de propositions en moyenne que le meilleur jeu&#xa0;; chaque proposition perdue en moyenne coûte 99 points.</translation>
     </message>
     <message>
         <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
-        <translation>Chance : 99 quand votre score a laissé le moins de nombres que les scores pouvaient laisser, 0 le plus ; « – » quand chaque score en aurait laissé autant, la chance n’a donc joué aucun rôle.</translation>
+        <translation>Chance&#xa0;: 99 quand votre score a laissé le moins de nombres que les scores pouvaient laisser, 0 le plus&#xa0;; «&#xa0;–&#xa0;» quand chaque score en aurait laissé autant, la chance n’a donc joué aucun rôle.</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses</source>
@@ -897,7 +975,7 @@
     </message>
     <message>
         <source>hints taken: %1</source>
-        <translation>indices pris : %1</translation>
+        <translation>indices pris&#xa0;: %1</translation>
     </message>
     <message>
         <source>hint taken</source>
@@ -953,10 +1031,6 @@
     <message>
         <source>Statistics</source>
         <translation>Statistiques</translation>
-    </message>
-    <message>
-        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation>Le fichier des statistiques n’a pas pu être lu. Il a été conservé sous le nom %1 et les statistiques repartent de zéro.</translation>
     </message>
     <message>
         <source>&amp;Strength of Mac:</source>
@@ -1073,11 +1147,22 @@
     </message>
     <message>
         <source>%1: won %2, lost %3, drawn %4, abandoned %5</source>
-        <translation>%1 : gagnées %2, perdues %3, nulles %4, abandonnées %5</translation>
+        <translation>%1&#xa0;: gagnées %2, perdues %3, nulles %4, abandonnées %5</translation>
     </message>
     <message>
         <source>No</source>
         <translation>Non</translation>
+    </message>
+    <message>
+        <source>Waiting for the statistics: another program is using them…</source>
+        <translation>En attente des statistiques&#xa0;: un autre programme les utilise…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
+        <translation>
+            <numerusform>%n partie enregistrée contient des valeurs que cette version ne connaît pas&#xa0;; elle est exclue des chiffres et gardée dans le fichier.</numerusform>
+            <numerusform>%n parties enregistrées contiennent des valeurs que cette version ne connaît pas&#xa0;; elles sont exclues des chiffres et gardées dans le fichier.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1187,63 @@
         <source>Statistics could not be saved: %1</source>
         <translation>Les statistiques n’ont pas pu être enregistrées : %1</translation>
     </message>
+    <message>
+        <source>Statistics kept only until the game quits: no folder to keep them in</source>
+        <translation>Statistiques gardées seulement jusqu’à la fin du jeu&#xa0;: aucun dossier où les garder</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be read. It was kept as %1.</source>
+        <translation>L’ancien fichier de statistiques n’a pas pu être lu. Il a été gardé sous %1.</translation>
+    </message>
+    <message>
+        <source>The statistics database was damaged. It was kept as %1, and a new one was begun</source>
+        <translation>La base de statistiques était endommagée. Elle a été gardée sous %1, et une nouvelle a été commencée</translation>
+    </message>
+    <message numerus="yes">
+        <source> with the matches that could still be read (%n)</source>
+        <translation>
+            <numerusform> avec la partie encore lisible (%n)</numerusform>
+            <numerusform> avec les parties encore lisibles (%n)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches that could not be read: %n.</source>
+        <translation>
+            <numerusform>Parties illisibles&#xa0;: %n.</numerusform>
+            <numerusform>Parties illisibles&#xa0;: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some matches could not be read.</source>
+        <translation>Certaines parties n’ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>The matches waiting to be saved could not be read. They were kept as %1.</source>
+        <translation>Les parties en attente d’enregistrement n’ont pas pu être lues. Elles ont été gardées sous %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
+        <translation>
+            <numerusform>Parties perdues&#xa0;: %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
+            <numerusform>Parties perdues&#xa0;: %n. Elles n’ont pu être enregistrées ni dans les statistiques ni dans %1 (%2).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The statistics could not be read: %1</source>
+        <translation>Les statistiques n’ont pas pu être lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 ne peut pas être lu&#xa0;; il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database; it is left as it is</source>
+        <translation>%1 est la base de données d’un autre programme&#xa0;; elle est laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game; it is left as it is</source>
+        <translation>%1 a été écrit par une version plus récente du jeu&#xa0;; il est laissé tel quel</translation>
+    </message>
 </context>
 <context>
     <name>StrengthDescription</name>
@@ -1125,6 +1267,17 @@
         <source>%1: %2</source>
         <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaults</name>
+    <message>
+        <source>Settings not saved: no folder to keep them in</source>
+        <translation>Réglages non enregistrés&#xa0;: aucun dossier où les garder</translation>
+    </message>
+    <message>
+        <source>Settings not saved: %1 is %2</source>
+        <translation>Réglages non enregistrés&#xa0;: %1 est %2</translation>
     </message>
 </context>
 </TS>

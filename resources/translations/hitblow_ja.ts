@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>あなたの番です: 予想を入力してください。異なる 4 つの数字です。</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>ラウンド %1。Mac の予想は %2: 判定は入力済みです（%3）。Return キーで確定します。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -126,6 +130,18 @@
         <source>%1.</source>
         <comment>the result as a sentence</comment>
         <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>ヒット: %1</translation>
+    </message>
+    <message>
+        <source>Blows: %1</source>
+        <translation>ブロー: %1</translation>
+    </message>
+    <message>
+        <source>Position %1 of 4: %2</source>
+        <translation>4 桁中 %1 桁目：%2</translation>
     </message>
 </context>
 <context>
@@ -455,6 +471,10 @@
         <source>Re&amp;view Last Match…</source>
         <translation>前の試合を振り返る(&amp;V)…</translation>
     </message>
+    <message>
+        <source>Statistics Lost</source>
+        <translation>統計が失われました</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -485,6 +505,14 @@
     <message>
         <source>Abandon the unfinished match?</source>
         <translation>やりかけの試合を中断しますか?</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>ヒント：%1</translation>
+    </message>
+    <message>
+        <source>The hint is for your own guesses: ask again on your turn.</source>
+        <translation>ヒントはあなた自身の予想のためのものです。自分の番にもう一度どうぞ。</translation>
     </message>
 </context>
 <context>
@@ -521,6 +549,10 @@
         <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
         <translation>%1 は Mac の数ではありえません。これまでの結果と合いません。</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be Mac&apos;s number, but splits the rest best.</source>
+        <translation>%1 は Mac の数ではありえませんが、残りを最もよく絞り込みます。</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -547,6 +579,25 @@
     <message>
         <source>Review</source>
         <translation>振り返り</translation>
+    </message>
+    <message>
+        <source>Press Return or click the board to start a match</source>
+        <translation>Return キーを押すか盤をクリックすると対戦が始まります</translation>
+    </message>
+    <message>
+        <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
+        <translation>途中の試合が待っています：ゲーム &gt; 試合を再開（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadDock</name>
+    <message>
+        <source>Notepad shown</source>
+        <translation>メモ帳を表示しました</translation>
+    </message>
+    <message>
+        <source>Notepad hidden</source>
+        <translation>メモ帳を隠しました</translation>
     </message>
 </context>
 <context>
@@ -723,6 +774,33 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>正しい数を自動で入力する(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a symbolic link to nothing</source>
+        <translation>どこも指さないシンボリックリンク</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではないもの</translation>
     </message>
 </context>
 <context>
@@ -951,10 +1029,6 @@
         <translation>統計</translation>
     </message>
     <message>
-        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation>統計ファイルを読み込めませんでした。ファイルは %1 として残し、統計は新しく始めます。</translation>
-    </message>
-    <message>
         <source>&amp;Strength of Mac:</source>
         <translation>Mac の強さ(&amp;S):</translation>
     </message>
@@ -1075,6 +1149,16 @@
         <source>No</source>
         <translation>いいえ</translation>
     </message>
+    <message>
+        <source>Waiting for the statistics: another program is using them…</source>
+        <translation>統計を待っています：別のプログラムが使用中です…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
+        <translation>
+            <numerusform>保存された %n 件の試合にこのバージョンが知らない値があります。集計から外し、ファイルには残します。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1097,6 +1181,60 @@
     <message>
         <source>Statistics could not be saved: %1</source>
         <translation>統計を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Statistics kept only until the game quits: no folder to keep them in</source>
+        <translation>統計はゲームの終了までしか保持されません：保存先のフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be read. It was kept as %1.</source>
+        <translation>古い統計ファイルを読めませんでした。%1 として残しました。</translation>
+    </message>
+    <message>
+        <source>The statistics database was damaged. It was kept as %1, and a new one was begun</source>
+        <translation>統計データベースが壊れていました。%1 として残し、新しいものを始めました</translation>
+    </message>
+    <message numerus="yes">
+        <source> with the matches that could still be read (%n)</source>
+        <translation>
+            <numerusform>（まだ読めた %n 件の試合を引き継ぎました）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches that could not be read: %n.</source>
+        <translation>
+            <numerusform>読めなかった試合：%n 件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some matches could not be read.</source>
+        <translation>一部の試合を読めませんでした。</translation>
+    </message>
+    <message>
+        <source>The matches waiting to be saved could not be read. They were kept as %1.</source>
+        <translation>保存待ちの試合を読めませんでした。%1 として残しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
+        <translation>
+            <numerusform>失われた試合：%n 件。統計にも %1 にも保存できませんでした（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The statistics could not be read: %1</source>
+        <translation>統計を読めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 を読めません。そのままにします</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database; it is left as it is</source>
+        <translation>%1 は別のプログラムのデータベースです。そのままにします</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game; it is left as it is</source>
+        <translation>%1 は新しいバージョンのゲームが書いたものです。そのままにします</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1259,17 @@
         <source>%1: %2</source>
         <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaults</name>
+    <message>
+        <source>Settings not saved: no folder to keep them in</source>
+        <translation>設定は保存されません：保存先のフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>Settings not saved: %1 is %2</source>
+        <translation>設定は保存されません：%1 は%2です</translation>
     </message>
 </context>
 </TS>

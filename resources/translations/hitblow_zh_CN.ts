@@ -43,6 +43,10 @@
         <source>Your turn: type your guess, four different digits.</source>
         <translation>轮到你了：请输入你的猜测，四个不同的数字。</translation>
     </message>
+    <message>
+        <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
+        <translation>第 %1 回合。Mac 猜 %2：结果已填好，%3；按回车键确认。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -126,6 +130,18 @@
         <source>%1.</source>
         <comment>the result as a sentence</comment>
         <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Hits: %1</source>
+        <translation>Hit：%1</translation>
+    </message>
+    <message>
+        <source>Blows: %1</source>
+        <translation>Blow：%1</translation>
+    </message>
+    <message>
+        <source>Position %1 of 4: %2</source>
+        <translation>第 %1 位（共 4 位）：%2</translation>
     </message>
 </context>
 <context>
@@ -455,6 +471,10 @@
         <source>Re&amp;view Last Match…</source>
         <translation>复盘上一局(&amp;V)…</translation>
     </message>
+    <message>
+        <source>Statistics Lost</source>
+        <translation>统计已丢失</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -485,6 +505,14 @@
     <message>
         <source>Abandon the unfinished match?</source>
         <translation>放弃未完成的对局吗？</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>提示：%1</translation>
+    </message>
+    <message>
+        <source>The hint is for your own guesses: ask again on your turn.</source>
+        <translation>提示只用于您自己的猜测：轮到您时再请求。</translation>
     </message>
 </context>
 <context>
@@ -521,6 +549,10 @@
         <source>%1 could not be Mac&apos;s number: it does not fit your earlier scores.</source>
         <translation>%1 不可能是 Mac 的数：它与你之前的结果不符。</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be Mac&apos;s number, but splits the rest best.</source>
+        <translation>%1 不可能是 Mac 的数字，但最能区分其余的可能。</translation>
+    </message>
 </context>
 <context>
     <name>MatchStatusBar</name>
@@ -547,6 +579,25 @@
     <message>
         <source>Review</source>
         <translation>复盘</translation>
+    </message>
+    <message>
+        <source>Press Return or click the board to start a match</source>
+        <translation>按回车键或点击棋盘开始对局</translation>
+    </message>
+    <message>
+        <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
+        <translation>未完成的对局在等您：游戏 &gt; 继续对局（%1）</translation>
+    </message>
+</context>
+<context>
+    <name>NotepadDock</name>
+    <message>
+        <source>Notepad shown</source>
+        <translation>已显示记事本</translation>
+    </message>
+    <message>
+        <source>Notepad hidden</source>
+        <translation>已隐藏记事本</translation>
     </message>
 </context>
 <context>
@@ -723,6 +774,33 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>自动填入正确的计数(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>a symbolic link to nothing</source>
+        <translation>一个指向不存在目标的符号链接</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>一个文件夹</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>一个 FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>一个设备</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>一个套接字</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
     </message>
 </context>
 <context>
@@ -951,10 +1029,6 @@
         <translation>统计</translation>
     </message>
     <message>
-        <source>The statistics file could not be read. It was kept as %1, and the statistics start afresh.</source>
-        <translation>无法读取统计文件。原文件已保存为 %1，统计将重新开始。</translation>
-    </message>
-    <message>
         <source>&amp;Strength of Mac:</source>
         <translation>Mac 的实力(&amp;S)：</translation>
     </message>
@@ -1075,6 +1149,16 @@
         <source>No</source>
         <translation>否</translation>
     </message>
+    <message>
+        <source>Waiting for the statistics: another program is using them…</source>
+        <translation>正在等待统计：另一个程序正在使用…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored match holds values this version does not know; it is left out of the figures and kept in the file.</source>
+        <translation>
+            <numerusform>%n 局已保存的对局含有此版本不认识的值；它们不计入数字，但保留在文件中。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1097,6 +1181,60 @@
     <message>
         <source>Statistics could not be saved: %1</source>
         <translation>无法保存统计：%1</translation>
+    </message>
+    <message>
+        <source>Statistics kept only until the game quits: no folder to keep them in</source>
+        <translation>统计仅保留到游戏退出：没有可保存的文件夹</translation>
+    </message>
+    <message>
+        <source>The old statistics file could not be read. It was kept as %1.</source>
+        <translation>无法读取旧的统计文件，已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>The statistics database was damaged. It was kept as %1, and a new one was begun</source>
+        <translation>统计数据库已损坏，已保存为 %1，并新建了一个</translation>
+    </message>
+    <message numerus="yes">
+        <source> with the matches that could still be read (%n)</source>
+        <translation>
+            <numerusform>，并带上仍可读取的对局（%n 局）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches that could not be read: %n.</source>
+        <translation>
+            <numerusform>无法读取的对局：%n 局。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some matches could not be read.</source>
+        <translation>有些对局无法读取。</translation>
+    </message>
+    <message>
+        <source>The matches waiting to be saved could not be read. They were kept as %1.</source>
+        <translation>无法读取等待保存的对局，已保存为 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Matches lost: %n. They could not be saved to the statistics, nor to %1 (%2).</source>
+        <translation>
+            <numerusform>丢失的对局：%n 局。既无法保存到统计，也无法保存到 %1（%2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The statistics could not be read: %1</source>
+        <translation>无法读取统计：%1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>无法读取 %1；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database; it is left as it is</source>
+        <translation>%1 是另一个程序的数据库；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game; it is left as it is</source>
+        <translation>%1 由更新版本的游戏写入；保持原样</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +1259,17 @@
         <source>%1: %2</source>
         <extracomment>The strength chosen, then what it does, spoken by a screen reader.</extracomment>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>UserDefaults</name>
+    <message>
+        <source>Settings not saved: no folder to keep them in</source>
+        <translation>设置未保存：没有可保存的文件夹</translation>
+    </message>
+    <message>
+        <source>Settings not saved: %1 is %2</source>
+        <translation>设置未保存：%1 是%2</translation>
     </message>
 </context>
 </TS>

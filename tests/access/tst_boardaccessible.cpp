@@ -150,7 +150,7 @@ void TestBoardAccessible::boardSpeaksItsStatus_data()
         << "new 7 3 0 9 pause 0 2 ret tick 4 5 6 left" << false
         << "It's Your Turn\nYour guess: 4 5 6 blank; typing position 3 of 4\nYour number: 7 3 0 9\n" + macScored
         << macRecord << "Your guesses: none yet"
-        << macScored + ". Your turn: type your guess, four different digits.";
+        << "Position 3 of 4: 6";
     QTest::newRow("a guess scored")
         << "new 7 3 0 9 pause 0 2 ret tick 1 9 2 3 ret tick" << false
         << "Result is...\nYour number: 7 3 0 9\n" + macScored + "\nYour guess 1 9 2 3: 1 hit, 2 blows" << macRecord
@@ -211,13 +211,9 @@ void TestBoardAccessible::boardAnnouncesEachChangeOnce()
 
     playRow(keys, candidatesVisible);
     GameBoardView *board = m_window->gameBoardView();
-    // Each change was announced once, the last announcement is what the board says now.
-    if (!keys.isEmpty()) {
-        QVERIFY(!announcedDescriptions.isEmpty());
-        QCOMPARE(announcedDescriptions.last(), description);
-        for (qsizetype i = 1; i < announcedDescriptions.size(); ++i)
-            QVERIFY2(announcedDescriptions[i] != announcedDescriptions[i - 1], qPrintable(announcedDescriptions[i]));
-    }
+    // The description changes without an event: through Qt's bridge it would carry the board, not
+    // a text, and a screen reader would try to speak the object.
+    QVERIFY2(announcedDescriptions.isEmpty(), qPrintable(announcedDescriptions.join('|')));
     QVERIFY(announcedRecords.isEmpty() || announcedRecords.last() == macRecord || announcedRecords.last() == userRecord);
     // Every change spoken once: each phrase differs from the one before, the last is the latest.
     QCOMPARE(announcedNews.isEmpty() ? QString() : announcedNews.last(), news);
@@ -232,7 +228,8 @@ void TestBoardAccessible::boardAnnouncesEachChangeOnce()
     QVERIFY(announcedNews.isEmpty());
 }
 
-// The shortcut shows or hides the pad without moving the focus, so nothing else would tell.
+// The shortcuts show or hide the pad and the notepad without moving the focus, so nothing else
+// would tell.
 void TestBoardAccessible::numberPadSaysWhenItComesAndGoes()
 {
     if (!QAccessible::isActive())
@@ -242,7 +239,10 @@ void TestBoardAccessible::numberPadSaysWhenItComesAndGoes()
     toggle->trigger();
     toggle->trigger();
     toggle->trigger();
-    QCOMPARE(announcedNews, (QStringList{"Number pad shown", "Number pad hidden", "Number pad shown"}));
+    m_window->notepadAction()->trigger();
+    m_window->notepadAction()->trigger();
+    QCOMPARE(announcedNews, (QStringList{"Number pad shown", "Number pad hidden", "Number pad shown",
+                                         "Notepad shown", "Notepad hidden"}));
 }
 
 QTEST_MAIN(TestBoardAccessible)

@@ -56,6 +56,11 @@ void TestBoardNews::changesAreSpokenOnce_data()
     QTest::newRow("the number chosen, Mac thinking") << choosing << macThinking << QString();
     QTest::newRow("Mac's first guess appears")
         << macThinking << macGuessing(1, "0 1 2 3", 0, 0) << macGuesses.arg(1).arg("0 1 2 3");
+    BoardMoment counted = macGuessing(1, "0 1 2 3", 0, 0);
+    counted.typedCounts = QStringLiteral("0 hits, 2 blows");
+    QTest::newRow("Mac's guess with its counts typed by the game")
+        << macThinking << counted
+        << QStringLiteral("Round 1. Mac guesses 0 1 2 3: its counts stand typed, 0 hits, 2 blows; Return confirms them.");
     QTest::newRow("counts typed or refused: nothing new")
         << macGuessing(1, "0 1 2 3", 0, 0) << macGuessing(1, "0 1 2 3", 0, 0) << QString();
     QTest::newRow("counts taken: the score, then the user's turn")

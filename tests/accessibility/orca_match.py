@@ -263,8 +263,17 @@ class Player:
             spaced = " ".join(map(str, mac))
             self.hear(rf"Mac's guess {spaced}: you scored {spoken_counts(hits, blows)}", "the score of Mac's guess")
             self.hear(r"Your turn", "the player's turn")
-            guess = next(guesses)
-            self.type_digits(guess, "Return")
+            if round_number == 1:
+                # The hint says the guess it typed; Left says where typing goes next.
+                self.keys("ctrl+h")
+                hint = self.hear(rf"Hint: {DIGITS}", "the hint")
+                guess = tuple(int(d) for d in hint.groups()[:4])
+                self.keys("Left")
+                self.hear(rf"Position 3 of 4: {guess[2]}", "the typing position")
+                self.keys("Return")
+            else:
+                guess = next(guesses)
+                self.type_digits(guess, "Return")
             hits, blows = r"\d", r"\d"
             self.hear(rf"Your guess {' '.join(map(str, guess))}: {spoken_counts(hits, blows)}",
                       "the score of the player's guess")
@@ -292,8 +301,10 @@ class Player:
 
     def mark_notepad(self):
         """The notepad's cells are reached by Tab and say their digit, place and mark, and the
-        new mark as Space or X changes it."""
-        self.keys("ctrl+d", "Tab")
+        new mark as Space or X changes it. Ctrl+D says that the notepad came."""
+        self.keys("ctrl+d")
+        self.hear(r"Notepad shown", "the notepad's arrival")
+        self.keys("Tab")
         self.hear(r"^0: may be in the number", "the notepad's first digit")
         self.keys("Right")
         self.hear(r"^0 in place 1: no mark", "the notepad's first cell")
@@ -308,7 +319,7 @@ class Player:
         columns once the review is worked out."""
         self.keys("Escape", "ctrl+e")
         self.hear(r"^Review dialog", "the review window")
-        self.hear(r"^Guess: \d{4}\.", "the first guess's row", REVIEW_TIMEOUT)
+        self.hear(r"^Guess: \d{4}(\.| \(hint\))", "the first guess's row", REVIEW_TIMEOUT)
         self.hear(r"^Hits / Blows: \d / \d\.", "its score")
         self.hear(r"^Verdict: \w", "its verdict")
         self.hear(r"^Skill: \d+\.", "its skill")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HitBlowController.h"
 #include "match/ExpertHint.h"
+#include "match/MatchNotes.h"
 #include "match/OwnRecords.h"
 #include "core/MatchSnapshots.h"
 
@@ -57,7 +58,33 @@ private slots:
     void hintsFindTheSecret();
     void singleNumberLeftIsTheHint_data();
     void singleNumberLeftIsTheHint();
+    void hintedProbeIsNoMistake_data();
+    void hintedProbeIsNoMistake();
 };
+
+void TestExpertHint::hintedProbeIsNoMistake_data()
+{
+    QTest::addColumn<NumberSet>("latest");
+    QTest::addColumn<bool>("hinted");
+    QTest::addColumn<QString>("note");
+    // After 0123 scored nothing, 4567 may be Mac's number and 1456 may not.
+    QTest::newRow("a fair guess") << NumberSet{4, 5, 6, 7} << false << "";
+    QTest::newRow("a guess at odds with the scores")
+        << NumberSet{1, 4, 5, 6} << false << "1456 could not be Mac's number: it does not fit your earlier scores.";
+    QTest::newRow("the hint's probe") << NumberSet{1, 4, 5, 6} << true
+                                      << "1456 can't be Mac's number, but splits the rest best.";
+    QTest::newRow("a guess tried before") << NumberSet{0, 1, 2, 3} << false << "You already tried 0123.";
+}
+
+// The status bar's note on the latest guess: a probe the hint typed is never the player's mistake.
+void TestExpertHint::hintedProbeIsNoMistake()
+{
+    QFETCH(NumberSet, latest);
+    QFETCH(bool, hinted);
+    QFETCH(QString, note);
+    const OwnRecords records{{{0, 1, 2, 3}, latest}, {0, 1}, {0, 1}};
+    QCOMPARE(MatchNotes::latestGuessNote(records, hinted), note);
+}
 
 void TestExpertHint::hintsFindTheSecret_data()
 {

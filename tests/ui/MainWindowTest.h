@@ -31,6 +31,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -58,6 +59,7 @@ private slots:
     void newGameAsksOnlyWhileAMatchRuns_data();
     void newGameAsksOnlyWhileAMatchRuns();
     void hintTypesAGuessTheUsersScoresAllow();
+    void countsTurnedAutomaticStandTyped();
     void keptMatchWaitsForResumeOrAbandon_data();
     void keptMatchWaitsForResumeOrAbandon();
     void unsavedStatisticsAreToldInTheStatusBar();

@@ -155,13 +155,17 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns_data()
     QTest::addColumn<QString>("answer"); // empty: no question expected
     QTest::addColumn<bool>("tick");
     QTest::addColumn<bool>("started");
-    QTest::newRow("title screen") << 0 << 1 << "" << false << true;
-    QTest::newRow("choosing a secret") << 1 << 1 << "" << false << true;
-    QTest::newRow("first pause, abandoned") << 2 << 1 << "Abandon" << false << true;
-    QTest::newRow("user's turn, kept playing") << 4 << 1 << "Keep Playing" << true << false;
-    QTest::newRow("user's turn, abandoned for good") << 4 << 1 << "Abandon" << true << true;
-    QTest::newRow("never asked again") << 4 << 0 << "" << false << true;
-    QTest::newRow("fresh install asks") << 3 << -1 << "Keep Playing" << false << false;
+    QTest::addColumn<QString>("how"); // "menu", or on the board: "return", "space", "click"
+    QTest::newRow("title screen") << 0 << 1 << "" << false << true << "menu";
+    QTest::newRow("title screen, Return on the board") << 0 << 1 << "" << false << true << "return";
+    QTest::newRow("title screen, Space on the board") << 0 << 1 << "" << false << true << "space";
+    QTest::newRow("title screen, a click on the board") << 0 << 1 << "" << false << true << "click";
+    QTest::newRow("choosing a secret") << 1 << 1 << "" << false << true << "menu";
+    QTest::newRow("first pause, abandoned") << 2 << 1 << "Abandon" << false << true << "menu";
+    QTest::newRow("user's turn, kept playing") << 4 << 1 << "Keep Playing" << true << false << "menu";
+    QTest::newRow("user's turn, abandoned for good") << 4 << 1 << "Abandon" << true << true << "menu";
+    QTest::newRow("never asked again") << 4 << 0 << "" << false << true << "menu";
+    QTest::newRow("fresh install asks") << 3 << -1 << "Keep Playing" << false << false << "menu";
 }
 
 void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
@@ -171,6 +175,7 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     QFETCH(QString, answer);
     QFETCH(bool, tick);
     QFETCH(bool, started);
+    QFETCH(QString, how);
     m_window.reset();
     if (confirm < 0)
         storeUserDefaults({{"AutoCheck", 1}});
@@ -182,7 +187,12 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     const auto guesses = m_window->hitBlowController()->macFormerAnswers().size();
 
     answerNextQuestion(answer.isEmpty() ? QStringLiteral("Abandon") : answer, tick);
-    m_window->newGameAction()->trigger();
+    if (how == "menu")
+        m_window->newGameAction()->trigger();
+    else if (how == "click")
+        QTest::mouseClick(m_window->gameBoardView(), Qt::LeftButton);
+    else
+        QTest::keyClick(m_window->gameBoardView(), how == "return" ? Qt::Key_Return : Qt::Key_Space);
     QCOMPARE(m_modalTitle, answer.isEmpty() ? QString() : QStringLiteral("Abandon the current match?"));
     QCOMPARE(m_modalRunWhileOpen, !answer.isEmpty());
     // Return never throws a match away.
@@ -220,6 +230,8 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon_data()
     QTest::newRow("Game menu's Resume Match") << "menu" << "";
     QTest::newRow("New Game, kept playing") << "new game" << "Keep Playing";
     QTest::newRow("New Game, abandoned") << "new game" << "Abandon";
+    QTest::newRow("Return on the title, kept playing") << "return" << "Keep Playing";
+    QTest::newRow("a click on the title, abandoned") << "click" << "Abandon";
 }
 
 // A match left running when the game ends is neither lost nor counted: the next start offers it
@@ -261,6 +273,7 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
         QTRY_VERIFY(m_window->matchStatusBar()->resumeButton()->isVisible());
         QCOMPARE(m_window->resumeMatchAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
         QVERIFY(m_window->resumeMatchAction()->isEnabled());
+        QVERIFY(m_window->matchStatusBar()->matchText().startsWith("Your unfinished match waits: Game > Resume Match (Ctrl+R)"));
     }
 
     if (command == "ctrl+r")
@@ -269,13 +282,19 @@ void TestMainWindow::keptMatchWaitsForResumeOrAbandon()
         QTest::mouseClick(m_window->matchStatusBar()->resumeButton(), Qt::LeftButton);
     else if (command == "menu")
         m_window->resumeMatchAction()->trigger();
-    if (command == "new game") {
+    if (!answer.isEmpty()) {
         answerNextQuestion(answer, false);
-        m_window->newGameAction()->trigger();
+        if (command == "new game")
+            m_window->newGameAction()->trigger();
+        else if (command == "return")
+            QTest::keyClick(m_window->gameBoardView(), Qt::Key_Return);
+        else
+            QTest::mouseClick(m_window->gameBoardView(), Qt::LeftButton);
         QCOMPARE(m_modalTitle, QStringLiteral("Abandon the unfinished match?"));
     }
 
-    const bool resumed = command != "new game";
+    // Keep Playing on the title screen plays the match that waits.
+    const bool resumed = answer != "Abandon";
     const bool abandoned = answer == "Abandon";
     QCOMPARE(controller->gameStatus(),
              resumed ? int(GameStatusUserTurn) : abandoned ? int(GameStatusChooseNumbers) : int(GameStatusTitle));
@@ -337,7 +356,14 @@ void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
         board->keyDown("\r", "\r");
         m_fakes->scheduler.advance(0.05);
         QCOMPARE(controller->gameStatus(), int(GameStatusUserResult));
-        QTRY_VERIFY(!hint->isEnabled());
+        // Asked for out of the user's turn, the hint types nothing and says when it comes.
+        if (played == 0) {
+            QTRY_VERIFY(hint->isEnabled());
+            hint->trigger();
+            QCOMPARE(m_window->matchStatusBar()->currentMessage(),
+                     "The hint is for your own guesses: ask again on your turn.");
+            QVERIFY(!m_window->matchAssistant()->statisticsKeeper().hinted());
+        }
         board->didOK();
         board->keyDown("\r", "\r");
         m_fakes->scheduler.advance(0.05);
@@ -361,7 +387,40 @@ void TestMainWindow::hintTypesAGuessTheUsersScoresAllow()
     board->keyDown("\r", "\r");
     m_fakes->scheduler.advance(0.05);
     QVERIFY(controller->userFormerAnswers().back() == typed);
-    QTRY_VERIFY(m_window->matchStatusBar()->matchText().startsWith("Round 3 of 16"));
+    m_window->matchAssistant()->refresh();
+    QVERIFY(m_window->matchStatusBar()->matchText().contains("Round 3 of 16"));
+    // A probe the hint typed is no mistake of the player's.
+    QVERIFY2(!m_window->matchStatusBar()->matchText().contains("could not be"),
+             qPrintable(m_window->matchStatusBar()->matchText()));
+}
+
+// Mac's guess waits for its counts when the player turns the automatic check on: they stand typed.
+void TestMainWindow::countsTurnedAutomaticStandTyped()
+{
+    m_window.reset();
+    storeUserDefaults({{"AutoCheck", 0}});
+    m_window = std::make_unique<MainWindow>(m_fakes->services());
+    m_window->show();
+    reachStatus(GameStatusCheckHitBlow);
+    GameBoardView *board = m_window->gameBoardView();
+    QVERIFY(board->entry().counts().empty());
+    m_modalCloser = std::make_unique<QTimer>();
+    m_modalCloser->setInterval(10);
+    connect(m_modalCloser.get(), &QTimer::timeout, this, [this] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->findChild<QRadioButton *>("autoCheckOnButton")->click();
+        dialog->done(1);
+        m_modalCloser->stop();
+    });
+    m_modalCloser->start();
+    m_window->preferencesAction()->trigger();
+
+    HitBlowController *controller = m_window->hitBlowController();
+    const HitBlowResult truth =
+        NumberComparer().checkHitsBlowsIn(*controller->userOwnNumbers(), *controller->macCurrentAnswer());
+    QCOMPARE(board->entry().counts(), (std::vector<int>{truth.hits, truth.blows}));
 }
 
 void TestMainWindow::unsavedStatisticsAreToldInTheStatusBar()

@@ -191,6 +191,8 @@ QStringList placeholders(const QString &text)
         if (text[i + 1].isDigit())
             found << text.mid(i, 2);
     }
+    // The plural forms of a message come joined: each names the same placeholders.
+    found.removeDuplicates();
     found.sort();
     return found;
 }
