@@ -37,6 +37,7 @@ bench: build
 	$(BUILD)/bench/bench_memory
 	$(BUILD)/bench/bench_statistics
 	$(BUILD)/bench/bench_statistics_window
+	$(BUILD)/bench/bench_statistics_files
 	$(BUILD)/bench/bench_expert
 	$(BUILD)/bench/bench_review
 	$(BUILD)/tools/hitblow-arena --level 3 --rounds 1 | head -2

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 const QString kMatches = QStringLiteral("matches");
@@ -198,39 +199,18 @@ void StatisticsFile::keepAside(const QString &reason)
     }
 }
 
-QByteArray StatisticsFile::contents(const MatchStatistics &statistics)
+bool StatisticsFile::save(const MatchStatistics &statistics)
 {
-    const std::vector<MatchRecord> &matches = statistics.matches();
-    if (m_matchTextsGeneration != statistics.generation() || m_matchTexts.size() > matches.size()) {
-        m_matchTexts.clear();
-        m_matchTextsGeneration = statistics.generation();
-    }
-    m_matchTexts.reserve(matches.size());
-    qsizetype size = 64;
-    for (std::size_t i = m_matchTexts.size(); i < matches.size(); ++i)
-        m_matchTexts.push_back(textOf(matches[i]));
-    for (const QByteArray &text : m_matchTexts)
-        size += text.size() + 6;
-
-    // One match a line, so that the file stays readable and a change shows as one line.
-    QByteArray contents;
-    contents.reserve(size);
-    contents += "{\n";
-    if (!m_otherFields.isEmpty()) {
-        // The fields of a newer version, as the members of an object without its braces.
-        QByteArray others = QJsonDocument(m_otherFields).toJson(QJsonDocument::Compact);
-        contents += "    " + others.mid(1, others.size() - 2) + ",\n";
-    }
-    contents += "    \"matches\": [";
-    for (std::size_t i = 0; i < m_matchTexts.size(); ++i) {
-        contents += i == 0 ? "\n        " : ",\n        ";
-        contents += m_matchTexts[i];
-    }
-    contents += "\n    ]\n}\n";
-    return contents;
+    return save([&statistics](const std::function<bool(const MatchRecord &)> &add) {
+        for (const MatchRecord &match : statistics.matches()) {
+            if (!add(match))
+                return false;
+        }
+        return true;
+    });
 }
 
-bool StatisticsFile::save(const MatchStatistics &statistics)
+bool StatisticsFile::save(const MatchWalk &walk)
 {
     if (m_blocked) {
         m_errorString = QStringLiteral("an unreadable file is in the way");
@@ -238,18 +218,39 @@ bool StatisticsFile::save(const MatchStatistics &statistics)
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
+    qint64 size = 0;
+    bool writing = true;
+    const auto write = [&file, &size, &writing](const QByteArray &text) {
+        size += text.size();
+        writing = writing && file.write(text) == text.size();
+        return writing;
+    };
+    // One match a line, so that the file stays readable and a change shows as one line.
+    QByteArray header = "{\n";
+    if (!m_otherFields.isEmpty()) {
+        // The fields of a newer version, as the members of an object without its braces.
+        const QByteArray others = QJsonDocument(m_otherFields).toJson(QJsonDocument::Compact);
+        header += "    " + others.mid(1, others.size() - 2) + ",\n";
+    }
+    header += "    \"matches\": [";
+    bool first = true;
+    const bool walked = file.open(QIODevice::WriteOnly) && write(header)
+        && walk([&](const MatchRecord &match) {
+               return write((std::exchange(first, false) ? "\n        " : ",\n        ") + textOf(match));
+           });
     // commit() does not report a failed final flush, so flush first: a full disk must not leave an
     // empty file in place of the old one.
     // On disk before it takes the old file's place: a crash leaves one whole file or the other.
-    const QByteArray text = contents(statistics);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush()
-        || ::fsync(file.handle()) != 0 || !file.commit()) {
-        m_errorString = file.errorString();
-        // A full disk is often reported as no error at all.
-        if (QStorageInfo(QFileInfo(m_path).absolutePath()).bytesAvailable() < text.size() + 4096)
-            m_errorString = QStringLiteral("the disk is full");
-        return false;
+    if (walked && write("\n    ]\n}\n") && file.flush() && ::fsync(file.handle()) == 0 && file.commit()) {
+        m_errorString.clear();
+        return true;
     }
-    m_errorString.clear();
-    return true;
+    m_errorString = file.errorString();
+    if (writing && !walked && file.isOpen()) {
+        m_errorString = QStringLiteral("the matches to write could not all be read");
+    } else if (QStorageInfo(QFileInfo(m_path).absolutePath()).bytesAvailable() < size + 4096) {
+        // A full disk is often reported as no error at all.
+        m_errorString = QStringLiteral("the disk is full");
+    }
+    return false;
 }

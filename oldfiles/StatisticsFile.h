@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <functional>
+
 // The statistics on disk: a JSON object whose "matches" array holds one object per match, oldest
 // first, with "finished" (ISO 8601, UTC), "strength" (0 to 3), "result" ("won", "lost", "draw" or
 // "abandoned"), "guesses", "hinted" and, where they were kept, "turns" (the user's guesses and
@@ -32,11 +34,13 @@ public:
     // the file could not be written, or when an unreadable file could not be moved out of the way
     // (it is never overwritten).
     bool save(const MatchStatistics &statistics);
+    // Hands add each match to write, oldest first, until add returns false (a write failed);
+    // false when it could not give them all.
+    using MatchWalk = std::function<bool(const std::function<bool(const MatchRecord &)> &add)>;
+    // The same as save(), each match written as walk gives it, so that they are never all held
+    // at once. A walk that stops early leaves the file as it was.
+    bool save(const MatchWalk &walk);
     const QString &errorString() const { return m_errorString; }
-
-    // The file's contents for these statistics. The text of each match is made once and kept, so
-    // that writing after a match costs little more than copying the text of those before it.
-    QByteArray contents(const MatchStatistics &statistics);
 
     // One entry of the "matches" array, or nothing when a field is missing or out of range
     // (a finishing time outside the years 1 to 9999 in UTC included).
@@ -54,6 +58,4 @@ private:
     QString m_errorString;
     QJsonObject m_otherFields;
     bool m_blocked = false;
-    std::vector<QByteArray> m_matchTexts;
-    int m_matchTextsGeneration = -1;
 };

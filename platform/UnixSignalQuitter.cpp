@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -19,6 +20,9 @@ constexpr std::array kQuitSignals{SIGTERM, SIGINT, SIGHUP};
 // is installed.
 int signalSockets[2] = {-1, -1};
 std::array<struct sigaction, kQuitSignals.size()> previousActions{};
+// Set by the handler: a lock-free atomic is safe to store to there.
+std::atomic<bool> signalled = false;
+static_assert(std::atomic<bool>::is_always_lock_free);
 } // namespace
 
 UnixSignalQuitter::UnixSignalQuitter(QObject *parent)
@@ -54,12 +58,19 @@ UnixSignalQuitter::~UnixSignalQuitter()
     ::close(signalSockets[0]);
     ::close(signalSockets[1]);
     signalSockets[0] = signalSockets[1] = -1;
+    signalled = false;
+}
+
+bool UnixSignalQuitter::quitRequested()
+{
+    return signalled;
 }
 
 void UnixSignalQuitter::handleSignal(int)
 {
     // Only async-signal-safe calls here. A full socket already holds a byte that will quit.
     const int savedErrno = errno;
+    signalled = true;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
     errno = savedErrno;

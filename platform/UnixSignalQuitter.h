@@ -20,6 +20,9 @@ public:
 
     // False when the socket pair could not be made or another quitter is installed.
     bool isInstalled() const { return m_notifier != nullptr; }
+    // Whether a signal has come to the installed quitter: from then on the game's thread must not
+    // wait for anything that can take long, or the quit waits with it.
+    static bool quitRequested();
 
 private:
     static void handleSignal(int signalNumber);

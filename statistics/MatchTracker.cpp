@@ -50,6 +50,8 @@ void MatchTracker::findKeptMatch(std::function<void()> found)
 
 void MatchTracker::waitForKeptMatch()
 {
+    // Cut short by a termination signal, the wait finds none: the game is ending, and a kept
+    // match stays in the database for the next start.
     if (!m_keptMatchKnown)
         learnKeptMatch(m_keeper.keptMatchNow());
 }

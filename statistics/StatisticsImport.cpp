@@ -2,89 +2,15 @@
 #include "statistics/StatisticsImport.h"
 
 #include "statistics/StatisticsStore.h"
-#include "oldfiles/StatisticsFile.h"
+#include "oldfiles/StatisticsFileReader.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 // Far beyond a lifetime of matches (about 100 bytes each); a larger file is not read at all.
 constexpr qint64 kLargestFile = 256 * 1024 * 1024;
-
-QString keyText(const QByteArray &quoted)
-{
-    return QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString();
-}
-
-// The texts of the values of every member named "matches" of the top-level object, in order.
-// QJsonDocument keeps only one of several members of the same name; the others would be lost.
-QList<QByteArray> matchesValues(const QByteArray &json)
-{
-    QList<QByteArray> values;
-    int depth = 0;
-    bool inString = false;
-    bool escaped = false;
-    qsizetype stringStart = -1;
-    qsizetype valueStart = -1;
-    QByteArray key;
-    for (qsizetype i = 0; i < json.size(); ++i) {
-        const char c = json.at(i);
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-                if (depth == 1 && valueStart < 0)
-                    key = json.mid(stringStart, i + 1 - stringStart);
-            }
-            continue;
-        }
-        if (c == '"') {
-            inString = true;
-            stringStart = i;
-        } else if (c == '{' || c == '[') {
-            ++depth;
-        } else if (c == ':' && depth == 1) {
-            valueStart = i + 1;
-        } else if ((c == ',' || c == '}') && depth == 1 && valueStart >= 0) {
-            if (keyText(key) == QLatin1String("matches"))
-                values << json.mid(valueStart, i - valueStart);
-            valueStart = -1;
-        }
-        if (c == '}' || c == ']')
-            --depth;
-    }
-    return values;
-}
 } // namespace
-
-StatisticsImport::Entries StatisticsImport::read(const QByteArray &json)
-{
-    Entries entries;
-    QJsonParseError error;
-    if (!QJsonDocument::fromJson(json, &error).isObject())
-        return entries;
-    for (const QByteArray &value : matchesValues(json)) {
-        const QJsonDocument matches = QJsonDocument::fromJson(value);
-        if (!matches.isArray()) {
-            ++entries.invalid;
-            continue;
-        }
-        entries.readable = true;
-        for (const QJsonValue &entry : matches.array()) {
-            if (const std::optional<MatchRecord> match = StatisticsFile::matchFrom(entry))
-                entries.matches.push_back(*match);
-            else
-                ++entries.invalid;
-        }
-    }
-    return entries;
-}
 
 StatisticsImport::Report StatisticsImport::run(StatisticsStore &store, const QString &jsonPath)
 {
@@ -98,27 +24,34 @@ StatisticsImport::Report StatisticsImport::run(StatisticsStore &store, const QSt
         return report;
     }
     QFile file(jsonPath);
-    QByteArray json;
-    if (file.open(QIODevice::ReadOnly))
-        json = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    if (!file.open(QIODevice::ReadOnly)) {
         report.outcome = Outcome::Refused;
         report.detail = file.errorString();
         return report;
     }
-    file.close();
-
-    const Entries entries = read(json);
-    if (!entries.readable) {
-        report.keptAs = StatisticsStore::unusedName(jsonPath, QStringLiteral(".corrupt"));
-        report.outcome = QFile::rename(jsonPath, report.keptAs) ? Outcome::Unreadable : Outcome::Refused;
-        report.detail = QStringLiteral("no valid statistics");
-        return report;
-    }
+    // Whether the file holds statistics is known only once it has all been read: the matches go
+    // in as they are read, and the transaction is undone when it turns out not to.
+    StatisticsFileReader reader(file);
+    int read = 0;
     const QString imported = StatisticsStore::unusedName(jsonPath, QStringLiteral(".imported"));
+    bool unreadable = false;
     bool renamed = false;
     bool takenByAnother = false;
-    const bool written = store.append(entries.matches, [&](QString *reason) {
+    const auto nextMatch = [&reader, &read] {
+        std::optional<MatchRecord> match = reader.next();
+        read += match.has_value();
+        return match;
+    };
+    const bool written = store.append(nextMatch, [&](QString *reason) {
+        if (file.error() != QFileDevice::NoError) {
+            *reason = file.errorString();
+            return false;
+        }
+        unreadable = !reader.readable();
+        if (unreadable) {
+            *reason = QStringLiteral("no valid statistics");
+            return false;
+        }
         // Under the database's write lock: a game that got here first has renamed the file.
         takenByAnother = !QFileInfo::exists(jsonPath);
         renamed = !takenByAnother && QFile::rename(jsonPath, imported);
@@ -126,6 +59,13 @@ StatisticsImport::Report StatisticsImport::run(StatisticsStore &store, const QSt
             *reason = takenByAnother ? QStringLiteral("imported by another game") : QStringLiteral("cannot be renamed");
         return renamed;
     });
+    file.close();
+    if (unreadable) {
+        report.keptAs = StatisticsStore::unusedName(jsonPath, QStringLiteral(".corrupt"));
+        report.outcome = QFile::rename(jsonPath, report.keptAs) ? Outcome::Unreadable : Outcome::Refused;
+        report.detail = store.detail();
+        return report;
+    }
     if (!written) {
         if (renamed)
             QFile::rename(imported, jsonPath);
@@ -134,8 +74,8 @@ StatisticsImport::Report StatisticsImport::run(StatisticsStore &store, const QSt
         return report;
     }
     report.outcome = Outcome::Imported;
-    report.imported = int(entries.matches.size());
-    report.invalid = entries.invalid;
+    report.imported = read;
+    report.invalid = reader.invalid();
     report.keptAs = imported;
     return report;
 }

@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "match/MatchStatistics.h"
-
-#include <QByteArray>
 #include <QString>
-
-#include <vector>
 
 class StatisticsStore;
 
@@ -15,16 +10,10 @@ class StatisticsStore;
 // as the renaming of the file to statistics.json.imported, so that two games starting together
 // import it once and a failed write leaves the file to be imported at the next start. Invalid
 // entries are counted, not imported; they stay in the renamed file with everything else in it.
+// The file is read as the matches go in, never held whole.
 class StatisticsImport
 {
 public:
-    struct Entries {
-        std::vector<MatchRecord> matches;
-        int invalid = 0;
-        // A JSON object with at least one "matches" array.
-        bool readable = false;
-    };
-
     enum class Outcome {
         NoFile,
         Imported,
@@ -44,6 +33,5 @@ public:
         QString detail;
     };
 
-    static Entries read(const QByteArray &json);
     static Report run(StatisticsStore &store, const QString &jsonPath);
 };

@@ -219,11 +219,18 @@ void StatisticsKeeper::exportTo(const QString &path, QObject *receiver, std::fun
     ask<QString>(
         receiver,
         [this, path](StatisticsStore &database) {
-            MatchStatistics matches = database.allMatches();
-            for (const MatchRecord &match : m_unsaved)
-                matches.append(match);
+            // Row by row as they are read, then those still waiting, never all held at once.
+            bool readable = true;
             StatisticsFile file(path);
-            return file.save(matches) ? QString() : file.errorString();
+            const bool saved = file.save([&](const std::function<bool(const MatchRecord &)> &add) {
+                bool written = true;
+                readable = database.forEachMatch([&](const MatchRecord &match) { return written = add(match); })
+                    || !written;
+                return readable && written && std::all_of(m_unsaved.begin(), m_unsaved.end(), add);
+            });
+            if (saved)
+                return QString();
+            return readable ? file.errorString() : reasonText(database);
         },
         std::move(done));
 }

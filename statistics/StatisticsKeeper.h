@@ -6,6 +6,7 @@
 #include "match/SavedMatch.h"
 #include "statistics/StatisticsImport.h"
 #include "statistics/StatisticsStore.h"
+#include "platform/UnixSignalQuitter.h"
 
 #include <QMutex>
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <future>
 #include <memory>
@@ -80,7 +82,9 @@ public:
     template <typename Result>
     void ask(QObject *receiver, std::function<Result(StatisticsStore &)> query,
              std::function<void(const Result &)> done);
-    // The same, waiting for the answer: for tests and tools, never for the game.
+    // The same, waiting for the answer: for the rare command that cannot go on without it. A
+    // termination signal ends the wait at once with Result{}, so that the quit never waits for
+    // another game's lock.
     template <typename Result>
     Result askAndWait(std::function<Result(StatisticsStore &)> query);
 
@@ -175,5 +179,9 @@ Result StatisticsKeeper::askAndWait(std::function<Result(StatisticsStore &)> que
     auto answer = std::make_shared<std::promise<Result>>();
     std::future<Result> result = answer->get_future();
     post([this, answer, query = std::move(query)] { answer->set_value(query(store())); });
+    while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        if (UnixSignalQuitter::quitRequested())
+            return Result{};
+    }
     return result.get();
 }

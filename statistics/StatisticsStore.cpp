@@ -472,13 +472,22 @@ bool StatisticsStore::addDetailsColumn()
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
                              const std::function<bool(QString *reason)> &beforeCommit)
 {
+    auto match = matches.begin();
+    return append([&]() { return match == matches.end() ? std::nullopt : std::optional(*match++); }, beforeCommit);
+}
+
+bool StatisticsStore::append(const MatchSource &next, const std::function<bool(QString *reason)> &beforeCommit)
+{
     // BEGIN IMMEDIATE takes the write lock first, so a second game waits here rather than failing
     // halfway.
     if (!open() || !execute(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     QSqlQuery insert(m_database);
     bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
-    for (auto match = matches.begin(); written && match != matches.end(); ++match) {
+    while (written) {
+        const std::optional<MatchRecord> match = next();
+        if (!match)
+            break;
         insert.addBindValue(finishedText(match->finished));
         insert.addBindValue(match->strength);
         insert.addBindValue(QString(StatisticsFile::resultName(match->result)));
@@ -591,14 +600,33 @@ std::optional<MatchRecord> StatisticsStore::lastDecided()
 MatchStatistics StatisticsStore::allMatches()
 {
     MatchStatistics statistics;
+    forEachMatch([&statistics](const MatchRecord &match) {
+        statistics.append(match);
+        return true;
+    });
+    return statistics;
+}
+
+bool StatisticsStore::forEachMatch(const std::function<bool(const MatchRecord &)> &visit)
+{
     if (!open())
-        return statistics;
+        return false;
+    // Forward only: Qt SQL then keeps no row it has handed on.
     QSqlQuery query(m_database);
     query.setForwardOnly(true);
-    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 ORDER BY id").arg(kColumns, kKnownRow));
-    while (query.next())
-        statistics.append(recordFrom(query));
-    return statistics;
+    if (!query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 ORDER BY id").arg(kColumns, kKnownRow))) {
+        failFrom(query.lastError());
+        return false;
+    }
+    while (query.next()) {
+        if (!visit(recordFrom(query)))
+            return false;
+    }
+    if (query.lastError().isValid()) {
+        failFrom(query.lastError());
+        return false;
+    }
+    return true;
 }
 
 int StatisticsStore::matchCount()

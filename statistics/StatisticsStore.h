@@ -70,9 +70,13 @@ public:
     void setBusyTimeout(int milliseconds);
     void setHurry(const std::atomic<bool> *hurry) { m_hurry = hurry; }
 
+    // Gives the next match to append, nothing after the last.
+    using MatchSource = std::function<std::optional<MatchRecord>()>;
     // Appends the matches in one transaction; beforeCommit, when given, runs inside it last and
     // can cancel it by returning false (then problem() is Other with its reason in detail()).
     bool append(const std::vector<MatchRecord> &matches, const std::function<bool(QString *reason)> &beforeCommit = {});
+    // The same, taking each match from next as it is written, so that they are never all held.
+    bool append(const MatchSource &next, const std::function<bool(QString *reason)> &beforeCommit = {});
     // Forgets every match.
     bool clear();
 
@@ -92,6 +96,9 @@ public:
     // The latest match won, lost or drawn; nothing when there is none.
     std::optional<MatchRecord> lastDecided();
     MatchStatistics allMatches();
+    // Hands every match to visit, oldest first, as it is read, until visit returns false; false
+    // when visit stopped it or the store could not be read (then problem() says why).
+    bool forEachMatch(const std::function<bool(const MatchRecord &)> &visit);
     int matchCount();
     // Rows left out because they hold values the game does not know.
     int unknownRows();

@@ -188,6 +188,9 @@ void MatchAssistant::findStoredMatches()
                 return;
             m_storedLastDecided = match;
             refresh();
+            // Review Last Match asked for before the answer, while the board is still as it was.
+            if (std::exchange(m_reviewAskedAt, std::nullopt) == m_controller.gameStatus())
+                reviewLastMatch();
         });
 }
 
@@ -205,9 +208,13 @@ bool MatchAssistant::reviewAvailable() const
 
 void MatchAssistant::reviewLastMatch()
 {
-    if (!std::exchange(m_storedLastDecidedKnown, true))
-        m_storedLastDecided = statisticsKeeper().askAndWait<std::optional<MatchRecord>>(
-            [](StatisticsStore &store) { return store.lastDecided(); });
+    if (!m_storedLastDecidedKnown && !m_tracker.statisticsKeeper().lastDecided()) {
+        // Opened once the database answers, never by holding up the game's thread: another
+        // game's lock can keep the answer for seconds, and the game must still obey the player
+        // and a termination signal meanwhile.
+        m_reviewAskedAt = m_controller.gameStatus();
+        return;
+    }
     if (!reviewAvailable()) {
         refresh();
         return;

@@ -55,7 +55,7 @@ public:
     void hint();
     void showStatistics();
     // The review of the last match won, lost or drawn: of this run, or else the latest stored,
-    // once the database has answered.
+    // once the database has answered (asked before, it opens then, unless the match has moved on).
     void reviewLastMatch();
     // Whether such a match is known.
     bool reviewAvailable() const;
@@ -100,6 +100,8 @@ private:
     // The latest decided match stored by an earlier run, once the database has answered.
     std::optional<MatchRecord> m_storedLastDecided;
     bool m_storedLastDecidedKnown = false;
+    // Where the match stood when Review Last Match waited for that answer.
+    std::optional<int> m_reviewAskedAt;
     // The strength the running match started at; nothing before the first.
     std::optional<int> m_matchStrength;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.

@@ -3,7 +3,10 @@
 """Bad inputs against the real hitblow on its own X server, each in a fresh configuration folder:
 a garbage settings file, stored rhythms that give no usable pause, a configuration folder that
 cannot be written, a settings file that is a FIFO or a link to a device or to a dotfile, termination
-signals before the first window, a stored match of 290,000 guesses and SIGTERM during a review, a language the game has no translation for, the keyboard after a modal window
+signals before the first window, a stored match of 290,000 guesses and SIGTERM during a review, a
+truncated statistics database, one with a row the game does not know, two games quitting mid-match,
+a small disk with 48 kB left, another process holding the database's lock at quit and while the
+game waits for it, a language the game has no translation for, the keyboard after a modal window
 closed, SIGTERM while one is open, and storms of random keys and clicks through every status of
 many matches, with the preferences and help windows opened in between. After each the game must
 still play (the computer's first guess arrives) and end normally with the five settings of the
@@ -13,6 +16,7 @@ Usage: run_bad_inputs.py HITBLOW_BINARY [--storm-seconds S] [--seed N] [--only N
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
+import contextlib
 import json
 import math
 import os
@@ -43,6 +47,10 @@ OK_BUTTON_CENTRE = (364, 287)
 Failure = run_e2e.Failure
 
 
+class ExpectedFailure(Exception):
+    """A case for behaviour the game does not have yet: reported, not counted as a failure."""
+
+
 def forget_kept_match(database):
     """Removes the match an earlier launch kept for resuming, if the database is one."""
     if not os.path.isfile(database):
@@ -60,7 +68,9 @@ def forget_kept_match(database):
 class Game:
     """The real program with its own configuration folder, its output kept in a log."""
 
-    def __init__(self, server, binary, home, **environment):
+    def __init__(self, server, binary, home, others=(), keep_stored=False, **environment):
+        """others: the windows of games already running beside this one; keep_stored: the
+        database is left exactly as it is (a damaged one, a locked one, a kept match to keep)."""
         self.server = server
         self.config = os.path.join(home, "config")
         runtime = os.path.join(home, "runtime")
@@ -75,15 +85,19 @@ class Game:
         env.update(environment)
         # Each case starts from the title screen: a match an earlier launch left for resuming would
         # make New Game ask first (and Return keeps it), which is not what these cases test.
-        forget_kept_match(os.path.join(home, "data", "HitBlow", "statistics.sqlite"))
+        if not keep_stored:
+            forget_kept_match(database_path(home))
         self.log = open(self.log_path, "w")
         self.process = subprocess.Popen([binary], env=env, stdout=self.log, stderr=subprocess.STDOUT)
-        window = server.wait_for_window(TITLE, timeout=20)
-        if window is None:
+        self.window = wait_for_new_window(server, others, timeout=20)
+        if self.window is None:
             self.kill()
             raise Failure("the game's window did not appear")
-        server.run("xdotool", "windowfocus", "--sync", window)
-        self.match = run_e2e.Match(server, window)
+        self.focus()
+        self.match = run_e2e.Match(server, self.window)
+
+    def focus(self):
+        self.server.run("xdotool", "windowfocus", "--sync", self.window)
 
     @property
     def settings_path(self):
@@ -115,14 +129,21 @@ class Game:
         self.match.type(secret)
         self.match.wait_for(("counts",), timeout=10)
 
-    def quit(self):
-        """Quits by the shortcut; the game must end normally."""
+    def give_up_matches(self, count):
+        """Plays count matches up to the computer's first guess, each given up by New Game (which
+        must not ask, see no_abandon_question): each is stored as abandoned."""
+        for _ in range(count):
+            self.start_match()
+        self.match.key("ctrl+n")
+
+    def quit(self, timeout=15):
+        """Quits by the shortcut; the game must end normally within timeout seconds."""
         self.match.key("Escape", "Escape", "ctrl+q")
         try:
-            code = self.process.wait(timeout=15)
+            code = self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             self.kill()
-            raise Failure("the game did not quit on ctrl+q")
+            raise Failure(f"the game did not quit within {timeout} s of ctrl+q")
         self.log.close()
         if code != 0:
             raise Failure(f"the game exited with {code}")
@@ -133,6 +154,34 @@ class Game:
             self.process.wait()
         if not self.log.closed:
             self.log.close()
+
+
+def database_path(home):
+    return os.path.join(home, "data", "HitBlow", "statistics.sqlite")
+
+
+def wait_for_new_window(server, others, timeout):
+    """A game's window that is none of others, once it is there."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        found = server.run("xdotool", "search", "--onlyvisible", "--name", TITLE, check=False).split()
+        new = [window for window in found if window not in others]
+        if new:
+            return new[0]
+        time.sleep(0.005)
+    return None
+
+
+def stored_results(database, table="matches", column="result"):
+    """The column of every row of a table, oldest first, read without changing the file."""
+    with contextlib.closing(sqlite3.connect(f"file:{database}?mode=ro", uri=True, timeout=5)) as connection:
+        return [row[0] for row in connection.execute(f"SELECT {column} FROM {table} ORDER BY rowid")]
+
+
+def no_abandon_question(home):
+    """New Game during a match gives it up at once, without asking, and the computer is quick."""
+    write_file(os.path.join(home, "config", "HitBlow", "HitBlow.conf"),
+               b"[General]\nConfirmAbandon=0\nPlayingRhythm=4\n")
 
 
 def write_file(path, contents):
@@ -360,7 +409,7 @@ def stored_matches_for_review(server, binary, home, rng):
     # The game makes its database; a match of 290,000 guesses goes in by hand as the latest. Review
     # Last Match and the statistics window must neither read its turns nor grow without end; then a
     # real match goes in, and SIGTERM while its review runs ends the game at once.
-    database = os.path.join(home, "data", "HitBlow", "statistics.sqlite")
+    database = database_path(home)
     game = Game(server, binary, home)
     game.process.send_signal(signal.SIGTERM)
     game.process.wait(timeout=10)
@@ -393,6 +442,156 @@ def stored_matches_for_review(server, binary, home, rng):
         finally:
             game.kill()
         print(f"  {what}: peak {peak:.0f} MB")
+
+
+def session(server, binary, home, given_up=0, keep_stored=True):
+    """A game that gives up given_up matches (see Game.give_up_matches) and quits; gives the game."""
+    game = Game(server, binary, home, keep_stored=keep_stored)
+    try:
+        if given_up:
+            game.give_up_matches(given_up)
+        game.quit()
+    finally:
+        game.kill()
+    return game
+
+
+def stored_by_a_first_game(server, binary, home):
+    """A first game makes the database, with one match abandoned in it; gives its path."""
+    no_abandon_question(home)
+    session(server, binary, home, given_up=1, keep_stored=False)
+    return database_path(home)
+
+
+def expect_abandoned(database, count, game):
+    results = stored_results(database)
+    if results != ["abandoned"] * count:
+        raise Failure(f"the database holds {results}, not the {count} matches:\n{game.output()}")
+
+
+def truncated_database(server, binary, home, rng):
+    # A database cut short, as a full disk or a copy broken off leaves it: set aside byte for byte,
+    # and the session's match stored in a new one.
+    database = stored_by_a_first_game(server, binary, home)
+    with contextlib.closing(sqlite3.connect(database)) as connection:
+        connection.executemany("INSERT INTO matches (finished, strength, result, guesses, hinted) "
+                               "VALUES ('2026-01-02T03:04:05Z', 1, 'won', 5, 0)", [()] * 400)
+        connection.commit()
+    os.truncate(database, os.path.getsize(database) * 2 // 3)
+    with open(database, "rb") as file:
+        damaged = file.read()
+    game = session(server, binary, home, given_up=1)
+    aside = database + ".corrupt"
+    if not os.path.isfile(aside):
+        raise Failure(f"the truncated database was not set aside:\n{game.output()}")
+    with open(aside, "rb") as file:
+        if file.read() != damaged:
+            raise Failure("the database set aside differs from the truncated one")
+    results = stored_results(database)
+    if not results or results[-1] != "abandoned":
+        raise Failure(f"the session's match was not stored in the new database: {results}")
+    print(f"  {len(results) - 1} matches carried over, the session's stored")
+
+
+def unknown_row(server, binary, home, rng):
+    # A row with a result the game does not know, put in by hand among good ones: it is skipped,
+    # and the database stays where it is with every row and the session's match.
+    database = stored_by_a_first_game(server, binary, home)
+    with contextlib.closing(sqlite3.connect(database)) as connection:
+        connection.execute("PRAGMA ignore_check_constraints = ON")
+        for result in ("won", "x", "lost"):
+            connection.execute("INSERT INTO matches (finished, strength, result, guesses, hinted) "
+                               "VALUES ('2026-01-02T03:04:05Z', 1, ?, 5, 0)", (result,))
+        connection.commit()
+    game = session(server, binary, home, given_up=1)
+    if os.path.exists(database + ".corrupt"):
+        raise Failure(f"a database with one unknown row was set aside:\n{game.output()}")
+    results = stored_results(database)
+    if results != ["abandoned", "won", "x", "lost", "abandoned"]:
+        raise Failure(f"the database holds {results}")
+
+
+def two_games_mid_match(server, binary, home, rng):
+    # Two games each quit with a match in progress: each match is kept for resuming.
+    no_abandon_question(home)
+    first = Game(server, binary, home)
+    second = None
+    try:
+        first.start_match()
+        second = Game(server, binary, home, others=(first.window,), keep_stored=True)
+        second.start_match("1234")
+        second.quit()
+        first.focus()
+        first.quit()
+    finally:
+        first.kill()
+        if second:
+            second.kill()
+    kept = stored_results(database_path(home), "saved_match", "id")
+    if len(kept) != 2:
+        raise ExpectedFailure(f"{len(kept)} match kept of the two games' two: each game's own kept match is "
+                              "not built yet")
+
+
+def small_disk(server, binary, home, rng):
+    # The data folder on a disk of its own with 48 kB left: two more matches and a quit lose
+    # none, once there is room again.
+    data = os.path.join(home, "data")
+    os.makedirs(data)
+    if os.geteuid() != 0 or subprocess.run(["mount", "-t", "tmpfs", "-o", "size=1m", "tmpfs", data],
+                                           stderr=subprocess.DEVNULL).returncode != 0:
+        print("  skipped: mounting a small disk in the test's own folder needs root (or CAP_SYS_ADMIN)")
+        return
+    try:
+        database = stored_by_a_first_game(server, binary, home)
+        room = os.statvfs(data)
+        filler = os.path.join(data, "filler")
+        write_file(filler, bytes(room.f_bavail * room.f_frsize - 48 * 1024))
+        session(server, binary, home, given_up=2)
+        os.remove(filler)
+        expect_abandoned(database, 3, session(server, binary, home))
+    finally:
+        subprocess.run(["umount", data], check=True)
+
+
+def lock_held_by_another_process(server, binary, home, rng):
+    # Another process holds the database's write lock while the game quits with a match waiting
+    # to be stored, and still at the next start while the game waits for its answer to Review
+    # Last Match: the quit is quick, SIGTERM ends the waiting game at once, and the match is
+    # stored once the lock is gone.
+    database = stored_by_a_first_game(server, binary, home)
+    locker = sqlite3.connect(database, isolation_level=None, timeout=0)
+    try:
+        locker.execute("BEGIN EXCLUSIVE")
+        game = Game(server, binary, home, keep_stored=True)
+        try:
+            game.give_up_matches(1)
+            started = time.monotonic()
+            game.quit(timeout=8)
+            print(f"  quit in {time.monotonic() - started:.1f} s under the lock")
+        finally:
+            game.kill()
+        # Review Last Match, New Game and Resume Match, each pressed before the database answers.
+        for command in ("ctrl+e", "ctrl+n", "ctrl+r"):
+            game = Game(server, binary, home, keep_stored=True)
+            try:
+                game.match.key(command)
+                # The review waits for the answer without holding up the game: the help still opens.
+                if command == "ctrl+e":
+                    game.match.key("F1")
+                    if server.wait_for_window("^How to Play$", timeout=2) is None:
+                        raise Failure("the game answered no key while Review Last Match waited for the database")
+                game.process.send_signal(signal.SIGTERM)
+                try:
+                    game.process.wait(timeout=2)
+                except subprocess.TimeoutExpired:
+                    raise Failure(f"the game did not end within 2 s of SIGTERM after {command}, while it waited for "
+                                  "the database")
+            finally:
+                game.kill()
+    finally:
+        locker.close()
+    expect_abandoned(database, 2, session(server, binary, home))
 
 
 def no_translation(language):
@@ -503,6 +702,11 @@ def cases(storm_seconds):
         ("settings file a link into a dotfiles folder", settings_link_to_dotfile),
         ("signals before the first window", signal_before_the_window),
         ("stored matches for review", stored_matches_for_review),
+        ("truncated database", truncated_database),
+        ("unknown row in the database", unknown_row),
+        ("two games quit mid-match", two_games_mid_match),
+        ("small disk", small_disk),
+        ("lock held by another process", lock_held_by_another_process),
         ("no translation for Italian", no_translation("it_IT")),
         ("key and mouse storms", storms(storm_seconds)),
     ]
@@ -520,7 +724,7 @@ def main():
         print(f"skipped: {', '.join(missing)} not installed")
         return SKIPPED
 
-    passed = failed = 0
+    passed = failed = expected = 0
     binary = os.path.abspath(args.binary)
     with xsession.XServer() as server:
         for name, case in cases(args.storm_seconds):
@@ -534,9 +738,13 @@ def main():
                     failed += 1
                     print(f"FAIL: {name} (seed {args.seed}): {failure}")
                     continue
+                except ExpectedFailure as failure:
+                    expected += 1
+                    print(f"EXPECTED FAILURE: {name}: {failure}")
+                    continue
             passed += 1
             print(f"PASS: {name} ({time.monotonic() - started:.1f} s)")
-    print(f"{passed} passed, {failed} failed")
+    print(f"{passed} passed, {failed} failed" + (f", {expected} expected to fail" if expected else ""))
     return 1 if failed else 0
 
 

@@ -2,6 +2,7 @@
 #include "statistics/StatisticsImport.h"
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsKeeper.h"
+#include "statistics/StatisticsStore.h"
 
 #include "ScriptedMatches.h"
 #include "StoredDefaults.h"
@@ -31,6 +32,8 @@ private slots:
     void oldFileImported();
     void failedImportLeavesTheFile();
     void exportWritesTheOldForm();
+    void exportWholeOrNothing_data();
+    void exportWholeOrNothing();
     void gamesSharingTheFolder_data();
     void gamesSharingTheFolder();
 
@@ -81,7 +84,27 @@ void TestStatisticsImport::oldFileImported_data()
         << 2 << 6 << "statistics.json.imported" << "won:1:0:0 lost:4:1:2";
     QTest::newRow("two matches arrays") << "{\"matches\":[" + five + "],\"matches\":[]}" << 5 << 0
                                         << "statistics.json.imported" << fiveRows;
+    // Read in blocks: values across their edges, and text that looks like the file's own structure.
+    QByteArray many = "{\"matches\":[";
+    QStringList manyRows;
+    for (int i = 0; i < 1500; ++i) {
+        many += (i ? ",\n  " : "") + entry(i % 4, "lost", 1 + i % 16, false);
+        manyRows << QStringLiteral("lost:%1:0:%2").arg(1 + i % 16).arg(i % 4);
+    }
+    QTest::newRow("many, across blocks") << many + "]}" << 1500 << 0 << "statistics.json.imported" << manyRows.join(' ');
+    QTest::newRow("brackets and quotes in text")
+        << "{\"note\":\"]}\\\"[{,\",\"m\\u0061tches\":[" + five + "],\"x\":[{\"y\":\"]\"}]}" << 5 << 0
+        << "statistics.json.imported" << fiveRows;
+    QTest::newRow("byte order mark, white space") << "\xef\xbb\xbf \n{ \"matches\" :\t[ " + five + " ] }\n" << 5 << 0
+                                                  << "statistics.json.imported" << fiveRows;
+    QTest::newRow("an entry too long to read") << "{\"matches\":[" + five + ",{\"n\":\"" + QByteArray(1100000, 'n')
+            + "\"}],\"matches\":7}" << 5 << 2 << "statistics.json.imported" << fiveRows;
     QTest::newRow("bad: not JSON") << QByteArray("{\"matches\":[") << 0 << 0 << "statistics.json.corrupt" << "";
+    QTest::newRow("bad: a fault after the matches") << "{\"matches\":[" + five + "],\"x\":tru}" << 0 << 0
+                                                    << "statistics.json.corrupt" << "";
+    QTest::newRow("bad: a comma too many") << "{\"matches\":[" + five + ",]}" << 0 << 0 << "statistics.json.corrupt" << "";
+    QTest::newRow("bad: more after the object") << "{\"matches\":[" + five + "]}{}" << 0 << 0
+                                                << "statistics.json.corrupt" << "";
     QTest::newRow("bad: no matches array") << QByteArray(R"({"matches":{}})") << 0 << 0 << "statistics.json.corrupt" << "";
     QTest::newRow("bad: a FIFO") << QByteArray("<fifo>") << 0 << 0 << "" << "";
 }
@@ -202,6 +225,59 @@ void TestStatisticsImport::exportWritesTheOldForm()
     // A folder in the way is reported, and left alone.
     QVERIFY(!errors[1].isEmpty());
     QVERIFY(QFileInfo(folder).isDir());
+}
+
+void TestStatisticsImport::exportWholeOrNothing_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("databaseGone"); // replaced by a folder once the game has opened it
+    QTest::addColumn<QByteArray>("exported"); // empty: the file there before stays as it was
+
+    QTest::newRow("none") << 0 << false << QByteArray("{\n    \"matches\": [\n    ]\n}\n");
+    QTest::newRow("two, with turns")
+        << 2 << false
+        << QByteArray("{\n    \"matches\": [\n"
+                      R"(        {"finished":"2026-01-02T03:04:05Z","strength":2,"result":"won","guesses":2,"hinted":true,)"
+                      R"("turns":[{"guess":"0123","hits":0,"blows":1},{"guess":"9876","hits":4,"blows":0}]},)"
+                      "\n"
+                      R"(        {"finished":"2026-01-02T03:09:05Z","strength":0,"result":"abandoned","guesses":0,"hinted":false})"
+                      "\n    ]\n}\n");
+    QTest::newRow("database gone") << 2 << true << QByteArray();
+}
+
+void TestStatisticsImport::exportWholeOrNothing()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, databaseGone);
+    QFETCH(QByteArray, exported);
+
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    const QDateTime finished(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    const std::vector<MatchRecord> matches = {
+        {finished, 2, MatchOutcome::Won, 2, true, {},
+         OwnRecords::fromJsonText(R"([{"guess":"0123","hits":0,"blows":1},{"guess":"9876","hits":4,"blows":0}])"),
+         {1}, {}, {}},
+        {finished.addSecs(300), 0, MatchOutcome::Abandoned, 0, false, {}, {}, {}, {}, {}},
+    };
+    QVERIFY(StatisticsStore(path).append({matches.begin(), matches.begin() + stored}));
+    const QString target = m_home->filePath("export.json");
+    QFile before(target);
+    QVERIFY(before.open(QIODevice::WriteOnly));
+    QCOMPARE(before.write("before"), 6);
+    before.close();
+
+    StatisticsKeeper keeper(path);
+    QCOMPARE(keeper.askAndWait<int>([](StatisticsStore &store) { return store.matchCount(); }), stored);
+    if (databaseGone) {
+        for (const QString suffix : {"", "-wal", "-shm"})
+            QFile::remove(path + suffix);
+        QVERIFY(QDir().mkpath(path));
+    }
+    QString error = "<no answer>";
+    keeper.exportTo(target, this, [&](const QString &why) { error = why; });
+    QTRY_VERIFY(error != "<no answer>");
+    QCOMPARE(ScriptedMatches::contentsOf(target), exported.isEmpty() ? QByteArray("before") : exported);
+    QCOMPARE(error.contains("not a statistics database"), exported.isEmpty());
 }
 
 void TestStatisticsImport::gamesSharingTheFolder_data()

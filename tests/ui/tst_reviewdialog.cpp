@@ -417,7 +417,7 @@ void TestReviewDialog::opensWhereAMatchEnds()
         QTest::keyClick(window->gameBoardView(), Qt::Key_E, Qt::ControlModifier);
     else if (way != "restart, Ctrl+E at once")
         command->trigger();
-    QCOMPARE(m_caughtTurns, 1);
+    QTRY_COMPARE(m_caughtTurns, 1);
 }
 
 void TestReviewDialog::opensFromTheStatisticsList_data()
