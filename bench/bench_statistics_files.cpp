@@ -49,9 +49,7 @@ bool writeOldFile(const QString &path)
                 blows += guess[digit] != secret[digit]
                     && std::find(secret.begin(), secret.end(), guess[digit]) != secret.end();
             }
-            match.turns.answers.push_back(guess);
-            match.turns.hits.push_back(hits);
-            match.turns.blows.push_back(blows);
+            match.turns.turns.push_back(Turn{guess, {hits, blows}});
         }
         statistics.append(match);
     }
