@@ -987,7 +987,7 @@
     </message>
     <message>
         <source>Verdict on %1: %2</source>
-        <translation>Verdict sur %1 : %2</translation>
+        <translation>Verdict sur %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
