@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 # Where ccache is installed, builds go through it, so a rebuild in a fresh checkout is quick.
-CCACHE := $(shell command -v ccache 2>/dev/null)
+CCACHE := $(shell command -v ccache || true)
 CMAKE_FLAGS ?=
 override CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 

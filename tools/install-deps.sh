@@ -25,7 +25,8 @@ packages=(
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+  # A package never installed is an error line, which does not match either.
+  if ! dpkg-query -W -f='${Status}' "$p" 2>&1 | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done

@@ -10,7 +10,7 @@ build_dir=$1
 app_id=org.hitblow.HitBlow
 
 for tool in desktop-file-validate appstreamcli; do
-  if ! command -v "$tool" > /dev/null; then
+  if [ -z "$(command -v "$tool")" ]; then
     echo "skipped: $tool not installed (tools/install-deps.sh installs it)"
     exit 77
   fi
@@ -18,7 +18,9 @@ done
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build_dir" --prefix "$prefix" > /dev/null
+log=$(mktemp -d)
+trap 'rm -rf "$prefix" "$log"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" > "$log/install.txt"
 
 failures=0
 fail() {
