@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HitBlowController.h"
 
+#include "daily/HardMode.h"
+
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
@@ -48,8 +50,52 @@ void HitBlowController::newGame()
     setGameStatus(GameStatusChooseNumbers);
 }
 
+void HitBlowController::startDaily(const DailyRound &puzzle)
+{
+    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
+    dropMatch();
+    m_matchResult = MatchResultNone;
+    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
+    // The hard mode mark holds while every guess is made in hard mode.
+    m_daily = DailyRound(puzzle.number(), puzzle.isPractice(), hardModeOn());
+    m_macOwnNumbers = puzzle.secret();
+    m_restCandidatesCount = 0;
+    if (m_gameBoardView)
+        m_gameBoardView->resetAll();
+    setGameStatus(GameStatusUserTurn);
+}
+
+std::optional<Turn> HitBlowController::hardModeContradiction(const NumberSet &guess) const
+{
+    if (!hardModeOn())
+        return std::nullopt;
+    std::vector<Turn> earlier;
+    for (std::size_t i = 0; i < m_userFormerAnswers.size(); ++i)
+        earlier.push_back({m_userFormerAnswers[i], {m_userFormerHitsCount[i], m_userFormerBlowsCount[i]}});
+    return HardMode::contradiction(guess, earlier);
+}
+
+bool HitBlowController::hardModeOn() const
+{
+    return m_prefWindowController && m_prefWindowController->hardMode();
+}
+
 std::optional<SavedMatch> HitBlowController::savedMatch() const
 {
+    if (m_daily && isMatchRunning(m_gameStatus) && m_macOwnNumbers) {
+        SavedMatch puzzle;
+        puzzle.status = m_gameStatus;
+        puzzle.strength = strengthLevel();
+        puzzle.macOwnNumbers = *m_macOwnNumbers;
+        puzzle.userAnswers = m_userFormerAnswers;
+        puzzle.userHits = m_userFormerHitsCount;
+        puzzle.userBlows = m_userFormerBlowsCount;
+        puzzle.dailyPuzzle = m_daily->number();
+        puzzle.dailyPractice = m_daily->isPractice();
+        puzzle.dailyHardMode = m_daily->playedInHardMode();
+        return puzzle;
+    }
     if (!isMatchRunning(m_gameStatus) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
         return std::nullopt;
     SavedMatch match;
@@ -70,6 +116,10 @@ std::optional<SavedMatch> HitBlowController::savedMatch() const
 
 void HitBlowController::resumeMatch(const SavedMatch &match)
 {
+    if (match.dailyPuzzle > 0) {
+        resumeDaily(match);
+        return;
+    }
     m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
     dropMatch();
     m_matchResult = MatchResultNone;
@@ -106,8 +156,43 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
     tellStatusChanged();
 }
 
+// The puzzle's secret comes from its number, whatever the kept text says.
+void HitBlowController::resumeDaily(const SavedMatch &match)
+{
+    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
+    dropMatch();
+    m_matchResult = MatchResultNone;
+    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
+    m_restCandidatesCount = 0;
+    m_daily = DailyRound(match.dailyPuzzle, match.dailyPractice, match.dailyHardMode);
+    m_macOwnNumbers = m_daily->secret();
+    if (m_gameBoardView)
+        m_gameBoardView->resetAll();
+    m_userFormerAnswers = match.userAnswers;
+    m_userFormerHitsCount = match.userHits;
+    m_userFormerBlowsCount = match.userBlows;
+    for (std::size_t i = 0; i < m_userFormerAnswers.size(); ++i) {
+        const HitBlowResult score = m_numberComparer.checkHitsBlowsIn(*m_macOwnNumbers, m_userFormerAnswers[i]);
+        m_userFormerHitsCount[i] = score.hits;
+        m_userFormerBlowsCount[i] = score.blows;
+    }
+    if (!m_userFormerAnswers.empty()) {
+        m_userCurrentAnswer = m_userFormerAnswers.back();
+        m_userCurrentHitsCount = m_userFormerHitsCount.back();
+        m_userCurrentBlowsCount = m_userFormerBlowsCount.back();
+    }
+    // The pause after a guess starts again from the board's drawing, as in a match against Mac.
+    m_gameStatus = match.status;
+    requestRedraw();
+    tellStatusChanged();
+}
+
 void HitBlowController::setGameStatus(int status)
 {
+    // A daily puzzle has no Mac turn: the pause after a guess leads to the user's next one.
+    if (m_daily && status == GameStatusMacTurn)
+        status = GameStatusUserTurn;
     m_gameStatus = status;
     switch (status) {
     case GameStatusTitle:
@@ -133,7 +218,8 @@ void HitBlowController::setGameStatus(int status)
         requestRedraw();
         break;
     case GameStatusUserTurn:
-        recordAcceptedCounts();
+        if (!m_daily)
+            recordAcceptedCounts();
         requestRedraw();
         break;
     case GameStatusUserResult:
@@ -161,6 +247,7 @@ void HitBlowController::dropMatch()
     m_macOwnNumbers.reset();
     m_userOwnNumbers.reset();
     m_mac.clear();
+    m_daily.reset();
 }
 
 void HitBlowController::askMacNextAnswer()
@@ -196,7 +283,10 @@ void HitBlowController::scoreUserAnswer()
     m_userFormerHitsCount.push_back(m_userCurrentHitsCount);
     m_userFormerBlowsCount.push_back(m_userCurrentBlowsCount);
 
-    if (userHasLastChance())
+    if (m_daily) {
+        m_daily->guessMade(hardModeOn());
+        m_matchResult = DailyRound::resultAfter(int(m_userFormerAnswers.size()), m_userCurrentHitsCount);
+    } else if (userHasLastChance())
         m_matchResult = m_userCurrentHitsCount == kDigitCount ? MatchResultDraw : MatchResultMacWon;
     else if (m_userCurrentHitsCount == kDigitCount)
         m_matchResult = MatchResultUserWon;
