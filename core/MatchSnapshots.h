@@ -19,12 +19,15 @@ inline MatchProgress progressOf(const HitBlowController &match)
     const std::size_t scored = std::min(match.macFormerHitsCount().size(), match.macFormerBlowsCount().size());
     std::vector<NumberSet> macGuesses = match.macFormerAnswers();
     macGuesses.resize(std::min(macGuesses.size(), scored));
+    const std::optional<DailyRound> &daily = match.dailyRound();
     return {match.gameStatus(),
             match.matchResult(),
             int(match.userFormerAnswers().size()),
             ownRecordsOf(match),
             {macGuesses, match.macFormerHitsCount(), match.macFormerBlowsCount()},
-            match.macOwnNumbers()};
+            match.macOwnNumbers(),
+            daily ? daily->number() : 0,
+            daily && daily->isPractice()};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)

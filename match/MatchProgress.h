@@ -16,4 +16,8 @@ struct MatchProgress {
     // Mac's side, when known: its guesses that have their scores, and its number.
     OwnRecords macTurns;
     std::optional<NumberSet> macNumber;
+    // A daily puzzle's number (its secret is macNumber) and whether it is played for practice;
+    // 0 for a match against Mac.
+    int dailyPuzzle = 0;
+    bool practice = false;
 };

@@ -3,6 +3,28 @@
 
 #include <algorithm>
 
+QLatin1String matchModeName(MatchMode mode)
+{
+    switch (mode) {
+    case MatchMode::Daily:
+        return QLatin1String("daily");
+    case MatchMode::Practice:
+        return QLatin1String("practice");
+    case MatchMode::Mac:
+        break;
+    }
+    return QLatin1String("mac");
+}
+
+std::optional<MatchMode> matchModeNamed(const QString &name)
+{
+    for (MatchMode mode : {MatchMode::Mac, MatchMode::Daily, MatchMode::Practice}) {
+        if (name == matchModeName(mode))
+            return mode;
+    }
+    return std::nullopt;
+}
+
 void MatchStatistics::append(const MatchRecord &record)
 {
     m_matches.push_back(record);

@@ -125,6 +125,10 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     const int level = std::clamp(strength, 0, MatchStatistics::kStrongestLevel);
     MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
                        m_hinted, {}, match.turns, {}, match.macTurns, match.macNumber};
+    if (match.dailyPuzzle > 0) {
+        record.mode = match.practice ? MatchMode::Practice : MatchMode::Daily;
+        record.puzzle = match.dailyPuzzle;
+    }
     // A guess sent as the hint typed it; one changed before Return is the player's own.
     for (int turn = 0; turn < int(match.turns.answers.size()); ++turn) {
         if (std::find(m_hints.begin(), m_hints.end(), std::pair(turn, match.turns.answers[std::size_t(turn)]))
