@@ -52,18 +52,51 @@ void HitBlowController::newGame()
 
 void HitBlowController::startDaily(const DailyRound &puzzle)
 {
+    // The hard mode mark holds while every guess is made in hard mode.
+    setUpPuzzle(DailyRound(puzzle.number(), puzzle.isPractice(), hardModeOn()), {});
+    setGameStatus(GameStatusUserTurn);
+}
+
+void HitBlowController::showFinishedDaily(const DailyRound &puzzle, const std::vector<Turn> &turns)
+{
+    std::vector<NumberSet> guesses;
+    for (const Turn &turn : turns)
+        guesses.push_back(turn.guess);
+    setUpPuzzle(puzzle, guesses);
+    // A puzzle given up before its end is shown as lost.
+    m_matchResult = DailyRound::resultAfter(int(turns.size()), m_userCurrentHitsCount);
+    if (m_matchResult == MatchResultNone)
+        m_matchResult = MatchResultMacWon;
+    if (m_gameBoardView && m_userCurrentAnswer)
+        m_gameBoardView->showLastGuess(*m_userCurrentAnswer);
+    m_gameStatus = GameStatusResultShown;
+    requestRedraw();
+    tellStatusChanged();
+}
+
+// Drops any match for puzzle with guesses made, each scored against the puzzle's secret, which
+// comes from its number whatever a kept text says.
+void HitBlowController::setUpPuzzle(const DailyRound &puzzle, const std::vector<NumberSet> &guesses)
+{
     m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
     dropMatch();
     m_matchResult = MatchResultNone;
     m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
     m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
-    // The hard mode mark holds while every guess is made in hard mode.
-    m_daily = DailyRound(puzzle.number(), puzzle.isPractice(), hardModeOn());
-    m_macOwnNumbers = puzzle.secret();
     m_restCandidatesCount = 0;
+    m_daily = puzzle;
+    m_macOwnNumbers = puzzle.secret();
+    for (const NumberSet &guess : guesses) {
+        const HitBlowResult score = m_numberComparer.checkHitsBlowsIn(*m_macOwnNumbers, guess);
+        m_userFormerAnswers.push_back(guess);
+        m_userFormerHitsCount.push_back(score.hits);
+        m_userFormerBlowsCount.push_back(score.blows);
+        m_userCurrentAnswer = guess;
+        m_userCurrentHitsCount = score.hits;
+        m_userCurrentBlowsCount = score.blows;
+    }
     if (m_gameBoardView)
         m_gameBoardView->resetAll();
-    setGameStatus(GameStatusUserTurn);
 }
 
 std::optional<Turn> HitBlowController::hardModeContradiction(const NumberSet &guess) const
@@ -156,32 +189,9 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
     tellStatusChanged();
 }
 
-// The puzzle's secret comes from its number, whatever the kept text says.
 void HitBlowController::resumeDaily(const SavedMatch &match)
 {
-    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
-    dropMatch();
-    m_matchResult = MatchResultNone;
-    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
-    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
-    m_restCandidatesCount = 0;
-    m_daily = DailyRound(match.dailyPuzzle, match.dailyPractice, match.dailyHardMode);
-    m_macOwnNumbers = m_daily->secret();
-    if (m_gameBoardView)
-        m_gameBoardView->resetAll();
-    m_userFormerAnswers = match.userAnswers;
-    m_userFormerHitsCount = match.userHits;
-    m_userFormerBlowsCount = match.userBlows;
-    for (std::size_t i = 0; i < m_userFormerAnswers.size(); ++i) {
-        const HitBlowResult score = m_numberComparer.checkHitsBlowsIn(*m_macOwnNumbers, m_userFormerAnswers[i]);
-        m_userFormerHitsCount[i] = score.hits;
-        m_userFormerBlowsCount[i] = score.blows;
-    }
-    if (!m_userFormerAnswers.empty()) {
-        m_userCurrentAnswer = m_userFormerAnswers.back();
-        m_userCurrentHitsCount = m_userFormerHitsCount.back();
-        m_userCurrentBlowsCount = m_userFormerBlowsCount.back();
-    }
+    setUpPuzzle(DailyRound(match.dailyPuzzle, match.dailyPractice, match.dailyHardMode), match.userAnswers);
     // The pause after a guess starts again from the board's drawing, as in a match against Mac.
     m_gameStatus = match.status;
     requestRedraw();

@@ -45,6 +45,9 @@ public:
     // Abandons any running match and starts puzzle: a solo match against its secret, on the user's
     // turn at once. Each guess is scored straight away; there is no user's secret and no Mac turn.
     void startDaily(const DailyRound &puzzle);
+    // Shows puzzle as it ended, from its turns as stored: the board of the game's end without its
+    // sound, the result already shown. Nothing is played, recorded or kept.
+    void showFinishedDaily(const DailyRound &puzzle, const std::vector<Turn> &turns);
     // The daily puzzle being played, shown or decided; nothing in a match against Mac.
     const std::optional<DailyRound> &dailyRound() const { return m_daily; }
     // With hard mode on: the first earlier guess of the user's, with its score, that guess
@@ -107,6 +110,7 @@ signals:
 private:
     void tellStatusChanged();
     void resumeDaily(const SavedMatch &match);
+    void setUpPuzzle(const DailyRound &puzzle, const std::vector<NumberSet> &guesses);
     bool hardModeOn() const;
     void dropMatch();
     void requestRedraw();

@@ -27,7 +27,8 @@ inline MatchProgress progressOf(const HitBlowController &match)
             {macGuesses, match.macFormerHitsCount(), match.macFormerBlowsCount()},
             match.macOwnNumbers(),
             daily ? daily->number() : 0,
-            daily && daily->isPractice()};
+            daily && daily->isPractice(),
+            daily && daily->playedInHardMode()};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)

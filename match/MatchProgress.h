@@ -20,4 +20,6 @@ struct MatchProgress {
     // 0 for a match against Mac.
     int dailyPuzzle = 0;
     bool practice = false;
+    // Every guess of the daily puzzle was made in hard mode.
+    bool hardMode = false;
 };

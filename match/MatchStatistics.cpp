@@ -36,11 +36,18 @@ void MatchStatistics::clear()
     ++m_generation;
 }
 
+bool MatchStatistics::counts(const MatchRecord &match, int strength)
+{
+    if (strength == kDailyPuzzles)
+        return match.mode == MatchMode::Daily;
+    return match.mode == MatchMode::Mac && (strength == kAllStrengths || match.strength == strength);
+}
+
 LevelSummary MatchStatistics::summaryFor(int strength) const
 {
     Tally tally;
     for (const MatchRecord &match : m_matches) {
-        if (strength == kAllStrengths || match.strength == strength)
+        if (counts(match, strength))
             tally.add(match.result, match.guesses);
     }
     return tally.summary();

@@ -40,6 +40,8 @@ struct MatchRecord {
     MatchMode mode = MatchMode::Mac;
     // The daily puzzle's number; 0 for a match against Mac.
     int puzzle = 0;
+    // Every guess of the daily puzzle was made in hard mode.
+    bool hardMode = false;
 };
 
 // The figures of one strength level.
@@ -69,6 +71,10 @@ public:
     static constexpr int kMostGuesses = kMostUserGuesses;
     // summaryFor() of this takes the matches of every strength together.
     static constexpr int kAllStrengths = -1;
+    // summaryFor() of this takes the daily puzzles played on their dates, instead of any level.
+    static constexpr int kDailyPuzzles = -2;
+    // Whether a match counts among those of strength (a level, kAllStrengths or kDailyPuzzles).
+    static bool counts(const MatchRecord &match, int strength);
 
     // Works out the figures of one level from its matches, given oldest first.
     class Tally

@@ -83,7 +83,8 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
         m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userAnswers.size()),
                           {m_resumable->userAnswers, m_resumable->userHits, m_resumable->userBlows},
                           {m_resumable->macAnswers, m_resumable->macHits, m_resumable->macBlows},
-                          m_resumable->macOwnNumbers, m_resumable->dailyPuzzle, m_resumable->dailyPractice},
+                          m_resumable->macOwnNumbers, m_resumable->dailyPuzzle, m_resumable->dailyPractice,
+                          m_resumable->dailyHardMode},
                          m_resumable->strength);
     } else {
         m_keeper.abandon(match, strength);

@@ -102,7 +102,8 @@ void StatisticsKeeper::markHinted(int turn, const NumberSet &guess)
 void StatisticsKeeper::matchStatusChanged(const MatchProgress &match, int strength)
 {
     const int status = match.status;
-    if (status == GameStatusChooseNumbers)
+    // A daily puzzle starts on the user's turn, before its first guess.
+    if (status == GameStatusChooseNumbers || (match.dailyPuzzle > 0 && status == GameStatusUserTurn && match.userGuesses == 0))
         matchStarted();
     if (status != GameStatusGameOver && status != GameStatusResultShown)
         return;
@@ -128,6 +129,7 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     if (match.dailyPuzzle > 0) {
         record.mode = match.practice ? MatchMode::Practice : MatchMode::Daily;
         record.puzzle = match.dailyPuzzle;
+        record.hardMode = match.hardMode;
     }
     // A guess sent as the hint typed it; one changed before Return is the player's own.
     for (int turn = 0; turn < int(match.turns.answers.size()); ++turn) {

@@ -76,10 +76,12 @@ QString finishedText(const QDateTime &finished)
 const QString kHintedGuesses = QStringLiteral("hintedGuesses");
 const QString kMacNumber = QStringLiteral("macNumber");
 const QString kMacTurns = QStringLiteral("macTurns");
+const QString kHardMode = QStringLiteral("hardMode");
 
 // What a match keeps beyond the user's turns, as a JSON object: the guesses the hint gave
-// ("hintedGuesses", counted from 0), Mac's number ("macNumber") and Mac's turns ("macTurns", as
-// OwnRecords writes them). NULL when there is nothing of it.
+// ("hintedGuesses", counted from 0), Mac's number ("macNumber"; a daily puzzle's secret), Mac's
+// turns ("macTurns", as OwnRecords writes them) and, for a daily puzzle played in hard mode
+// throughout, "hardMode": true. NULL when there is nothing of it.
 QVariant detailsText(const MatchRecord &match)
 {
     QJsonObject details;
@@ -93,6 +95,8 @@ QVariant detailsText(const MatchRecord &match)
         details.insert(kMacNumber, NumberText::of(*match.macNumber));
     if (!match.macTurns.empty())
         details.insert(kMacTurns, QJsonDocument::fromJson(match.macTurns.toJsonText().toUtf8()).array());
+    if (match.hardMode)
+        details.insert(kHardMode, true);
     if (details.isEmpty())
         return QVariant(QMetaType::fromType<QString>());
     return QString::fromUtf8(QJsonDocument(details).toJson(QJsonDocument::Compact));
@@ -107,6 +111,7 @@ void readDetails(const QString &text, MatchRecord &record)
             record.hintedGuesses.push_back(turn.toInt());
     }
     record.macNumber = NumberText::parse(details.value(kMacNumber).toString());
+    record.hardMode = details.value(kHardMode).toBool(false);
     const QJsonValue macTurns = details.value(kMacTurns);
     if (macTurns.isArray())
         record.macTurns = OwnRecords::fromJsonText(QString::fromUtf8(QJsonDocument(macTurns.toArray()).toJson()));
@@ -142,6 +147,16 @@ const QString kPuzzleColumn = QStringLiteral("puzzle INTEGER");
 const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, mode, puzzle");
 // The same read from a table made before the daily puzzle, whose matches were all against Mac.
 const QString kColumnsBeforeDaily = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, 'mac', NULL");
+
+// The condition on the rows of one strength's figures (see MatchStatistics::counts()).
+QString matchesOf(int strength)
+{
+    if (strength == MatchStatistics::kDailyPuzzles)
+        return QStringLiteral("mode = 'daily'");
+    if (strength == MatchStatistics::kAllStrengths)
+        return QStringLiteral("mode = 'mac'");
+    return QStringLiteral("mode = 'mac' AND strength = %1").arg(strength);
+}
 
 // The columns to read of the matches of database, whichever version made it.
 QString columnsOf(const QSqlDatabase &database)
@@ -588,15 +603,13 @@ LevelSummary StatisticsStore::summaryFor(int strength)
     QSqlQuery query(m_database);
     query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
                               "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
-                              "FROM (SELECT result, guesses FROM matches WHERE mode = 'mac' AND %5 %6 ORDER BY id)")
+                              "FROM (SELECT result, guesses FROM matches WHERE %5 AND %6 ORDER BY id)")
                    .arg(int(MatchOutcome::Won))
                    .arg(int(MatchOutcome::Lost))
                    .arg(int(MatchOutcome::Draw))
                    .arg(int(MatchOutcome::Abandoned))
                    .arg(kKnownRow)
-                   .arg(strength == MatchStatistics::kAllStrengths
-                            ? QString()
-                            : QStringLiteral("AND strength = %1").arg(strength)));
+                   .arg(matchesOf(strength)));
     const QString matches = query.next() ? query.value(0).toString() : QString();
     for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
         tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);
@@ -609,10 +622,10 @@ std::vector<MatchRecord> StatisticsStore::latest(int count, int strength)
     if (!open())
         return matches;
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2%3 ORDER BY id DESC LIMIT %4")
+    // Every match, whatever its mode, among all strengths' latest.
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 AND %3 ORDER BY id DESC LIMIT %4")
                    .arg(kColumns, kKnownRow,
-                        strength == MatchStatistics::kAllStrengths ? QString()
-                                                                  : QStringLiteral(" AND mode = 'mac' AND strength = %1").arg(strength))
+                        strength == MatchStatistics::kAllStrengths ? QStringLiteral("1") : matchesOf(strength))
                    .arg(std::max(count, 0)));
     while (query.next())
         matches.push_back(recordFrom(query));

@@ -88,7 +88,8 @@ public:
     bool keepMatch(const QByteArray &text);
     bool forgetKeptMatch(const QByteArray &text);
 
-    // The figures of one strength level (or of all: MatchStatistics::kAllStrengths), the latest
+    // The figures of one strength level (or of all: MatchStatistics::kAllStrengths; or of the daily
+    // puzzles: MatchStatistics::kDailyPuzzles, whose streaks count matches won in a row), the latest
     // count matches of one level or all, newest first, and every match oldest first; empty when
     // the store cannot be read.
     LevelSummary summaryFor(int strength);

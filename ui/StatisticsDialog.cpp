@@ -2,6 +2,8 @@
 #include "StatisticsDialog.h"
 
 #include "GuessChart.h"
+#include "daily/DailyPuzzle.h"
+#include "daily/DailyStreaks.h"
 #include "ReviewDialog.h"
 #include "statistics/StatisticsKeeper.h"
 #include "access/LiveAnnouncer.h"
@@ -89,6 +91,7 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
         m_level->addItem(strengthName(level), level);
     m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
+    m_level->addItem(tr("Daily puzzles"), MatchStatistics::kDailyPuzzles);
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
     m_announcer = new LiveAnnouncer(this);
     auto *levelRow = new QFormLayout;
@@ -205,7 +208,16 @@ void StatisticsDialog::showLevel()
         // Runs on the statistics' thread, which may still be at it when the window has gone: it
         // takes the keeper, which outlives the window, never the window itself.
         [keeper = &m_keeper, level](StatisticsStore &store) {
-            const LevelSummary summary = store.summaryFor(level);
+            LevelSummary summary = store.summaryFor(level);
+            // The daily streaks run over consecutive dates solved, from the stored rows.
+            if (level == MatchStatistics::kDailyPuzzles) {
+                std::vector<int> solved;
+                for (const MatchRecord &match : store.solvedDailies())
+                    solved.push_back(match.puzzle);
+                const DailyStreaks streaks = DailyStreaks::of(solved, DailyPuzzle::numberOn(QDate::currentDate()));
+                summary.currentStreak = streaks.current;
+                summary.bestStreak = streaks.best;
+            }
             return Answer{summary, keeper->readProblem(store)};
         },
         [this, level](const Answer &answer) {

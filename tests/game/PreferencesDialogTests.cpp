@@ -166,7 +166,7 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
             claim(label->text());
         }
     }
-    QCOMPARE(owners.size(), 10);
+    QCOMPARE(owners.size(), 11);
 
     auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
     QVERIFY(ok->isDefault());
@@ -182,7 +182,7 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
     QCOMPARE(order,
              (QStringList{"levelPopup", "candidatesHiddenButton", "candidatesShownButton", "soundOffButton",
                           "soundOnButton", "autoCheckOffButton", "autoCheckOnButton", "ownCandidatesCheck",
-                          "confirmAbandonCheck", "rhythmSlider",
+                          "confirmAbandonCheck", "hardModeCheck", "rhythmSlider",
                           "cancelButton", "okButton"}));
 }
 
