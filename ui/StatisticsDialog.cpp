@@ -287,7 +287,11 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
                 item->setToolTip(column, tr("Double-click or press Return to review this match"));
         }
         item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
-        item->setText(1, strengthName(match.strength));
+        // A daily puzzle is named where a match against Mac names its strength.
+        if (match.mode == MatchMode::Mac)
+            item->setText(1, strengthName(match.strength));
+        else
+            item->setText(1, (match.mode == MatchMode::Daily ? tr("Daily #%1") : tr("Practice #%1")).arg(match.puzzle));
         item->setText(2, resultText(match.result));
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);

@@ -1178,6 +1178,14 @@
         <source>Daily puzzles</source>
         <translation>Tagesrätsel</translation>
     </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Tagesrätsel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Übung Nr. %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>

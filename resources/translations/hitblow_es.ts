@@ -1178,6 +1178,14 @@
         <source>Daily puzzles</source>
         <translation>Desafíos diarios</translation>
     </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Diario n.º %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Práctica n.º %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>

@@ -1178,6 +1178,14 @@
         <source>Daily puzzles</source>
         <translation>Défis quotidiens</translation>
     </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Quotidien nº %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Entraînement nº %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>

@@ -1173,6 +1173,14 @@
         <source>Daily puzzles</source>
         <translation>デイリーパズル</translation>
     </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>デイリー #%1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>練習 #%1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>

@@ -1173,6 +1173,14 @@
         <source>Daily puzzles</source>
         <translation>每日谜题</translation>
     </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>每日 #%1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>练习 #%1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>

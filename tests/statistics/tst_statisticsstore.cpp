@@ -204,11 +204,18 @@ void TestStatisticsStore::dailyRows()
         record.puzzle = fields[1].toInt();
         QVERIFY(store.append({record}));
     }
-    QStringList read;
+    const auto rowsOf = [](const MatchStatistics &statistics) {
+        QStringList read;
+        for (const MatchRecord &record : statistics.matches())
+            read << QStringLiteral("%1:%2:%3").arg(matchModeName(record.mode)).arg(record.puzzle).arg(StatisticsFile::resultName(record.result));
+        return read.join(u' ');
+    };
     const MatchStatistics all = store.allMatches();
-    for (const MatchRecord &record : all.matches())
-        read << QStringLiteral("%1:%2:%3").arg(matchModeName(record.mode)).arg(record.puzzle).arg(StatisticsFile::resultName(record.result));
-    QCOMPARE(read.join(u' '), rows);
+    QCOMPARE(rowsOf(all), rows);
+    // Export writes the mode and the puzzle, and reads them back.
+    StatisticsFile exported(m_home->filePath("export.json"));
+    QVERIFY(exported.save(all));
+    QCOMPARE(rowsOf(exported.load()), rows);
     const std::optional<MatchRecord> one = store.dailyAttempt(7);
     QCOMPARE(one ? QString(StatisticsFile::resultName(one->result)) : QString(), attempt);
     // The figures of a level are those of the matches against Mac alone.
