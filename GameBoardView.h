@@ -63,6 +63,7 @@ public:
     void resumeWithChosenNumbers(const NumberSet &numbers) override;
     void setNeedsDisplay() override;
     void typeTrueCountsIfAutomatic() override;
+    void showLastGuess(const NumberSet &guess) override;
 
     // Input, as the Qt event handlers deliver it. characters is the key's text with modifiers
     // applied, charactersIgnoringModifiers the text without them; points are in board coordinates.
@@ -155,6 +156,7 @@ private:
     void drawDigitsAndCounts(Canvas &canvas, GameStatus status);
     void drawMessageLine(Canvas &canvas, GameStatus status);
     void drawRecordColumns(Canvas &canvas);
+    QString dailyPuzzleLines() const;
     void drawCandidatesDisplay(Canvas &canvas);
     void drawResult(Canvas &canvas, bool announce);
     StyledText styledWithFont(const QString &text, double fontSize);

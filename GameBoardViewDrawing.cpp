@@ -87,7 +87,9 @@ void GameBoardView::drawRect(Canvas &canvas)
     drawMessageLine(canvas, layout);
     if (isBetween(layout, GameStatusTitle, GameStatusGameOver))
         drawRecordColumns(canvas);
-    if (isBetween(layout, GameStatusMacTurn, GameStatusGameOver) && m_prefWindowController->candidatesVisible() == 1)
+    // A daily puzzle has no Mac candidates to count.
+    if (isBetween(layout, GameStatusMacTurn, GameStatusGameOver) && m_prefWindowController->candidatesVisible() == 1
+        && !m_hitBlowController->dailyRound())
         drawCandidatesDisplay(canvas);
     if (layout == GameStatusGameOver)
         drawResult(canvas, status == GameStatusGameOver);
@@ -195,11 +197,23 @@ void GameBoardView::drawMessageLine(Canvas &canvas, GameStatus status)
         canvas.drawText(m_messageStr, kResultMessageOrigin);
 }
 
+// Mac's side of a daily puzzle names the puzzle and its date where Mac's record would be.
+QString GameBoardView::dailyPuzzleLines() const
+{
+    const std::optional<DailyRound> &daily = m_hitBlowController->dailyRound();
+    if (!daily)
+        return {};
+    const QString title = daily->isPractice() ? localizedString(QT_TRANSLATE_NOOP("HitBlow", "Practice #%1"))
+                                              : localizedString(QT_TRANSLATE_NOOP("HitBlow", "Daily #%1"));
+    return title.arg(daily->number()) + QLatin1Char('\n') + daily->date().toString(Qt::ISODate);
+}
+
 void GameBoardView::drawRecordColumns(Canvas &canvas)
 {
     const HitBlowController &match = *m_hitBlowController;
+    const bool daily = match.dailyRound().has_value();
     const std::array<QString, kRecordColumns.size()> columnLines = {
-        stringFromArraysArray(match.macFormerAnswers()),
+        daily ? dailyPuzzleLines() : stringFromArraysArray(match.macFormerAnswers()),
         stringFromNumbersArray(match.macFormerHitsCount()),
         stringFromNumbersArray(match.macFormerBlowsCount()),
         stringFromArraysArray(match.userFormerAnswers()),

@@ -22,6 +22,7 @@ using namespace GameBoardLayout;
 
 const char *const kAnswerAgainstRule = QT_TRANSLATE_NOOP("HitBlow", "Your answer is against the rule");
 const char *const kDecisionWrong = QT_TRANSLATE_NOOP("HitBlow", "Your decision is wrong");
+const char *const kAgainstHardMode = QT_TRANSLATE_NOOP("HitBlow", "Your guess does not fit the scores so far");
 
 // "0 1 2 3": the digits as a screen reader reads them one by one.
 QString spacedDigits(const NumberSet &numbers)
@@ -86,6 +87,14 @@ void GameBoardView::typeUserAnswer(const NumberSet &digits)
     m_entry.clearGuess();
     for (int digit : digits)
         typeDigit(GameStatusUserTurn, digit);
+}
+
+void GameBoardView::showLastGuess(const NumberSet &guess)
+{
+    m_entry.clearGuess();
+    m_fontStyle.fontSize = kGuessFontSize;
+    for (int digit : guess)
+        m_entry.type(GameStatusUserTurn, digit);
 }
 
 void GameBoardView::keyDown(const QString &characters, const QString &charactersIgnoringModifiers)
@@ -248,6 +257,18 @@ void GameBoardView::checkUserAnswer()
         refuse(kAnswerAgainstRule, tr("A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.")
                                        .arg(spacedDigits(check.guess))
                                        .arg(check.repeatedDigit));
+        return;
+    }
+    if (const std::optional<Turn> clash = m_hitBlowController->hardModeContradiction(check.guess)) {
+        const HitBlowResult would = m_hitBlowController->numberComparer().checkHitsBlowsIn(check.guess, clash->guess);
+        refuse(kAgainstHardMode, tr("Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have "
+                                    "scored hits: %5, blows: %6.")
+                                     .arg(spacedDigits(clash->guess))
+                                     .arg(clash->score.hits)
+                                     .arg(clash->score.blows)
+                                     .arg(spacedDigits(check.guess))
+                                     .arg(would.hits)
+                                     .arg(would.blows));
         return;
     }
     m_hitBlowController->setUserCurrentAnswer(check.guess);

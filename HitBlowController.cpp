@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "HitBlowController.h"
 
+#include "daily/HardMode.h"
+
 #include "platform/Scheduler.h"
 #include "platform/SoundPlayer.h"
 
@@ -48,8 +50,81 @@ void HitBlowController::newGame()
     setGameStatus(GameStatusChooseNumbers);
 }
 
+void HitBlowController::startDaily(const DailyRound &puzzle)
+{
+    // The hard mode mark holds while every guess is made in hard mode.
+    setUpPuzzle(DailyRound(puzzle.number(), puzzle.isPractice(), hardModeOn()), {});
+    setGameStatus(GameStatusUserTurn);
+}
+
+void HitBlowController::showFinishedDaily(const DailyRound &puzzle, const std::vector<Turn> &turns)
+{
+    setUpPuzzle(puzzle, turns);
+    // A puzzle given up before its end is shown as lost.
+    m_matchResult = DailyRound::resultAfter(int(turns.size()), m_userCurrentHitsCount);
+    if (m_matchResult == MatchResultNone)
+        m_matchResult = MatchResultMacWon;
+    if (m_gameBoardView && m_userCurrentAnswer)
+        m_gameBoardView->showLastGuess(*m_userCurrentAnswer);
+    m_gameStatus = GameStatusResultShown;
+    requestRedraw();
+    tellStatusChanged();
+}
+
+// Drops any match for puzzle with the guesses of turns made, each scored against the puzzle's
+// secret, which comes from its number whatever a kept text says.
+void HitBlowController::setUpPuzzle(const DailyRound &puzzle, const std::vector<Turn> &turns)
+{
+    m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
+    dropMatch();
+    m_matchResult = MatchResultNone;
+    m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
+    m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
+    m_restCandidatesCount = 0;
+    m_daily = puzzle;
+    m_macOwnNumbers = puzzle.secret();
+    for (const Turn &turn : turns) {
+        const NumberSet &guess = turn.guess;
+        const HitBlowResult score = m_numberComparer.checkHitsBlowsIn(*m_macOwnNumbers, guess);
+        m_userFormerAnswers.push_back(guess);
+        m_userFormerHitsCount.push_back(score.hits);
+        m_userFormerBlowsCount.push_back(score.blows);
+        m_userCurrentAnswer = guess;
+        m_userCurrentHitsCount = score.hits;
+        m_userCurrentBlowsCount = score.blows;
+    }
+    if (m_gameBoardView)
+        m_gameBoardView->resetAll();
+}
+
+std::optional<Turn> HitBlowController::hardModeContradiction(const NumberSet &guess) const
+{
+    if (!hardModeOn())
+        return std::nullopt;
+    std::vector<Turn> earlier;
+    for (std::size_t i = 0; i < m_userFormerAnswers.size(); ++i)
+        earlier.push_back({m_userFormerAnswers[i], {m_userFormerHitsCount[i], m_userFormerBlowsCount[i]}});
+    return HardMode::contradiction(guess, earlier);
+}
+
+bool HitBlowController::hardModeOn() const
+{
+    return m_prefWindowController && m_prefWindowController->hardMode();
+}
+
 std::optional<SavedMatch> HitBlowController::savedMatch() const
 {
+    if (m_daily && isMatchRunning(gameStatusOf(m_gameStatus)) && m_macOwnNumbers) {
+        SavedMatch puzzle;
+        puzzle.status = gameStatusOf(m_gameStatus);
+        puzzle.strength = strengthLevel();
+        puzzle.macOwnNumbers = *m_macOwnNumbers;
+        puzzle.userTurns = turnsOf(m_userFormerAnswers, m_userFormerHitsCount, m_userFormerBlowsCount);
+        puzzle.dailyPuzzle = m_daily->number();
+        puzzle.dailyPractice = m_daily->isPractice();
+        puzzle.dailyHardMode = m_daily->playedInHardMode();
+        return puzzle;
+    }
     if (!isMatchRunning(gameStatusOf(m_gameStatus)) || !m_macOwnNumbers || !m_userOwnNumbers || !m_mac.candidates())
         return std::nullopt;
     SavedMatch match;
@@ -67,6 +142,10 @@ std::optional<SavedMatch> HitBlowController::savedMatch() const
 
 void HitBlowController::resumeMatch(const SavedMatch &match)
 {
+    if (match.dailyPuzzle > 0) {
+        resumeDaily(match);
+        return;
+    }
     m_services.scheduler.cancelPrevious(this, kAskMacNextAnswer);
     dropMatch();
     m_matchResult = MatchResultNone;
@@ -109,8 +188,20 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
     tellStatusChanged();
 }
 
+void HitBlowController::resumeDaily(const SavedMatch &match)
+{
+    setUpPuzzle(DailyRound(match.dailyPuzzle, match.dailyPractice, match.dailyHardMode), match.userTurns);
+    // The pause after a guess starts again from the board's drawing, as in a match against Mac.
+    m_gameStatus = match.status;
+    requestRedraw();
+    tellStatusChanged();
+}
+
 void HitBlowController::setGameStatus(int status)
 {
+    // A daily puzzle has no Mac turn: the pause after a guess leads to the user's next one.
+    if (m_daily && status == GameStatusMacTurn)
+        status = GameStatusUserTurn;
     m_gameStatus = status;
     switch (status) {
     case GameStatusTitle:
@@ -136,7 +227,8 @@ void HitBlowController::setGameStatus(int status)
         requestRedraw();
         break;
     case GameStatusUserTurn:
-        recordAcceptedCounts();
+        if (!m_daily)
+            recordAcceptedCounts();
         requestRedraw();
         break;
     case GameStatusUserResult:
@@ -164,6 +256,7 @@ void HitBlowController::dropMatch()
     m_macOwnNumbers.reset();
     m_userOwnNumbers.reset();
     m_mac.clear();
+    m_daily.reset();
 }
 
 void HitBlowController::askMacNextAnswer()
@@ -199,7 +292,10 @@ void HitBlowController::scoreUserAnswer()
     m_userFormerHitsCount.push_back(m_userCurrentHitsCount);
     m_userFormerBlowsCount.push_back(m_userCurrentBlowsCount);
 
-    if (userHasLastChance())
+    if (m_daily) {
+        m_daily->guessMade(hardModeOn());
+        m_matchResult = DailyRound::resultAfter(int(m_userFormerAnswers.size()), m_userCurrentHitsCount);
+    } else if (userHasLastChance())
         m_matchResult = m_userCurrentHitsCount == kDigitCount ? MatchResultDraw : MatchResultMacWon;
     else if (m_userCurrentHitsCount == kDigitCount)
         m_matchResult = MatchResultUserWon;

@@ -3,10 +3,12 @@
 
 #include "NumberComparer.h"
 #include "core/BoardDisplay.h"
+#include "core/DailyRound.h"
 #include "core/MatchPreferences.h"
 #include "expert/Codebreaker.h"
 #include "rules/MatchRules.h"
 #include "match/SavedMatch.h"
+#include "rules/Turn.h"
 
 #include <QObject>
 
@@ -39,6 +41,18 @@ public:
 
     // Abandons any running match and starts a new one, waiting for the user's secret.
     void newGame();
+
+    // Abandons any running match and starts puzzle: a solo match against its secret, on the user's
+    // turn at once. Each guess is scored straight away; there is no user's secret and no Mac turn.
+    void startDaily(const DailyRound &puzzle);
+    // Shows puzzle as it ended, from its turns as stored: the board of the game's end without its
+    // sound, the result already shown. Nothing is played, recorded or kept.
+    void showFinishedDaily(const DailyRound &puzzle, const std::vector<Turn> &turns);
+    // The daily puzzle being played, shown or decided; nothing in a match against Mac.
+    const std::optional<DailyRound> &dailyRound() const { return m_daily; }
+    // With hard mode on: the first earlier guess of the user's, with its score, that guess
+    // contradicts; nothing when it fits them all or hard mode is off.
+    std::optional<Turn> hardModeContradiction(const NumberSet &guess) const;
 
     // The running match (Mac's turn to the user's result) as it can be kept and gone on with later; nothing in any
     // other status. The strength is the current setting; the hinted mark is left unset.
@@ -95,6 +109,9 @@ signals:
 
 private:
     void tellStatusChanged();
+    void resumeDaily(const SavedMatch &match);
+    void setUpPuzzle(const DailyRound &puzzle, const std::vector<Turn> &turns);
+    bool hardModeOn() const;
     void dropMatch();
     void requestRedraw();
     double pauseSeconds() const;
@@ -122,6 +139,7 @@ private:
     std::optional<NumberSet> m_userCurrentAnswer;
     int m_userCurrentHitsCount = 0;
     int m_userCurrentBlowsCount = 0;
+    std::optional<DailyRound> m_daily;
     int m_gameStatus = GameStatusTitle;
     int m_matchResult = MatchResultNone;
 };

@@ -260,6 +260,12 @@ void PrefWindowController::showPlayerAids()
         return;
     m_ui->ownCandidatesCheck->setChecked(m_playerAids->showOwnCandidates());
     m_ui->confirmAbandonCheck->setChecked(m_playerAids->confirmAbandon());
+    m_ui->hardModeCheck->setChecked(m_playerAids->hardMode());
+}
+
+bool PrefWindowController::hardMode() const
+{
+    return m_playerAids && m_playerAids->hardMode();
 }
 
 void PrefWindowController::takePlayerAids()
@@ -270,4 +276,6 @@ void PrefWindowController::takePlayerAids()
         m_playerAids->setShowOwnCandidates(m_ui->ownCandidatesCheck->isChecked());
     if (m_ui->confirmAbandonCheck->isChecked() != m_playerAids->confirmAbandon())
         m_playerAids->setConfirmAbandon(m_ui->confirmAbandonCheck->isChecked());
+    if (m_ui->hardModeCheck->isChecked() != m_playerAids->hardMode())
+        m_playerAids->setHardMode(m_ui->hardModeCheck->isChecked());
 }

@@ -55,6 +55,7 @@ public:
     float playingRhythm() const { return m_settings.playingRhythm; }
 
     const GameSettings &gameSettings() const override { return m_settings; }
+    bool hardMode() const override;
 
     // Whether the game plays its sounds and beeps.
     bool soundOn() const { return m_settings.soundOn(); }

@@ -19,6 +19,8 @@ public:
     // As Mac's guess appears, and only with the automatic check: the true counts typed as the
     // user's, ready to confirm.
     virtual void typeTrueCountsIfAutomatic() = 0;
+    // After resetAll(), for a match shown as it ended: guess stands typed as the last one made.
+    virtual void showLastGuess(const NumberSet &guess) { (void)guess; }
     // Asks for a drawing pass on the main loop.
     virtual void setNeedsDisplay() = 0;
 };

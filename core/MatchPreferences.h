@@ -12,4 +12,6 @@ public:
     virtual ~MatchPreferences() = default;
 
     virtual const GameSettings &gameSettings() const = 0;
+    // Hard mode: every guess of the user's must fit all the scores so far.
+    virtual bool hardMode() const { return false; }
 };

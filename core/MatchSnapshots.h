@@ -16,12 +16,16 @@ inline OwnRecords ownRecordsOf(const HitBlowController &match)
 inline MatchProgress progressOf(const HitBlowController &match)
 {
     // Mac's last guess may still wait for its score: only the scored ones are kept.
+    const std::optional<DailyRound> &daily = match.dailyRound();
     return {gameStatusOf(match.gameStatus()),
             matchResultOf(match.matchResult()),
             int(match.userFormerAnswers().size()),
             ownRecordsOf(match),
             {turnsOf(match.macFormerAnswers(), match.macFormerHitsCount(), match.macFormerBlowsCount())},
-            match.macOwnNumbers()};
+            match.macOwnNumbers(),
+            daily ? daily->number() : 0,
+            daily && daily->isPractice(),
+            daily && daily->playedInHardMode()};
 }
 
 inline DecidedMatch decidedMatchOf(const HitBlowController &match)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "NumberComparer.h"
+#include "rules/MatchRules.h"
 
 #include <QDate>
 
@@ -14,7 +15,7 @@
 // different, and the order starts again with puzzle 5041.
 namespace DailyPuzzle {
 
-constexpr int kMostGuesses = 10;
+constexpr int kMostGuesses = kMostDailyGuesses;
 
 QDate firstDate();
 // The puzzle of a date; 0 for a date before the first puzzle (or an invalid date).

@@ -17,4 +17,10 @@ struct MatchProgress {
     // Mac's side, when known: its guesses that have their scores, and its number.
     OwnRecords macTurns;
     std::optional<NumberSet> macNumber;
+    // A daily puzzle's number (its secret is macNumber) and whether it is played for practice;
+    // 0 for a match against Mac.
+    int dailyPuzzle = 0;
+    bool practice = false;
+    // Every guess of the daily puzzle was made in hard mode.
+    bool hardMode = false;
 };

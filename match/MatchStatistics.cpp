@@ -3,6 +3,28 @@
 
 #include <algorithm>
 
+QLatin1String matchModeName(MatchMode mode)
+{
+    switch (mode) {
+    case MatchMode::Daily:
+        return QLatin1String("daily");
+    case MatchMode::Practice:
+        return QLatin1String("practice");
+    case MatchMode::Mac:
+        break;
+    }
+    return QLatin1String("mac");
+}
+
+std::optional<MatchMode> matchModeNamed(const QString &name)
+{
+    for (MatchMode mode : {MatchMode::Mac, MatchMode::Daily, MatchMode::Practice}) {
+        if (name == matchModeName(mode))
+            return mode;
+    }
+    return std::nullopt;
+}
+
 void MatchStatistics::append(const MatchRecord &record)
 {
     m_matches.push_back(record);
@@ -14,11 +36,18 @@ void MatchStatistics::clear()
     ++m_generation;
 }
 
+bool MatchStatistics::counts(const MatchRecord &match, int strength)
+{
+    if (strength == kDailyPuzzles)
+        return match.mode == MatchMode::Daily;
+    return match.mode == MatchMode::Mac && (strength == kAllStrengths || match.strength == strength);
+}
+
 LevelSummary MatchStatistics::summaryFor(int strength) const
 {
     Tally tally;
     for (const MatchRecord &match : m_matches) {
-        if (strength == kAllStrengths || match.strength == strength)
+        if (counts(match, strength))
             tally.add(match.result, match.guesses);
     }
     return tally.summary();

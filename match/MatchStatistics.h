@@ -13,6 +13,13 @@
 #include <vector>
 
 enum class MatchOutcome { Won, Lost, Draw, Abandoned };
+// What a match was played against: Mac, the daily puzzle of its date, or an earlier daily puzzle
+// played again for practice (never counted in the daily streak).
+enum class MatchMode { Mac, Daily, Practice };
+
+// The names the statistics store the modes by, "mac", "daily" and "practice"; nothing for another.
+QLatin1String matchModeName(MatchMode mode);
+std::optional<MatchMode> matchModeNamed(const QString &name);
 
 // One finished match as the statistics keep it.
 struct MatchRecord {
@@ -30,6 +37,11 @@ struct MatchRecord {
     // Mac's guesses with their scores, oldest first, and Mac's number; none where not kept.
     OwnRecords macTurns;
     std::optional<NumberSet> macNumber;
+    MatchMode mode = MatchMode::Mac;
+    // The daily puzzle's number; 0 for a match against Mac.
+    int puzzle = 0;
+    // Every guess of the daily puzzle was made in hard mode.
+    bool hardMode = false;
 };
 
 // The figures of one strength level.
@@ -59,6 +71,10 @@ public:
     static constexpr int kMostGuesses = kMostUserGuesses;
     // summaryFor() of this takes the matches of every strength together.
     static constexpr int kAllStrengths = -1;
+    // summaryFor() of this takes the daily puzzles played on their dates, instead of any level.
+    static constexpr int kDailyPuzzles = -2;
+    // Whether a match counts among those of strength (a level, kAllStrengths or kDailyPuzzles).
+    static bool counts(const MatchRecord &match, int strength);
 
     // Works out the figures of one level from its matches, given oldest first.
     class Tally

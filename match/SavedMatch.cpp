@@ -96,6 +96,20 @@ bool roundsFitStatus(const SavedMatch &match)
     return !fourHits(match.userTurns, userGuesses) && !fourHits(match.macTurns, closedMacRounds);
 }
 
+// A daily puzzle waits for the user's guess or shows its score; it is undecided and within its
+// guesses.
+bool dailyFitsStatus(const SavedMatch &match, int mostGuesses)
+{
+    const std::size_t guesses = match.userTurns.size();
+    if (match.status != GameStatusUserTurn && match.status != GameStatusUserResult)
+        return false;
+    if ((match.status == GameStatusUserResult && guesses == 0) || guesses >= std::size_t(mostGuesses))
+        return false;
+    return std::none_of(match.userTurns.begin(), match.userTurns.end(),
+                        [](const Turn &turn) { return turn.score.hits == kDigitCount; })
+        && match.macTurns.empty() && !match.macUnscoredGuess && match.candidates.empty();
+}
+
 bool candidatesFit(const SavedMatch &match)
 {
     if (!std::is_sorted(match.candidates.begin(), match.candidates.end())
@@ -124,6 +138,8 @@ QByteArray SavedMatch::toJson() const
     };
     if (!notes.isEmpty())
         root.insert("notes", notes);
+    if (dailyPuzzle > 0)
+        root.insert("daily", QJsonObject{{"puzzle", dailyPuzzle}, {"practice", dailyPractice}, {"hardMode", dailyHardMode}});
     QStringList candidateTexts;
     candidateTexts.reserve(qsizetype(candidates.size()));
     for (const NumberSet &candidate : candidates)
@@ -161,6 +177,20 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
     if (match.strength < 0 || match.strength > kStrongestLevel)
         return refuse("no strength of the game");
     const std::optional<NumberSet> macSecret = NumberText::parse(root.value("macSecret").toString());
+    if (root.contains("daily")) {
+        const QJsonObject daily = root.value("daily").toObject();
+        match.dailyPuzzle = daily.value("puzzle").toInt(0);
+        match.dailyPractice = daily.value("practice").toBool(false);
+        match.dailyHardMode = daily.value("hardMode").toBool(false);
+        if (match.dailyPuzzle < 1 || !macSecret)
+            return refuse("a daily puzzle without its number or secret");
+        match.macOwnNumbers = *macSecret;
+        if (!readGuesses(root.value("user"), match.macOwnNumbers, match.userTurns))
+            return refuse("a guess or score that does not fit the secrets");
+        if (!dailyFitsStatus(match, kMostDailyGuesses))
+            return refuse("guesses that do not fit the turn");
+        return match;
+    }
     const std::optional<NumberSet> userSecret = NumberText::parse(root.value("userSecret").toString());
     if (!macSecret || !userSecret)
         return refuse("a secret that is no number of four distinct digits");

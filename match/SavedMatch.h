@@ -35,6 +35,13 @@ struct SavedMatch {
     std::optional<Relabelling> relabelling;
     // The user asked for a hint during this match.
     bool hinted = false;
+    // A daily puzzle's number (its secret is macOwnNumbers), or 0 for a match against Mac. A daily
+    // puzzle has no user's secret, no Mac guesses and no candidates, and waits only on the user's
+    // turn or the pause after a guess.
+    int dailyPuzzle = 0;
+    bool dailyPractice = false;
+    // Every guess of the daily puzzle so far was made in hard mode.
+    bool dailyHardMode = false;
     // The player's notepad page for this match, as the notepad writes it; empty for a blank page.
     // Notes the notepad cannot read back are dropped, never the match.
     QString notes;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -24,6 +25,8 @@ const QString kResult = QStringLiteral("result");
 const QString kGuesses = QStringLiteral("guesses");
 const QString kHinted = QStringLiteral("hinted");
 const QString kTurns = QStringLiteral("turns");
+const QString kMode = QStringLiteral("mode");
+const QString kPuzzle = QStringLiteral("puzzle");
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
 
 const std::array<std::pair<MatchOutcome, QLatin1String>, 4> kResultNames = {{
@@ -83,7 +86,20 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
         QString::fromUtf8(QJsonDocument(object.value(kTurns).toArray()).toJson(QJsonDocument::Compact)));
     if (!turns.empty())
         object.remove(kTurns);
-    return MatchRecord{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns, {}, {}, {}};
+    // A daily or practice puzzle names its mode and number; a match without them was against Mac.
+    const std::optional<MatchMode> mode = matchModeNamed(object.value(kMode).toString(QStringLiteral("mac")));
+    const std::optional<int> puzzle = wholeNumber(object.value(kPuzzle), 1, std::numeric_limits<int>::max());
+    const bool daily = mode && *mode != MatchMode::Mac && puzzle;
+    if (daily || (mode == MatchMode::Mac && !object.contains(kPuzzle))) {
+        object.remove(kMode);
+        object.remove(kPuzzle);
+    }
+    MatchRecord record{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns, {}, {}, {}};
+    if (daily) {
+        record.mode = *mode;
+        record.puzzle = *puzzle;
+    }
+    return record;
 }
 
 // The compact JSON text of one match, its own fields first, then those of a newer version.
@@ -101,6 +117,8 @@ QByteArray textOf(const MatchRecord &record)
     QByteArray json(text, std::clamp(length, 0, int(sizeof text) - 1));
     if (!record.turns.empty())
         json += ",\"turns\":" + record.turns.toJsonText().toUtf8();
+    if (record.mode != MatchMode::Mac)
+        json += ",\"mode\":\"" + QByteArray(matchModeName(record.mode).data()) + "\",\"puzzle\":" + QByteArray::number(record.puzzle);
     if (!record.otherFields.isEmpty()) {
         const QByteArray others = QJsonDocument(record.otherFields).toJson(QJsonDocument::Compact);
         json += ',' + others.mid(1, others.size() - 2);

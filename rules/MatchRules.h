@@ -7,6 +7,8 @@
 constexpr int kAllNumbersCount = 5040;
 // The user's sixteenth guess without a winner ends the match in a draw.
 constexpr int kMostUserGuesses = 16;
+// A daily puzzle is lost after this many guesses without four hits.
+constexpr int kMostDailyGuesses = 10;
 // The strongest strength level, Expert: Mac plays from its decision tree.
 constexpr int kStrongestLevel = 3;
 

@@ -8,6 +8,13 @@ void PlayerAidSettings::load()
     const auto defaults = openUserDefaults();
     m_showOwnCandidates = SettingsTable::loaded(*defaults, Setting::ShowOwnCandidates) != 0;
     m_confirmAbandon = SettingsTable::loaded(*defaults, Setting::ConfirmAbandon) != 0;
+    m_hardMode = SettingsTable::loaded(*defaults, Setting::HardMode) != 0;
+}
+
+void PlayerAidSettings::setHardMode(bool hard)
+{
+    m_hardMode = hard;
+    store(Setting::HardMode, hard);
 }
 
 void PlayerAidSettings::setShowOwnCandidates(bool show)

@@ -35,6 +35,7 @@ constexpr SettingDeclaration kSettings[] = {
     {Setting::PlayingRhythm, "PlayingRhythm", D::Float, 1.0, usableRhythm, D::AtOkAndQuit},
     {Setting::ShowOwnCandidates, "ShowOwnCandidates", D::Integer, 0, isSwitch, D::AtOnce},
     {Setting::ConfirmAbandon, "ConfirmAbandon", D::Integer, 1, isSwitch, D::AtOnce},
+    {Setting::HardMode, "HardMode", D::Integer, 0, isSwitch, D::AtOnce},
 };
 
 // declaration() finds each setting at the place its enum value gives.
@@ -46,7 +47,7 @@ constexpr bool inEnumOrder()
     }
     return true;
 }
-static_assert(inEnumOrder() && std::size(kSettings) == 7);
+static_assert(inEnumOrder() && std::size(kSettings) == 8);
 } // namespace
 
 namespace SettingsTable {

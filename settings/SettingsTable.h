@@ -7,7 +7,7 @@
 
 class QSettings;
 
-// The seven settings the game stores in the user's defaults, each declared once with its key, its
+// The eight settings the game stores in the user's defaults, each declared once with its key, its
 // default, the check a loaded value must pass, and when it is written.
 // The window's own state ("NumberPadVisible", "NotepadVisible", "WindowGeometry") is not among
 // them: the window that shows it keeps it, as it is left, with no default to choose or check.
@@ -19,6 +19,7 @@ enum class Setting {
     PlayingRhythm,
     ShowOwnCandidates,
     ConfirmAbandon,
+    HardMode,
 };
 
 struct SettingDeclaration {
@@ -40,7 +41,7 @@ namespace SettingsTable {
 
 // The declaration of setting.
 const SettingDeclaration &declaration(Setting setting);
-// All seven, in the order of the enum.
+// All eight, in the order of the enum.
 const SettingDeclaration *begin();
 const SettingDeclaration *end();
 

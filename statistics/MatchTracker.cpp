@@ -85,7 +85,8 @@ void MatchTracker::giveUp(const MatchProgress &match, int strength)
         m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userTurns.size()),
                           {m_resumable->userTurns},
                           {m_resumable->macTurns},
-                          m_resumable->macOwnNumbers},
+                          m_resumable->macOwnNumbers, m_resumable->dailyPuzzle, m_resumable->dailyPractice,
+                          m_resumable->dailyHardMode},
                          m_resumable->strength);
     } else {
         m_keeper.abandon(match, strength);

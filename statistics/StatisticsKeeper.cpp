@@ -107,7 +107,8 @@ bool StatisticsKeeper::typedByHint(int turn, const NumberSet &guess) const
 void StatisticsKeeper::matchStatusChanged(const MatchProgress &match, int strength)
 {
     const int status = match.status;
-    if (status == GameStatusChooseNumbers)
+    // A daily puzzle starts on the user's turn, before its first guess.
+    if (status == GameStatusChooseNumbers || (match.dailyPuzzle > 0 && status == GameStatusUserTurn && match.userGuesses == 0))
         matchStarted();
     if (status != GameStatusGameOver && status != GameStatusResultShown)
         return;
@@ -130,6 +131,11 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     const int level = std::clamp(strength, 0, MatchStatistics::kStrongestLevel);
     MatchRecord record{QDateTime::currentDateTimeUtc(), level, result, match.userGuesses,
                        m_hinted, {}, match.turns, {}, match.macTurns, match.macNumber};
+    if (match.dailyPuzzle > 0) {
+        record.mode = match.practice ? MatchMode::Practice : MatchMode::Daily;
+        record.puzzle = match.dailyPuzzle;
+        record.hardMode = match.hardMode;
+    }
     // A guess sent as the hint typed it; one changed before Return is the player's own.
     for (int turn = 0; turn < int(match.turns.size()); ++turn) {
         if (typedByHint(turn, match.turns.turns[std::size_t(turn)].guess))

@@ -30,7 +30,8 @@ const QString kCorruptSuffix = QStringLiteral(".corrupt");
 // The journal and its index live beside the database and go wherever it goes.
 const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 // The tables' form this version writes, as `PRAGMA user_version` (0: made before it was set).
-constexpr int kSchemaVersion = 1;
+// 2 added `mode` and `puzzle` to the matches.
+constexpr int kSchemaVersion = 2;
 // Another game's lock is waited for this long at most once the store is told to hurry.
 constexpr int kHurriedTimeoutMs = 300;
 // A damaged database is read in runs of this many ids, each id alone where a run cannot be read.
@@ -44,7 +45,7 @@ enum SqliteCode { kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10,
 // A row the game knows: every figure and list reads these only; the others stay in the file.
 const QString kKnownRow = QStringLiteral("(strength IN (0, 1, 2, 3) AND result IN ('won', 'lost', 'draw', 'abandoned') "
                                          "AND guesses BETWEEN 0 AND %1 AND guesses = CAST(guesses AS INTEGER) "
-                                         "AND hinted IN (0, 1))")
+                                         "AND hinted IN (0, 1) AND mode IN ('mac', 'daily', 'practice'))")
                               .arg(MatchStatistics::kMostGuesses);
 
 // The columns the game writes, table by table.
@@ -75,10 +76,12 @@ QString finishedText(const QDateTime &finished)
 const QString kHintedGuesses = QStringLiteral("hintedGuesses");
 const QString kMacNumber = QStringLiteral("macNumber");
 const QString kMacTurns = QStringLiteral("macTurns");
+const QString kHardMode = QStringLiteral("hardMode");
 
 // What a match keeps beyond the user's turns, as a JSON object: the guesses the hint gave
-// ("hintedGuesses", counted from 0), Mac's number ("macNumber") and Mac's turns ("macTurns", as
-// OwnRecords writes them). NULL when there is nothing of it.
+// ("hintedGuesses", counted from 0), Mac's number ("macNumber"; a daily puzzle's secret), Mac's
+// turns ("macTurns", as OwnRecords writes them) and, for a daily puzzle played in hard mode
+// throughout, "hardMode": true. NULL when there is nothing of it.
 QVariant detailsText(const MatchRecord &match)
 {
     QJsonObject details;
@@ -92,6 +95,8 @@ QVariant detailsText(const MatchRecord &match)
         details.insert(kMacNumber, NumberText::of(*match.macNumber));
     if (!match.macTurns.empty())
         details.insert(kMacTurns, QJsonDocument::fromJson(match.macTurns.toJsonText().toUtf8()).array());
+    if (match.hardMode)
+        details.insert(kHardMode, true);
     if (details.isEmpty())
         return QVariant(QMetaType::fromType<QString>());
     return QString::fromUtf8(QJsonDocument(details).toJson(QJsonDocument::Compact));
@@ -106,6 +111,7 @@ void readDetails(const QString &text, MatchRecord &record)
             record.hintedGuesses.push_back(turn.toInt());
     }
     record.macNumber = NumberText::parse(details.value(kMacNumber).toString());
+    record.hardMode = details.value(kHardMode).toBool(false);
     const QJsonValue macTurns = details.value(kMacTurns);
     if (macTurns.isArray())
         record.macTurns = OwnRecords::fromJsonText(QString::fromUtf8(QJsonDocument(macTurns.toArray()).toJson()));
@@ -121,6 +127,8 @@ MatchRecord recordFrom(const QSqlQuery &row)
     record.hinted = row.value(4).toInt() != 0;
     record.turns = OwnRecords::fromJsonText(row.value(5).toString());
     readDetails(row.value(6).toString(), record);
+    record.mode = matchModeNamed(row.value(7).toString()).value_or(MatchMode::Mac);
+    record.puzzle = row.value(8).toInt();
     return record;
 }
 
@@ -134,15 +142,43 @@ QString oddCompanion(const QString &path)
     return {};
 }
 
-const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details");
+const QString kModeColumn = QStringLiteral("mode TEXT NOT NULL DEFAULT 'mac' CHECK (mode IN ('mac', 'daily', 'practice'))");
+const QString kPuzzleColumn = QStringLiteral("puzzle INTEGER");
+const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, mode, puzzle");
+// The same read from a table made before the daily puzzle, whose matches were all against Mac.
+const QString kColumnsBeforeDaily = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, 'mac', NULL");
+
+// The condition on the rows of one strength's figures (see MatchStatistics::counts()).
+QString matchesOf(int strength)
+{
+    if (strength == MatchStatistics::kDailyPuzzles)
+        return QStringLiteral("mode = 'daily'");
+    if (strength == MatchStatistics::kAllStrengths)
+        return QStringLiteral("mode = 'mac'");
+    return QStringLiteral("mode = 'mac' AND strength = %1").arg(strength);
+}
+
+// The columns to read of the matches of database, whichever version made it.
+QString columnsOf(const QSqlDatabase &database)
+{
+    QSqlQuery query(database);
+    query.exec(QStringLiteral("PRAGMA table_info(matches)"));
+    while (query.next()) {
+        if (query.value(1).toString() == QStringLiteral("mode"))
+            return kColumns;
+    }
+    return kColumnsBeforeDaily;
+}
 
 // The rows with ids first to last that the game knows, oldest first; nothing when they cannot be read.
 std::optional<std::vector<MatchRecord>> rowsBetween(const QSqlDatabase &database, qint64 first, qint64 last)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
+    const QString columns = columnsOf(database);
+    const QString known = columns == kColumns ? kKnownRow : QString(kKnownRow).replace(QStringLiteral("mode IN"), QStringLiteral("'mac' IN"));
     if (!query.exec(QStringLiteral("SELECT %1 FROM matches NOT INDEXED WHERE id BETWEEN %2 AND %3 AND %4 ORDER BY id")
-                        .arg(kColumns).arg(first).arg(last).arg(kKnownRow)))
+                        .arg(columns).arg(first).arg(last).arg(known)))
         return std::nullopt;
     std::vector<MatchRecord> rows;
     while (query.next())
@@ -430,10 +466,12 @@ bool StatisticsStore::isStillThere() const
 
 bool StatisticsStore::createTables()
 {
-    QSqlQuery version(m_database);
-    if (version.exec(QStringLiteral("PRAGMA user_version")) && version.next() && version.value(0).toInt() == 0
-        && !execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
-        return false;
+    QSqlQuery versionQuery(m_database);
+    const int version = versionQuery.exec(QStringLiteral("PRAGMA user_version")) && versionQuery.next()
+        ? versionQuery.value(0).toInt()
+        : 0;
+    // A statement left open would lock the index dropped below ("database table is locked").
+    versionQuery.finish();
     return execute(QStringLiteral("CREATE TABLE IF NOT EXISTS matches ("
                                   "id INTEGER PRIMARY KEY, "
                                   "finished TEXT NOT NULL, "
@@ -442,20 +480,29 @@ bool StatisticsStore::createTables()
                                   "guesses INTEGER NOT NULL CHECK (guesses BETWEEN 0 AND %2), "
                                   "hinted INTEGER NOT NULL CHECK (hinted IN (0, 1)), "
                                   "turns TEXT, "
-                                  "details TEXT)")
+                                  "details TEXT, "
+                                  "%3, "
+                                  "%4)")
                        .arg(MatchStatistics::kStrongestLevel)
-                       .arg(MatchStatistics::kMostGuesses))
-        && addDetailsColumn()
+                       .arg(MatchStatistics::kMostGuesses)
+                       .arg(kModeColumn, kPuzzleColumn))
+        && addColumn(QStringLiteral("details"), QStringLiteral("details TEXT"))
+        // The tables of version 1 and before gain the daily puzzle's columns, and so does a newer
+        // version's without them; every row kept reads as a match against Mac.
+        && addColumn(QStringLiteral("mode"), kModeColumn) && addColumn(QStringLiteral("puzzle"), kPuzzleColumn)
+        && (version >= kSchemaVersion || execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
         // Every column a level's figures read, so that they come from the index alone.
-        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_level ON matches (strength, id, result, guesses, hinted)"))
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_mode_level ON matches (mode, strength, id, result, guesses, hinted)"))
+        && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_puzzle ON matches (mode, puzzle)"))
+        && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_level"))
         && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_strength"))
         && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
                                   "id INTEGER PRIMARY KEY CHECK (id = 1), "
                                   "match TEXT NOT NULL)"));
 }
 
-// Databases of earlier versions have no details column; it is added to them, empty.
-bool StatisticsStore::addDetailsColumn()
+// Tables of earlier versions lack some columns; each is added to them with its default.
+bool StatisticsStore::addColumn(const QString &name, const QString &definition)
 {
     QSqlQuery columns(m_database);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(matches)"))) {
@@ -463,10 +510,10 @@ bool StatisticsStore::addDetailsColumn()
         return false;
     }
     while (columns.next()) {
-        if (columns.value(1).toString() == QStringLiteral("details"))
+        if (columns.value(1).toString() == name)
             return true;
     }
-    return execute(QStringLiteral("ALTER TABLE matches ADD COLUMN details TEXT"));
+    return execute(QStringLiteral("ALTER TABLE matches ADD COLUMN %1").arg(definition));
 }
 
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
@@ -483,7 +530,12 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
     if (!open() || !execute(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     QSqlQuery insert(m_database);
-    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) VALUES (?, ?, ?, ?, ?, ?, ?)").arg(kColumns));
+    // A daily puzzle has one attempt: a second row of the same puzzle (another game's, or a repeat)
+    // is not written.
+    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ? "
+                                                 "WHERE ? != 'daily' OR NOT EXISTS "
+                                                 "(SELECT 1 FROM matches WHERE mode = 'daily' AND puzzle = ?)")
+                                      .arg(kColumns));
     while (written) {
         const std::optional<MatchRecord> match = next();
         if (!match)
@@ -496,6 +548,12 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
         // NULL where the turns were not kept, as for matches of earlier versions.
         insert.addBindValue(match->turns.empty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(match->turns.toJsonText()));
         insert.addBindValue(detailsText(*match));
+        const QString mode = matchModeName(match->mode);
+        const QVariant puzzle = match->mode == MatchMode::Mac ? QVariant(QMetaType::fromType<int>()) : QVariant(match->puzzle);
+        insert.addBindValue(mode);
+        insert.addBindValue(puzzle);
+        insert.addBindValue(mode);
+        insert.addBindValue(puzzle);
         written = insert.exec();
     }
     if (!written)
@@ -556,15 +614,13 @@ LevelSummary StatisticsStore::summaryFor(int strength)
     QSqlQuery query(m_database);
     query.exec(QStringLiteral("SELECT group_concat(char(48 + CASE result WHEN 'won' THEN %1 WHEN 'lost' THEN %2 "
                               "WHEN 'draw' THEN %3 ELSE %4 END, 64 + guesses), '') "
-                              "FROM (SELECT result, guesses FROM matches WHERE %5 %6 ORDER BY id)")
+                              "FROM (SELECT result, guesses FROM matches WHERE %5 AND %6 ORDER BY id)")
                    .arg(int(MatchOutcome::Won))
                    .arg(int(MatchOutcome::Lost))
                    .arg(int(MatchOutcome::Draw))
                    .arg(int(MatchOutcome::Abandoned))
                    .arg(kKnownRow)
-                   .arg(strength == MatchStatistics::kAllStrengths
-                            ? QString()
-                            : QStringLiteral("AND strength = %1").arg(strength)));
+                   .arg(matchesOf(strength)));
     const QString matches = query.next() ? query.value(0).toString() : QString();
     for (qsizetype i = 0; i + 1 < matches.size(); i += 2)
         tally.add(MatchOutcome(matches.at(i).unicode() - 48), matches.at(i + 1).unicode() - 64);
@@ -577,10 +633,10 @@ std::vector<MatchRecord> StatisticsStore::latest(int count, int strength)
     if (!open())
         return matches;
     QSqlQuery query(m_database);
-    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2%3 ORDER BY id DESC LIMIT %4")
+    // Every match, whatever its mode, among all strengths' latest.
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE %2 AND %3 ORDER BY id DESC LIMIT %4")
                    .arg(kColumns, kKnownRow,
-                        strength == MatchStatistics::kAllStrengths ? QString()
-                                                                  : QStringLiteral(" AND strength = %1").arg(strength))
+                        strength == MatchStatistics::kAllStrengths ? QStringLiteral("1") : matchesOf(strength))
                    .arg(std::max(count, 0)));
     while (query.next())
         matches.push_back(recordFrom(query));
@@ -595,6 +651,31 @@ std::optional<MatchRecord> StatisticsStore::lastDecided()
     query.exec(QStringLiteral("SELECT %1 FROM matches WHERE result != 'abandoned' AND %2 ORDER BY id DESC LIMIT 1")
                    .arg(kColumns, kKnownRow));
     return query.next() ? std::optional(recordFrom(query)) : std::nullopt;
+}
+
+std::optional<MatchRecord> StatisticsStore::dailyAttempt(int puzzle)
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(m_database);
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE mode = 'daily' AND puzzle = %2 AND %3 ORDER BY id LIMIT 1")
+                   .arg(kColumns)
+                   .arg(puzzle)
+                   .arg(kKnownRow));
+    return query.next() ? std::optional(recordFrom(query)) : std::nullopt;
+}
+
+std::vector<MatchRecord> StatisticsStore::solvedDailies()
+{
+    std::vector<MatchRecord> solved;
+    if (!open())
+        return solved;
+    QSqlQuery query(m_database);
+    query.exec(QStringLiteral("SELECT %1 FROM matches WHERE mode = 'daily' AND result = 'won' AND %2 ORDER BY puzzle")
+                   .arg(kColumns, kKnownRow));
+    while (query.next())
+        solved.push_back(recordFrom(query));
+    return solved;
 }
 
 MatchStatistics StatisticsStore::allMatches()

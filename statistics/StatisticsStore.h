@@ -19,8 +19,12 @@ class QSqlError;
 // store. Table `matches` holds one row per match in the order recorded: `id`, `finished` (ISO 8601,
 // UTC, "2026-01-02T03:04:05Z"), `strength` (0 to 3), `result` ("won", "lost", "draw" or
 // "abandoned"), `guesses`, `hinted` (0 or 1), `turns` (the user's guesses and scores as
-// OwnRecords::toJsonText() writes them; NULL where they were not kept) and `details` (a JSON object:
-// the guesses the hint gave, Mac's number and Mac's turns; NULL where none were kept). Table `saved_match` holds
+// OwnRecords::toJsonText() writes them; NULL where they were not kept), `details` (a JSON object:
+// the guesses the hint gave, Mac's number and Mac's turns; NULL where none were kept), `mode`
+// ("mac", "daily" for a daily puzzle on its date, "practice" for an earlier one played again; rows
+// of databases before version 2 read as "mac") and `puzzle` (the daily puzzle's number; NULL for
+// "mac"). A daily puzzle has at most one "daily" row. The figures of a strength level count only
+// "mac" rows; a daily row keeps the strength set when it was played. Table `saved_match` holds
 // at most one row, the match in progress kept for resuming as SavedMatch::toJson() writes it. Every
 // write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
@@ -88,13 +92,19 @@ public:
     bool keepMatch(const QByteArray &text);
     bool forgetKeptMatch(const QByteArray &text);
 
-    // The figures of one strength level (or of all: MatchStatistics::kAllStrengths), the latest
+    // The figures of one strength level (or of all: MatchStatistics::kAllStrengths; or of the daily
+    // puzzles: MatchStatistics::kDailyPuzzles, whose streaks count matches won in a row), the latest
     // count matches of one level or all, newest first, and every match oldest first; empty when
     // the store cannot be read.
     LevelSummary summaryFor(int strength);
     std::vector<MatchRecord> latest(int count, int strength = MatchStatistics::kAllStrengths);
     // The latest match won, lost or drawn; nothing when there is none.
     std::optional<MatchRecord> lastDecided();
+    // The row of daily puzzle number played on its date (never a practice one), the one attempt
+    // it has; nothing when it has not been played or the store cannot be read.
+    std::optional<MatchRecord> dailyAttempt(int puzzle);
+    // Every daily puzzle solved on its date, by puzzle number.
+    std::vector<MatchRecord> solvedDailies();
     MatchStatistics allMatches();
     // Hands every match to visit, oldest first, as it is read, until visit returns false; false
     // when visit stopped it or the store could not be read (then problem() says why).
@@ -114,7 +124,7 @@ private:
     bool switchToWal();
     bool isIntact();
     std::vector<MatchRecord> readableRows(int *lost);
-    bool addDetailsColumn();
+    bool addColumn(const QString &name, const QString &definition);
     void keepAside();
     bool refuseForeignTables();
     bool createTables();

@@ -64,6 +64,9 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_gameBoardView, &GameBoardView::newGameRequested, m_matchAssistant.get(), &MatchAssistant::newGame);
     connect(m_ui->actionResumeMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::resumeMatch);
     connect(m_ui->actionHint, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::hint);
+    connect(m_ui->actionDailyPuzzle, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::playDaily);
+    connect(m_ui->actionPracticePuzzle, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::choosePractice);
+    connect(m_ui->actionCopyShare, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::copyShare);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionReviewLastMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::reviewLastMatch);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
@@ -97,7 +100,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
                 [this, problem] { m_matchStatusBar->showMessage(problem, kSettingsProblemShownMs); });
     }
     m_matchAssistant->connectControls(m_matchStatusBar, m_ui->actionHint, m_ui->actionResumeMatch,
-                                      m_ui->actionReviewLastMatch);
+                                      m_ui->actionReviewLastMatch, m_ui->actionCopyShare);
 
     m_numberPadPanel = new NumberPadPanel(this, m_gameBoardView, m_ui->actionNumberPad);
     m_numberPadPanel->setFitWindow([this] { fitBoardToScreen(); });
@@ -210,6 +213,16 @@ QAction *MainWindow::resumeMatchAction() const
 QAction *MainWindow::hintAction() const
 {
     return m_ui->actionHint;
+}
+
+QAction *MainWindow::dailyPuzzleAction() const
+{
+    return m_ui->actionDailyPuzzle;
+}
+
+QAction *MainWindow::copyShareAction() const
+{
+    return m_ui->actionCopyShare;
 }
 
 QAction *MainWindow::statisticsAction() const

@@ -42,6 +42,8 @@ public:
     QAction *aboutAction() const;
     QAction *hintAction() const;
     QAction *resumeMatchAction() const;
+    QAction *dailyPuzzleAction() const;
+    QAction *copyShareAction() const;
     QAction *statisticsAction() const;
     QAction *reviewLastMatchAction() const;
 

@@ -10,7 +10,15 @@
 #include "StatisticsDialog.h"
 #include "access/BoardSpeech.h"
 #include "access/LiveAnnouncer.h"
+#include "daily/DailyPuzzle.h"
+#include "daily/DailyShare.h"
 #include "platform/WindowFit.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QKeySequence>
+#include <QScopedValueRollback>
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,7 +29,7 @@
 
 namespace {
 constexpr int kProblemShownMs = 15000;
-constexpr int kToldMs = 6000;
+constexpr int kToldMs = 8000;
 } // namespace
 
 MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, GameBoardView &board,
@@ -33,11 +41,15 @@ MatchAssistant::MatchAssistant(QWidget *window, HitBlowController &controller, G
     , m_preferences(preferences)
     , m_tracker(random, statisticsPath)
 {
-    m_announcer = new LiveAnnouncer(&board);
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
     connect(&m_refreshTimer, &QTimer::timeout, this, &MatchAssistant::refresh);
+    m_announcer = new LiveAnnouncer(&m_board);
     connect(&m_controller, &HitBlowController::gameStatusChanged, this, [this] {
+        if (m_showingStoredPuzzle) {
+            m_refreshTimer.start();
+            return;
+        }
         // A match is filed under the strength it started at, whatever the preferences say since.
         if (status() == GameStatusChooseNumbers)
             m_matchStrength = m_preferences.strengthLevel();
@@ -72,8 +84,10 @@ MatchAssistant::~MatchAssistant()
     m_controller.disconnect(this);
 }
 
-void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume, QAction *review)
+void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume, QAction *review,
+                                     QAction *share)
 {
+    m_shareAction = share;
     m_statusBar = statusBar;
     m_hintAction = hint;
     m_resumeAction = resume;
@@ -81,6 +95,7 @@ void MatchAssistant::connectControls(MatchStatusBar *statusBar, QAction *hint, Q
     connect(statusBar, &MatchStatusBar::playAgainClicked, this, &MatchAssistant::newGame);
     connect(statusBar, &MatchStatusBar::resumeClicked, this, &MatchAssistant::resumeMatch);
     connect(statusBar, &MatchStatusBar::reviewClicked, this, &MatchAssistant::reviewLastMatch);
+    connect(statusBar, &MatchStatusBar::shareClicked, this, &MatchAssistant::copyShare);
     // Told where the player looks, for a while, after every match that could not be saved.
     connect(&statisticsKeeper(), &StatisticsKeeper::saveProblemChanged, statusBar, [statusBar](const QString &problem) {
         if (problem.isEmpty())
@@ -105,6 +120,106 @@ void MatchAssistant::newGame()
     refresh();
 }
 
+void MatchAssistant::playDaily()
+{
+    // The date is read once, here: the puzzle started stays the puzzle of this date.
+    const std::optional<DailyRound> today = DailyRound::of(QDate::currentDate());
+    if (!today) {
+        tell(tr("The daily puzzles begin on %1.").arg(DailyPuzzle::firstDate().toString(Qt::ISODate)));
+        return;
+    }
+    const std::optional<DailyRound> &shown = m_controller.dailyRound();
+    if (shown && !shown->isPractice() && shown->number() == today->number()) {
+        refresh();
+        return;
+    }
+    std::optional<MatchRecord> played;
+    const std::optional<MatchRecord> &ofThisRun = statisticsKeeper().lastDecided();
+    if (ofThisRun && ofThisRun->mode == MatchMode::Daily && ofThisRun->puzzle == today->number())
+        played = ofThisRun;
+    else
+        played = statisticsKeeper().askAndWait<std::optional<MatchRecord>>(
+            [number = today->number()](StatisticsStore &store) { return store.dailyAttempt(number); });
+    if (played) {
+        if (!giveUpForPuzzle())
+            return;
+        {
+            const QScopedValueRollback showing(m_showingStoredPuzzle, true);
+            m_controller.showFinishedDaily(DailyRound(today->number(), false, played->hardMode), played->turns.turns);
+        }
+        refresh();
+        tell(tr("Today's puzzle is played: %1 copies its result.")
+                    .arg(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString(QKeySequence::NativeText)));
+        return;
+    }
+    const std::optional<SavedMatch> &kept = m_tracker.resumable();
+    if (kept && kept->dailyPuzzle == today->number() && !kept->dailyPractice && !isMatchRunning(status())) {
+        if (const std::optional<SavedMatch> match = m_tracker.resume())
+            goOnWith(*match);
+        refresh();
+        return;
+    }
+    startPuzzle(*today);
+}
+
+void MatchAssistant::choosePractice()
+{
+    const int today = DailyPuzzle::numberOn(QDate::currentDate());
+    if (today <= 1) {
+        tell(tr("There is no earlier puzzle to practise yet."));
+        return;
+    }
+    bool chosen = false;
+    const int number = QInputDialog::getInt(m_window, tr("Practice Puzzle"),
+                                            tr("An earlier puzzle to play for practice, 1 to %1. It never counts "
+                                               "in the daily streak.")
+                                                .arg(today - 1),
+                                            today - 1, 1, today - 1, 1, &chosen);
+    if (m_window)
+        m_window->activateWindow();
+    if (chosen)
+        playPractice(number);
+}
+
+void MatchAssistant::playPractice(int number)
+{
+    if (const std::optional<DailyRound> puzzle = DailyRound::practice(number))
+        startPuzzle(*puzzle);
+}
+
+bool MatchAssistant::giveUpForPuzzle()
+{
+    const bool running = isMatchRunning(status());
+    if (m_tracker.newGameNeedsConsent(status()) && !askAbandon(running))
+        return false;
+    m_tracker.giveUp(progressOf(m_controller), strength());
+    return true;
+}
+
+void MatchAssistant::startPuzzle(const DailyRound &puzzle)
+{
+    if (!giveUpForPuzzle())
+        return;
+    m_notepad.clear();
+    m_controller.startDaily(puzzle);
+    refresh();
+}
+
+void MatchAssistant::copyShare()
+{
+    const std::optional<DailyRound> &daily = m_controller.dailyRound();
+    const bool ended = m_controller.gameStatus() == GameStatusGameOver || m_controller.gameStatus() == GameStatusResultShown;
+    if (!daily || daily->isPractice() || !ended) {
+        tell(tr("Only a daily puzzle that has ended has a result to copy."));
+        return;
+    }
+    const QString text = DailyShare::text(daily->number(), ownRecordsOf(m_controller).turns,
+                                          m_controller.matchResult() == MatchResultUserWon, daily->playedInHardMode(),
+                                          kMostDailyGuesses);
+    QGuiApplication::clipboard()->setText(text);
+    tell(tr("The result of puzzle #%1 is copied, without its digits.").arg(daily->number()));
+}
+
 bool MatchAssistant::resumeAvailable() const
 {
     return status() == GameStatusTitle && m_tracker.resumable().has_value();
@@ -114,14 +229,18 @@ void MatchAssistant::resumeMatch()
 {
     if (status() != GameStatusTitle)
         return;
-    if (const std::optional<SavedMatch> match = m_tracker.resume()) {
-        m_notepad.clear();
-        if (!match->notes.isEmpty() && !m_notepad.restore(match->notes))
-            qWarning("The notes kept with the match could not be read; the notepad starts blank.");
-        m_matchStrength = match->strength;
-        m_controller.resumeMatch(*match);
-    }
+    if (const std::optional<SavedMatch> match = m_tracker.resume())
+        goOnWith(*match);
     refresh();
+}
+
+void MatchAssistant::goOnWith(const SavedMatch &match)
+{
+    m_notepad.clear();
+    if (!match.notes.isEmpty() && !m_notepad.restore(match.notes))
+        qWarning("The notes kept with the match could not be read; the notepad starts blank.");
+    m_matchStrength = match.strength;
+    m_controller.resumeMatch(match);
 }
 
 bool MatchAssistant::askAbandon(bool running)
@@ -233,6 +352,10 @@ void MatchAssistant::refresh()
         && statisticsKeeper().typedByHint(int(records.size()) - 1, records.turns.back().guess);
     if (m_statusBar)
         m_statusBar->showMatch(m_controller, {aidSettings().showOwnCandidates(), resumeAvailable(), latestHinted});
+    if (m_shareAction) {
+        const std::optional<DailyRound> &daily = m_controller.dailyRound();
+        m_shareAction->setEnabled(daily && !daily->isPractice() && m_controller.gameStatus() >= GameStatusGameOver);
+    }
     // Asked for on Mac's turn, the hint says when it comes.
     if (m_hintAction)
         m_hintAction->setEnabled(isMatchRunning(status()));

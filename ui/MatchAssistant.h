@@ -11,7 +11,9 @@
 #include <memory>
 #include <optional>
 
+class DailyRound;
 class GameBoardView;
+class LiveAnnouncer;
 class HitBlowController;
 class LiveAnnouncer;
 class MatchStatusBar;
@@ -40,7 +42,7 @@ public:
     // match decided has its turns. Until the database has answered, resume and review may find a
     // match, so they stay enabled: their shortcuts pressed at once wait for the answer.
     void connectControls(MatchStatusBar *statusBar, QAction *hint, QAction *resume = nullptr,
-                         QAction *review = nullptr);
+                         QAction *review = nullptr, QAction *share = nullptr);
 
     // New Game: while a match runs (isMatchRunning), or one kept from an earlier run waits, asks
     // first, unless the user said not to ask again; a match given up counts as abandoned.
@@ -54,6 +56,16 @@ public:
     // user's turn only; at other times of a match it says when the hint comes).
     void hint();
     void showStatistics();
+    // Game > Daily Puzzle: the puzzle of today's local date. Played already: its finished board,
+    // ready to share, and no second attempt; kept unfinished: gone on with; otherwise started,
+    // asking first as New Game does when a match runs or waits.
+    void playDaily();
+    // Game > Practice Puzzle: asks for an earlier puzzle's number and plays it for practice.
+    void choosePractice();
+    void playPractice(int number);
+    // Copies the share text of the daily puzzle shown at its end to the clipboard, and says so in
+    // the status bar and to a screen reader; otherwise says why there is nothing to copy.
+    void copyShare();
     // The review of the last match won, lost or drawn: of this run, or else the latest stored,
     // once the database has answered (asked before, it opens then, unless the match has moved on).
     void reviewLastMatch();
@@ -78,6 +90,11 @@ signals:
 
 private:
     GameStatus status() const;
+    // Abandons what New Game would, once the user agrees; false when the user keeps the match.
+    bool giveUpForPuzzle();
+    // Goes on with a kept match, its notes on the notepad.
+    void goOnWith(const SavedMatch &match);
+    void startPuzzle(const DailyRound &puzzle);
     // The match as it can be kept, with the player's notes.
     std::optional<SavedMatch> savedMatch() const;
     bool askAbandon(bool running);
@@ -93,10 +110,10 @@ private:
     MatchTracker m_tracker;
     Notepad m_notepad;
     QPointer<MatchStatusBar> m_statusBar;
-    LiveAnnouncer *m_announcer = nullptr;
     QPointer<QAction> m_hintAction;
     QPointer<QAction> m_resumeAction;
     QPointer<QAction> m_reviewAction;
+    QPointer<QAction> m_shareAction;
     // The latest decided match stored by an earlier run, once the database has answered.
     std::optional<MatchRecord> m_storedLastDecided;
     bool m_storedLastDecidedKnown = false;
@@ -104,6 +121,10 @@ private:
     std::optional<int> m_reviewAskedAt;
     // The strength the running match started at; nothing before the first.
     std::optional<int> m_matchStrength;
+    // While a finished puzzle's stored board is put up, nothing of it is recorded or kept.
+    bool m_showingStoredPuzzle = false;
+    // Speaks what the status bar is told, and the hint, as a notification of the board.
+    QPointer<LiveAnnouncer> m_announcer;
     // Status changes happen inside drawing passes too; the widgets follow on the next loop pass.
     QTimer m_refreshTimer;
 };

@@ -5,6 +5,7 @@
 #include "core/MatchSnapshots.h"
 #include "match/MatchStatistics.h"
 #include "match/MatchNotes.h"
+#include "rules/NumberText.h"
 
 #include <QKeySequence>
 #include <QEvent>
@@ -18,13 +19,14 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     , m_playAgain(new QPushButton(tr("Play Again"), this))
     , m_resume(new QPushButton(tr("Resume Match"), this))
     , m_review(new QPushButton(tr("Review"), this))
+    , m_share(new QPushButton(tr("Copy Result"), this))
 {
     setSizeGripEnabled(false);
     // However long a note, it never widens the window: what does not fit is in the tool tip.
     m_label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_label, 1);
     m_label->installEventFilter(this);
-    for (QPushButton *button : {m_review, m_playAgain, m_resume}) {
+    for (QPushButton *button : {m_share, m_review, m_playAgain, m_resume}) {
         // Reached by Tab, never by a click: a click must not take the keys from the board.
         button->setFocusPolicy(Qt::TabFocus);
         button->hide();
@@ -36,13 +38,17 @@ MatchStatusBar::MatchStatusBar(QWidget *parent)
     connect(m_playAgain, &QPushButton::clicked, this, &MatchStatusBar::playAgainClicked);
     connect(m_review, &QPushButton::clicked, this, &MatchStatusBar::reviewClicked);
     connect(m_resume, &QPushButton::clicked, this, &MatchStatusBar::resumeClicked);
+    connect(m_share, &QPushButton::clicked, this, &MatchStatusBar::shareClicked);
 }
 
 void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
 {
     const GameStatus status = gameStatusOf(match.gameStatus());
     m_messages.clear();
-    if (status == GameStatusTitle) {
+    const std::optional<DailyRound> &daily = match.dailyRound();
+    if (daily) {
+        listDailyMessages(match, aids.showOwnCandidates);
+    } else if (status == GameStatusTitle) {
         if (aids.resumable)
             m_messages << resumableText();
         m_messages << tr("Press Return or click the board to start a match")
@@ -72,6 +78,7 @@ void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
     showFirstMessage();
     m_playAgain->setVisible(status == GameStatusResultShown);
     m_review->setVisible(status == GameStatusResultShown);
+    m_share->setVisible(status == GameStatusResultShown && daily && !daily->isPractice());
     m_resume->setVisible(aids.resumable && status == GameStatusTitle);
 }
 
@@ -79,6 +86,28 @@ QString MatchStatusBar::resumableText()
 {
     return tr("Your unfinished match waits: Game > Resume Match (%1)")
         .arg(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText));
+}
+
+// A daily puzzle: its guesses so far and, on request, how many secrets still fit their scores;
+// at its end, the result.
+void MatchStatusBar::listDailyMessages(const HitBlowController &match, bool showOwnCandidates)
+{
+    const DailyRound &daily = *match.dailyRound();
+    const int status = match.gameStatus();
+    const int guesses = int(match.userFormerAnswers().size());
+    const QString puzzle = daily.isPractice() ? tr("Practice #%1").arg(daily.number())
+                                              : tr("Daily #%1").arg(daily.number());
+    if (status == GameStatusGameOver || status == GameStatusResultShown) {
+        if (match.matchResult() == MatchResultUserWon)
+            m_messages << tr("%1 solved in %n guess(es).", nullptr, guesses).arg(puzzle);
+        else if (match.macOwnNumbers())
+            m_messages << tr("%1 not solved: the number was %2.").arg(puzzle, NumberText::of(*match.macOwnNumbers()));
+        return;
+    }
+    QString text = puzzle + QStringLiteral("    ") + tr("Guess %1 of %2").arg(std::min(guesses + 1, kMostDailyGuesses)).arg(kMostDailyGuesses);
+    if (showOwnCandidates)
+        text += QStringLiteral("    ") + tr("Secrets still possible: %1").arg(ownRecordsOf(match).candidates().size());
+    m_messages << text;
 }
 
 QString MatchStatusBar::matchText() const

@@ -47,6 +47,7 @@ public:
     QPushButton *playAgainButton() const { return m_playAgain; }
     QPushButton *resumeButton() const { return m_resume; }
     QPushButton *reviewButton() const { return m_review; }
+    QPushButton *shareButton() const { return m_share; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,13 +56,16 @@ signals:
     void playAgainClicked();
     void resumeClicked();
     void reviewClicked();
+    void shareClicked();
 
 private:
     void showFirstMessage();
+    void listDailyMessages(const HitBlowController &match, bool showOwnCandidates);
 
     QStringList m_messages;
     QLabel *m_label = nullptr;
     QPushButton *m_playAgain = nullptr;
     QPushButton *m_resume = nullptr;
     QPushButton *m_review = nullptr;
+    QPushButton *m_share = nullptr;
 };

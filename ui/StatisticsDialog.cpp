@@ -2,6 +2,8 @@
 #include "StatisticsDialog.h"
 
 #include "GuessChart.h"
+#include "daily/DailyPuzzle.h"
+#include "daily/DailyStreaks.h"
 #include "ReviewDialog.h"
 #include "statistics/StatisticsKeeper.h"
 #include "access/LiveAnnouncer.h"
@@ -90,6 +92,7 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     for (int level = 0; level <= MatchStatistics::kStrongestLevel; ++level)
         m_level->addItem(strengthName(level), level);
     m_level->addItem(tr("All strengths"), MatchStatistics::kAllStrengths);
+    m_level->addItem(tr("Daily puzzles"), MatchStatistics::kDailyPuzzles);
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
     m_announcer = new LiveAnnouncer(this);
     auto *levelRow = new QFormLayout;
@@ -212,7 +215,16 @@ void StatisticsDialog::showLevel()
         // Runs on the statistics' thread, which may still be at it when the window has gone: it
         // takes the keeper, which outlives the window, never the window itself.
         [keeper = &m_keeper, level](StatisticsStore &store) {
-            const LevelSummary summary = store.summaryFor(level);
+            LevelSummary summary = store.summaryFor(level);
+            // The daily streaks run over consecutive dates solved, from the stored rows.
+            if (level == MatchStatistics::kDailyPuzzles) {
+                std::vector<int> solved;
+                for (const MatchRecord &match : store.solvedDailies())
+                    solved.push_back(match.puzzle);
+                const DailyStreaks streaks = DailyStreaks::of(solved, DailyPuzzle::numberOn(QDate::currentDate()));
+                summary.currentStreak = streaks.current;
+                summary.bestStreak = streaks.best;
+            }
             return Answer{summary, keeper->readProblem(store)};
         },
         [this, level](const Answer &answer) {
@@ -282,7 +294,11 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
                 item->setToolTip(column, tr("Double-click or press Return to review this match"));
         }
         item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
-        item->setText(1, strengthName(match.strength));
+        // A daily puzzle is named where a match against Mac names its strength.
+        if (match.mode == MatchMode::Mac)
+            item->setText(1, strengthName(match.strength));
+        else
+            item->setText(1, (match.mode == MatchMode::Daily ? tr("Daily #%1") : tr("Practice #%1")).arg(match.puzzle));
         item->setText(2, resultText(match.result));
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);

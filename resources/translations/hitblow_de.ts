@@ -190,6 +190,10 @@
         <source>How many numbers Mac still considers for yours</source>
         <translation>Wie viele Zahlen Mac für deine noch in Betracht zieht</translation>
     </message>
+    <message>
+        <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
+        <translation>Schwerer Modus: %1 bekam Hits: %2, Blows: %3, doch wäre die Zahl %4, hätte es Hits: %5, Blows: %6 bekommen.</translation>
+    </message>
 </context>
 <context>
     <name>HitBlow</name>
@@ -244,6 +248,18 @@
     <message>
         <source>Draw</source>
         <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Übung Nr. %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Tagesrätsel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Your guess does not fit the scores so far</source>
+        <translation>Dein Tipp passt nicht zu den bisherigen Ergebnissen</translation>
     </message>
 </context>
 <context>
@@ -479,6 +495,18 @@
         <source>Statistics Lost</source>
         <translation>Statistik verloren</translation>
     </message>
+    <message>
+        <source>&amp;Daily Puzzle</source>
+        <translation>&amp;Tagesrätsel</translation>
+    </message>
+    <message>
+        <source>Pr&amp;actice Puzzle…</source>
+        <translation>Ü&amp;bungsrätsel…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <translation>Tagesergebnis &amp;kopieren</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -517,6 +545,34 @@
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
         <translation>Der Hinweis gilt deinen eigenen Tipps: Frag in deinem Zug wieder.</translation>
+    </message>
+    <message>
+        <source>The daily puzzles begin on %1.</source>
+        <translation>Die Tagesrätsel beginnen am %1.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzle is played: %1 copies its result.</source>
+        <translation>Das heutige Rätsel ist gespielt: %1 kopiert sein Ergebnis.</translation>
+    </message>
+    <message>
+        <source>There is no earlier puzzle to practise yet.</source>
+        <translation>Es gibt noch kein früheres Rätsel zum Üben.</translation>
+    </message>
+    <message>
+        <source>Practice Puzzle</source>
+        <translation>Übungsrätsel</translation>
+    </message>
+    <message>
+        <source>An earlier puzzle to play for practice, 1 to %1. It never counts in the daily streak.</source>
+        <translation>Ein früheres Rätsel zum Üben, 1 bis %1. Es zählt nie zur Tagesserie.</translation>
+    </message>
+    <message>
+        <source>Only a daily puzzle that has ended has a result to copy.</source>
+        <translation>Nur ein beendetes Tagesrätsel hat ein Ergebnis zum Kopieren.</translation>
+    </message>
+    <message>
+        <source>The result of puzzle #%1 is copied, without its digits.</source>
+        <translation>Das Ergebnis von Rätsel Nr. %1 ist kopiert, ohne seine Ziffern.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +647,37 @@
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
         <translation>Deine unbeendete Partie wartet: Spiel &gt; Partie fortsetzen (%1)</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Übung Nr. %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Tagesrätsel Nr. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 solved in %n guess(es).</source>
+        <translation>
+            <numerusform>%1 gelöst mit %n Tipp.</numerusform>
+            <numerusform>%1 gelöst mit %n Tipps.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not solved: the number was %2.</source>
+        <translation>%1 nicht gelöst: die Zahl war %2.</translation>
+    </message>
+    <message>
+        <source>Guess %1 of %2</source>
+        <translation>Tipp %1 von %2</translation>
+    </message>
+    <message>
+        <source>Secrets still possible: %1</source>
+        <translation>Noch mögliche Zahlen: %1</translation>
     </message>
 </context>
 <context>
@@ -778,6 +865,14 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>Richtige Anzahlen &amp;automatisch eintragen</translation>
+    </message>
+    <message>
+        <source>Every guess must fit all the scores so far</source>
+        <translation>Jeder Tipp muss zu allen bisherigen Ergebnissen passen</translation>
+    </message>
+    <message>
+        <source>Har&amp;d mode: every guess fits the scores so far</source>
+        <translation>Schwerer Mo&amp;dus: jeder Tipp passt zu den bisherigen Ergebnissen</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1262,18 @@
             <numerusform>%n gespeicherte Partie enthält Werte, die diese Version nicht kennt; sie bleibt aus den Zahlen heraus und in der Datei erhalten.</numerusform>
             <numerusform>%n gespeicherte Partien enthalten Werte, die diese Version nicht kennt; sie bleiben aus den Zahlen heraus und in der Datei erhalten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Tagesrätsel</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Tagesrätsel Nr. %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Übung Nr. %1</translation>
     </message>
 </context>
 <context>

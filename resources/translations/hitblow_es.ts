@@ -190,6 +190,10 @@
         <source>How many numbers Mac still considers for yours</source>
         <translation>Cuántos números considera aún Mac para el tuyo</translation>
     </message>
+    <message>
+        <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
+        <translation>Modo difícil: %1 obtuvo hits: %2, blows: %3, pero si el número fuera %4 habría obtenido hits: %5, blows: %6.</translation>
+    </message>
 </context>
 <context>
     <name>HitBlow</name>
@@ -244,6 +248,18 @@
     <message>
         <source>Draw</source>
         <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Práctica n.º %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Diario n.º %1</translation>
+    </message>
+    <message>
+        <source>Your guess does not fit the scores so far</source>
+        <translation>Tu intento no encaja con los resultados anteriores</translation>
     </message>
 </context>
 <context>
@@ -479,6 +495,18 @@
         <source>Statistics Lost</source>
         <translation>Estadísticas perdidas</translation>
     </message>
+    <message>
+        <source>&amp;Daily Puzzle</source>
+        <translation>&amp;Desafío diario</translation>
+    </message>
+    <message>
+        <source>Pr&amp;actice Puzzle…</source>
+        <translation>Desafío de pr&amp;áctica…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <translation>&amp;Copiar resultado diario</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -517,6 +545,34 @@
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
         <translation>La pista es para tus propios intentos: pídela de nuevo en tu turno.</translation>
+    </message>
+    <message>
+        <source>The daily puzzles begin on %1.</source>
+        <translation>Los desafíos diarios empiezan el %1.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzle is played: %1 copies its result.</source>
+        <translation>El desafío de hoy ya está jugado: %1 copia su resultado.</translation>
+    </message>
+    <message>
+        <source>There is no earlier puzzle to practise yet.</source>
+        <translation>Todavía no hay un desafío anterior para practicar.</translation>
+    </message>
+    <message>
+        <source>Practice Puzzle</source>
+        <translation>Desafío de práctica</translation>
+    </message>
+    <message>
+        <source>An earlier puzzle to play for practice, 1 to %1. It never counts in the daily streak.</source>
+        <translation>Un desafío anterior para practicar, del 1 al %1. Nunca cuenta en la racha diaria.</translation>
+    </message>
+    <message>
+        <source>Only a daily puzzle that has ended has a result to copy.</source>
+        <translation>Solo un desafío diario terminado tiene un resultado para copiar.</translation>
+    </message>
+    <message>
+        <source>The result of puzzle #%1 is copied, without its digits.</source>
+        <translation>El resultado del desafío n.º %1 está copiado, sin sus cifras.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +647,37 @@
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
         <translation>Tu partida sin terminar espera: Partida &gt; Reanudar partida (%1)</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Práctica n.º %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Diario n.º %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 solved in %n guess(es).</source>
+        <translation>
+            <numerusform>%1 resuelto en %n intento.</numerusform>
+            <numerusform>%1 resuelto en %n intentos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not solved: the number was %2.</source>
+        <translation>%1 sin resolver: el número era %2.</translation>
+    </message>
+    <message>
+        <source>Guess %1 of %2</source>
+        <translation>Intento %1 de %2</translation>
+    </message>
+    <message>
+        <source>Secrets still possible: %1</source>
+        <translation>Números aún posibles: %1</translation>
     </message>
 </context>
 <context>
@@ -778,6 +865,14 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>Escribir &amp;automáticamente los recuentos correctos</translation>
+    </message>
+    <message>
+        <source>Every guess must fit all the scores so far</source>
+        <translation>Cada intento debe encajar con todos los resultados anteriores</translation>
+    </message>
+    <message>
+        <source>Har&amp;d mode: every guess fits the scores so far</source>
+        <translation>Mo&amp;do difícil: cada intento encaja con los resultados anteriores</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1262,18 @@
             <numerusform>%n partida guardada tiene valores que esta versión no conoce; queda fuera de las cifras y se conserva en el archivo.</numerusform>
             <numerusform>%n partidas guardadas tienen valores que esta versión no conoce; quedan fuera de las cifras y se conservan en el archivo.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Desafíos diarios</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Diario n.º %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Práctica n.º %1</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,10 @@
         <source>How many numbers Mac still considers for yours</source>
         <translation>Combien de nombres Mac envisage encore pour le vôtre</translation>
     </message>
+    <message>
+        <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
+        <translation>Mode difficile : %1 a obtenu hits : %2, blows : %3, mais si le nombre était %4 il aurait obtenu hits : %5, blows : %6.</translation>
+    </message>
 </context>
 <context>
     <name>HitBlow</name>
@@ -244,6 +248,18 @@
     <message>
         <source>Draw</source>
         <translation>Match nul</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Entraînement nº %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Quotidien nº %1</translation>
+    </message>
+    <message>
+        <source>Your guess does not fit the scores so far</source>
+        <translation>Votre essai ne correspond pas aux scores précédents</translation>
     </message>
 </context>
 <context>
@@ -479,6 +495,18 @@
         <source>Statistics Lost</source>
         <translation>Statistiques perdues</translation>
     </message>
+    <message>
+        <source>&amp;Daily Puzzle</source>
+        <translation>Défi &amp;quotidien</translation>
+    </message>
+    <message>
+        <source>Pr&amp;actice Puzzle…</source>
+        <translation>Défi d&apos;entr&amp;aînement…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <translation>&amp;Copier le résultat du jour</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -517,6 +545,34 @@
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
         <translation>L’indice porte sur vos propres essais&#xa0;: redemandez-le à votre tour.</translation>
+    </message>
+    <message>
+        <source>The daily puzzles begin on %1.</source>
+        <translation>Les défis quotidiens commencent le %1.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzle is played: %1 copies its result.</source>
+        <translation>Le défi du jour est joué : %1 copie son résultat.</translation>
+    </message>
+    <message>
+        <source>There is no earlier puzzle to practise yet.</source>
+        <translation>Il n&apos;y a pas encore de défi antérieur pour s&apos;entraîner.</translation>
+    </message>
+    <message>
+        <source>Practice Puzzle</source>
+        <translation>Défi d&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>An earlier puzzle to play for practice, 1 to %1. It never counts in the daily streak.</source>
+        <translation>Un défi antérieur pour s&apos;entraîner, de 1 à %1. Il ne compte jamais dans la série quotidienne.</translation>
+    </message>
+    <message>
+        <source>Only a daily puzzle that has ended has a result to copy.</source>
+        <translation>Seul un défi quotidien terminé a un résultat à copier.</translation>
+    </message>
+    <message>
+        <source>The result of puzzle #%1 is copied, without its digits.</source>
+        <translation>Le résultat du défi nº %1 est copié, sans ses chiffres.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +647,37 @@
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
         <translation>Votre partie inachevée vous attend&#xa0;: Jeu &gt; Reprendre la partie (%1)</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Entraînement nº %1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Quotidien nº %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 solved in %n guess(es).</source>
+        <translation>
+            <numerusform>%1 résolu en %n essai.</numerusform>
+            <numerusform>%1 résolu en %n essais.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not solved: the number was %2.</source>
+        <translation>%1 non résolu : le nombre était %2.</translation>
+    </message>
+    <message>
+        <source>Guess %1 of %2</source>
+        <translation>Essai %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Secrets still possible: %1</source>
+        <translation>Nombres encore possibles : %1</translation>
     </message>
 </context>
 <context>
@@ -778,6 +865,14 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>Saisir &amp;automatiquement les bons décomptes</translation>
+    </message>
+    <message>
+        <source>Every guess must fit all the scores so far</source>
+        <translation>Chaque essai doit correspondre à tous les scores précédents</translation>
+    </message>
+    <message>
+        <source>Har&amp;d mode: every guess fits the scores so far</source>
+        <translation>Mo&amp;de difficile : chaque essai correspond aux scores précédents</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1262,18 @@
             <numerusform>%n partie enregistrée contient des valeurs que cette version ne connaît pas&#xa0;; elle est exclue des chiffres et gardée dans le fichier.</numerusform>
             <numerusform>%n parties enregistrées contiennent des valeurs que cette version ne connaît pas&#xa0;; elles sont exclues des chiffres et gardées dans le fichier.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Défis quotidiens</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>Quotidien nº %1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>Entraînement nº %1</translation>
     </message>
 </context>
 <context>

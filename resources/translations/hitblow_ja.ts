@@ -186,6 +186,10 @@
         <source>How many numbers Mac still considers for yours</source>
         <translation>Mac があなたの数としてまだ考えている数の個数</translation>
     </message>
+    <message>
+        <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
+        <translation>ハードモード：%1 はヒット %2、ブロー %3 でした。数が %4 ならヒット %5、ブロー %6 になるはずです。</translation>
+    </message>
 </context>
 <context>
     <name>HitBlow</name>
@@ -240,6 +244,18 @@
     <message>
         <source>Draw</source>
         <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>練習 #%1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>デイリー #%1</translation>
+    </message>
+    <message>
+        <source>Your guess does not fit the scores so far</source>
+        <translation>その予想はこれまでの結果と合いません</translation>
     </message>
 </context>
 <context>
@@ -475,6 +491,18 @@
         <source>Statistics Lost</source>
         <translation>統計が失われました</translation>
     </message>
+    <message>
+        <source>&amp;Daily Puzzle</source>
+        <translation>デイリーパズル(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Pr&amp;actice Puzzle…</source>
+        <translation>練習パズル(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <translation>デイリーの結果をコピー(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -513,6 +541,34 @@
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
         <translation>ヒントはあなた自身の予想のためのものです。自分の番にもう一度どうぞ。</translation>
+    </message>
+    <message>
+        <source>The daily puzzles begin on %1.</source>
+        <translation>デイリーパズルは %1 に始まります。</translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzle is played: %1 copies its result.</source>
+        <translation>今日のパズルはプレイ済みです：%1 で結果をコピーします。</translation>
+    </message>
+    <message>
+        <source>There is no earlier puzzle to practise yet.</source>
+        <translation>練習できる過去のパズルはまだありません。</translation>
+    </message>
+    <message>
+        <source>Practice Puzzle</source>
+        <translation>練習パズル</translation>
+    </message>
+    <message>
+        <source>An earlier puzzle to play for practice, 1 to %1. It never counts in the daily streak.</source>
+        <translation>練習する過去のパズル（1～%1）。連続記録には数えられません。</translation>
+    </message>
+    <message>
+        <source>Only a daily puzzle that has ended has a result to copy.</source>
+        <translation>コピーできる結果は、終わったデイリーパズルにだけあります。</translation>
+    </message>
+    <message>
+        <source>The result of puzzle #%1 is copied, without its digits.</source>
+        <translation>パズル #%1 の結果を数字なしでコピーしました。</translation>
     </message>
 </context>
 <context>
@@ -587,6 +643,36 @@
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
         <translation>途中の試合が待っています：ゲーム &gt; 試合を再開（%1）</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>結果をコピー</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>練習 #%1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>デイリー #%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 solved in %n guess(es).</source>
+        <translation>
+            <numerusform>%1 を %n 回の予想で解きました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not solved: the number was %2.</source>
+        <translation>%1 は解けませんでした：数は %2 でした。</translation>
+    </message>
+    <message>
+        <source>Guess %1 of %2</source>
+        <translation>予想 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Secrets still possible: %1</source>
+        <translation>まだ可能な数：%1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +860,14 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>正しい数を自動で入力する(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Every guess must fit all the scores so far</source>
+        <translation>どの予想もこれまでのすべての結果に合う必要があります</translation>
+    </message>
+    <message>
+        <source>Har&amp;d mode: every guess fits the scores so far</source>
+        <translation>ハードモード(&amp;D)：どの予想もこれまでの結果に合う</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1256,18 @@
         <translation>
             <numerusform>保存された %n 件の試合にこのバージョンが知らない値があります。集計から外し、ファイルには残します。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>デイリーパズル</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>デイリー #%1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>練習 #%1</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,10 @@
         <source>How many numbers Mac still considers for yours</source>
         <translation>Mac 仍认为可能是你的数的个数</translation>
     </message>
+    <message>
+        <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
+        <translation>困难模式：%1 得到 Hit：%2，Blow：%3，但若数字是 %4，它应得到 Hit：%5，Blow：%6。</translation>
+    </message>
 </context>
 <context>
     <name>HitBlow</name>
@@ -240,6 +244,18 @@
     <message>
         <source>Draw</source>
         <translation>平局</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>练习 #%1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>每日 #%1</translation>
+    </message>
+    <message>
+        <source>Your guess does not fit the scores so far</source>
+        <translation>你的猜测与之前的结果不符</translation>
     </message>
 </context>
 <context>
@@ -475,6 +491,18 @@
         <source>Statistics Lost</source>
         <translation>统计已丢失</translation>
     </message>
+    <message>
+        <source>&amp;Daily Puzzle</source>
+        <translation>每日谜题(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Pr&amp;actice Puzzle…</source>
+        <translation>练习谜题(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Daily Result</source>
+        <translation>复制每日结果(&amp;C)</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -513,6 +541,34 @@
     <message>
         <source>The hint is for your own guesses: ask again on your turn.</source>
         <translation>提示只用于您自己的猜测：轮到您时再请求。</translation>
+    </message>
+    <message>
+        <source>The daily puzzles begin on %1.</source>
+        <translation>每日谜题从 %1 开始。</translation>
+    </message>
+    <message>
+        <source>Today&apos;s puzzle is played: %1 copies its result.</source>
+        <translation>今天的谜题已完成：%1 复制其结果。</translation>
+    </message>
+    <message>
+        <source>There is no earlier puzzle to practise yet.</source>
+        <translation>还没有可供练习的往期谜题。</translation>
+    </message>
+    <message>
+        <source>Practice Puzzle</source>
+        <translation>练习谜题</translation>
+    </message>
+    <message>
+        <source>An earlier puzzle to play for practice, 1 to %1. It never counts in the daily streak.</source>
+        <translation>要练习的往期谜题，1 到 %1。它从不计入每日连胜。</translation>
+    </message>
+    <message>
+        <source>Only a daily puzzle that has ended has a result to copy.</source>
+        <translation>只有已结束的每日谜题才有可复制的结果。</translation>
+    </message>
+    <message>
+        <source>The result of puzzle #%1 is copied, without its digits.</source>
+        <translation>谜题 #%1 的结果已复制，不含数字。</translation>
     </message>
 </context>
 <context>
@@ -587,6 +643,36 @@
     <message>
         <source>Your unfinished match waits: Game &gt; Resume Match (%1)</source>
         <translation>未完成的对局在等您：游戏 &gt; 继续对局（%1）</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>复制结果</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>练习 #%1</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>每日 #%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 solved in %n guess(es).</source>
+        <translation>
+            <numerusform>%1 用 %n 次猜测解出。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 not solved: the number was %2.</source>
+        <translation>%1 未解出：数字是 %2。</translation>
+    </message>
+    <message>
+        <source>Guess %1 of %2</source>
+        <translation>第 %1 次猜测，共 %2 次</translation>
+    </message>
+    <message>
+        <source>Secrets still possible: %1</source>
+        <translation>仍可能的数字：%1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +860,14 @@
     <message>
         <source>Fill in the true counts &amp;automatically</source>
         <translation>自动填入正确的计数(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Every guess must fit all the scores so far</source>
+        <translation>每次猜测都必须符合之前的所有结果</translation>
+    </message>
+    <message>
+        <source>Har&amp;d mode: every guess fits the scores so far</source>
+        <translation>困难模式(&amp;D)：每次猜测都符合之前的结果</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1256,18 @@
         <translation>
             <numerusform>%n 局已保存的对局含有此版本不认识的值；它们不计入数字，但保留在文件中。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>每日谜题</translation>
+    </message>
+    <message>
+        <source>Daily #%1</source>
+        <translation>每日 #%1</translation>
+    </message>
+    <message>
+        <source>Practice #%1</source>
+        <translation>练习 #%1</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,41 @@ void TestBoardInput::refusalSaysWhatIsWrong()
     QCOMPARE(m_fakes->alert.details, QStringList{details});
 }
 
+// In hard mode a guess that could not be the number, judged by an earlier score, is refused with
+// that guess and score; the daily puzzle 1's secret is 6 5 9 2.
+void TestBoardInput::hardModeRefusalNamesTheScore_data()
+{
+    QTest::addColumn<int>("hardMode");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("details"); // empty: taken
+    const QString refused = QStringLiteral("Hard mode: 0 1 2 3 scored hits: 0, blows: 1, but were the number %1 it "
+                                           "would have scored hits: %2, blows: %3.");
+    QTest::newRow("three hits where none were") << 1 << "0 1 2 4" << refused.arg("0 1 2 4").arg(3).arg(0);
+    QTest::newRow("no blow where one was") << 1 << "4 5 6 7" << refused.arg("4 5 6 7").arg(0).arg(0);
+    QTest::newRow("fits the score") << 1 << "2 4 5 6" << "";
+    QTest::newRow("hard mode off") << 0 << "0 1 2 4" << "";
+}
+
+void TestBoardInput::hardModeRefusalNamesTheScore()
+{
+    QFETCH(int, hardMode);
+    QFETCH(QString, next);
+    QFETCH(QString, details);
+    storeUserDefaults({{"HardMode", hardMode}});
+    PlayerAidSettings aids;
+    aids.load();
+    m_prefs->setPlayerAidSettings(&aids);
+    const auto forget = qScopeGuard([this] { m_prefs->setPlayerAidSettings(nullptr); });
+
+    m_controller->startDaily(*DailyRound::practice(1));
+    play("0 1 2 3 ret tick");
+    // The end of the pause after the score, as the board's drawing would end it.
+    m_controller->setGameStatus(GameStatusMacTurn);
+    play(next + " ret tick");
+    QCOMPARE(m_fakes->alert.details, details.isEmpty() ? QStringList() : QStringList{details});
+    QCOMPARE(m_controller->userFormerAnswers().size(), std::size_t(details.isEmpty() ? 2 : 1));
+}
+
 void TestBoardInput::okOnCounts_data()
 {
     QTest::addColumn<QString>("secret");

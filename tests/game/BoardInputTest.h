@@ -8,12 +8,14 @@
 #include "HitBlowController.h"
 #include "PrefWindowController.h"
 #include "platform/UserDefaults.h"
+#include "settings/PlayerAidSettings.h"
 
 #include "Fakes.h"
 #include "GameWiring.h"
 #include "RecordingCanvas.h"
 #include "StoredDefaults.h"
 
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
 
@@ -40,6 +42,8 @@ private slots:
     void typing();
     void okOnGuess_data();
     void okOnGuess();
+    void hardModeRefusalNamesTheScore_data();
+    void hardModeRefusalNamesTheScore();
     void refusalSaysWhatIsWrong_data();
     void refusalSaysWhatIsWrong();
     void okOnCounts_data();

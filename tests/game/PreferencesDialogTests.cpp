@@ -167,7 +167,7 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
             claim(label->text());
         }
     }
-    QCOMPARE(owners.size(), 10);
+    QCOMPARE(owners.size(), 11);
 
     auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
     QVERIFY(ok->isDefault());
@@ -183,7 +183,7 @@ void TestPreferences::mnemonicsAreUniqueAndLabelsHaveBuddies()
     QCOMPARE(order,
              (QStringList{"levelPopup", "candidatesHiddenButton", "candidatesShownButton", "soundOffButton",
                           "soundOnButton", "autoCheckOffButton", "autoCheckOnButton", "ownCandidatesCheck",
-                          "confirmAbandonCheck", "rhythmSlider",
+                          "confirmAbandonCheck", "hardModeCheck", "rhythmSlider",
                           "cancelButton", "okButton"}));
 }
 

@@ -50,6 +50,7 @@ void TestSettingsTable::declarations_data()
     QTest::newRow("rhythm") << int(Setting::PlayingRhythm) << "PlayingRhythm" << 1.0 << false;
     QTest::newRow("own candidates") << int(Setting::ShowOwnCandidates) << "ShowOwnCandidates" << 0.0 << true;
     QTest::newRow("confirm abandon") << int(Setting::ConfirmAbandon) << "ConfirmAbandon" << 1.0 << true;
+    QTest::newRow("hard mode") << int(Setting::HardMode) << "HardMode" << 0.0 << true;
 }
 
 void TestSettingsTable::declarations()
@@ -63,7 +64,7 @@ void TestSettingsTable::declarations()
     QCOMPARE(QString::fromLatin1(declared.key), key);
     QCOMPARE(declared.defaultValue, defaultValue);
     QCOMPARE(declared.storedWhen == SettingDeclaration::AtOnce, storedAtOnce);
-    QCOMPARE(SettingsTable::end() - SettingsTable::begin(), 7);
+    QCOMPARE(SettingsTable::end() - SettingsTable::begin(), 8);
 }
 
 void TestSettingsTable::loadedValues_data()

@@ -42,6 +42,8 @@ private slots:
     void cleanup();
     void everyMatchRecordedOnceAsPlayed_data();
     void everyMatchRecordedOnceAsPlayed();
+    void dailyRows_data();
+    void dailyRows();
     void storageFaults_data();
     void storageFaults();
     void damagedDatabaseSetAside_data();
@@ -152,6 +154,74 @@ void TestStatisticsStore::everyMatchRecordedOnceAsPlayed()
         m_matches->play(steps, keeper, strength);
     }
     QCOMPARE(ScriptedMatches::storedRows(path), stored);
+}
+
+void TestStatisticsStore::dailyRows_data()
+{
+    QTest::addColumn<bool>("version1");   // a database of the version before the daily puzzle, with two matches
+    QTest::addColumn<QString>("written"); // mode:puzzle:result of each match appended, one write each
+    QTest::addColumn<QString>("rows");    // mode:puzzle:result of every row read back, oldest first
+    QTest::addColumn<QString>("attempt"); // the result of puzzle 7's one attempt, or nothing
+
+    QTest::newRow("version 1's rows read as against Mac") << true << "" << "mac:0:won mac:0:lost" << "";
+    QTest::newRow("a daily row with its puzzle") << false << "daily:7:won" << "daily:7:won" << "won";
+    QTest::newRow("a second attempt adds no row") << false << "daily:7:lost daily:7:won" << "daily:7:lost" << "lost";
+    QTest::newRow("practice is no attempt") << false << "practice:7:won practice:7:lost daily:7:lost"
+                                            << "practice:7:won practice:7:lost daily:7:lost" << "lost";
+    QTest::newRow("another puzzle is another attempt") << false << "daily:6:won daily:8:won" << "daily:6:won daily:8:won"
+                                                       << "";
+    QTest::newRow("version 1 goes on with a daily row") << true << "daily:7:won mac:0:draw"
+                                                        << "mac:0:won mac:0:lost daily:7:won mac:0:draw" << "won";
+}
+
+void TestStatisticsStore::dailyRows()
+{
+    QFETCH(bool, version1);
+    QFETCH(QString, written);
+    QFETCH(QString, rows);
+    QFETCH(QString, attempt);
+
+    const QString path = m_home->filePath("HitBlow/statistics.sqlite");
+    QVERIFY(QDir().mkpath(m_home->filePath("HitBlow")));
+    if (version1) {
+        QVERIFY(ScriptedMatches::runSql(
+            path, {"PRAGMA user_version = 1",
+                   "CREATE TABLE matches (id INTEGER PRIMARY KEY, finished TEXT NOT NULL, "
+                   "strength INTEGER NOT NULL CHECK (strength BETWEEN 0 AND 3), "
+                   "result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'draw', 'abandoned')), "
+                   "guesses INTEGER NOT NULL CHECK (guesses BETWEEN 0 AND 16), "
+                   "hinted INTEGER NOT NULL CHECK (hinted IN (0, 1)), turns TEXT, details TEXT)",
+                   // The index version 1 made, which opening it drops (it once failed as locked).
+                   "CREATE INDEX matches_by_level ON matches (strength, id, result, guesses, hinted)",
+                   "CREATE TABLE saved_match (id INTEGER PRIMARY KEY CHECK (id = 1), match TEXT NOT NULL)",
+                   "INSERT INTO matches VALUES (1, '2026-02-03T04:05:06Z', 2, 'won', 5, 0, NULL, NULL)",
+                   "INSERT INTO matches VALUES (2, '2026-02-03T05:05:06Z', 1, 'lost', 9, 1, NULL, NULL)"}));
+    }
+    StatisticsStore store(path);
+    for (const QString &match : written.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList fields = match.split(u':');
+        MatchRecord record{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 1,
+                           StatisticsFile::resultNamed(fields[2]).value(), 3, false, {}, {}};
+        record.mode = matchModeNamed(fields[0]).value();
+        record.puzzle = fields[1].toInt();
+        QVERIFY(store.append({record}));
+    }
+    const auto rowsOf = [](const MatchStatistics &statistics) {
+        QStringList read;
+        for (const MatchRecord &record : statistics.matches())
+            read << QStringLiteral("%1:%2:%3").arg(matchModeName(record.mode)).arg(record.puzzle).arg(StatisticsFile::resultName(record.result));
+        return read.join(u' ');
+    };
+    const MatchStatistics all = store.allMatches();
+    QCOMPARE(rowsOf(all), rows);
+    // Export writes the mode and the puzzle, and reads them back.
+    StatisticsFile exported(m_home->filePath("export.json"));
+    QVERIFY(exported.save(all));
+    QCOMPARE(rowsOf(exported.load()), rows);
+    const std::optional<MatchRecord> one = store.dailyAttempt(7);
+    QCOMPARE(one ? QString(StatisticsFile::resultName(one->result)) : QString(), attempt);
+    // The figures of a level are those of the matches against Mac alone.
+    QCOMPARE(store.summaryFor(MatchStatistics::kAllStrengths).matches(), int(rows.count("mac:")));
 }
 
 void TestStatisticsStore::storageFaults_data()

@@ -10,7 +10,9 @@
 // the preferences window loads them, or set directly.
 struct FakePreferences final : MatchPreferences {
     GameSettings settings = GameSettings::defaults();
+    bool hard = false;
 
     const GameSettings &gameSettings() const override { return settings; }
+    bool hardMode() const override { return hard; }
     void awakeFromNib() { settings = GameSettings::loaded(*openUserDefaults()); }
 };

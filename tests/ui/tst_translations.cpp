@@ -183,7 +183,8 @@ bool drawable(char32_t character)
     return true;
 }
 
-// The placeholders (%1, %2, ...) a text uses.
+// The placeholders (%1, %2, ...) a text uses, each once: a plural's forms, read as one text, each
+// use them all.
 QStringList placeholders(const QString &text)
 {
     QStringList found;
@@ -194,6 +195,7 @@ QStringList placeholders(const QString &text)
     // The plural forms of a message come joined: each names the same placeholders.
     found.removeDuplicates();
     found.sort();
+    found.removeDuplicates();
     return found;
 }
 } // namespace
