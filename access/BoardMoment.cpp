@@ -28,8 +28,12 @@ BoardMoment BoardMoment::of(const GameBoardView &board)
     moment.macScore = BoardSpeech::latestMacScore(*match);
     moment.userScored = int(match->userFormerAnswers().size());
     moment.userScore = BoardSpeech::latestUserScore(*match);
+    if (match->dailyRound())
+        moment.puzzle = match->dailyRound()->number();
     const QString result = BoardSpeech::result(match->matchResult());
-    if (!result.isEmpty() && match->macOwnNumbers())
+    if (!result.isEmpty() && match->macOwnNumbers() && moment.puzzle > 0)
+        moment.result = BoardSpeech::tr("%1. The puzzle's secret was %2.").arg(result, BoardSpeech::digits(*match->macOwnNumbers()));
+    else if (!result.isEmpty() && match->macOwnNumbers())
         moment.result = BoardSpeech::tr("%1. Mac's number was %2.").arg(result, BoardSpeech::digits(*match->macOwnNumbers()));
     else if (!result.isEmpty())
         moment.result = BoardSpeech::tr("%1.", "the result as a sentence").arg(result);

@@ -26,6 +26,8 @@ struct BoardMoment
     // The counts of Mac's guess standing typed, in words ("2 hits, 0 blows"), else empty: with the
     // automatic check they are typed as the guess appears.
     QString typedCounts;
+    // The daily puzzle being played, or 0 in a match against Mac.
+    int puzzle = 0;
 
     static BoardMoment of(const GameBoardView &board);
 };

@@ -24,6 +24,8 @@ QString BoardNews::between(const BoardMoment &before, const BoardMoment &after)
                     .arg(after.macGuess, after.typedCounts);
     else if (after.status == GameStatusCheckHitBlow && newMacGuess)
         news << tr("Round %1. Mac guesses %2: type its hits, then its blows.").arg(after.round).arg(after.macGuess);
+    if (after.puzzle > 0 && after.puzzle != before.puzzle)
+        news << tr("Daily puzzle #%1.").arg(after.puzzle);
     if (after.status == GameStatusUserTurn && before.status != GameStatusUserTurn)
         news << tr("Your turn: type your guess, four different digits.");
     return news.join(QLatin1Char(' '));

@@ -47,6 +47,10 @@
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
         <translation>Runde %1. Mac tippt %2: Die Bewertung steht schon da, %3; die Eingabetaste bestätigt sie.</translation>
     </message>
+    <message>
+        <source>Daily puzzle #%1.</source>
+        <translation>Tagesrätsel Nr. %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -146,6 +150,10 @@
     <message>
         <source>Position %1 of 4: %2</source>
         <translation>Stelle %1 von 4: %2</translation>
+    </message>
+    <message>
+        <source>%1. The puzzle&apos;s secret was %2.</source>
+        <translation>%1. Die Lösung des Tagesrätsels war %2.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
         <translation>Ronda %1. Mac prueba con %2: su resultado ya está escrito, %3; Intro lo confirma.</translation>
     </message>
+    <message>
+        <source>Daily puzzle #%1.</source>
+        <translation>Desafío diario n.º %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -146,6 +150,10 @@
     <message>
         <source>Position %1 of 4: %2</source>
         <translation>Posición %1 de 4: %2</translation>
+    </message>
+    <message>
+        <source>%1. The puzzle&apos;s secret was %2.</source>
+        <translation>%1. El secreto del desafío era %2.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
         <translation>Tour %1. Mac propose %2&#xa0;: son score est déjà tapé, %3&#xa0;; Entrée le confirme.</translation>
     </message>
+    <message>
+        <source>Daily puzzle #%1.</source>
+        <translation>Défi quotidien nº %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -147,6 +151,10 @@
         <source>Position %1 of 4: %2</source>
         <translation>Position %1 sur 4&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1. The puzzle&apos;s secret was %2.</source>
+        <translation>%1. Le secret du défi était %2.</translation>
+    </message>
 </context>
 <context>
     <name>GameBoardView</name>
@@ -192,7 +200,7 @@
     </message>
     <message>
         <source>Hard mode: %1 scored hits: %2, blows: %3, but were the number %4 it would have scored hits: %5, blows: %6.</source>
-        <translation>Mode difficile : %1 a obtenu hits : %2, blows : %3, mais si le nombre était %4 il aurait obtenu hits : %5, blows : %6.</translation>
+        <translation>Mode difficile&#xa0;: %1 a obtenu hits&#xa0;: %2, blows&#xa0;: %3, mais si le nombre était %4 il aurait obtenu hits&#xa0;: %5, blows&#xa0;: %6.</translation>
     </message>
 </context>
 <context>
@@ -552,7 +560,7 @@
     </message>
     <message>
         <source>Today&apos;s puzzle is played: %1 copies its result.</source>
-        <translation>Le défi du jour est joué : %1 copie son résultat.</translation>
+        <translation>Le défi du jour est joué&#xa0;: %1 copie son résultat.</translation>
     </message>
     <message>
         <source>There is no earlier puzzle to practise yet.</source>
@@ -669,7 +677,7 @@
     </message>
     <message>
         <source>%1 not solved: the number was %2.</source>
-        <translation>%1 non résolu : le nombre était %2.</translation>
+        <translation>%1 non résolu&#xa0;: le nombre était %2.</translation>
     </message>
     <message>
         <source>Guess %1 of %2</source>
@@ -677,7 +685,7 @@
     </message>
     <message>
         <source>Secrets still possible: %1</source>
-        <translation>Nombres encore possibles : %1</translation>
+        <translation>Nombres encore possibles&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -872,7 +880,7 @@
     </message>
     <message>
         <source>Har&amp;d mode: every guess fits the scores so far</source>
-        <translation>Mo&amp;de difficile : chaque essai correspond aux scores précédents</translation>
+        <translation>Mo&amp;de difficile&#xa0;: chaque essai correspond aux scores précédents</translation>
     </message>
 </context>
 <context>

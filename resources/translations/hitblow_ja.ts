@@ -47,6 +47,10 @@
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
         <translation>ラウンド %1。Mac の予想は %2: 判定は入力済みです（%3）。Return キーで確定します。</translation>
     </message>
+    <message>
+        <source>Daily puzzle #%1.</source>
+        <translation>デイリーパズル #%1。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -142,6 +146,10 @@
     <message>
         <source>Position %1 of 4: %2</source>
         <translation>4 桁中 %1 桁目：%2</translation>
+    </message>
+    <message>
+        <source>%1. The puzzle&apos;s secret was %2.</source>
+        <translation>%1。パズルの答えは %2 でした。</translation>
     </message>
 </context>
 <context>

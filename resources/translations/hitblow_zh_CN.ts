@@ -47,6 +47,10 @@
         <source>Round %1. Mac guesses %2: its counts stand typed, %3; Return confirms them.</source>
         <translation>第 %1 回合。Mac 猜 %2：结果已填好，%3；按回车键确认。</translation>
     </message>
+    <message>
+        <source>Daily puzzle #%1.</source>
+        <translation>每日谜题 #%1。</translation>
+    </message>
 </context>
 <context>
     <name>BoardSpeech</name>
@@ -142,6 +146,10 @@
     <message>
         <source>Position %1 of 4: %2</source>
         <translation>第 %1 位（共 4 位）：%2</translation>
+    </message>
+    <message>
+        <source>%1. The puzzle&apos;s secret was %2.</source>
+        <translation>%1。谜题的答案是 %2。</translation>
     </message>
 </context>
 <context>

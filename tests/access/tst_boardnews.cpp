@@ -61,6 +61,11 @@ void TestBoardNews::changesAreSpokenOnce_data()
     QTest::newRow("Mac's guess with its counts typed by the game")
         << macThinking << counted
         << QStringLiteral("Round 1. Mac guesses 0 1 2 3: its counts stand typed, 0 hits, 2 blows; Return confirms them.");
+    BoardMoment puzzleStarts = userTurn(1, 0, 0);
+    puzzleStarts.macScore.clear();
+    puzzleStarts.puzzle = 343;
+    QTest::newRow("a daily puzzle from the title")
+        << title << puzzleStarts << QStringLiteral("Daily puzzle #343. ") + yourTurn;
     QTest::newRow("counts typed or refused: nothing new")
         << macGuessing(1, "0 1 2 3", 0, 0) << macGuessing(1, "0 1 2 3", 0, 0) << QString();
     QTest::newRow("counts taken: the score, then the user's turn")
