@@ -73,9 +73,15 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    QString headingText = StatisticsDialog::strengthName(match.strength) + kSeparator
-        + resultPhrase(match.result, int(match.turns.size()));
-    if (match.macNumber)
+    // A daily puzzle is named by its number, and its secret is the puzzle's, not Mac's.
+    const bool puzzle = match.mode != MatchMode::Mac;
+    const QString played = !puzzle ? StatisticsDialog::strengthName(match.strength)
+                           : match.mode == MatchMode::Daily ? StatisticsDialog::tr("Daily #%1").arg(match.puzzle)
+                                                            : StatisticsDialog::tr("Practice #%1").arg(match.puzzle);
+    QString headingText = played + kSeparator + resultPhrase(match.result, int(match.turns.size()));
+    if (match.macNumber && puzzle)
+        headingText += kSeparator + tr("Secret: %1").arg(NumberText::of(*match.macNumber));
+    else if (match.macNumber)
         headingText += kSeparator + tr("Mac's number: %1").arg(NumberText::of(*match.macNumber));
     // The match and its skill and luck on one line, leaving the height to the guesses.
     auto *headingRow = new QHBoxLayout;

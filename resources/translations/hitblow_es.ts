@@ -1092,6 +1092,10 @@
         <source>Verdict on %1: %2</source>
         <translation>Veredicto sobre %1: %2</translation>
     </message>
+    <message>
+        <source>Secret: %1</source>
+        <translation>Secreto: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -1087,6 +1087,10 @@
         <source>Verdict on %1: %2</source>
         <translation>%1 の評価：%2</translation>
     </message>
+    <message>
+        <source>Secret: %1</source>
+        <translation>答え：%1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

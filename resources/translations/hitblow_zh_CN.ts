@@ -1087,6 +1087,10 @@
         <source>Verdict on %1: %2</source>
         <translation>对 %1 的评价：%2</translation>
     </message>
+    <message>
+        <source>Secret: %1</source>
+        <translation>答案：%1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

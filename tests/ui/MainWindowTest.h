@@ -17,6 +17,8 @@
 #include "platform/ModalRun.h"
 #include "platform/RandomSource.h"
 #include "platform/UserDefaults.h"
+#include "daily/DailyPuzzle.h"
+#include "rules/NumberText.h"
 
 #include "Fakes.h"
 #include "SavedMatches.h"
@@ -26,6 +28,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QRegularExpression>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -60,6 +64,7 @@ private slots:
     void newGameAsksOnlyWhileAMatchRuns();
     void hintTypesAGuessTheUsersScoresAllow();
     void countsTurnedAutomaticStandTyped();
+    void dailyPuzzleOnceADate();
     void keptMatchWaitsForResumeOrAbandon_data();
     void keptMatchWaitsForResumeOrAbandon();
     void unsavedStatisticsAreToldInTheStatusBar();

@@ -422,6 +422,55 @@ void TestMainWindow::countsTurnedAutomaticStandTyped()
     QCOMPARE(board->entry().counts(), (std::vector<int>{truth.hits, truth.blows}));
 }
 
+// Today's puzzle solved at once is one row; its share names the puzzle and no digit run; played
+// again the same day it adds nothing.
+void TestMainWindow::dailyPuzzleOnceADate()
+{
+    const int today = DailyPuzzle::numberOn(QDate::currentDate());
+    const QString secret = NumberText::of(DailyPuzzle::secretOf(today));
+    const auto rows = [this] {
+        return m_window->matchAssistant()->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+            [](StatisticsStore &store) { return store.latest(10); });
+    };
+    QCOMPARE(m_window->dailyPuzzleAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // The second attempt comes after a restart, the secret typed again if the puzzle were offered.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt == 1) {
+            m_window.reset();
+            m_window = std::make_unique<MainWindow>(m_fakes->services());
+            m_window->show();
+        }
+        GameBoardView *board = m_window->gameBoardView();
+        m_window->dailyPuzzleAction()->trigger();
+        QCOMPARE(m_window->hitBlowController()->gameStatus() == GameStatusUserTurn, attempt == 0);
+        if (m_window->hitBlowController()->gameStatus() == GameStatusUserTurn) {
+            for (const QChar digit : secret)
+                board->keyDown(digit, digit);
+            board->keyDown("\r", "\r");
+            m_fakes->scheduler.advance(10);
+        }
+        QTRY_VERIFY(m_window->hitBlowController()->gameStatus() >= GameStatusGameOver);
+        m_window->matchAssistant()->refresh();
+        QGuiApplication::clipboard()->clear();
+        QAction *share = nullptr;
+        for (QAction *action : m_window->findChildren<QAction *>()) {
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))
+                share = action;
+        }
+        QVERIFY(share && share->isEnabled());
+        share->trigger();
+        const QString shared = QGuiApplication::clipboard()->text();
+        QVERIFY2(shared.startsWith(QStringLiteral("Hit & Blow #%1 1/10").arg(today)), qPrintable(shared));
+        QVERIFY(!shared.contains(QRegularExpression("\\d{4}")));
+        const std::vector<MatchRecord> stored = rows();
+        QCOMPARE(stored.size(), std::size_t(1));
+        QCOMPARE(int(stored.front().mode), int(MatchMode::Daily));
+        QCOMPARE(stored.front().puzzle, today);
+        QCOMPARE(int(stored.front().result), int(MatchOutcome::Won));
+        QCOMPARE(stored.front().guesses, 1);
+    }
+}
+
 void TestMainWindow::unsavedStatisticsAreToldInTheStatusBar()
 {
     // Something that is no database in the statistics' place: it is kept, and the match is not saved.

@@ -311,17 +311,25 @@ void TestReviewDialog::copyResultGivesNoNumberAway()
 void TestReviewDialog::showsMacsSide_data()
 {
     QTest::addColumn<bool>("kept"); // Mac's side was kept with the match
-    QTest::newRow("kept") << true;
-    QTest::newRow("a match of an earlier version") << false;
+    QTest::addColumn<int>("puzzle"); // a daily puzzle's number, 0 for a match against Mac
+    QTest::newRow("kept") << true << 0;
+    QTest::newRow("a match of an earlier version") << false << 0;
+    QTest::newRow("a daily puzzle: its secret is no one's") << false << 343;
 }
 
 void TestReviewDialog::showsMacsSide()
 {
     QFETCH(bool, kept);
+    QFETCH(int, puzzle);
     MatchRecord match = matchOf(kExpertPlay, MatchOutcome::Abandoned, 3);
     if (kept) {
         match.macTurns = turnsOf("0123 1-1, 4567 0-2");
         match.macNumber = NumberSet{0, 1, 2, 4};
+    }
+    if (puzzle > 0) {
+        match.mode = MatchMode::Daily;
+        match.puzzle = puzzle;
+        match.macNumber = NumberSet{6, 2, 5, 4};
     }
     ReviewDialog dialog(match);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isReviewing(), 60000);
@@ -329,6 +337,9 @@ void TestReviewDialog::showsMacsSide()
     for (const QLabel *label : dialog.findChildren<QLabel *>())
         texts << label->text();
     QCOMPARE(texts.join('\n').contains("Mac's number: 0124"), kept);
+    QVERIFY2(texts.join('\n').contains("Daily #343 · abandoned after 5 · Secret: 6254") == (puzzle > 0),
+             qPrintable(texts.join('|')));
+    QVERIFY(puzzle == 0 || !texts.join('\n').contains("Mac's number"));
     // Whose position the Expert's guess answers is said either way.
     QVERIFY(texts.join('\n').contains("from your own position"));
     QCOMPARE(dialog.macTable() != nullptr, kept);
