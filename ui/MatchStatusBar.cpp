@@ -11,6 +11,8 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 #include <QPushButton>
 
 MatchStatusBar::MatchStatusBar(QWidget *parent)
@@ -133,6 +135,25 @@ bool MatchStatusBar::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_label && event->type() == QEvent::Resize)
         showFirstMessage();
     return QStatusBar::eventFilter(watched, event);
+}
+
+void MatchStatusBar::paintEvent(QPaintEvent *event)
+{
+    const QString message = currentMessage();
+    if (message.isEmpty()) {
+        QStatusBar::paintEvent(event);
+        return;
+    }
+    // Qt's bar would cut the message wherever the room ends: the room left of the buttons in sight.
+    QRect room = contentsRect().adjusted(style()->pixelMetric(QStyle::PM_LayoutLeftMargin), 0, 0, 0);
+    for (const QPushButton *button : {m_share, m_review, m_playAgain, m_resume}) {
+        if (button->isVisible())
+            room.setRight(std::min(room.right(), button->geometry().left() - 6));
+    }
+    QPainter painter(this);
+    painter.setPen(palette().windowText().color());
+    painter.drawText(room, Qt::AlignLeading | Qt::AlignVCenter | Qt::TextSingleLine,
+                     wholeWordsWithin(message, fontMetrics(), room.width()));
 }
 
 QString MatchStatusBar::wholeWordsWithin(const QString &text, const QFontMetrics &metrics, int width)

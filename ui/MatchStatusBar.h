@@ -51,6 +51,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A message shown for a while (showMessage) is cut between words too, as the bar's own are.
+    void paintEvent(QPaintEvent *event) override;
 
 signals:
     void playAgainClicked();
