@@ -2,6 +2,7 @@
 #include "MatchStatusBar.h"
 
 #include "HitBlowController.h"
+#include "StatisticsDialog.h"
 #include "core/MatchSnapshots.h"
 #include "match/MatchStatistics.h"
 #include "match/MatchNotes.h"
@@ -97,8 +98,7 @@ void MatchStatusBar::listDailyMessages(const HitBlowController &match, bool show
     const DailyRound &daily = *match.dailyRound();
     const int status = match.gameStatus();
     const int guesses = int(match.userFormerAnswers().size());
-    const QString puzzle = daily.isPractice() ? tr("Practice #%1").arg(daily.number())
-                                              : tr("Daily #%1").arg(daily.number());
+    const QString puzzle = StatisticsDialog::puzzleName(daily.number(), daily.isPractice());
     if (status == GameStatusGameOver || status == GameStatusResultShown) {
         if (match.matchResult() == MatchResultUserWon)
             m_messages << tr("%1 solved in %n guess(es).", nullptr, guesses).arg(puzzle);

@@ -75,9 +75,8 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
 
     // A daily puzzle is named by its number, and its secret is the puzzle's, not Mac's.
     const bool puzzle = match.mode != MatchMode::Mac;
-    const QString played = !puzzle ? StatisticsDialog::strengthName(match.strength)
-                           : match.mode == MatchMode::Daily ? StatisticsDialog::tr("Daily #%1").arg(match.puzzle)
-                                                            : StatisticsDialog::tr("Practice #%1").arg(match.puzzle);
+    const QString played = puzzle ? StatisticsDialog::puzzleName(match.puzzle, match.mode == MatchMode::Practice)
+                                  : StatisticsDialog::strengthName(match.strength);
     QString headingText = played + kSeparator + resultPhrase(match.result, int(match.turns.size()));
     if (match.macNumber && puzzle)
         headingText += kSeparator + tr("Secret: %1").arg(NumberText::of(*match.macNumber));

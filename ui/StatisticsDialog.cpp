@@ -166,6 +166,11 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     m_level->setFocus();
 }
 
+QString StatisticsDialog::puzzleName(int number, bool practice)
+{
+    return (practice ? tr("Practice #%1") : tr("Daily #%1")).arg(number);
+}
+
 QString StatisticsDialog::strengthName(int strength)
 {
     switch (strength) {
@@ -298,7 +303,7 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
         if (match.mode == MatchMode::Mac)
             item->setText(1, strengthName(match.strength));
         else
-            item->setText(1, (match.mode == MatchMode::Daily ? tr("Daily #%1") : tr("Practice #%1")).arg(match.puzzle));
+            item->setText(1, puzzleName(match.puzzle, match.mode == MatchMode::Practice));
         item->setText(2, resultText(match.result));
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);

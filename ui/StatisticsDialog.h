@@ -39,6 +39,8 @@ public:
     QComboBox *levelPopup() const { return m_level; }
 
     static QString strengthName(int strength);
+    // "Daily #343", or "Practice #12" for an earlier puzzle played again.
+    static QString puzzleName(int number, bool practice);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -660,14 +660,6 @@
         <source>Copy Result</source>
         <translation>Ergebnis kopieren</translation>
     </message>
-    <message>
-        <source>Practice #%1</source>
-        <translation>Übung Nr. %1</translation>
-    </message>
-    <message>
-        <source>Daily #%1</source>
-        <translation>Tagesrätsel Nr. %1</translation>
-    </message>
     <message numerus="yes">
         <source>%1 solved in %n guess(es).</source>
         <translation>

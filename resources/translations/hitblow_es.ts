@@ -660,14 +660,6 @@
         <source>Copy Result</source>
         <translation>Copiar resultado</translation>
     </message>
-    <message>
-        <source>Practice #%1</source>
-        <translation>Práctica n.º %1</translation>
-    </message>
-    <message>
-        <source>Daily #%1</source>
-        <translation>Diario n.º %1</translation>
-    </message>
     <message numerus="yes">
         <source>%1 solved in %n guess(es).</source>
         <translation>

@@ -660,14 +660,6 @@
         <source>Copy Result</source>
         <translation>Copier le résultat</translation>
     </message>
-    <message>
-        <source>Practice #%1</source>
-        <translation>Entraînement nº %1</translation>
-    </message>
-    <message>
-        <source>Daily #%1</source>
-        <translation>Quotidien nº %1</translation>
-    </message>
     <message numerus="yes">
         <source>%1 solved in %n guess(es).</source>
         <translation>
@@ -1094,7 +1086,7 @@
     </message>
     <message>
         <source>Secret: %1</source>
-        <translation>Secret : %1</translation>
+        <translation>Secret&#xa0;: %1</translation>
     </message>
 </context>
 <context>

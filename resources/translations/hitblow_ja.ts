@@ -656,14 +656,6 @@
         <source>Copy Result</source>
         <translation>結果をコピー</translation>
     </message>
-    <message>
-        <source>Practice #%1</source>
-        <translation>練習 #%1</translation>
-    </message>
-    <message>
-        <source>Daily #%1</source>
-        <translation>デイリー #%1</translation>
-    </message>
     <message numerus="yes">
         <source>%1 solved in %n guess(es).</source>
         <translation>

@@ -656,14 +656,6 @@
         <source>Copy Result</source>
         <translation>复制结果</translation>
     </message>
-    <message>
-        <source>Practice #%1</source>
-        <translation>练习 #%1</translation>
-    </message>
-    <message>
-        <source>Daily #%1</source>
-        <translation>每日 #%1</translation>
-    </message>
     <message numerus="yes">
         <source>%1 solved in %n guess(es).</source>
         <translation>

@@ -201,7 +201,6 @@ void TestBoardAccessible::boardAnnouncesEachChangeOnce()
 {
     QFETCH(QString, keys);
     QFETCH(bool, candidatesVisible);
-    QFETCH(QString, description);
     QFETCH(QString, macRecord);
     QFETCH(QString, userRecord);
     QFETCH(QString, news);
