@@ -357,6 +357,27 @@ void ReviewDialog::widenToTheTable()
     const int room = m_table->viewport()->width() - others;
     const int fewest = m_table->fontMetrics().averageCharWidth() * kVerdictLeastChars;
     m_table->header()->resizeSection(VerdictColumn, std::clamp(room, fewest, m_table->header()->sectionSize(VerdictColumn)));
+    // Still too wide: the columns whose headings are wider than their figures give up the
+    // difference, each in proportion to what it has spare, their headings cut short; a heading's
+    // tooltip and description still say it whole.
+    const int excess = m_table->header()->length() - m_table->viewport()->width();
+    if (excess <= 0)
+        return;
+    const QAbstractItemView *view = m_table;
+    std::vector<int> spare(m_table->columnCount(), 0);
+    int allSpare = 0;
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        if (column != VerdictColumn)
+            spare[column] = std::max(0, m_table->header()->sectionSize(column) - view->sizeHintForColumn(column));
+        allSpare += spare[column];
+    }
+    for (int column = 0; column < m_table->columnCount() && allSpare > 0; ++column) {
+        const int given = std::min(spare[column], (spare[column] * excess + allSpare - 1) / allSpare);
+        if (given > 0) {
+            m_table->header()->setSectionResizeMode(column, QHeaderView::Interactive);
+            m_table->header()->resizeSection(column, m_table->header()->sectionSize(column) - given);
+        }
+    }
 }
 
 QString ReviewDialog::verdictText(MatchReview::Verdict verdict)

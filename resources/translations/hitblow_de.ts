@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
-        <translation>Ansicht &gt; Notizblock öffnet neben dem Brett eine Seite für Ihre Schlüsse: Ein Klick auf ein Feld markiert die Ziffer mit ✗ (nicht an dieser Stelle), ein zweiter mit ● (an dieser Stelle), ein dritter löscht die Markierung; ein Klick auf eine Ziffer streicht sie aus der Zahl. Auf der Seite bewegen die Pfeiltasten, die Leertaste markiert, X streicht die Ziffer der Zeile, Esc kehrt zum Brett zurück, und Ziffern gehen in Ihren Tipp.</translation>
+        <translation>Ansicht &gt; Notizblock öffnet neben dem Brett eine Seite für deine Schlüsse: Ein Klick auf ein Feld markiert die Ziffer mit ✗ (nicht an dieser Stelle), ein zweiter mit ● (an dieser Stelle), ein dritter löscht die Markierung; ein Klick auf eine Ziffer streicht sie aus der Zahl. Auf der Seite bewegen die Pfeiltasten, die Leertaste markiert, X streicht die Ziffer der Zeile, Esc kehrt zum Brett zurück, und Ziffern gehen in deinen Tipp.</translation>
     </message>
 </context>
 <context>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
-        <translation>✗ nicht hier, ● hier; eine gestrichene Ziffer ist nicht in der Zahl. Leertaste markiert ein Feld, X streicht seine Ziffer, Esc zurück zum Brett; Ziffern gehen in Ihren Tipp.</translation>
+        <translation>✗ nicht hier, ● hier; eine gestrichene Ziffer ist nicht in der Zahl. Leertaste markiert ein Feld, X streicht seine Ziffer, Esc zurück zum Brett; Ziffern gehen in deinen Tipp.</translation>
     </message>
 </context>
 <context>
@@ -1022,11 +1022,11 @@
     </message>
     <message>
         <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
-        <translation>Der Tipp des Experten ist der, den bestes Spiel aus Ihrer eigenen Lage wählt: nach Ihren früheren Tipps und deren Wertungen. Er ist nicht Macs Spiel.</translation>
+        <translation>Der Tipp des Experten ist der, den bestes Spiel aus deiner eigenen Lage wählt: nach deinen früheren Tipps und deren Wertungen. Er ist nicht Macs Spiel.</translation>
     </message>
     <message>
         <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
-        <translation>Ihr Tipp; „(Hinweis)“ markiert einen, den der Hinweis gab.</translation>
+        <translation>Dein Tipp; „(Hinweis)“ markiert einen, den der Hinweis gab.</translation>
     </message>
     <message>
         <source>Its score: hits (right digit in the right place) and blows (right digit in the wrong place).</source>
@@ -1038,11 +1038,11 @@
     </message>
     <message>
         <source>E: the guesses you could expect to need from here, counting this one, playing best after it.</source>
-        <translation>E: die Tipps, die Sie von hier an erwarten konnten, diesen mitgezählt, bei bestem Spiel danach.</translation>
+        <translation>E: die Tipps, die du von hier an erwarten konntest, diesen mitgezählt, bei bestem Spiel danach.</translation>
     </message>
     <message>
         <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
-        <translation>Der Tipp des Experten aus Ihrer eigenen Lage, nach Ihren früheren Tipps und deren Wertungen.</translation>
+        <translation>Der Tipp des Experten aus deiner eigenen Lage, nach deinen früheren Tipps und deren Wertungen.</translation>
     </message>
     <message>
         <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
@@ -1050,15 +1050,15 @@
     </message>
     <message>
         <source>What your guess was worth beside best play.</source>
-        <translation>Was Ihr Tipp neben bestem Spiel wert war.</translation>
+        <translation>Was dein Tipp neben bestem Spiel wert war.</translation>
     </message>
     <message>
         <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
-        <translation>Können: 99, wenn Ihr Tipp im Mittel nicht mehr Tipps braucht als bestes Spiel; jeder im Mittel verlorene Tipp kostet 99 Punkte.</translation>
+        <translation>Können: 99, wenn dein Tipp im Mittel nicht mehr Tipps braucht als bestes Spiel; jeder im Mittel verlorene Tipp kostet 99 Punkte.</translation>
     </message>
     <message>
         <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
-        <translation>Glück: 99, wenn Ihre Wertung die wenigsten Zahlen übrig ließ, die die Wertungen lassen konnten, 0 die meisten; „–“, wenn jede Wertung gleich viele gelassen hätte, das Glück also keine Rolle spielte.</translation>
+        <translation>Glück: 99, wenn deine Wertung die wenigsten Zahlen übrig ließ, die die Wertungen lassen konnten, 0 die meisten; „–“, wenn jede Wertung gleich viele gelassen hätte, das Glück also keine Rolle spielte.</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses</source>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>The result is on the clipboard, without your numbers.</source>
-        <translation>Das Ergebnis ist in der Zwischenablage, ohne Ihre Zahlen.</translation>
+        <translation>Das Ergebnis ist in der Zwischenablage, ohne deine Zahlen.</translation>
     </message>
     <message>
         <source>Verdict on %1: %2</source>

@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
-        <translation>Ver &gt; Bloc de notas abre junto al tablero una página para sus deducciones: un clic en una casilla marca el dígito con ✗ (no en ese lugar), un segundo con ● (en ese lugar), un tercero la borra; un clic en un dígito lo tacha del número. En la página, las flechas mueven, Espacio marca, X tacha el dígito de la fila, Esc vuelve al tablero y los dígitos van a su intento.</translation>
+        <translation>Ver &gt; Bloc de notas abre junto al tablero una página para tus deducciones: un clic en una casilla marca el dígito con ✗ (no en ese lugar), un segundo con ● (en ese lugar), un tercero la borra; un clic en un dígito lo tacha del número. En la página, las flechas mueven, Espacio marca, X tacha el dígito de la fila, Esc vuelve al tablero y los dígitos van a tu intento.</translation>
     </message>
 </context>
 <context>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>✗ not here, ● here; a crossed-out digit is not in the number. Space marks a cell, X crosses out its digit, Esc goes back to the board; digits go to your guess.</source>
-        <translation>✗ aquí no, ● aquí; un dígito tachado no está en el número. Espacio marca una casilla, X tacha su dígito, Esc vuelve al tablero; los dígitos van a su intento.</translation>
+        <translation>✗ aquí no, ● aquí; un dígito tachado no está en el número. Espacio marca una casilla, X tacha su dígito, Esc vuelve al tablero; los dígitos van a tu intento.</translation>
     </message>
 </context>
 <context>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores. It is not Mac&apos;s play.</source>
-        <translation>El intento del Experto es el que hace el mejor juego desde su propia posición: tras sus intentos anteriores y sus puntuaciones. No es el juego de Mac.</translation>
+        <translation>El intento del Experto es el que hace el mejor juego desde tu propia posición: tras tus intentos anteriores y sus puntuaciones. No es el juego de Mac.</translation>
     </message>
     <message>
         <source>Your guess; &quot;(hint)&quot; marks one the hint gave.</source>
@@ -1042,7 +1042,7 @@
     </message>
     <message>
         <source>The Expert&apos;s guess from your own position, after your earlier guesses and their scores.</source>
-        <translation>El intento del Experto desde su propia posición, tras sus intentos anteriores y sus puntuaciones.</translation>
+        <translation>El intento del Experto desde tu propia posición, tras tus intentos anteriores y sus puntuaciones.</translation>
     </message>
     <message>
         <source>Best: the guesses to expect from here with the Expert&apos;s guess, counting it.</source>
@@ -1050,15 +1050,15 @@
     </message>
     <message>
         <source>What your guess was worth beside best play.</source>
-        <translation>Lo que valió su intento frente al mejor juego.</translation>
+        <translation>Lo que valió tu intento frente al mejor juego.</translation>
     </message>
     <message>
         <source>Skill: 99 when your guess needs no more guesses on average than best play; every guess lost on average costs 99 points.</source>
-        <translation>Habilidad: 99 cuando su intento no necesita más intentos de media que el mejor juego; cada intento perdido de media cuesta 99 puntos.</translation>
+        <translation>Habilidad: 99 cuando tu intento no necesita más intentos de media que el mejor juego; cada intento perdido de media cuesta 99 puntos.</translation>
     </message>
     <message>
         <source>Luck: 99 when your score left the fewest numbers the scores could have left, 0 the most; &quot;–&quot; when every score would have left as many, so luck played no part.</source>
-        <translation>Suerte: 99 cuando su puntuación dejó los menos números que las puntuaciones podían dejar, 0 los más; «–» cuando cada puntuación habría dejado los mismos, así que la suerte no contó.</translation>
+        <translation>Suerte: 99 cuando tu puntuación dejó los menos números que las puntuaciones podían dejar, 0 los más; «–» cuando cada puntuación habría dejado los mismos, así que la suerte no contó.</translation>
     </message>
     <message>
         <source>Mac&apos;s guesses</source>
@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>The result is on the clipboard, without your numbers.</source>
-        <translation>El resultado está en el portapapeles, sin sus números.</translation>
+        <translation>El resultado está en el portapapeles, sin tus números.</translation>
     </message>
     <message>
         <source>Verdict on %1: %2</source>

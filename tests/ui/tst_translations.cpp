@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextLayout>
 #include <QTranslator>
@@ -54,6 +55,20 @@ const BoardText kBoardTexts[] = {
 };
 // The alerts' messages: shown in a message box, not on the board.
 const char *const kAlertTexts[] = {"Your answer is against the rule", "Your decision is wrong"};
+
+// Each language speaks to the player one way throughout: German and Spanish as a friend, French
+// politely. A text that takes the other way stands out in the window beside the rest.
+bool addressesThePlayerAsTheOthers(const QString &language, const QString &text)
+{
+    static const QHash<QString, QRegularExpression> otherWay = {
+        // "Sie"/"Ihr" after a lower-case word: the polite "you", not "she", "they" or "their".
+        {QStringLiteral("de"), QRegularExpression(QStringLiteral("[a-zäöüß,;:] (Sie|Ihr|Ihre|Ihren|Ihrem|Ihrer|Ihres)\\b"))},
+        {QStringLiteral("es"), QRegularExpression(QStringLiteral("\\b(usted|ustedes)\\b"))},
+        {QStringLiteral("fr"), QRegularExpression(QStringLiteral("\\b(tu|ton|toi|tes)\\b"))},
+    };
+    const auto rule = otherWay.constFind(language);
+    return rule != otherWay.constEnd() && rule->match(text).hasMatch();
+}
 
 struct TsMessage {
     QString context;
@@ -246,6 +261,8 @@ void TestTranslations::sourcesAreComplete()
             faults << where + QStringLiteral(": empty");
         else if (placeholders(message.translation) != placeholders(message.source))
             faults << where + QStringLiteral(": placeholders differ");
+        else if (addressesThePlayerAsTheOthers(language, message.translation))
+            faults << where + QStringLiteral(": speaks to the player unlike the other texts");
         if (message.context == QLatin1String(kTranslationContext))
             gameKeys << message.source;
     }

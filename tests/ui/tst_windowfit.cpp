@@ -13,9 +13,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
+#include <QHeaderView>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -122,6 +125,12 @@ void TestWindowFit::reviewKeepsItsButtonsOnTheScreen()
         R"([{"guess":"1234","hits":0,"blows":1},{"guess":"2345","hits":1,"blows":0},)"
         R"({"guess":"3456","hits":0,"blows":2},{"guess":"6308","hits":4,"blows":0}])");
     QCOMPARE(turns.size(), std::size_t(4));
+    // Letters twice the size, as on a screen at twice the scale that is no wider.
+    const QFont usualFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&] { QApplication::setFont(usualFont); });
+    QFont largeFont = usualFont;
+    largeFont.setPointSizeF(usualFont.pointSizeF() * 2);
+    QApplication::setFont(largeFont);
     ReviewDialog dialog(MatchRecord{QDateTime::currentDateTimeUtc(), 2, MatchOutcome::Won, 4, false, {}, turns});
     dialog.show();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.chart(), 60000);
@@ -133,6 +142,10 @@ void TestWindowFit::reviewKeepsItsButtonsOnTheScreen()
              qPrintable(QString::number(dialog.minimumSizeHint().height())));
     const auto *buttons = dialog.findChild<QDialogButtonBox *>();
     QVERIFY(available.contains(QRect(buttons->mapToGlobal(QPoint(0, 0)), buttons->size())));
+    // Every column in sight without scrolling sideways, the verdict's included.
+    const auto *table = dialog.findChild<QTreeWidget *>();
+    QVERIFY2(table->header()->length() <= table->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(table->header()->length()).arg(table->viewport()->width())));
 }
 
 QTEST_MAIN(TestWindowFit)
