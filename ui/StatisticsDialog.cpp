@@ -329,6 +329,19 @@ void StatisticsDialog::review(const QTreeWidgetItem *item)
 
 bool StatisticsDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    // A screen reader hears the list's name alone when the keyboard reaches it: the current row
+    // is said with it.
+    if (watched == m_latest && event->type() == QEvent::FocusIn) {
+        if (QTreeWidgetItem *item = m_latest->currentItem()) {
+            QStringList cells;
+            for (int column = 0; column < m_latest->columnCount(); ++column)
+                cells << item->data(column, Qt::AccessibleTextRole).toString();
+            m_announcer->announce(tr("Row %1 of %2: %3")
+                                      .arg(m_latest->indexOfTopLevelItem(item) + 1)
+                                      .arg(m_latest->topLevelItemCount())
+                                      .arg(cells.join(QStringLiteral(", "))));
+        }
+    }
     if (watched == m_latest && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         // Taken whenever a match is current, with its turns or not: Return in the list never

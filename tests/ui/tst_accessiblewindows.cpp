@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "access/FloatSliderAccessible.h"
+#include "access/LiveAnnouncer.h"
 #include "ui/AboutDialog.h"
 #include "ui/GuessChart.h"
 #include "ui/StatisticsDialog.h"
@@ -28,6 +29,15 @@ const char kHistory[] = R"({"matches":[
 {"finished":"2026-01-01T12:20:00Z","strength":2,"result":"draw","guesses":16,"hinted":false},
 {"finished":"2026-01-01T12:30:00Z","strength":1,"result":"won","guesses":5,"hinted":true}
 ]})";
+// The latest phrase the window gave screen readers through its notifications.
+QString latestSpoken(const QWidget *window)
+{
+    for (QObject *child : window->children()) {
+        if (const auto *announcer = dynamic_cast<const LiveAnnouncer *>(child))
+            return announcer->latest()->text(QAccessible::Name);
+    }
+    return QStringLiteral("<no announcer>");
+}
 } // namespace
 
 // What a screen reader says of the game's windows: each figure with what it counts, each cell of
@@ -127,6 +137,12 @@ void TestAccessibleWindows::latestMatchesAreReadWithTheirColumns()
     QTRY_VERIFY(m_dialog->latestMatches()->topLevelItem(row));
     QTreeWidgetItem *item = m_dialog->latestMatches()->topLevelItem(row);
     QCOMPARE(item->data(column, Qt::AccessibleTextRole).toString(), spoken);
+    // Reached by the keyboard, the list says its current row: the first one.
+    m_dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    m_dialog->latestMatches()->setFocus(Qt::TabFocusReason);
+    const QString said = latestSpoken(m_dialog.get());
+    QVERIFY2(said.startsWith(QStringLiteral("Row 1 of ")) && said.contains(QStringLiteral("Result: Won")), qPrintable(said));
 }
 
 void TestAccessibleWindows::latestMatchesFollowTheStrength_data()
