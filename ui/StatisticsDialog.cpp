@@ -96,7 +96,8 @@ StatisticsDialog::StatisticsDialog(StatisticsKeeper &keeper, int strength, QWidg
     m_level->setCurrentIndex(std::clamp(strength, 0, MatchStatistics::kStrongestLevel));
     m_announcer = new LiveAnnouncer(this);
     auto *levelRow = new QFormLayout;
-    levelRow->addRow(tr("&Strength of Mac:"), m_level);
+    // Strengths of Mac and the daily puzzles: the kinds of match the figures can be about.
+    levelRow->addRow(tr("&Matches:"), m_level);
     layout->addLayout(levelRow);
 
     m_figures = new QGridLayout;

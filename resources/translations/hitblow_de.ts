@@ -1136,10 +1136,6 @@
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>&amp;Strength of Mac:</source>
-        <translation>&amp;Stärke von Mac:</translation>
-    </message>
-    <message>
         <source>Guesses that decided each match</source>
         <translation>Tipps bis zur Entscheidung</translation>
     </message>
@@ -1278,6 +1274,14 @@
     <message>
         <source>Practice #%1</source>
         <translation>Übung Nr. %1</translation>
+    </message>
+    <message>
+        <source>&amp;Matches:</source>
+        <translation>&amp;Partien:</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>Zeile %1 von %2: %3</translation>
     </message>
 </context>
 <context>

@@ -1136,10 +1136,6 @@
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <source>&amp;Strength of Mac:</source>
-        <translation>&amp;Fuerza de Mac:</translation>
-    </message>
-    <message>
         <source>Guesses that decided each match</source>
         <translation>Intentos que decidieron cada partida</translation>
     </message>
@@ -1278,6 +1274,14 @@
     <message>
         <source>Practice #%1</source>
         <translation>Práctica n.º %1</translation>
+    </message>
+    <message>
+        <source>&amp;Matches:</source>
+        <translation>&amp;Partidas:</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>Fila %1 de %2: %3</translation>
     </message>
 </context>
 <context>

@@ -1136,10 +1136,6 @@
         <translation>Statistiques</translation>
     </message>
     <message>
-        <source>&amp;Strength of Mac:</source>
-        <translation>&amp;Force de Mac&#xa0;:</translation>
-    </message>
-    <message>
         <source>Guesses that decided each match</source>
         <translation>Propositions ayant décidé chaque partie</translation>
     </message>
@@ -1278,6 +1274,14 @@
     <message>
         <source>Practice #%1</source>
         <translation>Entraînement nº %1</translation>
+    </message>
+    <message>
+        <source>&amp;Matches:</source>
+        <translation>&amp;Parties :</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>Ligne %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>

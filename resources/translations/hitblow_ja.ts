@@ -1131,10 +1131,6 @@
         <translation>統計</translation>
     </message>
     <message>
-        <source>&amp;Strength of Mac:</source>
-        <translation>Mac の強さ(&amp;S):</translation>
-    </message>
-    <message>
         <source>Guesses that decided each match</source>
         <translation>勝負が決まった予想回数</translation>
     </message>
@@ -1272,6 +1268,14 @@
     <message>
         <source>Practice #%1</source>
         <translation>練習 #%1</translation>
+    </message>
+    <message>
+        <source>&amp;Matches:</source>
+        <translation>対局(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>%2 行中 %1 行目: %3</translation>
     </message>
 </context>
 <context>

@@ -1131,10 +1131,6 @@
         <translation>统计</translation>
     </message>
     <message>
-        <source>&amp;Strength of Mac:</source>
-        <translation>Mac 的实力(&amp;S)：</translation>
-    </message>
-    <message>
         <source>Guesses that decided each match</source>
         <translation>每局分出胜负时的猜测次数</translation>
     </message>
@@ -1272,6 +1268,14 @@
     <message>
         <source>Practice #%1</source>
         <translation>练习 #%1</translation>
+    </message>
+    <message>
+        <source>&amp;Matches:</source>
+        <translation>对局(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Row %1 of %2: %3</source>
+        <translation>第 %1 行，共 %2 行：%3</translation>
     </message>
 </context>
 <context>
