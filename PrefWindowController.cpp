@@ -148,7 +148,8 @@ QDialog *PrefWindowController::window()
                                  m_ui->rhythmValueLabel);
     connect(m_ui->okButton, &QPushButton::clicked, this, &PrefWindowController::didOK);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &PrefWindowController::didCancel);
-    dialog->adjustSize();
+    // On a screen too small for every setting, the settings scroll and OK and Cancel stay in reach.
+    WindowFit::scrollAllButTheLastRow(dialog, m_ui->mainLayout);
     return dialog;
 }
 
@@ -231,7 +232,13 @@ void PrefWindowController::placeWindow()
     // Creating the platform window first gives the frame around the dialog its size, where the
     // platform knows it before the window is shown.
     m_window->winId();
+    // A size of its own, which the player cannot change: every setting in sight where the
+    // screen has room, else as large as the screen allows, its settings scrolling.
+    m_window->setMinimumSize(0, 0);
+    m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_window->resize(m_window->sizeHint());
     WindowFit::fitToScreen(m_window);
+    m_window->setFixedSize(m_window->size());
     const QPointF topLeft = prefWindowTopLeft(windowFrame(m_mainWindow), windowFrame(m_window));
     setFrameTopLeftPoint(m_window, topLeft, m_mainWindow->screen());
 }

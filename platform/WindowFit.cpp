@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -13,6 +14,14 @@ namespace {
 // Room left for a title bar and borders before the window manager has told their size.
 constexpr int kGuessedTitleBarHeight = 32;
 constexpr int kGuessedBorderWidth = 2;
+
+// Asks for room for its whole widget, where a plain scroll area asks for a few dozen lines at most.
+class WholeBodyScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override;
+};
 } // namespace
 
 namespace WindowFit {
@@ -68,6 +77,54 @@ QVBoxLayout *scrollBodyAboveButtons(QWidget *window, QWidget *body, QWidget *but
     outer->addWidget(view, 1);
     outer->addWidget(buttons);
     return outer;
+}
+
+} // namespace WindowFit
+
+QSize WholeBodyScrollArea::sizeHint() const
+{
+    if (!widget())
+        return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    QSize whole = widget()->sizeHint() + QSize(frame, frame);
+    // Where the screen is too low for the whole body, room beside it for the bar that scrolls it,
+    // so that it need not scroll sideways too.
+    if (whole.height() > WindowFit::roomForContents(window()).height())
+        whole.rwidth() += verticalScrollBar()->sizeHint().width();
+    return whole;
+}
+
+namespace WindowFit {
+
+void scrollAllButTheLastRow(QWidget *window, QBoxLayout *layout)
+{
+    if (layout->count() < 2)
+        return;
+    auto *body = new QWidget;
+    auto *bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->setSpacing(layout->spacing());
+    while (layout->count() > 1) {
+        QLayoutItem *item = layout->takeAt(0);
+        if (QWidget *widget = item->widget()) {
+            bodyLayout->addWidget(widget, 0, item->alignment());
+            delete item;
+        } else if (QLayout *inner = item->layout()) {
+            inner->setParent(nullptr);
+            bodyLayout->addLayout(inner);
+        } else {
+            bodyLayout->addItem(item);
+        }
+    }
+    auto *view = new WholeBodyScrollArea(window);
+    view->setWidget(body);
+    view->setWidgetResizable(true);
+    view->setFrameShape(QFrame::NoFrame);
+    layout->insertWidget(0, view, 1);
+    // A layout that fixes the window's size to its contents would keep it larger than the screen.
+    if (layout->sizeConstraint() == QLayout::SetFixedSize)
+        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    window->resize(window->sizeHint());
 }
 
 } // namespace WindowFit

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+class QBoxLayout;
 class QVBoxLayout;
 class QWidget;
 
@@ -26,5 +27,10 @@ void fitToScreen(QWidget *window);
 // Lays the window out as body above buttons: the body scrolls when the screen is too small for
 // it, so that the buttons stay in reach on any screen. Gives the window's layout.
 QVBoxLayout *scrollBodyAboveButtons(QWidget *window, QWidget *body, QWidget *buttons);
+
+// The same for a window laid out already (from a form): every item of its layout but the last,
+// the row of buttons, goes into a body that scrolls. The window then asks for room for the whole
+// body; it scrolls only where fitToScreen() cannot give it that room.
+void scrollAllButTheLastRow(QWidget *window, QBoxLayout *layout);
 
 } // namespace WindowFit

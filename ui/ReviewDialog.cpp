@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QPromise>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -360,7 +361,9 @@ void ReviewDialog::widenToTheTable()
     // Still too wide: the columns whose headings are wider than their figures give up the
     // difference, each in proportion to what it has spare, their headings cut short; a heading's
     // tooltip and description still say it whole.
-    const int excess = m_table->header()->length() - m_table->viewport()->width();
+    // Room is kept for the bar that scrolls the window's body, which may come once the chart is in.
+    const int excess = m_table->header()->length() - m_table->viewport()->width()
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     if (excess <= 0)
         return;
     const QAbstractItemView *view = m_table;

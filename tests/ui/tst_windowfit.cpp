@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -80,15 +81,26 @@ void TestWindowFit::opensInsideTheScreen()
 void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen_data()
 {
     QTest::addColumn<QString>("action");
-    QTest::newRow("statistics") << "actionStatistics";
-    QTest::newRow("how to play") << "actionHowToPlay";
-    QTest::newRow("about") << "actionAbout";
+    // Letters this many times their usual size, as on a screen at that scale that is no larger.
+    QTest::addColumn<double>("letterScale");
+    QTest::newRow("statistics") << "actionStatistics" << 1.0;
+    QTest::newRow("how to play") << "actionHowToPlay" << 1.0;
+    QTest::newRow("about") << "actionAbout" << 1.0;
+    QTest::newRow("preferences") << "actionPreferences" << 1.0;
+    QTest::newRow("preferences, letters twice the size") << "actionPreferences" << 2.0;
+    QTest::newRow("statistics, letters twice the size") << "actionStatistics" << 2.0;
 }
 
 // Each window opened from the menus lies inside the screen, its buttons too (its body scrolls).
 void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen()
 {
     QFETCH(QString, action);
+    QFETCH(double, letterScale);
+    const QFont usualFont = QApplication::font();
+    const auto restoreFont = qScopeGuard([&] { QApplication::setFont(usualFont); });
+    QFont font = usualFont;
+    font.setPointSizeF(usualFont.pointSizeF() * letterScale);
+    QApplication::setFont(font);
     openUserDefaults()->clear();
     FakeServices fakes;
     MainWindow window(fakes.services());
@@ -105,7 +117,10 @@ void TestWindowFit::dialogsKeepTheirButtonsOnTheScreen()
             return;
         inspector.stop();
         dialogArea = dialog->frameGeometry();
-        if (const auto *buttons = dialog->findChild<QDialogButtonBox *>())
+        const QWidget *buttons = dialog->findChild<QDialogButtonBox *>();
+        if (!buttons)
+            buttons = dialog->findChild<QPushButton *>(QStringLiteral("okButton"));
+        if (buttons)
             buttonsArea = QRect(buttons->mapToGlobal(QPoint(0, 0)), buttons->size());
         dialog->reject();
     });
