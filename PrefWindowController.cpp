@@ -229,16 +229,17 @@ void PrefWindowController::placeWindow()
 {
     if (!m_mainWindow)
         return;
+    // A size of its own, which the player cannot change: every setting in sight where the
+    // screen has room, else as large as the screen allows, its settings scrolling. Set only when
+    // it changes: each change is sent on to the window system.
+    const QSize size = m_window->sizeHint().boundedTo(WindowFit::roomForContents(m_window))
+                           .expandedTo(m_window->minimumSizeHint());
+    if (m_window->minimumSize() != size || m_window->maximumSize() != size)
+        m_window->setFixedSize(size);
     // Creating the platform window first gives the frame around the dialog its size, where the
     // platform knows it before the window is shown.
     m_window->winId();
-    // A size of its own, which the player cannot change: every setting in sight where the
-    // screen has room, else as large as the screen allows, its settings scrolling.
-    m_window->setMinimumSize(0, 0);
-    m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_window->resize(m_window->sizeHint());
     WindowFit::fitToScreen(m_window);
-    m_window->setFixedSize(m_window->size());
     const QPointF topLeft = prefWindowTopLeft(windowFrame(m_mainWindow), windowFrame(m_window));
     setFrameTopLeftPoint(m_window, topLeft, m_mainWindow->screen());
 }

@@ -100,27 +100,46 @@ void scrollAllButTheLastRow(QWidget *window, QBoxLayout *layout)
 {
     if (layout->count() < 2)
         return;
+    // Moved into the body and the row, the controls would change places in the window's tab
+    // order; it is put back as it was.
+    QList<QWidget *> tabOrder;
+    for (QWidget *next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
+        if (next->focusPolicy() != Qt::NoFocus)
+            tabOrder << next;
+    }
+    const auto moveInto = [](QLayoutItem *item, QBoxLayout *to) {
+        if (QWidget *widget = item->widget()) {
+            to->addWidget(widget, 0, item->alignment());
+            delete item;
+        } else if (QLayout *inner = item->layout()) {
+            inner->setParent(nullptr);
+            to->addLayout(inner);
+        } else {
+            to->addItem(item);
+        }
+    };
     auto *body = new QWidget;
     auto *bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(0, 0, 0, 0);
     bodyLayout->setSpacing(layout->spacing());
-    while (layout->count() > 1) {
-        QLayoutItem *item = layout->takeAt(0);
-        if (QWidget *widget = item->widget()) {
-            bodyLayout->addWidget(widget, 0, item->alignment());
-            delete item;
-        } else if (QLayout *inner = item->layout()) {
-            inner->setParent(nullptr);
-            bodyLayout->addLayout(inner);
-        } else {
-            bodyLayout->addItem(item);
-        }
-    }
+    while (layout->count() > 1)
+        moveInto(layout->takeAt(0), bodyLayout);
     auto *view = new WholeBodyScrollArea(window);
+    // Not a stop of its own on the way through the window's controls.
+    view->setFocusPolicy(Qt::NoFocus);
     view->setWidget(body);
     view->setWidgetResizable(true);
     view->setFrameShape(QFrame::NoFrame);
-    layout->insertWidget(0, view, 1);
+    // The row comes after the body in the window's focus chain as on the screen, so that the
+    // keyboard starts in the body: made outside the window, it joins its chain at the end.
+    auto *row = new QWidget;
+    auto *rowLayout = new QVBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    moveInto(layout->takeAt(0), rowLayout);
+    layout->addWidget(view, 1);
+    layout->addWidget(row);
+    for (int index = 1; index < tabOrder.size(); ++index)
+        QWidget::setTabOrder(tabOrder[index - 1], tabOrder[index]);
     // A layout that fixes the window's size to its contents would keep it larger than the screen.
     if (layout->sizeConstraint() == QLayout::SetFixedSize)
         layout->setSizeConstraint(QLayout::SetDefaultConstraint);
