@@ -3,6 +3,7 @@
 
 #include "GameBoardView.h"
 #include "access/LiveAnnouncer.h"
+#include "access/QuietAccessibility.h"
 #include "match/Notepad.h"
 
 #include <QGridLayout>
@@ -139,7 +140,14 @@ void NotepadPanel::showNotepad()
     const auto name = [&news, focused](QToolButton *button, int digit, const QString &text) {
         if (button->accessibleName() == text)
             return;
-        button->setAccessibleName(text);
+        if (button->hasFocus()) {
+            // The button under the keyboard: its name-change event, as Qt 6.4's bridge sends it,
+            // carries no text a screen reader can speak; the notification says the news.
+            const QuietAccessibility quiet;
+            button->setAccessibleName(text);
+        } else {
+            button->setAccessibleName(text);
+        }
         if (digit == focused)
             news << text;
     };
@@ -151,7 +159,13 @@ void NotepadPanel::showNotepad()
         for (int place = 0; place < Notepad::kPlaces; ++place) {
             const Notepad::Mark mark = m_notepad.mark(digit, place);
             QToolButton *cell = m_cells[digit][place];
-            cell->setText(markText(mark));
+            if (cell->hasFocus()) {
+                // A new text is a name change too (see name() above).
+                const QuietAccessibility quiet;
+                cell->setText(markText(mark));
+            } else {
+                cell->setText(markText(mark));
+            }
             const QString state = mark == Notepad::Mark::Here      ? tr("here")
                                   : mark == Notepad::Mark::NotHere ? tr("not here")
                                                                    : tr("no mark");
