@@ -77,9 +77,12 @@ void HotSeatDuel::guess(const NumberSet &number)
     const NumberComparer comparer;
     m_turns[player].push_back({number, comparer.checkHitsBlowsIn(m_secrets[1 - player], number)});
     m_toGuess = 1 - player;
-    emit turnPlayed(player);
+    // The result is known to whoever hears of the turn.
     if (player == 1)
         decideAfterRound();
+    emit turnPlayed(player);
+    if (m_result.ending != Ending::Running)
+        emit ended();
 }
 
 // Player 1 has just guessed, so both have as many guesses.
@@ -91,9 +94,6 @@ void HotSeatDuel::decideAfterRound()
         m_result = {Ending::Won, first ? 0 : 1, {}};
     else if (first || int(m_turns[1].size()) >= kMostUserGuesses)
         m_result = {Ending::Draw, -1, {}};
-    else
-        return;
-    emit ended();
 }
 
 void HotSeatDuel::leave()
