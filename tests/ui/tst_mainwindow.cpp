@@ -128,6 +128,7 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
     QTest::newRow("how to play") << QKeyCombination(Qt::NoModifier, Qt::Key_F1) << "actionHowToPlay";
     QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
     QTest::newRow("statistics") << QKeyCombination(Qt::ControlModifier, Qt::Key_T) << "actionStatistics";
+    QTest::newRow("duel") << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_D) << "actionDuel";
 }
 
 void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
