@@ -10,6 +10,7 @@
 #include "DuelWindow.h"
 #include "HotSeatSetup.h"
 #include "HowToPlayDialog.h"
+#include "duel/DuelRecord.h"
 #include "duel/HotSeatDuel.h"
 #include "MatchAssistant.h"
 #include "MatchStatusBar.h"
@@ -291,6 +292,13 @@ void MainWindow::playHotSeatDuel()
         return;
     }
     HotSeatDuel duel(setup.playerName(0), setup.secret(0), setup.playerName(1), setup.secret(1));
+    // Kept from Player 1's side as soon as it ends, whatever happens to the window then.
+    connect(&duel, &DuelPlay::ended, this, [this, &duel] {
+        if (const auto record = duelRecordOf(duel, 0, false, QDateTime::currentDateTimeUtc())) {
+            m_matchAssistant->statisticsKeeper().recordDuel(*record);
+            m_matchAssistant->refresh();
+        }
+    });
     DuelWindow window(duel, this);
     duel.begin();
     WindowFit::fitToScreen(&window);

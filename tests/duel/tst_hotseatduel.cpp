@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "duel/DuelRecord.h"
 #include "duel/HotSeatDuel.h"
 #include "rules/NumberText.h"
 
@@ -34,26 +35,27 @@ void HotSeatDuelTest::playsOut_data()
     QTest::addColumn<int>("annasGuesses");
     QTest::addColumn<int>("bensGuesses");
     QTest::addColumn<QString>("bensLastScore");
+    QTest::addColumn<QString>("annasRow"); // the statistics' row from Anna's side, if any
 
     QTest::newRow("Ben wins in his first guess")
-        << QStringList{"5687", "1234"} << DuelPlay::Ending::Won << 1 << 1 << 1 << "4 0";
+        << QStringList{"5687", "1234"} << DuelPlay::Ending::Won << 1 << 1 << 1 << "4 0" << "lost 1 vs Ben, his number 5678";
     QTest::newRow("Anna wins, Ben's last guess misses")
-        << QStringList{"9012", "4321", "5678", "1243"} << DuelPlay::Ending::Won << 0 << 2 << 2 << "2 2";
+        << QStringList{"9012", "4321", "5678", "1243"} << DuelPlay::Ending::Won << 0 << 2 << 2 << "2 2" << "won 2 vs Ben, his number 5678";
     QTest::newRow("both find it in one round: draw")
-        << QStringList{"5678", "1234"} << DuelPlay::Ending::Draw << -1 << 1 << 1 << "4 0";
+        << QStringList{"5678", "1234"} << DuelPlay::Ending::Draw << -1 << 1 << 1 << "4 0" << "draw 1 vs Ben, his number 5678";
     QTest::newRow("Anna finds it, the duel waits for Ben's last guess")
-        << QStringList{"5678"} << DuelPlay::Ending::Running << -1 << 1 << 0 << "";
+        << QStringList{"5678"} << DuelPlay::Ending::Running << -1 << 1 << 0 << "" << "";
     QTest::newRow("repeated digits and digits out of range are refused")
         << QStringList{"5566", "0129", "567a", "9870", "0156", "4325"} << DuelPlay::Ending::Running << -1 << 2 << 2
-        << "0 3";
+        << "0 3" << "";
     QTest::newRow("guesses after the end are refused")
-        << QStringList{"5678", "4321", "0123", "0456"} << DuelPlay::Ending::Won << 0 << 1 << 1 << "0 4";
+        << QStringList{"5678", "4321", "0123", "0456"} << DuelPlay::Ending::Won << 0 << 1 << 1 << "0 4" << "won 1 vs Ben, his number 5678";
     QStringList sixteenRounds;
     for (int round = 0; round < 16; ++round)
         sixteenRounds << "9012" << "0987";
     sixteenRounds << "5678" << "1234";
     QTest::newRow("sixteen rounds without a winner: draw")
-        << sixteenRounds << DuelPlay::Ending::Draw << -1 << 16 << 16 << "0 0";
+        << sixteenRounds << DuelPlay::Ending::Draw << -1 << 16 << 16 << "0 0" << "draw 16 vs Ben, his number 5678";
 }
 
 void HotSeatDuelTest::playsOut()
@@ -79,6 +81,20 @@ void HotSeatDuelTest::playsOut()
     if (!bens.empty())
         QCOMPARE(QStringLiteral("%1 %2").arg(bens.back().score.hits).arg(bens.back().score.blows), bensLastScore);
     QCOMPARE(ended.count(), duel.result().ending == DuelPlay::Ending::Running ? 0 : 1);
+    QString row;
+    const QDateTime finished(QDate(2026, 5, 6), QTime(7, 8), Qt::UTC);
+    if (const auto record = duelRecordOf(duel, 0, false, finished)) {
+        static const char *const outcomes[] = {"won", "lost", "draw", "abandoned"};
+        QCOMPARE(record->turns.turns, duel.turnsOf(0));
+        QCOMPARE(record->macTurns.turns, duel.turnsOf(1));
+        QCOMPARE(record->mode, MatchMode::Duel);
+        QVERIFY(!record->overNetwork && !record->opponentLied);
+        row = QStringLiteral("%1 %2 vs %3, his number %4")
+                  .arg(QLatin1String(outcomes[int(record->result)]))
+                  .arg(record->guesses)
+                  .arg(record->opponent, record->macNumber ? NumberText::of(*record->macNumber) : QString());
+    }
+    QTEST(row, "annasRow");
     QCOMPARE(duel.playerToGuess() == -1, duel.result().ending != DuelPlay::Ending::Running);
 }
 
@@ -93,6 +109,8 @@ void HotSeatDuelTest::refusesGuessesBeforeTheStart()
     duel.leave();
     QCOMPARE(duel.result().ending, DuelPlay::Ending::Left);
     QCOMPARE(duel.result().player, 0);
+    // Given up before any guess: nothing to keep.
+    QVERIFY(!duelRecordOf(duel, 0, false, QDateTime::currentDateTimeUtc()));
 }
 
 QTEST_GUILESS_MAIN(HotSeatDuelTest)
