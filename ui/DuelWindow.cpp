@@ -117,12 +117,12 @@ void DuelWindow::showTurnPlayed(int player)
         showRecords();
         m_curtain->passTo(m_duel.playerName(next), news);
         m_pages->setCurrentWidget(m_curtain);
-        announce(news + QLatin1Char('\n') + m_curtain->heading());
+        announce(sentences({news, m_curtain->heading()}));
         return;
     }
     showBoard();
     if (m_duel.result().ending == DuelPlay::Ending::Running)
-        announce(news + QLatin1Char('\n') + m_turn->text());
+        announce(sentences({news, m_turn->text()}));
     else
         announce(news);
 }
@@ -130,12 +130,12 @@ void DuelWindow::showTurnPlayed(int player)
 void DuelWindow::showEnd()
 {
     showBoard();
-    QString phrase = endText();
+    QStringList phrases{endText()};
     for (int player = 0; player < 2; ++player) {
         if (const auto secret = m_duel.secretOf(player))
-            phrase += QLatin1Char('\n') + tr("%1's number: %2").arg(m_duel.playerName(player), BoardSpeech::digits(*secret));
+            phrases << tr("%1's number: %2").arg(m_duel.playerName(player), BoardSpeech::digits(*secret));
     }
-    announce(phrase);
+    announce(sentences(phrases));
 }
 
 void DuelWindow::liftCurtain()
@@ -226,6 +226,12 @@ void DuelWindow::reject()
     if (m_duel.result().ending == DuelPlay::Ending::Running)
         m_duel.leave();
     QDialog::reject();
+}
+
+// One phrase of several, spoken in one breath: "Anna: 5 6 8 7, 2 hits, 2 blows. Pass to Ben".
+QString DuelWindow::sentences(const QStringList &phrases)
+{
+    return phrases.join(QStringLiteral(". "));
 }
 
 void DuelWindow::announce(const QString &phrase)

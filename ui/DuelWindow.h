@@ -50,6 +50,7 @@ private:
     void showTurn();
     void guess(const NumberSet &number);
     void announce(const QString &phrase);
+    static QString sentences(const QStringList &phrases);
     QString endText() const;
     QString scorePhrase(int player, const Turn &turn) const;
 

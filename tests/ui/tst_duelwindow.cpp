@@ -105,14 +105,14 @@ void DuelWindowTest::hotSeatPlaysByKeys_data()
 
     QTest::newRow("Ben wins after a refused guess")
         << QStringLiteral(" 5687\n 1223\n<<<234\n") << "Pass to Ben" << "Ben won"
-        << "Ben won\nAnna's number: 1 2 3 4\nBen's number: 5 6 7 8";
+        << "Ben won. Anna's number: 1 2 3 4. Ben's number: 5 6 7 8";
     QTest::newRow("both find it in the first round")
-        << QStringLiteral(" 5678\n 1234\n") << "Pass to Ben" << "Draw" << "Draw\nAnna's number: 1 2 3 4\nBen's number: 5 6 7 8";
+        << QStringLiteral(" 5678\n 1234\n") << "Pass to Ben" << "Draw" << "Draw. Anna's number: 1 2 3 4. Ben's number: 5 6 7 8";
     // The key that lifts the curtain types nothing.
     QTest::newRow("the curtain hides the board until a key")
         << QStringLiteral(" 5687\n1234\n") << "Pass to Ben" << "Ben, your guess" << "Type four different digits.";
     QTest::newRow("Anna's guess in words, then whose turn")
-        << QStringLiteral(" 5687\n") << "Pass to Ben" << "Anna, your guess" << "Anna: 5 6 8 7, 2 hits, 2 blows\nPass to Ben";
+        << QStringLiteral(" 5687\n") << "Pass to Ben" << "Anna, your guess" << "Anna: 5 6 8 7, 2 hits, 2 blows. Pass to Ben";
 }
 
 void DuelWindowTest::hotSeatPlaysByKeys()
@@ -146,7 +146,7 @@ void DuelWindowTest::remotePlayerIsWaitedForWithoutCurtain()
     type(&window, QStringLiteral("5678\n"));
     QVERIFY(!window.curtainShown());
     QCOMPARE(window.turnText(), QStringLiteral("Waiting for Ben…"));
-    QCOMPARE(window.lastAnnouncement(), QStringLiteral("Anna: 5 6 7 8, 0 hits, 1 blow\nWaiting for Ben…"));
+    QCOMPARE(window.lastAnnouncement(), QStringLiteral("Anna: 5 6 7 8, 0 hits, 1 blow. Waiting for Ben…"));
     // Nothing typed reaches a player who is not here.
     type(&window, QStringLiteral("1234\n"));
     QCOMPARE(duel.turns[0].size(), std::size_t(1));
@@ -155,7 +155,7 @@ void DuelWindowTest::remotePlayerIsWaitedForWithoutCurtain()
     duel.toGuess = 0;
     emit duel.turnPlayed(1);
     QVERIFY(!window.curtainShown());
-    QCOMPARE(window.lastAnnouncement(), QStringLiteral("Ben: 1 2 4 3, 2 hits, 2 blows\nAnna, your guess"));
+    QCOMPARE(window.lastAnnouncement(), QStringLiteral("Ben: 1 2 4 3, 2 hits, 2 blows. Anna, your guess"));
 }
 
 QTEST_MAIN(DuelWindowTest)
