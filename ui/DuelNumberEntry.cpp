@@ -87,7 +87,7 @@ void DuelNumberEntry::confirm()
 void DuelNumberEntry::showTyped()
 {
     QString shown = m_typed;
-    shown += QString(kDigitCount - m_typed.size(), QLatin1Char('_'));
+    shown += QString(kDigitCount - m_typed.size(), QChar(0x00B7)); // a middle dot for each digit to come
     QStringList spaced;
     for (QChar character : shown)
         spaced << character;
