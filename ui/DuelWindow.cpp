@@ -69,8 +69,9 @@ DuelWindow::DuelWindow(DuelPlay &duel, QWidget *parent)
     connect(&m_duel, &DuelPlay::started, this, &DuelWindow::showStart);
     connect(&m_duel, &DuelPlay::turnPlayed, this, &DuelWindow::showTurnPlayed);
     connect(&m_duel, &DuelPlay::ended, this, &DuelWindow::showEnd);
+    m_started = m_duel.playerToGuess() >= 0 || m_duel.result().ending != DuelPlay::Ending::Running;
     showBoard();
-    if (m_duel.playerToGuess() >= 0)
+    if (m_started)
         showStart();
 }
 
@@ -95,6 +96,7 @@ QString DuelWindow::turnText() const
 // a number last.
 void DuelWindow::showStart()
 {
+    m_started = true;
     const int first = m_duel.playerToGuess();
     if (first >= 0 && m_duel.isLocal(0) && m_duel.isLocal(1)) {
         m_curtain->passTo(m_duel.playerName(first), {});
@@ -181,6 +183,8 @@ void DuelWindow::showTurn()
     const bool typing = player >= 0 && m_duel.isLocal(player);
     if (over) {
         m_turn->setText(endText());
+    } else if (!m_started) {
+        m_turn->setText(tr("Waiting for the duel to start…"));
     } else if (typing) {
         m_turn->setText(tr("%1, your guess").arg(m_duel.playerName(player)));
     } else {

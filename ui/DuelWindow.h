@@ -65,4 +65,6 @@ private:
     QPushButton *m_close;
     LiveAnnouncer *m_announcer;
     QString m_lastAnnouncement;
+    // Both numbers are hidden and who starts is known.
+    bool m_started = false;
 };

@@ -138,11 +138,16 @@ void DuelWindowTest::hotSeatPlaysByKeys()
 void DuelWindowTest::remotePlayerIsWaitedForWithoutCurtain()
 {
     RemoteDuel duel;
+    duel.toGuess = -1;
     DuelWindow window(duel);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.turnText(), QStringLiteral("Waiting for the duel to start…"));
+    duel.toGuess = 0;
+    emit duel.started();
     QVERIFY(!window.curtainShown());
     QCOMPARE(window.turnText(), QStringLiteral("Anna, your guess"));
+    QCOMPARE(window.lastAnnouncement(), QStringLiteral("Anna, your guess"));
     type(&window, QStringLiteral("5678\n"));
     QVERIFY(!window.curtainShown());
     QCOMPARE(window.turnText(), QStringLiteral("Waiting for Ben…"));
