@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -227,8 +228,18 @@ void DuelWindow::keyPressEvent(QKeyEvent *event)
 
 void DuelWindow::reject()
 {
-    if (m_duel.result().ending == DuelPlay::Ending::Running)
+    if (m_duel.result().ending == DuelPlay::Ending::Running && m_started) {
+        // Whoever is to guess gives up: here, or the one player here while the other is awaited.
+        const int toGuess = m_duel.playerToGuess();
+        const int leaving = toGuess >= 0 && m_duel.isLocal(toGuess) ? toGuess : (m_duel.isLocal(0) ? 0 : 1);
+        const auto answer = QMessageBox::question(
+            this, tr("Give Up the Duel"),
+            tr("Give up the duel? It ends here, given up by %1.").arg(m_duel.playerName(leaving)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
         m_duel.leave();
+    }
     QDialog::reject();
 }
 

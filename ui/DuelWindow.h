@@ -37,7 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    // Closing the window while the duel runs gives it up.
+    // Closing the window while the duel runs gives it up, once the player agrees.
     void reject() override;
 
 private:

@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -65,6 +68,7 @@ private slots:
     void hotSeatPlaysByKeys_data();
     void hotSeatPlaysByKeys();
     void remotePlayerIsWaitedForWithoutCurtain();
+    void escapeGivesUpOnlyWhenConfirmed();
 };
 
 void DuelWindowTest::init()
@@ -161,6 +165,30 @@ void DuelWindowTest::remotePlayerIsWaitedForWithoutCurtain()
     emit duel.turnPlayed(1);
     QVERIFY(!window.curtainShown());
     QCOMPARE(window.lastAnnouncement(), QStringLiteral("Ben: 1 2 4 3, 2 hits, 2 blows. Anna, your guess"));
+}
+
+void DuelWindowTest::escapeGivesUpOnlyWhenConfirmed()
+{
+    HotSeatDuel duel(QStringLiteral("Anna"), number("1234"), QStringLiteral("Ben"), number("5678"));
+    DuelWindow window(duel);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    duel.begin();
+    type(&window, QStringLiteral(" 5687\n "));
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QString asked;
+        QTimer::singleShot(0, this, [&asked, answer] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(answer)->click();
+            }
+        });
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QCOMPARE(asked, QStringLiteral("Give up the duel? It ends here, given up by Ben."));
+        QCOMPARE(window.isVisible(), answer == QMessageBox::No);
+    }
+    QCOMPARE(duel.result().ending, DuelPlay::Ending::Left);
+    QCOMPARE(duel.result().player, 1);
 }
 
 QTEST_MAIN(DuelWindowTest)
