@@ -63,7 +63,7 @@ BENCHMARK(BM_RecordAfterMatch)->Arg(200000)->Unit(benchmark::kMicrosecond);
 void BM_StoreMatch(benchmark::State &state)
 {
     StatisticsStore store(storedDatabase(int(state.range(0))));
-    const std::vector<MatchRecord> next = {{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}, {}}};
+    const std::vector<MatchRecord> next = {MatchRecord{.finished = QDateTime::currentDateTimeUtc(), .strength = 1, .result = MatchOutcome::Won, .guesses = 7}};
     for (auto _ : state) {
         if (!store.append(next))
             state.SkipWithError(qPrintable(store.detail()));
@@ -88,7 +88,7 @@ void BM_WriteAfterMatch(benchmark::State &state)
     QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
     StatisticsFile file(folder.filePath(QStringLiteral("HitBlow/statistics.json")));
     MatchStatistics statistics = storedMatches(int(state.range(0)));
-    const MatchRecord next{QDateTime::currentDateTimeUtc(), 1, MatchOutcome::Won, 7, false, {}, {}};
+    const MatchRecord next{.finished = QDateTime::currentDateTimeUtc(), .strength = 1, .result = MatchOutcome::Won, .guesses = 7};
     for (auto _ : state) {
         statistics.append(next);
         if (!file.save(statistics))
