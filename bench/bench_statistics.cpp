@@ -60,10 +60,22 @@ void BM_RecordAfterMatch(benchmark::State &state)
 }
 BENCHMARK(BM_RecordAfterMatch)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
+
+// A match won at Normal in seven guesses, finished now.
+MatchRecord matchWonNow()
+{
+    MatchRecord match;
+    match.finished = QDateTime::currentDateTimeUtc();
+    match.strength = 1;
+    match.result = MatchOutcome::Won;
+    match.guesses = 7;
+    return match;
+}
+
 void BM_StoreMatch(benchmark::State &state)
 {
     StatisticsStore store(storedDatabase(int(state.range(0))));
-    const std::vector<MatchRecord> next = {MatchRecord{.finished = QDateTime::currentDateTimeUtc(), .strength = 1, .result = MatchOutcome::Won, .guesses = 7}};
+    const std::vector<MatchRecord> next = {matchWonNow()};
     for (auto _ : state) {
         if (!store.append(next))
             state.SkipWithError(qPrintable(store.detail()));
@@ -88,7 +100,7 @@ void BM_WriteAfterMatch(benchmark::State &state)
     QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
     StatisticsFile file(folder.filePath(QStringLiteral("HitBlow/statistics.json")));
     MatchStatistics statistics = storedMatches(int(state.range(0)));
-    const MatchRecord next{.finished = QDateTime::currentDateTimeUtc(), .strength = 1, .result = MatchOutcome::Won, .guesses = 7};
+    const MatchRecord next = matchWonNow();
     for (auto _ : state) {
         statistics.append(next);
         if (!file.save(statistics))
