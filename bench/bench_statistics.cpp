@@ -60,7 +60,6 @@ void BM_RecordAfterMatch(benchmark::State &state)
 }
 BENCHMARK(BM_RecordAfterMatch)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
-
 // A match won at Normal in seven guesses, finished now.
 MatchRecord matchWonNow()
 {
