@@ -421,6 +421,9 @@ QString StatisticsKeeper::reasonText(const StatisticsStore &database) const
     case StatisticsStore::Problem::NotADatabase:
         reason = tr("%1 is not a statistics database; it is left as it is").arg(m_databasePath);
         break;
+    case StatisticsStore::Problem::OddJournal:
+        reason = tr("a journal file beside %1 is not a regular file; both are left as they are").arg(m_databasePath);
+        break;
     case StatisticsStore::Problem::NotReadable:
         reason = tr("%1 cannot be read; it is left as it is").arg(m_databasePath);
         break;

@@ -268,7 +268,8 @@ bool StatisticsStore::refuseOddFile()
         reason = QStringLiteral("not a regular file");
     } else if (const QString companion = oddCompanion(m_path); !companion.isEmpty()) {
         // SQLite would open its journal whatever it is and delete it on closing.
-        reason = QStringLiteral("%1 beside it is not a regular file").arg(companion);
+        refuse(Problem::OddJournal, QStringLiteral("%1 beside it is not a regular file").arg(companion));
+        return true;
     } else if (info.exists() && info.size() > 0) {
         QFile file(m_path);
         if (!file.open(QIODevice::ReadOnly)) {

@@ -42,7 +42,7 @@ class QSqlError;
 class StatisticsStore
 {
 public:
-    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, NotReadable, Foreign, Newer, Other };
+    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, OddJournal, NotReadable, Foreign, Newer, Other };
 
     // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share (see UserFolders);
     // empty when there is no such folder.

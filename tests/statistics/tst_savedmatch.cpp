@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/MatchRules.h"
+#include "expert/Codebreaker.h"
 #include "expert/ExpertPlayer.h"
 #include "statistics/MatchTracker.h"
 #include "match/SavedMatch.h"
@@ -29,8 +30,8 @@ namespace {
 constexpr NumberSet kMacSecret{3, 9, 5, 1};
 constexpr NumberSet kUserSecret{4, 5, 6, 7};
 
-// A match as it stands after Mac's guesses and the user's (true scores, candidates pruned as the
-// Expert prunes), in status.
+// A match as it stands after Mac's guesses and the user's (true scores, every move of Mac's at
+// Expert), in status.
 SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
 {
     const NumberComparer rules;
@@ -39,18 +40,30 @@ SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std:
     match.strength = 3;
     match.macOwnNumbers = kMacSecret;
     match.userOwnNumbers = kUserSecret;
-    match.candidates = rules.makeCandidatesArray();
     const std::size_t scored = macGuesses.size() - (status == GameStatusCheckHitBlow ? 1 : 0);
     for (std::size_t i = 0; i < macGuesses.size(); ++i) {
-        std::erase(match.candidates, macGuesses[i]);
         if (i >= scored)
             match.macUnscoredGuess = macGuesses[i];
         else
             match.macTurns.push_back({macGuesses[i], rules.checkHitsBlowsIn(kUserSecret, macGuesses[i])});
     }
-    ExpertPlayer::keepConsistent(match.candidates, match.macTurns);
+    match.macLevels.assign(scored * 2 + macGuesses.size() - scored, 3);
     for (const NumberSet &guess : userGuesses)
         match.userTurns.push_back({guess, rules.checkHitsBlowsIn(kMacSecret, guess)});
+    return match;
+}
+
+// The same match with Mac's candidates listed in place of its strengths, as version 1 kept it.
+SavedMatch withCandidates(SavedMatch match)
+{
+    const NumberComparer rules;
+    match.candidates = rules.makeCandidatesArray();
+    for (const Turn &turn : match.macTurns)
+        std::erase(*match.candidates, turn.guess);
+    if (match.macUnscoredGuess)
+        std::erase(*match.candidates, *match.macUnscoredGuess);
+    ExpertPlayer::keepConsistent(*match.candidates, match.macTurns);
+    match.macLevels.clear();
     return match;
 }
 
@@ -91,6 +104,8 @@ class TestSavedMatch : public QObject
 private slots:
     void textFormGivesBackTheMatch_data();
     void textFormGivesBackTheMatch();
+    void candidatesRebuiltAsPlayed_data();
+    void candidatesRebuiltAsPlayed();
     void oddTextsAreRefused_data();
     void oddTextsAreRefused();
     void fileSurvivesOddFiles_data();
@@ -114,6 +129,7 @@ void TestSavedMatch::textFormGivesBackTheMatch_data()
     QTest::newRow("user's guess scored, hinted, Easy, with notes") << hinted;
     QTest::newRow("Mac found the secret: the last chance")
         << matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 6, 7}}, {{0, 1, 2, 3}});
+    QTest::newRow("candidates listed, as version 1 kept them") << withCandidates(userTurnWithRelabelling());
 }
 
 void TestSavedMatch::textFormGivesBackTheMatch()
@@ -123,8 +139,78 @@ void TestSavedMatch::textFormGivesBackTheMatch()
     const std::optional<SavedMatch> reread = SavedMatch::fromJson(match.toJson(), &error);
     QVERIFY2(reread, qPrintable(error));
     QVERIFY(*reread == match);
-    QCOMPARE(reread->candidates.size(), match.candidates.size());
+    QCOMPARE(reread->candidates.has_value(), match.candidates.has_value());
     QCOMPARE(reread->relabelling.has_value(), match.relabelling.has_value());
+}
+
+void TestSavedMatch::candidatesRebuiltAsPlayed_data()
+{
+    // The strength of each of Mac's moves in turn (guess, score, guess, ...), the last for the rest.
+    QTest::addColumn<QString>("levels");
+    QTest::newRow("Easy") << "0";
+    QTest::newRow("Normal") << "1";
+    QTest::newRow("Hard") << "2";
+    QTest::newRow("Expert") << "3";
+    QTest::newRow("Hard, then Expert from the third guess") << "22223";
+    QTest::newRow("Expert, then Easy from the third guess") << "33330";
+    QTest::newRow("an Expert guess scored at Easy, then Normal") << "301";
+    QTest::newRow("Easy, then an Expert guess scored at Easy") << "000030";
+}
+
+// A match kept as its moves comes back with Mac's candidates exactly as the match had them, at
+// every move, whatever strengths they were taken at; its text stays small. A match kept with its
+// list by version 1 comes back with that list.
+void TestSavedMatch::candidatesRebuiltAsPlayed()
+{
+    QFETCH(QString, levels);
+    ScriptedRandomSource random;
+    const NumberComparer rules(random);
+    Codebreaker played(rules);
+    played.newMatch();
+    int step = 0;
+    const auto nextLevel = [&] { return levels.at(std::min(step++, int(levels.size()) - 1)).digitValue(); };
+    SavedMatch match;
+    const auto keptAndRebuilt = [&](GameStatus status) {
+        match = {};
+        match.status = status;
+        match.strength = 3;
+        match.macOwnNumbers = kMacSecret;
+        match.userOwnNumbers = kUserSecret;
+        match.macTurns = played.turns();
+        match.macUnscoredGuess = played.unscoredGuess();
+        match.macLevels = *played.levels();
+        for (std::size_t i = 0; i + 1 < played.answers().size(); ++i)
+            match.userTurns.push_back({{0, 1, 2, 3}, rules.checkHitsBlowsIn(kMacSecret, {0, 1, 2, 3})});
+        const QByteArray text = match.toJson();
+        QVERIFY2(text.size() < 2048, text.constData());
+        QString why;
+        const std::optional<SavedMatch> reread = SavedMatch::fromJson(text, &why);
+        QVERIFY2(reread, qPrintable(why));
+        Codebreaker rebuilt(rules);
+        rebuilt.replay(reread->macTurns, reread->macUnscoredGuess, reread->macLevels, reread->relabelling);
+        QVERIFY2(rebuilt.candidates() == played.candidates(),
+                 qPrintable(QStringLiteral("after move %1: %2 candidates rebuilt, %3 played")
+                                .arg(step)
+                                .arg(rebuilt.candidates()->size())
+                                .arg(played.candidates()->size())));
+    };
+    for (int round = 0; round < 10; ++round) {
+        const NumberSet guess = played.takeGuess(nextLevel(), random);
+        keptAndRebuilt(GameStatusCheckHitBlow);
+        const HitBlowResult score = rules.checkHitsBlowsIn(kUserSecret, guess);
+        played.takeScore(score.hits, score.blows, nextLevel());
+        keptAndRebuilt(GameStatusUserTurn);
+        if (QTest::currentTestFailed() || score.hits == 4)
+            break;
+    }
+    QVERIFY2(step > 4, "Mac found the secret too soon to change strength");
+
+    SavedMatch listed = match;
+    listed.macLevels.clear();
+    listed.candidates = *played.candidates();
+    const std::optional<SavedMatch> ofVersion1 =
+        SavedMatch::fromJson(edited(listed, [](QJsonObject &root) { root.insert("version", 1); }));
+    QVERIFY(ofVersion1 && ofVersion1->candidates == played.candidates());
 }
 
 void TestSavedMatch::oddTextsAreRefused_data()
@@ -169,26 +255,33 @@ void TestSavedMatch::oddTextsAreRefused_data()
         SavedMatch long16 = matchAfter(GameStatusMacTurn, {}, userGuesses);
         for (const NumberSet &guess : macGuesses)
             long16.macTurns.push_back({guess, {0, 0}});
+        long16.macLevels.assign(32, 3);
         return long16.toJson();
     }();
-    QTest::newRow("candidates out of order") << [&match] {
-        SavedMatch swapped = match;
-        std::swap(swapped.candidates.front(), swapped.candidates.back());
+    QTest::newRow("a strength missing") << set("levels", "333");
+    QTest::newRow("a strength too many") << set("levels", "33333");
+    QTest::newRow("a strength beyond Expert") << set("levels", "3343");
+    QTest::newRow("a strength of no digit") << set("levels", "33x3");
+    const SavedMatch listed = withCandidates(match);
+    QTest::newRow("candidates out of order") << [&listed] {
+        SavedMatch swapped = listed;
+        std::swap(swapped.candidates->front(), swapped.candidates->back());
         return swapped.toJson();
     }();
-    QTest::newRow("a candidate twice") << [&match] {
-        SavedMatch twice = match;
-        twice.candidates.insert(twice.candidates.begin(), twice.candidates.front());
+    QTest::newRow("a candidate twice") << [&listed] {
+        SavedMatch twice = listed;
+        twice.candidates->insert(twice.candidates->begin(), twice.candidates->front());
         return twice.toJson();
     }();
-    QTest::newRow("the user's secret no longer a candidate") << [&match] {
-        SavedMatch lost = match;
-        std::erase(lost.candidates, kUserSecret);
+    QTest::newRow("the user's secret no longer a candidate") << [&listed] {
+        SavedMatch lost = listed;
+        std::erase(*lost.candidates, kUserSecret);
         return lost.toJson();
     }();
-    QTest::newRow("a candidate of no number") << edited(match, [](QJsonObject &root) {
+    QTest::newRow("a candidate of no number") << edited(listed, [](QJsonObject &root) {
         root.insert("candidates", "0000 " + root.value("candidates").toString());
     });
+    QTest::newRow("version 1 without its candidates") << set("version", 1);
     QTest::newRow("relabelling of a digit twice")
         << set("relabelling", QJsonObject{{"digits", QJsonArray{1, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
                                           {"positions", QJsonArray{0, 1, 2, 3}}});
