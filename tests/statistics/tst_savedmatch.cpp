@@ -17,10 +17,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <map>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -114,6 +120,8 @@ private slots:
     void trackerKeepsTheRunningMatch();
     void keptMatchGoesWithItsRecord_data();
     void keptMatchGoesWithItsRecord();
+    void eachGameKeepsItsOwnMatch_data();
+    void eachGameKeepsItsOwnMatch();
 };
 
 void TestSavedMatch::textFormGivesBackTheMatch_data()
@@ -410,20 +418,20 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     auto tracker = std::make_unique<MatchTracker>(random, path);
     StatisticsKeeper *keeper = &tracker->statisticsKeeper();
     // Nothing is offered before the database answers.
-    QVERIFY(!tracker->resumable());
+    QVERIFY(tracker->resumable().empty());
     bool found = false;
     tracker->findKeptMatch([&found] { found = true; });
     // New Game before the answer waits for it.
     if (ending != "new game")
         QTRY_VERIFY(found);
     QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
-    QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
+    QCOMPARE(tracker->resumable().size(), std::size_t(keptFromEarlier));
 
     int strength = 1;
     if (keptFromEarlier && ending == "won") {
         const std::optional<SavedMatch> resumed = tracker->resume();
         QVERIFY(resumed && *resumed == earlier);
-        QVERIFY(!tracker->resumable());
+        QVERIFY(tracker->resumable().empty());
         QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
         strength = 2;
         // Going on, the match is kept again at its next status change.
@@ -517,8 +525,11 @@ void TestSavedMatch::keptMatchGoesWithItsRecord()
     StatisticsKeeper other(path);
     const MatchProgress running{GameStatusUserTurn, MatchResultNone, 1, {}};
     keeper.matchStatusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, 1);
-    if (story.contains("earlier A"))
-        QVERIFY(keeper.keptMatchNow() == a);
+    if (story.contains("earlier A")) {
+        const std::vector<KeptMatch> kept = keeper.keptMatchesNow();
+        QVERIFY(kept.size() == 1 && kept.front().match == a);
+        QVERIFY(keeper.claimKeptMatch(kept.front()));
+    }
     if (story.startsWith("keep A"))
         keeper.keepMatch(a);
     if (story.contains("other keeps B")) {
@@ -539,6 +550,126 @@ void TestSavedMatch::keptMatchGoesWithItsRecord()
     // The old file is read once: taken in, or set aside when it holds no match.
     QVERIFY(!QFileInfo::exists(oldFile));
     QCOMPARE(QFileInfo::exists(oldFile + ".corrupt"), story.contains("garbage"));
+}
+
+void TestSavedMatch::eachGameKeepsItsOwnMatch_data()
+{
+    // Steps, in turn: "A keeps a" (game A keeps match a in its own row), "A quits", "A wins" (A's
+    // match is decided), "A resumes a" (A takes a up; "A fails to resume a": another game took
+    // it first), "A lists" (checks what A is offered against listed), "old row a" (a database of
+    // version 2 holding a in its one row), "row a of a live process", "row a of a dead process",
+    // "row a of a process id used again" (written by hand, each holder as named).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("listed"); // what each list offers, newest first, "-" for nothing
+    QTest::addColumn<QString>("rows");   // the matches in saved_match at the end, oldest first
+    QTest::newRow("two games quit mid-match: a third is offered both")
+        << "A keeps a, B keeps b, C lists, A quits, B quits, D lists" << "- ba" << "a b";
+    QTest::newRow("one game still running: only the other's is offered")
+        << "A keeps a, B keeps b, B quits, C lists" << "b" << "a b";
+    QTest::newRow("a match taken up by one game is offered to no other")
+        << "A keeps a, A quits, B lists, C lists, B resumes a, C fails to resume a, D lists" << "a a -" << "a";
+    QTest::newRow("a game that resumed and quit offers it again")
+        << "A keeps a, A quits, B resumes a, B keeps b, B quits, C lists" << "b" << "b";
+    QTest::newRow("a decided match removes only its own row")
+        << "A keeps a, B keeps b, A wins, B quits, C lists" << "b" << "b";
+    QTest::newRow("a database of the version before: its match is offered, and kept beside")
+        << "old row a, A lists, B keeps b, A resumes a, A keeps c, B quits, A quits, C lists" << "a cb" << "b c";
+    QTest::newRow("a live process's match is not offered") << "row a of a live process, A lists" << "-" << "a";
+    QTest::newRow("a dead process's match is offered") << "row a of a dead process, A lists" << "a" << "a";
+    QTest::newRow("a process id used again by another program")
+        << "row a of a process id used again, A lists" << "a" << "a";
+}
+
+// Each game keeps its match in its own row; the matches no running game holds are offered, newest
+// first; one taken up by a game is that game's, and a decided one goes, all others staying.
+void TestSavedMatch::eachGameKeepsItsOwnMatch()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, listed);
+    QFETCH(QString, rows);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("statistics.sqlite");
+    std::map<QString, SavedMatch> matches{{"a", matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}}, {})},
+                                          {"b", matchAfter(GameStatusMacTurn, {}, {})},
+                                          {"c", matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {})}};
+    const auto nameOf = [&](const QByteArray &text) {
+        const std::optional<SavedMatch> match = SavedMatch::fromJson(text);
+        for (const auto &[name, known] : matches) {
+            if (match == known)
+                return name;
+        }
+        return QStringLiteral("?");
+    };
+    std::map<QString, std::unique_ptr<StatisticsKeeper>> games;
+    std::map<QString, std::vector<KeptMatch>> offered;
+    const auto game = [&](const QString &name) -> StatisticsKeeper & {
+        auto &keeper = games[name];
+        if (!keeper)
+            keeper = std::make_unique<StatisticsKeeper>(path);
+        return *keeper;
+    };
+    const auto rowByHand = [&](const QString &holder) {
+        StatisticsStore store(path);
+        QVERIFY(store.keepMatch(matches["a"].toJson(), holder));
+    };
+    QStringList lists;
+    for (const QString &step : steps.split(", ")) {
+        const QStringList words = step.split(' ');
+        const QString who = words.front();
+        if (step == "old row a") {
+            QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "version 2");
+            database.setDatabaseName(path);
+            QVERIFY(database.open());
+            QSqlQuery query(database);
+            QVERIFY(query.exec("PRAGMA user_version = 2"));
+            QVERIFY(query.exec("CREATE TABLE saved_match (id INTEGER PRIMARY KEY CHECK (id = 1), match TEXT NOT NULL)"));
+            QVERIFY(query.prepare("INSERT INTO saved_match VALUES (1, ?)"));
+            query.addBindValue(QString::fromUtf8(matches["a"].toJson()));
+            QVERIFY(query.exec());
+            query = QSqlQuery();
+            database.close();
+            database = QSqlDatabase();
+            QSqlDatabase::removeDatabase("version 2");
+        } else if (step == "row a of a live process") {
+            rowByHand(QStringLiteral("%1::1").arg(getppid()));
+        } else if (step == "row a of a dead process") {
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(0);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+            rowByHand(QStringLiteral("%1::1").arg(child));
+        } else if (step == "row a of a process id used again") {
+            rowByHand(QStringLiteral("%1:1:1").arg(getppid()));
+        } else if (words.at(1) == "keeps") {
+            game(who).keepMatch(matches[words.at(2)]);
+            game(who).waitForWrites();
+        } else if (words.at(1) == "quits") {
+            games.erase(who);
+        } else if (words.at(1) == "wins") {
+            game(who).matchStatusChanged({GameStatusGameOver, MatchResultUserWon, 1, {}}, 1);
+            game(who).waitForWrites();
+        } else if (words.at(1) == "lists") {
+            offered[who] = game(who).keptMatchesNow();
+            QStringList names;
+            for (const KeptMatch &kept : offered[who])
+                names << nameOf(kept.text);
+            lists << (names.isEmpty() ? "-" : names.join(""));
+        } else {
+            if (!offered.count(who))
+                offered[who] = game(who).keptMatchesNow();
+            const auto kept = std::find_if(offered[who].begin(), offered[who].end(),
+                                           [&](const KeptMatch &one) { return nameOf(one.text) == words.back(); });
+            QVERIFY2(kept != offered[who].end(), qPrintable(step));
+            QCOMPARE(game(who).claimKeptMatch(*kept), words.at(1) == "resumes");
+        }
+    }
+    QCOMPARE(lists.join(' '), listed);
+    games.clear();
+    StatisticsStore store(path);
+    QStringList stored;
+    for (const StatisticsStore::KeptRow &row : store.keptMatches([](const QString &) { return false; }))
+        stored.prepend(nameOf(row.text));
+    QCOMPARE(stored.join(' '), rows);
 }
 
 QTEST_GUILESS_MAIN(TestSavedMatch)
