@@ -56,6 +56,10 @@ QString StatisticsKeeper::finish()
         if (m_store) {
             if (!m_store->isRefused() && !m_unsaved.empty())
                 writeUnsaved();
+            // Closed first, its journal and index go and leave their room to the side file; a
+            // refused database's store in memory holds the matches to write.
+            if (m_refusal.isEmpty())
+                m_store.reset();
             lost = writeWaitingFile();
         }
         // The connection is closed on the thread that opened it.
@@ -433,7 +437,7 @@ QString StatisticsKeeper::reasonText(const StatisticsStore &database) const
         reason = tr("%1 is not a statistics database; it is left as it is").arg(m_databasePath);
         break;
     case StatisticsStore::Problem::OddJournal:
-        reason = tr("a journal file beside %1 is not a regular file; both are left as they are").arg(m_databasePath);
+        reason = tr("a journal file beside %1 is not a regular file; the database is left as it is").arg(m_databasePath);
         break;
     case StatisticsStore::Problem::NotReadable:
         reason = tr("%1 cannot be read; it is left as it is").arg(m_databasePath);

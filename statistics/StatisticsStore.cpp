@@ -601,10 +601,7 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
     }
     if (written && execute(QStringLiteral("COMMIT"))) {
         fail(Problem::None, {});
-        // The log goes into the database now, as far as it can without waiting for anyone, so
-        // that the next write starts it again from the beginning and it stays small.
-        if (!m_path.isEmpty())
-            QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+        checkpoint();
         return true;
     }
     // Whatever failed, the transaction is undone; a failed COMMIT has often undone it already.
@@ -642,7 +639,24 @@ std::optional<QByteArray> StatisticsStore::keptMatch()
     return rows.empty() ? std::nullopt : std::optional(rows.front().text);
 }
 
+// The log goes into the database after each write, as far as it can without waiting for anyone,
+// so that the next write starts it again from the beginning: on a small disk the log stays as
+// small as one write, leaving the room to the matches.
+void StatisticsStore::checkpoint()
+{
+    if (!m_path.isEmpty())
+        QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+}
+
 qint64 StatisticsStore::keepMatch(const QByteArray &text, const QString &holder, qint64 id)
+{
+    const qint64 row = writeKeptMatch(text, holder, id);
+    if (row)
+        checkpoint();
+    return row;
+}
+
+qint64 StatisticsStore::writeKeptMatch(const QByteArray &text, const QString &holder, qint64 id)
 {
     if (!open())
         return 0;

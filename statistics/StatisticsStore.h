@@ -147,6 +147,8 @@ private:
     bool addColumn(const QString &name, const QString &definition);
     std::optional<bool> hasColumn(const QString &table, const QString &name);
     bool upgradeKeptMatches();
+    qint64 writeKeptMatch(const QByteArray &text, const QString &holder, qint64 id);
+    void checkpoint();
     void keepAside();
     bool refuseForeignTables();
     bool createTables();
