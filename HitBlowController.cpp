@@ -135,7 +135,10 @@ std::optional<SavedMatch> HitBlowController::savedMatch() const
     match.macTurns = m_mac.turns();
     match.macUnscoredGuess = m_mac.unscoredGuess();
     match.userTurns = turnsOf(m_userFormerAnswers, m_userFormerHitsCount, m_userFormerBlowsCount);
-    match.candidates = *m_mac.candidates();
+    if (const std::optional<std::vector<int>> &levels = m_mac.levels())
+        match.macLevels = *levels;
+    else
+        match.candidates = *m_mac.candidates();
     match.relabelling = m_mac.relabelling();
     return match;
 }
@@ -151,8 +154,11 @@ void HitBlowController::resumeMatch(const SavedMatch &match)
     m_matchResult = MatchResultNone;
     m_macOwnNumbers = match.macOwnNumbers;
     m_userOwnNumbers = match.userOwnNumbers;
-    m_mac.resume(match.candidates, match.macTurns, match.macUnscoredGuess, match.relabelling);
-    m_restCandidatesCount = static_cast<int>(match.candidates.size());
+    if (match.candidates)
+        m_mac.resume(*match.candidates, match.macTurns, match.macUnscoredGuess, match.relabelling);
+    else
+        m_mac.replay(match.macTurns, match.macUnscoredGuess, match.macLevels, match.relabelling);
+    m_restCandidatesCount = static_cast<int>(m_mac.candidates()->size());
     m_macCurrentHitsCount = m_macCurrentBlowsCount = 0;
     m_userCurrentHitsCount = m_userCurrentBlowsCount = 0;
     if (match.macUnscoredGuess) {

@@ -2,9 +2,11 @@
 // The statistics after a match, with 200,000 matches stored: the game's own share (recording the
 // match and handing it to the statistics' thread; target under 1 ms), the whole write there (one
 // transaction in the database), and the summary of one level the statistics window asks for. For
-// Export, the statistics file of earlier versions: written whole, and read. Everything goes into
-// a temporary folder under the working directory, on the disk the build is on.
+// Export, the statistics file of earlier versions: written whole, and read; and one write of the
+// match kept for resuming. Everything goes into a temporary folder under the working directory,
+// on the disk the build is on.
 #include "HitBlowController.h"
+#include "expert/Codebreaker.h"
 #include "oldfiles/StatisticsFile.h"
 #include "statistics/StatisticsKeeper.h"
 #include "statistics/StatisticsStore.h"
@@ -93,6 +95,46 @@ void BM_SummaryOfALevel(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SummaryOfALevel)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// A match of Mac's longest kind as kept at each change of status: nine rounds at Easy, with the
+// user's nine guesses. The bytes of one write of it, the figure to keep under 2 kB, are printed.
+SavedMatch longKeptMatch()
+{
+    ScriptedRandomSource random;
+    const NumberComparer rules(random);
+    Codebreaker mac(rules);
+    mac.newMatch();
+    SavedMatch match;
+    match.status = GameStatusUserTurn;
+    match.strength = 0;
+    match.macOwnNumbers = {3, 9, 5, 1};
+    match.userOwnNumbers = {4, 5, 6, 7};
+    for (int round = 0; round < 9; ++round) {
+        const NumberSet guess = mac.takeGuess(0, random);
+        const HitBlowResult score = rules.checkHitsBlowsIn(match.userOwnNumbers, guess);
+        mac.takeScore(score.hits, score.blows, 0);
+        if (round > 0)
+            match.userTurns.push_back({{0, 1, 2, 3}, rules.checkHitsBlowsIn(match.macOwnNumbers, {0, 1, 2, 3})});
+    }
+    match.macTurns = mac.turns();
+    match.macLevels = *mac.levels();
+    return match;
+}
+
+void BM_KeepMatch(benchmark::State &state)
+{
+    QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
+    StatisticsStore store(folder.filePath(QStringLiteral("HitBlow/statistics.sqlite")));
+    const QByteArray text = longKeptMatch().toJson();
+    for (auto _ : state) {
+        if (!store.keepMatch(text))
+            state.SkipWithError(qPrintable(store.detail()));
+    }
+    state.counters["bytes"] = double(text.size());
+    // The log after every one of those writes, each followed by a checkpoint.
+    state.counters["wal_bytes"] = double(QFileInfo(store.path() + QStringLiteral("-wal")).size());
+}
+BENCHMARK(BM_KeepMatch)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteAfterMatch(benchmark::State &state)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "expert/Codebreaker.h"
 
+#include <algorithm>
+
 Codebreaker::Codebreaker(const NumberComparer &comparer, ExpertPlayer expert)
     : m_comparer(comparer)
     , m_expert(std::move(expert))
@@ -11,6 +13,7 @@ void Codebreaker::newMatch()
 {
     clear();
     m_candidates = m_comparer.makeCandidatesArray();
+    m_levels.emplace();
 }
 
 void Codebreaker::clear()
@@ -19,6 +22,7 @@ void Codebreaker::clear()
     m_hits.clear();
     m_blows.clear();
     m_candidates.reset();
+    m_levels.reset();
     m_expert.newMatch();
 }
 
@@ -26,6 +30,7 @@ void Codebreaker::resume(CandidateList candidates, const std::vector<Turn> &turn
                          const std::optional<NumberSet> &unscoredGuess, const std::optional<Relabelling> &relabelling)
 {
     m_candidates = std::move(candidates);
+    m_levels.reset();
     m_answers.clear();
     m_hits.clear();
     m_blows.clear();
@@ -36,6 +41,25 @@ void Codebreaker::resume(CandidateList candidates, const std::vector<Turn> &turn
     }
     if (unscoredGuess)
         m_answers.push_back(*unscoredGuess);
+    m_expert.setRelabelling(relabelling);
+}
+
+void Codebreaker::replay(const std::vector<Turn> &turns, const std::optional<NumberSet> &unscoredGuess,
+                         const std::vector<int> &levels, const std::optional<Relabelling> &relabelling)
+{
+    newMatch();
+    std::size_t step = 0;
+    const auto nextLevel = [&] {
+        const int level = levels.empty() ? 0 : levels[std::min(step, levels.size() - 1)];
+        ++step;
+        return level;
+    };
+    for (const Turn &turn : turns) {
+        enterGuess(turn.guess, nextLevel());
+        takeScore(turn.score.hits, turn.score.blows, nextLevel());
+    }
+    if (unscoredGuess)
+        enterGuess(*unscoredGuess, nextLevel());
     m_expert.setRelabelling(relabelling);
 }
 
@@ -53,21 +77,34 @@ NumberSet Codebreaker::takeGuess(int level, RandomSource &random)
         // Scores pruned at a lower strength may have left numbers that the expert does not count.
         const std::vector<Turn> scored = turns();
         ExpertPlayer::keepConsistent(*m_candidates, scored);
-        // The expert's guess may be a number that can no longer be the secret; it leaves the list
-        // if it is in it, as a random pick does.
         guess = m_expert.nextAnswer(*m_candidates, scored, random);
-        std::erase(*m_candidates, guess);
     } else {
-        guess = m_comparer.choseNumbersIn(*m_candidates);
+        guess = m_comparer.makeMacOwnNumbersIn(*m_candidates);
     }
-    m_answers.push_back(guess);
+    enterGuess(guess, level);
     return guess;
+}
+
+// Everything a guess does to the candidates besides choosing it, so that a replay of the guess
+// leaves the same list.
+void Codebreaker::enterGuess(const NumberSet &guess, int level)
+{
+    if (level == ExpertPlayer::kStrengthLevel)
+        ExpertPlayer::keepConsistent(*m_candidates, turns());
+    // The expert's guess may be a number that can no longer be the secret; it leaves the list if
+    // it is in it, as a random pick does.
+    std::erase(*m_candidates, guess);
+    m_answers.push_back(guess);
+    if (m_levels)
+        m_levels->push_back(level);
 }
 
 void Codebreaker::takeScore(int hits, int blows, int level)
 {
     m_hits.push_back(hits);
     m_blows.push_back(blows);
+    if (m_levels)
+        m_levels->push_back(level);
     if (!m_candidates || m_answers.empty())
         return;
     m_comparer.removeCandidatesIn(*m_candidates, m_answers.back(), hits, blows, m_answers, m_hits, m_blows,

@@ -28,6 +28,11 @@ public:
     // latest guess when it waits for its score, and the expert's relabelling.
     void resume(CandidateList candidates, const std::vector<Turn> &turns, const std::optional<NumberSet> &unscoredGuess,
                 const std::optional<Relabelling> &relabelling);
+    // Goes on with a match kept as its moves: the candidates are those the same guesses and scores,
+    // each taken at its strength in levels (as levels() gives them), leave. A missing level is
+    // taken as the last one given.
+    void replay(const std::vector<Turn> &turns, const std::optional<NumberSet> &unscoredGuess,
+                const std::vector<int> &levels, const std::optional<Relabelling> &relabelling);
 
     // Takes the next guess at strength level from the candidates (which must not be empty) and
     // records it; a guess that is a candidate leaves the list. random serves the expert.
@@ -47,12 +52,19 @@ public:
     // The latest guess while it waits for its score.
     std::optional<NumberSet> unscoredGuess() const;
     const std::optional<Relabelling> &relabelling() const { return m_expert.relabelling(); }
+    // The strength of each guess and each score, in the order taken (guess, score, guess, ...):
+    // with the turns they rebuild the candidates. Nothing for a match resumed from its candidates.
+    const std::optional<std::vector<int>> &levels() const { return m_levels; }
 
 private:
+    // Records guess, taken at strength level, and takes it out of the candidates.
+    void enterGuess(const NumberSet &guess, int level);
+
     const NumberComparer &m_comparer;
     ExpertPlayer m_expert;
     std::optional<CandidateList> m_candidates;
     std::vector<NumberSet> m_answers;
     std::vector<int> m_hits;
     std::vector<int> m_blows;
+    std::optional<std::vector<int>> m_levels;
 };

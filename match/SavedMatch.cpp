@@ -107,20 +107,46 @@ bool dailyFitsStatus(const SavedMatch &match, int mostGuesses)
         return false;
     return std::none_of(match.userTurns.begin(), match.userTurns.end(),
                         [](const Turn &turn) { return turn.score.hits == kDigitCount; })
-        && match.macTurns.empty() && !match.macUnscoredGuess && match.candidates.empty();
+        && match.macTurns.empty() && !match.macUnscoredGuess && !match.candidates && match.macLevels.empty();
+}
+
+// One strength for each guess and each score of Mac's, each a strength of the game.
+bool levelsFit(const SavedMatch &match)
+{
+    const std::size_t steps = 2 * match.macTurns.size() + (match.macUnscoredGuess ? 1 : 0);
+    return match.macLevels.size() == steps
+        && std::all_of(match.macLevels.begin(), match.macLevels.end(),
+                       [](int level) { return level >= 0 && level <= kStrongestLevel; });
 }
 
 bool candidatesFit(const SavedMatch &match)
 {
-    if (!std::is_sorted(match.candidates.begin(), match.candidates.end())
-        || std::adjacent_find(match.candidates.begin(), match.candidates.end()) != match.candidates.end())
+    const CandidateList &candidates = *match.candidates;
+    if (!std::is_sorted(candidates.begin(), candidates.end())
+        || std::adjacent_find(candidates.begin(), candidates.end()) != candidates.end())
         return false;
     // The user's secret stays a candidate until Mac guesses it, so Mac always has one to take.
     const bool found = match.macUnscoredGuess == match.userOwnNumbers
         || std::any_of(match.macTurns.begin(), match.macTurns.end(),
                        [&](const Turn &turn) { return turn.guess == match.userOwnNumbers; });
     return found
-        || std::binary_search(match.candidates.begin(), match.candidates.end(), match.userOwnNumbers);
+        || std::binary_search(candidates.begin(), candidates.end(), match.userOwnNumbers);
+}
+
+QString levelsText(const std::vector<int> &levels)
+{
+    QString text;
+    for (int level : levels)
+        text += QChar(u'0' + level);
+    return text;
+}
+
+std::vector<int> levelsFrom(const QString &text)
+{
+    std::vector<int> levels;
+    for (const QChar digit : text)
+        levels.push_back(digit.isDigit() ? digit.digitValue() : -1);
+    return levels;
 }
 } // namespace
 
@@ -140,11 +166,15 @@ QByteArray SavedMatch::toJson() const
         root.insert("notes", notes);
     if (dailyPuzzle > 0)
         root.insert("daily", QJsonObject{{"puzzle", dailyPuzzle}, {"practice", dailyPractice}, {"hardMode", dailyHardMode}});
-    QStringList candidateTexts;
-    candidateTexts.reserve(qsizetype(candidates.size()));
-    for (const NumberSet &candidate : candidates)
-        candidateTexts << NumberText::of(candidate);
-    root.insert("candidates", candidateTexts.join(u' '));
+    if (candidates) {
+        QStringList candidateTexts;
+        candidateTexts.reserve(qsizetype(candidates->size()));
+        for (const NumberSet &candidate : *candidates)
+            candidateTexts << NumberText::of(candidate);
+        root.insert("candidates", candidateTexts.join(u' '));
+    } else if (dailyPuzzle == 0) {
+        root.insert("levels", levelsText(macLevels));
+    }
     if (relabelling) {
         root.insert("relabelling", QJsonObject{{"digits", intsJson(relabelling->digits())},
                                                {"positions", intsJson(relabelling->positions())}});
@@ -164,7 +194,8 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
     if (!document.isObject())
         return refuse("not a JSON object");
     const QJsonObject root = document.object();
-    if (root.value("version").toInt(-1) != kVersion)
+    const int version = root.value("version").toInt(-1);
+    if (version != kVersion && version != 1)
         return refuse("a form of another version");
 
     SavedMatch match;
@@ -203,15 +234,22 @@ std::optional<SavedMatch> SavedMatch::fromJson(const QByteArray &text, QString *
     if (!roundsFitStatus(match))
         return refuse("guesses that do not fit the turn");
 
-    const QStringList candidateTexts = root.value("candidates").toString().split(u' ', Qt::SkipEmptyParts);
-    for (const QString &candidateText : candidateTexts) {
-        const std::optional<NumberSet> candidate = NumberText::parse(candidateText);
-        if (!candidate)
-            return refuse("a candidate that is no number of four distinct digits");
-        match.candidates.push_back(*candidate);
+    if (version == 1 || root.contains("candidates")) {
+        const QStringList candidateTexts = root.value("candidates").toString().split(u' ', Qt::SkipEmptyParts);
+        match.candidates.emplace();
+        for (const QString &candidateText : candidateTexts) {
+            const std::optional<NumberSet> candidate = NumberText::parse(candidateText);
+            if (!candidate)
+                return refuse("a candidate that is no number of four distinct digits");
+            match.candidates->push_back(*candidate);
+        }
+        if (!candidatesFit(match))
+            return refuse("candidates that do not fit the scores");
+    } else {
+        match.macLevels = levelsFrom(root.value("levels").toString());
+        if (!levelsFit(match))
+            return refuse("strengths that do not fit Mac's moves");
     }
-    if (!candidatesFit(match))
-        return refuse("candidates that do not fit the scores");
 
     if (root.contains("relabelling")) {
         const QJsonObject relabelling = root.value("relabelling").toObject();

@@ -15,8 +15,9 @@
 // A match in progress as it is kept between runs of the game: everything needed to go on at the
 // start of the turn it was in. Plain data, with a versioned JSON text form.
 struct SavedMatch {
-    // The form written; a text of another version is refused.
-    static constexpr int kVersion = 1;
+    // The form written. Version 1 held Mac's candidates in place of the strengths of its moves; it
+    // is still read. A text of another version is refused.
+    static constexpr int kVersion = 2;
 
     // The turn it was in: GameStatusMacTurn to GameStatusUserResult.
     GameStatus status = GameStatusTitle;
@@ -29,8 +30,12 @@ struct SavedMatch {
     std::vector<Turn> userTurns;
     // Mac's latest guess while its counts are checked (GameStatusCheckHitBlow): it has no score yet.
     std::optional<NumberSet> macUnscoredGuess;
-    // What Mac's candidates are, in their order.
-    CandidateList candidates;
+    // The strength of each of Mac's guesses and scores, in the order taken (guess, score, guess,
+    // ...): with Mac's turns they rebuild its candidates (Codebreaker::replay()).
+    std::vector<int> macLevels;
+    // Mac's candidates in their order, only where the strengths are not known: a match kept by
+    // version 1, and the same match kept again after it was resumed.
+    std::optional<CandidateList> candidates;
     // The Expert's renaming of digits and places for this match, once it has drawn one.
     std::optional<Relabelling> relabelling;
     // The user asked for a hint during this match.

@@ -28,71 +28,79 @@ void MatchTracker::keep(const SavedMatch &saved)
 {
     if (!isMatchRunning(saved.status))
         return;
-    // This match takes the kept one's place: the kept one must have been seen first.
-    waitForKeptMatch();
+    // This game's own match: the matches other runs kept wait for the next start.
+    waitForKeptMatches();
     SavedMatch kept = saved;
     kept.hinted = m_keeper.hinted();
     m_keeper.keepMatch(kept);
-    m_resumable.reset();
+    m_resumable.clear();
 }
 
 void MatchTracker::findKeptMatch(std::function<void()> found)
 {
     // The keeper is the tracker's own, so an answer never outlives the tracker.
-    m_keeper.findKeptMatch(&m_keeper, [this, found = std::move(found)](const std::optional<SavedMatch> &kept) {
+    m_keeper.findKeptMatches(&m_keeper, [this, found = std::move(found)](const std::vector<KeptMatch> &kept) {
         if (m_keptMatchKnown)
             return;
-        learnKeptMatch(kept);
+        learnKeptMatches(kept);
         if (found)
             found();
     });
 }
 
-void MatchTracker::waitForKeptMatch()
+void MatchTracker::waitForKeptMatches()
 {
-    // Cut short by a termination signal, the wait finds none: the game is ending, and a kept
-    // match stays in the database for the next start.
+    // Cut short by a termination signal, the wait finds none: the game is ending, and the kept
+    // matches stay in the database for the next start.
     if (!m_keptMatchKnown)
-        learnKeptMatch(m_keeper.keptMatchNow());
+        learnKeptMatches(m_keeper.keptMatchesNow());
 }
 
-void MatchTracker::learnKeptMatch(const std::optional<SavedMatch> &kept)
+void MatchTracker::learnKeptMatches(const std::vector<KeptMatch> &kept)
 {
     m_keptMatchKnown = true;
     m_resumable = kept;
 }
 
-std::optional<SavedMatch> MatchTracker::resume()
+std::optional<SavedMatch> MatchTracker::resume(std::size_t index)
 {
-    waitForKeptMatch();
-    std::optional<SavedMatch> match = std::exchange(m_resumable, std::nullopt);
-    if (match)
-        m_keeper.matchResumed(match->hinted);
-    return match;
+    waitForKeptMatches();
+    if (index >= m_resumable.size())
+        return std::nullopt;
+    const KeptMatch kept = m_resumable[index];
+    m_resumable.erase(m_resumable.begin() + std::ptrdiff_t(index));
+    if (!m_keeper.claimKeptMatch(kept))
+        return std::nullopt;
+    m_keeper.matchResumed(kept.match.hinted);
+    return kept.match;
 }
 
 bool MatchTracker::newGameNeedsConsent(GameStatus status)
 {
-    waitForKeptMatch();
-    return (isMatchRunning(status) || m_resumable) && m_aids.confirmAbandon();
+    waitForKeptMatches();
+    return (isMatchRunning(status) || !m_resumable.empty()) && m_aids.confirmAbandon();
 }
 
 void MatchTracker::giveUp(const MatchProgress &match, int strength)
 {
-    waitForKeptMatch();
-    if (!isMatchRunning(match.status) && m_resumable) {
-        m_keeper.matchResumed(m_resumable->hinted);
-        m_keeper.abandon({m_resumable->status, MatchResultNone, int(m_resumable->userTurns.size()),
-                          {m_resumable->userTurns},
-                          {m_resumable->macTurns},
-                          m_resumable->macOwnNumbers, m_resumable->dailyPuzzle, m_resumable->dailyPractice,
-                          m_resumable->dailyHardMode},
-                         m_resumable->strength);
+    waitForKeptMatches();
+    if (!isMatchRunning(match.status) && !m_resumable.empty()) {
+        const KeptMatch &kept = m_resumable.front();
+        const SavedMatch &given = kept.match;
+        // Another game may have taken it up meanwhile: it is that game's to finish.
+        if (m_keeper.claimKeptMatch(kept)) {
+            m_keeper.matchResumed(given.hinted);
+            m_keeper.abandon({given.status, MatchResultNone, int(given.userTurns.size()), {given.userTurns},
+                              {given.macTurns}, given.macOwnNumbers, given.dailyPuzzle, given.dailyPractice,
+                              given.dailyHardMode},
+                             given.strength);
+        }
     } else {
         m_keeper.abandon(match, strength);
     }
-    // Recorded as abandoned above, and with it no longer kept.
-    m_resumable.reset();
+    // The one given up is no longer kept; the others wait for the next start, as when a match of
+    // this game's own is kept.
+    m_resumable.clear();
 }
 
 bool MatchTracker::hintAvailable(GameStatus status)

@@ -19,8 +19,9 @@ struct OwnRecords;
 // statistics once, says when New Game must ask before it abandons a running match, and makes the
 // hint's guess from the user's own guesses and scores. It keeps the running match in the
 // statistics database at every change of status so that it can be gone on with after the game
-// ends, however it ends; a match kept from an earlier run is offered until it is resumed or given
-// up. It is told where the match stands and never changes it.
+// ends, however it ends. The matches other runs kept, and no running game holds, are offered
+// until one is resumed or given up, or this game starts a match of its own: the others then wait
+// for the next start. It is told where the match stands and never changes it.
 class MatchTracker
 {
 public:
@@ -33,22 +34,25 @@ public:
     // The running match kept again between status changes, as when the player's notes change.
     void keep(const SavedMatch &saved);
 
-    // Asks the database for a match kept from an earlier run, off the game's thread: found runs
+    // Asks the database for the matches kept by earlier runs, off the game's thread: found runs
     // once the answer is in. Until then nothing is resumable; New Game, resuming and keeping a
     // match wait for the answer if they come first, so that a kept match is never passed over.
     void findKeptMatch(std::function<void()> found);
-    // A match kept from an earlier run that has been neither resumed nor given up.
-    const std::optional<SavedMatch> &resumable() const { return m_resumable; }
+    // Waits for that answer, when it has not come yet.
+    void waitForKeptMatches();
+    // The matches kept by earlier runs that can be gone on with, newest first.
+    const std::vector<KeptMatch> &resumable() const { return m_resumable; }
     // Whether resume() may find a match: while the database has not answered yet, it may.
-    bool mayResume() const { return !m_keptMatchKnown || m_resumable; }
-    // Takes the kept match to go on with (its hinted mark included); nothing when there is none.
-    // Asked before the database has answered, it waits for the answer.
-    std::optional<SavedMatch> resume();
+    bool mayResume() const { return !m_keptMatchKnown || !m_resumable.empty(); }
+    // Takes the kept match at index of resumable() to go on with (its hinted mark included), and
+    // makes it this game's; nothing when there is none, or another game took it first (it is then
+    // no longer offered). Asked before the database has answered, it waits for the answer.
+    std::optional<SavedMatch> resume(std::size_t index = 0);
 
     // New Game in status: whether the user must first agree to abandon the match, the running one
     // or the one kept from an earlier run.
     bool newGameNeedsConsent(GameStatus status);
-    // New Game agreed to: a running match, or else the one kept from an earlier run, counts as
+    // New Game agreed to: a running match, or else the newest kept by an earlier run, counts as
     // abandoned and is no longer kept. Ending the game gives up nothing.
     void giveUp(const MatchProgress &match, int strength);
 
@@ -62,13 +66,12 @@ public:
     const StatisticsKeeper &statisticsKeeper() const { return m_keeper; }
 
 private:
-    void learnKeptMatch(const std::optional<SavedMatch> &kept);
-    void waitForKeptMatch();
+    void learnKeptMatches(const std::vector<KeptMatch> &kept);
 
     PlayerAidSettings m_aids;
     StatisticsKeeper m_keeper;
     std::unique_ptr<HintStrategy> m_hintStrategy;
-    std::optional<SavedMatch> m_resumable;
+    std::vector<KeptMatch> m_resumable;
     // Whether the database has said which match an earlier run kept.
     bool m_keptMatchKnown = false;
 };

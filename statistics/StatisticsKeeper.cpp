@@ -56,6 +56,10 @@ QString StatisticsKeeper::finish()
         if (m_store) {
             if (!m_store->isRefused() && !m_unsaved.empty())
                 writeUnsaved();
+            // Closed first, its journal and index go and leave their room to the side file; a
+            // refused database's store in memory holds the matches to write.
+            if (m_refusal.isEmpty())
+                m_store.reset();
             lost = writeWaitingFile();
         }
         // The connection is closed on the thread that opened it.
@@ -147,7 +151,7 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
         m_unsaved.push_back(record);
         // The match kept for resuming is this one: it goes with the write that counts it.
         if (!m_keptText.isEmpty())
-            m_recordedKeptTexts.push_back(std::exchange(m_keptText, QByteArray()));
+            m_recordedKeptTexts.emplace_back(m_keptRow, std::exchange(m_keptText, QByteArray()));
         // At the end, one try for all, not a wait for another game's lock for each.
         if (!m_finishing)
             writeUnsaved();
@@ -178,7 +182,8 @@ void StatisticsKeeper::keepMatch(const SavedMatch &match)
 {
     post([this, text = match.toJson()] {
         StatisticsStore &database = store();
-        if (database.keepMatch(text)) {
+        if (const qint64 row = database.keepMatch(text, m_identity.name(), m_keptRow)) {
+            m_keptRow = row;
             m_keptText = text;
             m_keepFailureReported = false;
             return;
@@ -190,32 +195,42 @@ void StatisticsKeeper::keepMatch(const SavedMatch &match)
     });
 }
 
-void StatisticsKeeper::findKeptMatch(QObject *receiver, std::function<void(const std::optional<SavedMatch> &)> done)
+void StatisticsKeeper::findKeptMatches(QObject *receiver, std::function<void(const std::vector<KeptMatch> &)> done)
 {
-    ask<std::optional<SavedMatch>>(receiver, [this](StatisticsStore &) { return readKeptMatch(); }, std::move(done));
+    ask<std::vector<KeptMatch>>(receiver, [this](StatisticsStore &) { return readKeptMatches(); }, std::move(done));
 }
 
-std::optional<SavedMatch> StatisticsKeeper::keptMatchNow()
+std::vector<KeptMatch> StatisticsKeeper::keptMatchesNow()
 {
-    return askAndWait<std::optional<SavedMatch>>([this](StatisticsStore &) { return readKeptMatch(); });
+    return askAndWait<std::vector<KeptMatch>>([this](StatisticsStore &) { return readKeptMatches(); });
 }
 
-std::optional<SavedMatch> StatisticsKeeper::readKeptMatch()
+bool StatisticsKeeper::claimKeptMatch(const KeptMatch &kept)
+{
+    return askAndWait<bool>([this, kept](StatisticsStore &database) {
+        if (!database.claimKeptMatch(kept.row, kept.holder, m_identity.name()))
+            return false;
+        m_keptRow = kept.row;
+        m_keptText = kept.text;
+        return true;
+    });
+}
+
+std::vector<KeptMatch> StatisticsKeeper::readKeptMatches()
 {
     StatisticsStore &database = store();
-    const std::optional<QByteArray> text = database.keptMatch();
-    if (!text)
-        return std::nullopt;
-    QString why;
-    std::optional<SavedMatch> match = SavedMatch::fromJson(*text, &why);
-    if (!match) {
-        // Left in its row, where the next match kept takes its place.
-        qWarning("The match in progress kept in %s could not be read (%s); it cannot be resumed.",
+    std::vector<KeptMatch> kept;
+    for (StatisticsStore::KeptRow &row : database.keptMatches(&GameIdentity::isRunning)) {
+        QString why;
+        if (std::optional<SavedMatch> match = SavedMatch::fromJson(row.text, &why)) {
+            kept.push_back({std::move(*match), row.id, row.holder, row.updated, row.text});
+            continue;
+        }
+        // Left in its row, where it harms no other.
+        qWarning("A match in progress kept in %s could not be read (%s); it cannot be resumed.",
                  qPrintable(database.path()), qPrintable(why));
-        return std::nullopt;
     }
-    m_keptText = *text;
-    return match;
+    return kept;
 }
 
 void StatisticsKeeper::importKeptMatchFile()
@@ -381,8 +396,8 @@ void StatisticsKeeper::writeUnsaved()
 {
     StatisticsStore &database = store();
     const auto forgetRecordedKeptMatches = [this, &database](QString *reason) {
-        for (const QByteArray &text : m_recordedKeptTexts) {
-            if (!database.forgetKeptMatch(text)) {
+        for (const auto &[row, text] : m_recordedKeptTexts) {
+            if (!database.forgetKeptMatch(text, row)) {
                 *reason = database.detail();
                 return false;
             }
@@ -431,6 +446,9 @@ QString StatisticsKeeper::reasonText(const StatisticsStore &database) const
         break;
     case StatisticsStore::Problem::NotADatabase:
         reason = tr("%1 is not a statistics database; it is left as it is").arg(m_databasePath);
+        break;
+    case StatisticsStore::Problem::OddJournal:
+        reason = tr("a journal file beside %1 is not a regular file; the database is left as it is").arg(m_databasePath);
         break;
     case StatisticsStore::Problem::NotReadable:
         reason = tr("%1 cannot be read; it is left as it is").arg(m_databasePath);

@@ -4,6 +4,8 @@
 #include "match/MatchProgress.h"
 #include "match/MatchStatistics.h"
 #include "match/SavedMatch.h"
+#include "statistics/GameIdentity.h"
+#include "statistics/KeptMatch.h"
 #include "statistics/StatisticsImport.h"
 #include "statistics/StatisticsStore.h"
 #include "platform/UnixSignalQuitter.h"
@@ -70,14 +72,18 @@ public:
     // Forgets every match, stored or not.
     void reset();
 
-    // Keeps match for resuming in place of any kept before.
+    // Keeps match for resuming in this game's own row, in place of the match this game kept
+    // before; the rows of other games stay.
     void keepMatch(const SavedMatch &match);
-    // The match kept for resuming, handed to done on the game's thread unless receiver is gone;
-    // nothing when none is kept or it cannot be read. A match-in-progress.json file of earlier
-    // versions beside the database is taken in first.
-    void findKeptMatch(QObject *receiver, std::function<void(const std::optional<SavedMatch> &)> done);
+    // The matches kept for resuming that no running game holds, newest first, handed to done on
+    // the game's thread unless receiver is gone; those that cannot be read are left out. A
+    // match-in-progress.json file of earlier versions beside the database is taken in first.
+    void findKeptMatches(QObject *receiver, std::function<void(const std::vector<KeptMatch> &)> done);
     // The same, waiting for the answer: for the rare command that comes before it.
-    std::optional<SavedMatch> keptMatchNow();
+    std::vector<KeptMatch> keptMatchesNow();
+    // Makes kept this game's own, to go on with or give up, unless another game took it first
+    // (or the database cannot be written): then false. Waits for the answer.
+    bool claimKeptMatch(const KeptMatch &kept);
 
     // Runs query on the store's thread and hands its result to done on the game's thread, unless
     // receiver is gone by then. The store may be refused or failing: its queries then give nothing.
@@ -122,7 +128,7 @@ private:
     void writeUnsaved();
     void takeInWaitingFile();
     QString writeWaitingFile();
-    std::optional<SavedMatch> readKeptMatch();
+    std::vector<KeptMatch> readKeptMatches();
     void importKeptMatchFile();
     QString problemText(const StatisticsStore &store) const;
     QString reasonText(const StatisticsStore &store) const;
@@ -147,10 +153,13 @@ private:
     // the store in memory): the file goes once they are written.
     bool m_waitingFileTaken = false;
     QString m_refusal;
-    // The text of the match kept for resuming as this game last wrote or read it, and the texts of
-    // kept matches since recorded, forgotten with the next write that succeeds.
+    // This game's name as the holder of its kept match.
+    GameIdentity m_identity;
+    // The row and text of the match kept for resuming as this game last wrote or claimed it, and
+    // those of kept matches since recorded, forgotten with the next write that succeeds.
+    qint64 m_keptRow = 0;
     QByteArray m_keptText;
-    std::vector<QByteArray> m_recordedKeptTexts;
+    std::vector<std::pair<qint64, QByteArray>> m_recordedKeptTexts;
     bool m_keepFailureReported = false;
 
     // Written on the store's thread, read on the game's.

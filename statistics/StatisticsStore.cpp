@@ -31,7 +31,7 @@ const QString kCorruptSuffix = QStringLiteral(".corrupt");
 const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 // The tables' form this version writes, as `PRAGMA user_version` (0: made before it was set).
 // 2 added `mode` and `puzzle` to the matches; 3 let them hold duels (mode 'duel', `opponent`,
-// `network`, `opponent_lied`).
+// `network`, `opponent_lied`) and gave each game its own row of saved_match.
 constexpr int kSchemaVersion = 3;
 // Another game's lock is waited for this long at most once the store is told to hurry.
 constexpr int kHurriedTimeoutMs = 300;
@@ -144,6 +144,14 @@ QString oddCompanion(const QString &path)
             return QFileInfo(path + suffix).fileName();
     }
     return {};
+}
+
+const QString kKeptMatchTable = QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
+                                               "id INTEGER PRIMARY KEY, holder TEXT, updated TEXT, match TEXT NOT NULL)");
+
+QVariant textOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
 }
 
 const QString kModeCheck = QStringLiteral("CHECK (mode IN ('mac', 'daily', 'practice', 'duel'))");
@@ -285,7 +293,8 @@ bool StatisticsStore::refuseOddFile()
         reason = QStringLiteral("not a regular file");
     } else if (const QString companion = oddCompanion(m_path); !companion.isEmpty()) {
         // SQLite would open its journal whatever it is and delete it on closing.
-        reason = QStringLiteral("%1 beside it is not a regular file").arg(companion);
+        refuse(Problem::OddJournal, QStringLiteral("%1 beside it is not a regular file").arg(companion));
+        return true;
     } else if (info.exists() && info.size() > 0) {
         QFile file(m_path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -514,9 +523,7 @@ bool StatisticsStore::createTables()
         && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_puzzle ON matches (mode, puzzle)"))
         && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_level"))
         && execute(QStringLiteral("DROP INDEX IF EXISTS matches_by_strength"))
-        && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
-                                  "id INTEGER PRIMARY KEY CHECK (id = 1), "
-                                  "match TEXT NOT NULL)"));
+        && execute(kKeptMatchTable) && upgradeKeptMatches();
 }
 
 // The tables of version 2 admit no duel in their check of the mode, and SQLite cannot change a
@@ -554,16 +561,45 @@ bool StatisticsStore::admitDuels()
 // Tables of earlier versions lack some columns; each is added to them with its default.
 bool StatisticsStore::addColumn(const QString &name, const QString &definition)
 {
+    const std::optional<bool> has = hasColumn(QStringLiteral("matches"), name);
+    return has && (*has || execute(QStringLiteral("ALTER TABLE matches ADD COLUMN %1").arg(definition)));
+}
+
+// Whether table has the column; nothing when that cannot be read.
+std::optional<bool> StatisticsStore::hasColumn(const QString &table, const QString &name)
+{
     QSqlQuery columns(m_database);
-    if (!columns.exec(QStringLiteral("PRAGMA table_info(matches)"))) {
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
         failFrom(columns.lastError());
-        return false;
+        return std::nullopt;
     }
     while (columns.next()) {
         if (columns.value(1).toString() == name)
             return true;
     }
-    return execute(QStringLiteral("ALTER TABLE matches ADD COLUMN %1").arg(definition));
+    return false;
+}
+
+// Before version 3, saved_match held one row (id 1) for every game: it becomes a row like any
+// other, held by no game, so that its match is still offered. Once, in one transaction, whichever
+// game opens the database first.
+bool StatisticsStore::upgradeKeptMatches()
+{
+    const std::optional<bool> upgraded = hasColumn(QStringLiteral("saved_match"), QStringLiteral("holder"));
+    if (!upgraded || *upgraded)
+        return upgraded.has_value();
+    if (!execute(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    const std::optional<bool> upgradedMeanwhile = hasColumn(QStringLiteral("saved_match"), QStringLiteral("holder"));
+    const bool done = upgradedMeanwhile
+        && (*upgradedMeanwhile
+            || (execute(QStringLiteral("ALTER TABLE saved_match RENAME TO saved_match_before")) && execute(kKeptMatchTable)
+                && execute(QStringLiteral("INSERT INTO saved_match (id, match) SELECT id, match FROM saved_match_before"))
+                && execute(QStringLiteral("DROP TABLE saved_match_before"))));
+    if (done && execute(QStringLiteral("COMMIT")))
+        return true;
+    QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
+    return false;
 }
 
 bool StatisticsStore::append(const std::vector<MatchRecord> &matches,
@@ -620,10 +656,7 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
     }
     if (written && execute(QStringLiteral("COMMIT"))) {
         fail(Problem::None, {});
-        // The log goes into the database now, as far as it can without waiting for anyone, so
-        // that the next write starts it again from the beginning and it stays small.
-        if (!m_path.isEmpty())
-            QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+        checkpoint();
         return true;
     }
     // Whatever failed, the transaction is undone; a failed COMMIT has often undone it already.
@@ -636,26 +669,84 @@ bool StatisticsStore::clear()
     return open() && execute(QStringLiteral("DELETE FROM matches"));
 }
 
+std::vector<StatisticsStore::KeptRow> StatisticsStore::keptMatches(const std::function<bool(const QString &)> &isHeld)
+{
+    std::vector<KeptRow> rows;
+    if (!open())
+        return rows;
+    QSqlQuery query(m_database);
+    if (!query.exec(QStringLiteral("SELECT id, holder, updated, match FROM saved_match ORDER BY updated DESC, id DESC"))) {
+        failFrom(query.lastError());
+        return rows;
+    }
+    while (query.next()) {
+        KeptRow row{query.value(0).toLongLong(), query.value(1).toString(),
+                    QDateTime::fromString(query.value(2).toString(), Qt::ISODate).toUTC(), query.value(3).toString().toUtf8()};
+        if (!isHeld(row.holder))
+            rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 std::optional<QByteArray> StatisticsStore::keptMatch()
 {
+    const std::vector<KeptRow> rows = keptMatches([](const QString &) { return false; });
+    return rows.empty() ? std::nullopt : std::optional(rows.front().text);
+}
+
+// The log goes into the database after each write, as far as it can without waiting for anyone,
+// so that the next write starts it again from the beginning: on a small disk the log stays as
+// small as one write, leaving the room to the matches.
+void StatisticsStore::checkpoint()
+{
+    if (!m_path.isEmpty())
+        QSqlQuery(m_database).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+}
+
+qint64 StatisticsStore::keepMatch(const QByteArray &text, const QString &holder, qint64 id)
+{
+    const qint64 row = writeKeptMatch(text, holder, id);
+    if (row)
+        checkpoint();
+    return row;
+}
+
+qint64 StatisticsStore::writeKeptMatch(const QByteArray &text, const QString &holder, qint64 id)
+{
     if (!open())
-        return std::nullopt;
-    QSqlQuery query(m_database);
-    if (!query.exec(QStringLiteral("SELECT match FROM saved_match WHERE id = 1"))) {
-        failFrom(query.lastError());
-        return std::nullopt;
+        return 0;
+    // To the millisecond, so that of two games keeping within one second the later comes first.
+    const QString updated = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+    if (id > 0) {
+        const std::optional<QSqlQuery> update = executeWith(
+            QStringLiteral("UPDATE saved_match SET match = ?, updated = ? WHERE id = ? AND holder IS ?"),
+            {QString::fromUtf8(text), updated, id, textOrNull(holder)});
+        if (!update)
+            return 0;
+        if (update->numRowsAffected() == 1)
+            return id;
     }
-    return query.next() ? std::optional(query.value(0).toString().toUtf8()) : std::nullopt;
+    const std::optional<QSqlQuery> insert = executeWith(
+        QStringLiteral("INSERT INTO saved_match (holder, updated, match) VALUES (?, ?, ?)"),
+        {textOrNull(holder), updated, QString::fromUtf8(text)});
+    return insert ? insert->lastInsertId().toLongLong() : 0;
 }
 
-bool StatisticsStore::keepMatch(const QByteArray &text)
+bool StatisticsStore::claimKeptMatch(qint64 id, const QString &formerHolder, const QString &holder)
 {
-    return open() && executeWithText(QStringLiteral("INSERT OR REPLACE INTO saved_match (id, match) VALUES (1, ?)"), text);
+    if (!open())
+        return false;
+    const std::optional<QSqlQuery> claim = executeWith(
+        QStringLiteral("UPDATE saved_match SET holder = ? WHERE id = ? AND holder IS ?"),
+        {textOrNull(holder), id, textOrNull(formerHolder)});
+    return claim && claim->numRowsAffected() == 1;
 }
 
-bool StatisticsStore::forgetKeptMatch(const QByteArray &text)
+bool StatisticsStore::forgetKeptMatch(const QByteArray &text, qint64 id)
 {
-    return open() && executeWithText(QStringLiteral("DELETE FROM saved_match WHERE match = ?"), text);
+    return open()
+        && executeWith(QStringLiteral("DELETE FROM saved_match WHERE match = ? AND (? = 0 OR id = ?)"),
+                       {QString::fromUtf8(text), id, id});
 }
 
 LevelSummary StatisticsStore::summaryFor(int strength)
@@ -794,16 +885,17 @@ bool StatisticsStore::execute(const QString &statement)
     return false;
 }
 
-bool StatisticsStore::executeWithText(const QString &statement, const QByteArray &text)
+std::optional<QSqlQuery> StatisticsStore::executeWith(const QString &statement, const QVariantList &values)
 {
     QSqlQuery query(m_database);
     if (query.prepare(statement)) {
-        query.addBindValue(QString::fromUtf8(text));
+        for (const QVariant &value : values)
+            query.addBindValue(value);
         if (query.exec())
-            return true;
+            return query;
     }
     failFrom(query.lastError());
-    return false;
+    return std::nullopt;
 }
 
 void StatisticsStore::fail(Problem problem, const QString &detail)

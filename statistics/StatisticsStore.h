@@ -3,7 +3,10 @@
 
 #include "match/MatchStatistics.h"
 
+#include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
 #include <QString>
 
 #include <atomic>
@@ -29,8 +32,11 @@ class QSqlError;
 // as won; 0 for every other row). A duel is kept from the player's side: `turns` are the player's
 // guesses, the details' "Mac's" turns and number the opponent's, and `strength` means nothing.
 // A daily puzzle has at most one "daily" row. The figures of a strength level count only "mac"
-// rows, the daily figures only "daily" ones; a daily row keeps the strength set when it was played. Table `saved_match` holds
-// at most one row, the match in progress kept for resuming as SavedMatch::toJson() writes it. Every
+// rows, the daily figures only "daily" ones; a daily row keeps the strength set when it was
+// played. Table `saved_match` holds the matches in progress kept for resuming, one row for each
+// game that keeps one: `id`, `holder` (the game keeping it or going on with it, as GameIdentity
+// names it; NULL for a row of a database before version 3, whose one row had id 1), `updated`
+// (ISO 8601, UTC) and `match` (as SavedMatch::toJson() writes it). Every
 // write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
 //
@@ -47,7 +53,7 @@ class QSqlError;
 class StatisticsStore
 {
 public:
-    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, NotReadable, Foreign, Newer, Other };
+    enum class Problem { None, DiskFull, NotWritable, Busy, NotADatabase, OddJournal, NotReadable, Foreign, Newer, Other };
 
     // $XDG_DATA_HOME/HitBlow/statistics.sqlite, by default under ~/.local/share (see UserFolders);
     // empty when there is no such folder.
@@ -89,13 +95,27 @@ public:
     // Forgets every match.
     bool clear();
 
-    // The match in progress: keptMatch() is its text, nothing when none is kept or the store cannot
-    // be read; keepMatch() puts text in place of any kept before; forgetKeptMatch() removes it
-    // only while it is still text, so that a match another game kept since stays. Inside
-    // append's beforeCommit, forgetKeptMatch() is part of the append's transaction.
+    // A row of saved_match.
+    struct KeptRow {
+        qint64 id = 0;
+        QString holder;
+        QDateTime updated;
+        QByteArray text;
+    };
+    // The matches in progress whose holder isHeld() does not call held (by a running game),
+    // newest first; nothing when the store cannot be read.
+    std::vector<KeptRow> keptMatches(const std::function<bool(const QString &holder)> &isHeld);
+    // The text of the newest kept match, whoever holds it.
     std::optional<QByteArray> keptMatch();
-    bool keepMatch(const QByteArray &text);
-    bool forgetKeptMatch(const QByteArray &text);
+    // Puts text in row id while holder still holds it, or else in a new row of holder's; gives the
+    // row's id, 0 when it could not be written. An empty holder is none.
+    qint64 keepMatch(const QByteArray &text, const QString &holder = {}, qint64 id = 0);
+    // Row id becomes holder's while it is still formerHolder's: false when another game took it
+    // first, it is gone, or the store cannot be written.
+    bool claimKeptMatch(qint64 id, const QString &formerHolder, const QString &holder);
+    // Removes row id only while it still holds text, so that a match kept there since stays (any
+    // row when id is 0). Inside append's beforeCommit, it is part of the append's transaction.
+    bool forgetKeptMatch(const QByteArray &text, qint64 id = 0);
 
     // The figures of one strength level (or of all: MatchStatistics::kAllStrengths; or of the daily
     // puzzles: MatchStatistics::kDailyPuzzles, whose streaks count matches won in a row), the latest
@@ -131,14 +151,19 @@ private:
     std::vector<MatchRecord> readableRows(int *lost);
     bool addColumn(const QString &name, const QString &definition);
     bool admitDuels();
+    std::optional<bool> hasColumn(const QString &table, const QString &name);
+    bool upgradeKeptMatches();
+    qint64 writeKeptMatch(const QByteArray &text, const QString &holder, qint64 id);
+    void checkpoint();
     void keepAside();
     bool refuseForeignTables();
     bool createTables();
     bool isStillThere() const;
     int countWhere(const QString &condition);
     bool execute(const QString &statement);
-    // Runs statement with text bound to its one placeholder.
-    bool executeWithText(const QString &statement, const QByteArray &text);
+    // Runs statement with values bound to its placeholders in turn; the query, or nothing when it
+    // failed.
+    std::optional<QSqlQuery> executeWith(const QString &statement, const QVariantList &values);
     void refuse(Problem problem, const QString &reason);
     void fail(Problem problem, const QString &detail);
     void failFrom(const QSqlError &error);

@@ -149,7 +149,8 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
         tr("New Game during a match asks first; a match you give up counts as abandoned. Once a match "
            "is over, Play Again in the bar starts the next one."),
         tr("A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume "
-           "Match in the bar goes on with it at the turn it was in."),
+           "Match in the bar goes on with it at the turn it was in. Two games each keep their own, and "
+           "Resume Match lists them when several wait."),
     };
     const QStringList review = {
         tr("Once a match is decided, Review in the bar, Game > Review Last Match or a double-click on a "

@@ -3,6 +3,7 @@
 
 #include "GameBoardView.h"
 #include "HitBlowController.h"
+#include "KeptMatchChooser.h"
 #include "MatchStatusBar.h"
 #include "core/MatchSnapshots.h"
 #include "PrefWindowController.h"
@@ -152,9 +153,12 @@ void MatchAssistant::playDaily()
                     .arg(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C).toString(QKeySequence::NativeText)));
         return;
     }
-    const std::optional<SavedMatch> &kept = m_tracker.resumable();
-    if (kept && kept->dailyPuzzle == today->number() && !kept->dailyPractice && !isMatchRunning(status())) {
-        if (const std::optional<SavedMatch> match = m_tracker.resume())
+    const std::vector<KeptMatch> &kept = m_tracker.resumable();
+    const auto todays = std::find_if(kept.begin(), kept.end(), [&](const KeptMatch &match) {
+        return match.match.dailyPuzzle == today->number() && !match.match.dailyPractice;
+    });
+    if (todays != kept.end() && !isMatchRunning(status())) {
+        if (const std::optional<SavedMatch> match = m_tracker.resume(std::size_t(todays - kept.begin())))
             goOnWith(*match);
         refresh();
         return;
@@ -222,15 +226,27 @@ void MatchAssistant::copyShare()
 
 bool MatchAssistant::resumeAvailable() const
 {
-    return status() == GameStatusTitle && m_tracker.resumable().has_value();
+    return status() == GameStatusTitle && !m_tracker.resumable().empty();
 }
 
 void MatchAssistant::resumeMatch()
 {
     if (status() != GameStatusTitle)
         return;
-    if (const std::optional<SavedMatch> match = m_tracker.resume())
-        goOnWith(*match);
+    m_tracker.waitForKeptMatches();
+    const std::vector<KeptMatch> &kept = m_tracker.resumable();
+    std::optional<std::size_t> chosen = kept.empty() ? std::nullopt : std::optional<std::size_t>(0);
+    if (kept.size() > 1) {
+        chosen = KeptMatchChooser::choose(kept, m_window);
+        if (m_window)
+            m_window->activateWindow();
+    }
+    if (chosen) {
+        if (const std::optional<SavedMatch> match = m_tracker.resume(*chosen))
+            goOnWith(*match);
+        else
+            tell(tr("That match could not be taken up: another game went on with it, or the statistics are busy."));
+    }
     refresh();
 }
 
@@ -298,7 +314,7 @@ void MatchAssistant::findStoredMatches()
     m_tracker.findKeptMatch([this] {
         refresh();
         if (resumeAvailable())
-            m_announcer->announce(MatchStatusBar::resumableText());
+            m_announcer->announce(MatchStatusBar::resumableText(int(m_tracker.resumable().size())));
     });
     statisticsKeeper().ask<std::optional<MatchRecord>>(
         this, [](StatisticsStore &store) { return store.lastDecided(); },
@@ -351,7 +367,8 @@ void MatchAssistant::refresh()
     const bool latestHinted = !records.empty()
         && statisticsKeeper().typedByHint(int(records.size()) - 1, records.turns.back().guess);
     if (m_statusBar)
-        m_statusBar->showMatch(m_controller, {aidSettings().showOwnCandidates(), resumeAvailable(), latestHinted});
+        m_statusBar->showMatch(m_controller, {aidSettings().showOwnCandidates(),
+                                              resumeAvailable() ? int(m_tracker.resumable().size()) : 0, latestHinted});
     if (m_shareAction) {
         const std::optional<DailyRound> &daily = m_controller.dailyRound();
         m_shareAction->setEnabled(daily && !daily->isPractice() && m_controller.gameStatus() >= GameStatusGameOver);

@@ -47,10 +47,11 @@ public:
     // New Game: while a match runs (isMatchRunning), or one kept from an earlier run waits, asks
     // first, unless the user said not to ask again; a match given up counts as abandoned.
     void newGame();
-    // Goes on with the match kept from an earlier run, at the start of the turn it was in (title
-    // screen only), once the database has answered.
+    // Goes on with a match kept by an earlier run, at the start of the turn it was in (title
+    // screen only), once the database has answered: the one waiting, or the one the player picks
+    // from the list when several wait.
     void resumeMatch();
-    // Whether a match kept from an earlier run is known to wait (title screen only).
+    // Whether a match kept by an earlier run is known to wait (title screen only).
     bool resumeAvailable() const;
     // Types the hint's guess into the user's entries, says it, and marks the match hinted (the
     // user's turn only; at other times of a match it says when the hint comes).

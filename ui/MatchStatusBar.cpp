@@ -53,7 +53,7 @@ void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
         listDailyMessages(match, aids.showOwnCandidates);
     } else if (status == GameStatusTitle) {
         if (aids.resumable)
-            m_messages << resumableText();
+            m_messages << resumableText(aids.resumable);
         m_messages << tr("Press Return or click the board to start a match")
                    << tr("Game > New Game (%1) starts a match").arg(QKeySequence(QKeySequence::New).toString(QKeySequence::NativeText));
     } else if (status == GameStatusResultShown) {
@@ -82,13 +82,15 @@ void MatchStatusBar::showMatch(const HitBlowController &match, const Aids &aids)
     m_playAgain->setVisible(status == GameStatusResultShown);
     m_review->setVisible(status == GameStatusResultShown);
     m_share->setVisible(status == GameStatusResultShown && daily && !daily->isPractice());
-    m_resume->setVisible(aids.resumable && status == GameStatusTitle);
+    m_resume->setVisible(aids.resumable > 0 && status == GameStatusTitle);
 }
 
-QString MatchStatusBar::resumableText()
+QString MatchStatusBar::resumableText(int count)
 {
-    return tr("Your unfinished match waits: Game > Resume Match (%1)")
-        .arg(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText));
+    const QString shortcut = QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText);
+    if (count > 1)
+        return tr("%1 unfinished matches wait: Game > Resume Match (%2)").arg(count).arg(shortcut);
+    return tr("Your unfinished match waits: Game > Resume Match (%1)").arg(shortcut);
 }
 
 // A daily puzzle: its guesses so far and, on request, how many secrets still fit their scores;

@@ -27,15 +27,15 @@ public:
     // What the bar tells beside the match itself.
     struct Aids {
         bool showOwnCandidates = false;
-        // A match kept from an earlier run waits, offered on the title screen.
-        bool resumable = false;
+        // The matches kept by earlier runs that wait, offered on the title screen.
+        int resumable = 0;
         // The user's latest guess is the one the hint typed.
         bool latestGuessHinted = false;
     };
     void showMatch(const HitBlowController &match, const Aids &aids);
 
-    // On the title screen while a match of an earlier run waits: how to go on with it.
-    static QString resumableText();
+    // On the title screen while count matches of earlier runs wait: how to go on with them.
+    static QString resumableText(int count);
     // Every message, the most pressing first.
     QString matchText() const;
     // The message in sight, as far as it fits.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/MatchRules.h"
+#include "expert/Codebreaker.h"
 #include "expert/ExpertPlayer.h"
 #include "statistics/MatchTracker.h"
 #include "match/SavedMatch.h"
@@ -16,10 +17,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <map>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <sys/stat.h>
 
@@ -29,8 +36,8 @@ namespace {
 constexpr NumberSet kMacSecret{3, 9, 5, 1};
 constexpr NumberSet kUserSecret{4, 5, 6, 7};
 
-// A match as it stands after Mac's guesses and the user's (true scores, candidates pruned as the
-// Expert prunes), in status.
+// A match as it stands after Mac's guesses and the user's (true scores, every move of Mac's at
+// Expert), in status.
 SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std::vector<NumberSet> userGuesses)
 {
     const NumberComparer rules;
@@ -39,18 +46,30 @@ SavedMatch matchAfter(GameStatus status, std::vector<NumberSet> macGuesses, std:
     match.strength = 3;
     match.macOwnNumbers = kMacSecret;
     match.userOwnNumbers = kUserSecret;
-    match.candidates = rules.makeCandidatesArray();
     const std::size_t scored = macGuesses.size() - (status == GameStatusCheckHitBlow ? 1 : 0);
     for (std::size_t i = 0; i < macGuesses.size(); ++i) {
-        std::erase(match.candidates, macGuesses[i]);
         if (i >= scored)
             match.macUnscoredGuess = macGuesses[i];
         else
             match.macTurns.push_back({macGuesses[i], rules.checkHitsBlowsIn(kUserSecret, macGuesses[i])});
     }
-    ExpertPlayer::keepConsistent(match.candidates, match.macTurns);
+    match.macLevels.assign(scored * 2 + macGuesses.size() - scored, 3);
     for (const NumberSet &guess : userGuesses)
         match.userTurns.push_back({guess, rules.checkHitsBlowsIn(kMacSecret, guess)});
+    return match;
+}
+
+// The same match with Mac's candidates listed in place of its strengths, as version 1 kept it.
+SavedMatch withCandidates(SavedMatch match)
+{
+    const NumberComparer rules;
+    match.candidates = rules.makeCandidatesArray();
+    for (const Turn &turn : match.macTurns)
+        std::erase(*match.candidates, turn.guess);
+    if (match.macUnscoredGuess)
+        std::erase(*match.candidates, *match.macUnscoredGuess);
+    ExpertPlayer::keepConsistent(*match.candidates, match.macTurns);
+    match.macLevels.clear();
     return match;
 }
 
@@ -91,6 +110,8 @@ class TestSavedMatch : public QObject
 private slots:
     void textFormGivesBackTheMatch_data();
     void textFormGivesBackTheMatch();
+    void candidatesRebuiltAsPlayed_data();
+    void candidatesRebuiltAsPlayed();
     void oddTextsAreRefused_data();
     void oddTextsAreRefused();
     void fileSurvivesOddFiles_data();
@@ -99,6 +120,8 @@ private slots:
     void trackerKeepsTheRunningMatch();
     void keptMatchGoesWithItsRecord_data();
     void keptMatchGoesWithItsRecord();
+    void eachGameKeepsItsOwnMatch_data();
+    void eachGameKeepsItsOwnMatch();
 };
 
 void TestSavedMatch::textFormGivesBackTheMatch_data()
@@ -114,6 +137,7 @@ void TestSavedMatch::textFormGivesBackTheMatch_data()
     QTest::newRow("user's guess scored, hinted, Easy, with notes") << hinted;
     QTest::newRow("Mac found the secret: the last chance")
         << matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}, {4, 5, 6, 7}}, {{0, 1, 2, 3}});
+    QTest::newRow("candidates listed, as version 1 kept them") << withCandidates(userTurnWithRelabelling());
 }
 
 void TestSavedMatch::textFormGivesBackTheMatch()
@@ -123,8 +147,78 @@ void TestSavedMatch::textFormGivesBackTheMatch()
     const std::optional<SavedMatch> reread = SavedMatch::fromJson(match.toJson(), &error);
     QVERIFY2(reread, qPrintable(error));
     QVERIFY(*reread == match);
-    QCOMPARE(reread->candidates.size(), match.candidates.size());
+    QCOMPARE(reread->candidates.has_value(), match.candidates.has_value());
     QCOMPARE(reread->relabelling.has_value(), match.relabelling.has_value());
+}
+
+void TestSavedMatch::candidatesRebuiltAsPlayed_data()
+{
+    // The strength of each of Mac's moves in turn (guess, score, guess, ...), the last for the rest.
+    QTest::addColumn<QString>("levels");
+    QTest::newRow("Easy") << "0";
+    QTest::newRow("Normal") << "1";
+    QTest::newRow("Hard") << "2";
+    QTest::newRow("Expert") << "3";
+    QTest::newRow("Hard, then Expert from the third guess") << "22223";
+    QTest::newRow("Expert, then Easy from the third guess") << "33330";
+    QTest::newRow("an Expert guess scored at Easy, then Normal") << "301";
+    QTest::newRow("Easy, then an Expert guess scored at Easy") << "000030";
+}
+
+// A match kept as its moves comes back with Mac's candidates exactly as the match had them, at
+// every move, whatever strengths they were taken at; its text stays small. A match kept with its
+// list by version 1 comes back with that list.
+void TestSavedMatch::candidatesRebuiltAsPlayed()
+{
+    QFETCH(QString, levels);
+    ScriptedRandomSource random;
+    const NumberComparer rules(random);
+    Codebreaker played(rules);
+    played.newMatch();
+    int step = 0;
+    const auto nextLevel = [&] { return levels.at(std::min(step++, int(levels.size()) - 1)).digitValue(); };
+    SavedMatch match;
+    const auto keptAndRebuilt = [&](GameStatus status) {
+        match = {};
+        match.status = status;
+        match.strength = 3;
+        match.macOwnNumbers = kMacSecret;
+        match.userOwnNumbers = kUserSecret;
+        match.macTurns = played.turns();
+        match.macUnscoredGuess = played.unscoredGuess();
+        match.macLevels = *played.levels();
+        for (std::size_t i = 0; i + 1 < played.answers().size(); ++i)
+            match.userTurns.push_back({{0, 1, 2, 3}, rules.checkHitsBlowsIn(kMacSecret, {0, 1, 2, 3})});
+        const QByteArray text = match.toJson();
+        QVERIFY2(text.size() < 2048, text.constData());
+        QString why;
+        const std::optional<SavedMatch> reread = SavedMatch::fromJson(text, &why);
+        QVERIFY2(reread, qPrintable(why));
+        Codebreaker rebuilt(rules);
+        rebuilt.replay(reread->macTurns, reread->macUnscoredGuess, reread->macLevels, reread->relabelling);
+        QVERIFY2(rebuilt.candidates() == played.candidates(),
+                 qPrintable(QStringLiteral("after move %1: %2 candidates rebuilt, %3 played")
+                                .arg(step)
+                                .arg(rebuilt.candidates()->size())
+                                .arg(played.candidates()->size())));
+    };
+    for (int round = 0; round < 10; ++round) {
+        const NumberSet guess = played.takeGuess(nextLevel(), random);
+        keptAndRebuilt(GameStatusCheckHitBlow);
+        const HitBlowResult score = rules.checkHitsBlowsIn(kUserSecret, guess);
+        played.takeScore(score.hits, score.blows, nextLevel());
+        keptAndRebuilt(GameStatusUserTurn);
+        if (QTest::currentTestFailed() || score.hits == 4)
+            break;
+    }
+    QVERIFY2(step > 4, "Mac found the secret too soon to change strength");
+
+    SavedMatch listed = match;
+    listed.macLevels.clear();
+    listed.candidates = *played.candidates();
+    const std::optional<SavedMatch> ofVersion1 =
+        SavedMatch::fromJson(edited(listed, [](QJsonObject &root) { root.insert("version", 1); }));
+    QVERIFY(ofVersion1 && ofVersion1->candidates == played.candidates());
 }
 
 void TestSavedMatch::oddTextsAreRefused_data()
@@ -169,26 +263,33 @@ void TestSavedMatch::oddTextsAreRefused_data()
         SavedMatch long16 = matchAfter(GameStatusMacTurn, {}, userGuesses);
         for (const NumberSet &guess : macGuesses)
             long16.macTurns.push_back({guess, {0, 0}});
+        long16.macLevels.assign(32, 3);
         return long16.toJson();
     }();
-    QTest::newRow("candidates out of order") << [&match] {
-        SavedMatch swapped = match;
-        std::swap(swapped.candidates.front(), swapped.candidates.back());
+    QTest::newRow("a strength missing") << set("levels", "333");
+    QTest::newRow("a strength too many") << set("levels", "33333");
+    QTest::newRow("a strength beyond Expert") << set("levels", "3343");
+    QTest::newRow("a strength of no digit") << set("levels", "33x3");
+    const SavedMatch listed = withCandidates(match);
+    QTest::newRow("candidates out of order") << [&listed] {
+        SavedMatch swapped = listed;
+        std::swap(swapped.candidates->front(), swapped.candidates->back());
         return swapped.toJson();
     }();
-    QTest::newRow("a candidate twice") << [&match] {
-        SavedMatch twice = match;
-        twice.candidates.insert(twice.candidates.begin(), twice.candidates.front());
+    QTest::newRow("a candidate twice") << [&listed] {
+        SavedMatch twice = listed;
+        twice.candidates->insert(twice.candidates->begin(), twice.candidates->front());
         return twice.toJson();
     }();
-    QTest::newRow("the user's secret no longer a candidate") << [&match] {
-        SavedMatch lost = match;
-        std::erase(lost.candidates, kUserSecret);
+    QTest::newRow("the user's secret no longer a candidate") << [&listed] {
+        SavedMatch lost = listed;
+        std::erase(*lost.candidates, kUserSecret);
         return lost.toJson();
     }();
-    QTest::newRow("a candidate of no number") << edited(match, [](QJsonObject &root) {
+    QTest::newRow("a candidate of no number") << edited(listed, [](QJsonObject &root) {
         root.insert("candidates", "0000 " + root.value("candidates").toString());
     });
+    QTest::newRow("version 1 without its candidates") << set("version", 1);
     QTest::newRow("relabelling of a digit twice")
         << set("relabelling", QJsonObject{{"digits", QJsonArray{1, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
                                           {"positions", QJsonArray{0, 1, 2, 3}}});
@@ -317,20 +418,20 @@ void TestSavedMatch::trackerKeepsTheRunningMatch()
     auto tracker = std::make_unique<MatchTracker>(random, path);
     StatisticsKeeper *keeper = &tracker->statisticsKeeper();
     // Nothing is offered before the database answers.
-    QVERIFY(!tracker->resumable());
+    QVERIFY(tracker->resumable().empty());
     bool found = false;
     tracker->findKeptMatch([&found] { found = true; });
     // New Game before the answer waits for it.
     if (ending != "new game")
         QTRY_VERIFY(found);
     QCOMPARE(tracker->newGameNeedsConsent(GameStatusTitle), keptFromEarlier);
-    QCOMPARE(tracker->resumable().has_value(), keptFromEarlier);
+    QCOMPARE(tracker->resumable().size(), std::size_t(keptFromEarlier));
 
     int strength = 1;
     if (keptFromEarlier && ending == "won") {
         const std::optional<SavedMatch> resumed = tracker->resume();
         QVERIFY(resumed && *resumed == earlier);
-        QVERIFY(!tracker->resumable());
+        QVERIFY(tracker->resumable().empty());
         QVERIFY(!tracker->newGameNeedsConsent(GameStatusTitle));
         strength = 2;
         // Going on, the match is kept again at its next status change.
@@ -424,8 +525,11 @@ void TestSavedMatch::keptMatchGoesWithItsRecord()
     StatisticsKeeper other(path);
     const MatchProgress running{GameStatusUserTurn, MatchResultNone, 1, {}};
     keeper.matchStatusChanged({GameStatusChooseNumbers, MatchResultNone, 0, {}}, 1);
-    if (story.contains("earlier A"))
-        QVERIFY(keeper.keptMatchNow() == a);
+    if (story.contains("earlier A")) {
+        const std::vector<KeptMatch> kept = keeper.keptMatchesNow();
+        QVERIFY(kept.size() == 1 && kept.front().match == a);
+        QVERIFY(keeper.claimKeptMatch(kept.front()));
+    }
     if (story.startsWith("keep A"))
         keeper.keepMatch(a);
     if (story.contains("other keeps B")) {
@@ -446,6 +550,126 @@ void TestSavedMatch::keptMatchGoesWithItsRecord()
     // The old file is read once: taken in, or set aside when it holds no match.
     QVERIFY(!QFileInfo::exists(oldFile));
     QCOMPARE(QFileInfo::exists(oldFile + ".corrupt"), story.contains("garbage"));
+}
+
+void TestSavedMatch::eachGameKeepsItsOwnMatch_data()
+{
+    // Steps, in turn: "A keeps a" (game A keeps match a in its own row), "A quits", "A wins" (A's
+    // match is decided), "A resumes a" (A takes a up; "A fails to resume a": another game took
+    // it first), "A lists" (checks what A is offered against listed), "old row a" (a database of
+    // version 2 holding a in its one row), "row a of a live process", "row a of a dead process",
+    // "row a of a process id used again" (written by hand, each holder as named).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("listed"); // what each list offers, newest first, "-" for nothing
+    QTest::addColumn<QString>("rows");   // the matches in saved_match at the end, oldest first
+    QTest::newRow("two games quit mid-match: a third is offered both")
+        << "A keeps a, B keeps b, C lists, A quits, B quits, D lists" << "- ba" << "a b";
+    QTest::newRow("one game still running: only the other's is offered")
+        << "A keeps a, B keeps b, B quits, C lists" << "b" << "a b";
+    QTest::newRow("a match taken up by one game is offered to no other")
+        << "A keeps a, A quits, B lists, C lists, B resumes a, C fails to resume a, D lists" << "a a -" << "a";
+    QTest::newRow("a game that resumed and quit offers it again")
+        << "A keeps a, A quits, B resumes a, B keeps b, B quits, C lists" << "b" << "b";
+    QTest::newRow("a decided match removes only its own row")
+        << "A keeps a, B keeps b, A wins, B quits, C lists" << "b" << "b";
+    QTest::newRow("a database of the version before: its match is offered, and kept beside")
+        << "old row a, A lists, B keeps b, A resumes a, A keeps c, B quits, A quits, C lists" << "a cb" << "b c";
+    QTest::newRow("a live process's match is not offered") << "row a of a live process, A lists" << "-" << "a";
+    QTest::newRow("a dead process's match is offered") << "row a of a dead process, A lists" << "a" << "a";
+    QTest::newRow("a process id used again by another program")
+        << "row a of a process id used again, A lists" << "a" << "a";
+}
+
+// Each game keeps its match in its own row; the matches no running game holds are offered, newest
+// first; one taken up by a game is that game's, and a decided one goes, all others staying.
+void TestSavedMatch::eachGameKeepsItsOwnMatch()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, listed);
+    QFETCH(QString, rows);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("statistics.sqlite");
+    std::map<QString, SavedMatch> matches{{"a", matchAfter(GameStatusUserTurn, {{0, 1, 2, 3}}, {})},
+                                          {"b", matchAfter(GameStatusMacTurn, {}, {})},
+                                          {"c", matchAfter(GameStatusCheckHitBlow, {{0, 1, 2, 3}}, {})}};
+    const auto nameOf = [&](const QByteArray &text) {
+        const std::optional<SavedMatch> match = SavedMatch::fromJson(text);
+        for (const auto &[name, known] : matches) {
+            if (match == known)
+                return name;
+        }
+        return QStringLiteral("?");
+    };
+    std::map<QString, std::unique_ptr<StatisticsKeeper>> games;
+    std::map<QString, std::vector<KeptMatch>> offered;
+    const auto game = [&](const QString &name) -> StatisticsKeeper & {
+        auto &keeper = games[name];
+        if (!keeper)
+            keeper = std::make_unique<StatisticsKeeper>(path);
+        return *keeper;
+    };
+    const auto rowByHand = [&](const QString &holder) {
+        StatisticsStore store(path);
+        QVERIFY(store.keepMatch(matches["a"].toJson(), holder));
+    };
+    QStringList lists;
+    for (const QString &step : steps.split(", ")) {
+        const QStringList words = step.split(' ');
+        const QString who = words.front();
+        if (step == "old row a") {
+            QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "version 2");
+            database.setDatabaseName(path);
+            QVERIFY(database.open());
+            QSqlQuery query(database);
+            QVERIFY(query.exec("PRAGMA user_version = 2"));
+            QVERIFY(query.exec("CREATE TABLE saved_match (id INTEGER PRIMARY KEY CHECK (id = 1), match TEXT NOT NULL)"));
+            QVERIFY(query.prepare("INSERT INTO saved_match VALUES (1, ?)"));
+            query.addBindValue(QString::fromUtf8(matches["a"].toJson()));
+            QVERIFY(query.exec());
+            query = QSqlQuery();
+            database.close();
+            database = QSqlDatabase();
+            QSqlDatabase::removeDatabase("version 2");
+        } else if (step == "row a of a live process") {
+            rowByHand(QStringLiteral("%1::1").arg(getppid()));
+        } else if (step == "row a of a dead process") {
+            const pid_t child = fork();
+            if (child == 0)
+                _exit(0);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+            rowByHand(QStringLiteral("%1::1").arg(child));
+        } else if (step == "row a of a process id used again") {
+            rowByHand(QStringLiteral("%1:1:1").arg(getppid()));
+        } else if (words.at(1) == "keeps") {
+            game(who).keepMatch(matches[words.at(2)]);
+            game(who).waitForWrites();
+        } else if (words.at(1) == "quits") {
+            games.erase(who);
+        } else if (words.at(1) == "wins") {
+            game(who).matchStatusChanged({GameStatusGameOver, MatchResultUserWon, 1, {}}, 1);
+            game(who).waitForWrites();
+        } else if (words.at(1) == "lists") {
+            offered[who] = game(who).keptMatchesNow();
+            QStringList names;
+            for (const KeptMatch &kept : offered[who])
+                names << nameOf(kept.text);
+            lists << (names.isEmpty() ? "-" : names.join(""));
+        } else {
+            if (!offered.count(who))
+                offered[who] = game(who).keptMatchesNow();
+            const auto kept = std::find_if(offered[who].begin(), offered[who].end(),
+                                           [&](const KeptMatch &one) { return nameOf(one.text) == words.back(); });
+            QVERIFY2(kept != offered[who].end(), qPrintable(step));
+            QCOMPARE(game(who).claimKeptMatch(*kept), words.at(1) == "resumes");
+        }
+    }
+    QCOMPARE(lists.join(' '), listed);
+    games.clear();
+    StatisticsStore store(path);
+    QStringList stored;
+    for (const StatisticsStore::KeptRow &row : store.keptMatches([](const QString &) { return false; }))
+        stored.prepend(nameOf(row.text));
+    QCOMPARE(stored.join(' '), rows);
 }
 
 QTEST_GUILESS_MAIN(TestSavedMatch)

@@ -12,6 +12,6 @@ inline void forgetSavedMatch()
     if (!QFileInfo::exists(StatisticsStore::defaultPath()))
         return;
     StatisticsStore store(StatisticsStore::defaultPath());
-    if (const std::optional<QByteArray> kept = store.keptMatch())
-        store.forgetKeptMatch(*kept);
+    for (const StatisticsStore::KeptRow &kept : store.keptMatches([](const QString &) { return false; }))
+        store.forgetKeptMatch(kept.text, kept.id);
 }

@@ -6,6 +6,7 @@
 #include "PrefWindowController.h"
 #include "ui/AboutDialog.h"
 #include "ui/HowToPlayDialog.h"
+#include "ui/KeptMatchChooser.h"
 #include "ui/MainWindow.h"
 #include "ui/MatchAssistant.h"
 #include "ui/MatchStatusBar.h"
@@ -27,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QRegularExpression>
@@ -65,6 +67,8 @@ private slots:
     void hintTypesAGuessTheUsersScoresAllow();
     void countsTurnedAutomaticStandTyped();
     void dailyPuzzleOnceADate();
+    void keptMatchesListedByRound_data();
+    void keptMatchesListedByRound();
     void keptMatchWaitsForResumeOrAbandon_data();
     void keptMatchWaitsForResumeOrAbandon();
     void unsavedStatisticsAreToldInTheStatusBar();

@@ -220,6 +220,60 @@ void TestMainWindow::newGameAsksOnlyWhileAMatchRuns()
     QCOMPARE(controller->gameStatus(), started ? int(GameStatusChooseNumbers) : status);
 }
 
+void TestMainWindow::keptMatchesListedByRound_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("macGuesses"); // the last unscored while Mac's guess waits for its counts
+    QTest::addColumn<int>("userGuesses");
+    QTest::addColumn<int>("puzzle");     // a daily puzzle's number, 0 for a match against Mac
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Mac's first pause") << int(GameStatusMacTurn) << 0 << 0 << 0 << "Hard · round 1 · ";
+    QTest::newRow("Mac's third guess awaiting its counts") << int(GameStatusCheckHitBlow) << 3 << 2 << 0 << "Hard · round 3 · ";
+    QTest::newRow("the user's fourth turn") << int(GameStatusUserTurn) << 4 << 3 << 0 << "Hard · round 4 · ";
+    QTest::newRow("the user's fourth guess scored") << int(GameStatusUserResult) << 4 << 4 << 0 << "Hard · round 4 · ";
+    QTest::newRow("Mac about to open round 5") << int(GameStatusMacTurn) << 4 << 4 << 0 << "Hard · round 5 · ";
+    QTest::newRow("a daily puzzle's third guess awaited") << int(GameStatusUserTurn) << 0 << 2 << 12 << "Daily #12 · guess 3 · ";
+}
+
+// Each match in Resume Match's list is named by strength (or puzzle), the round it waits in and
+// when it was left; the arrows and Return choose one, Escape none.
+void TestMainWindow::keptMatchesListedByRound()
+{
+    QFETCH(int, status);
+    QFETCH(int, macGuesses);
+    QFETCH(int, userGuesses);
+    QFETCH(int, puzzle);
+    QFETCH(QString, shown);
+    const NumberSet guess{0, 1, 2, 3};
+    KeptMatch kept;
+    kept.match.status = gameStatusOf(status);
+    kept.match.strength = 2;
+    kept.match.dailyPuzzle = puzzle;
+    for (int i = 0; i < macGuesses; ++i) {
+        if (status == GameStatusCheckHitBlow && i == macGuesses - 1)
+            kept.match.macUnscoredGuess = guess;
+        else
+            kept.match.macTurns.push_back({guess, {0, 0}});
+    }
+    kept.match.userTurns.assign(std::size_t(userGuesses), Turn{guess, {0, 0}});
+    kept.updated = QDateTime(QDate(2026, 12, 9), QTime(14, 2)).toUTC();
+    QCOMPARE(KeptMatchChooser::describe(kept), shown + "9 Dec 14:02");
+
+    for (const auto &[keys, chosen] : {std::pair{QStringList{"Down", "Return"}, 1}, {{"Down", "Up", "Return"}, 0},
+                                       {{"Down", "Escape"}, -1}}) {
+        KeptMatchChooser chooser({kept, kept, kept});
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QCOMPARE(chooser.list()->accessibleName(), QStringLiteral("Unfinished matches"));
+        for (const QString &key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key == "Down" ? Qt::Key_Down : key == "Up" ? Qt::Key_Up
+                                                            : key == "Return"                   ? Qt::Key_Return
+                                                                                                : Qt::Key_Escape);
+        QCOMPARE(chooser.isVisible(), false);
+        QCOMPARE(chooser.result() == QDialog::Accepted ? chooser.list()->currentRow() : -1, chosen);
+    }
+}
+
 void TestMainWindow::keptMatchWaitsForResumeOrAbandon_data()
 {
     QTest::addColumn<QString>("command"); // "ctrl+r", "ctrl+r at once", "button", "menu", "new game"
