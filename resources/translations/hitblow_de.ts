@@ -157,6 +157,99 @@
     </message>
 </context>
 <context>
+    <name>DuelCurtain</name>
+    <message>
+        <source>Pass to %1</source>
+        <translation>Weitergeben an %1</translation>
+    </message>
+    <message>
+        <source>%1: press any key or click here to go on.</source>
+        <translation>%1: Drück eine Taste oder klick hier, um weiterzumachen.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelNumberEntry</name>
+    <message>
+        <source>Number typed</source>
+        <translation>Eingegebene Zahl</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Type four different digits.</source>
+        <translation>Gib vier verschiedene Ziffern ein.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Duel</source>
+        <translation>Duell</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Zahl von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 hid %2</source>
+        <translation>%1 versteckte %2</translation>
+    </message>
+    <message>
+        <source>%1.  %2   %3, %4</source>
+        <translation>%1.  %2   %3, %4</translation>
+    </message>
+    <message>
+        <source>Waiting for the duel to start…</source>
+        <translation>Warte auf den Beginn des Duells …</translation>
+    </message>
+    <message>
+        <source>%1, your guess</source>
+        <translation>%1, dein Tipp</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>Warte auf %1 …</translation>
+    </message>
+    <message>
+        <source>Give Up the Duel</source>
+        <translation>Duell aufgeben</translation>
+    </message>
+    <message>
+        <source>Give up the duel? It ends here, given up by %1.</source>
+        <translation>Das Duell aufgeben? Es endet hier, aufgegeben von %1.</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 hat gewonnen</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Unentschieden</translation>
+    </message>
+    <message>
+        <source>The scores of %1 were false</source>
+        <translation>Die Wertungen von %1 waren falsch</translation>
+    </message>
+    <message>
+        <source>%1 left the duel</source>
+        <translation>%1 hat das Duell verlassen</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>GameBoardView</name>
     <message>
         <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
@@ -271,6 +364,37 @@
     </message>
 </context>
 <context>
+    <name>HotSeatSetup</name>
+    <message>
+        <source>Duel at This Computer</source>
+        <translation>Duell an diesem Computer</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1:</source>
+        <translation>Spieler &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
+        <translation>Spieler 1 rät in jeder Runde zuerst; Spieler 2 hat den letzten Tipp.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>%1, hide your number: four different digits. %2, please look away.</source>
+        <translation>%1, versteck deine Zahl: vier verschiedene Ziffern. %2, bitte schau weg.</translation>
+    </message>
+    <message>
+        <source>%1 has hidden a number.</source>
+        <translation>%1 hat eine Zahl versteckt.</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlayDialog</name>
     <message>
         <source>How to Play</source>
@@ -377,10 +501,6 @@
         <translation>Spiel &gt; Hinweis gibt für dich den Tipp ein, den Mac als Experte nach deinen eigenen Tipps und ihren Bewertungen spielen würde. Schicke ihn mit der Eingabetaste ab oder ändere ihn vorher. Die Statistik markiert Partien, in denen du einen Hinweis genommen hast.</translation>
     </message>
     <message>
-        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
-        <translation>Eine Partie, die du unbeendet verlässt, ob durch Beenden oder anders, bleibt erhalten: Beim nächsten Start setzt „Partie fortsetzen“ in der Leiste sie am Anfang des Zuges fort, in dem sie war.</translation>
-    </message>
-    <message>
         <source>resume the unfinished match</source>
         <translation>die unterbrochene Partie fortsetzen</translation>
     </message>
@@ -439,6 +559,41 @@
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
         <translation>Ansicht &gt; Notizblock öffnet neben dem Brett eine Seite für deine Schlüsse: Ein Klick auf ein Feld markiert die Ziffer mit ✗ (nicht an dieser Stelle), ein zweiter mit ● (an dieser Stelle), ein dritter löscht die Markierung; ein Klick auf eine Ziffer streicht sie aus der Zahl. Auf der Seite bewegen die Pfeiltasten, die Leertaste markiert, X streicht die Ziffer der Zeile, Esc kehrt zum Brett zurück, und Ziffern gehen in deinen Tipp.</translation>
+    </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
+        <translation>Eine Partie, die du unbeendet verlässt, ob durch Beenden oder anders, bleibt erhalten: Beim nächsten Start setzt „Partie fortsetzen“ in der Leiste sie in dem Zug fort, in dem sie war. Zwei Spiele behalten jedes seine eigene, und „Partie fortsetzen“ listet sie auf, wenn mehrere warten.</translation>
+    </message>
+    <message>
+        <source>duel: two players at this computer</source>
+        <translation>Duell: zwei Spieler an diesem Computer</translation>
+    </message>
+</context>
+<context>
+    <name>KeptMatchChooser</name>
+    <message>
+        <source>Resume Match</source>
+        <translation>Partie fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Unfinished matches, the newest first:</source>
+        <translation>&amp;Unbeendete Partien, die neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Unfinished matches</source>
+        <translation>Unbeendete Partien</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>%1 · guess %2 · %3</source>
+        <translation>%1 · Tipp %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · round %2 · %3</source>
+        <translation>%1 · Runde %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -515,6 +670,10 @@
         <source>&amp;Copy Daily Result</source>
         <translation>Tagesergebnis &amp;kopieren</translation>
     </message>
+    <message>
+        <source>D&amp;uel…</source>
+        <translation>D&amp;uell …</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -581,6 +740,10 @@
     <message>
         <source>The result of puzzle #%1 is copied, without its digits.</source>
         <translation>Das Ergebnis von Rätsel Nr. %1 ist kopiert, ohne seine Ziffern.</translation>
+    </message>
+    <message>
+        <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
+        <translation>Diese Partie konnte nicht fortgesetzt werden: Ein anderes Spiel hat sie weitergeführt, oder die Statistik ist beschäftigt.</translation>
     </message>
 </context>
 <context>
@@ -678,6 +841,10 @@
     <message>
         <source>Secrets still possible: %1</source>
         <translation>Noch mögliche Zahlen: %1</translation>
+    </message>
+    <message>
+        <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
+        <translation>%1 unbeendete Partien warten: Spiel &gt; Partie fortsetzen (%2)</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1255,18 @@
         <source>Secret: %1</source>
         <translation>Lösung: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s scores were false</source>
+        <translation>Die Wertungen von %1 waren falsch</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Zahl von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s guesses</source>
+        <translation>Tipps von %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -1283,6 +1462,14 @@
         <source>Row %1 of %2: %3</source>
         <translation>Zeile %1 von %2: %3</translation>
     </message>
+    <message>
+        <source>Duel with %1 over the network</source>
+        <translation>Duell mit %1 über das Netzwerk</translation>
+    </message>
+    <message>
+        <source>Duel with %1</source>
+        <translation>Duell mit %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1362,6 +1549,10 @@
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
         <translation>%1 wurde von einer neueren Version des Spiels geschrieben; sie bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>a journal file beside %1 is not a regular file; the database is left as it is</source>
+        <translation>eine Journaldatei neben %1 ist keine reguläre Datei; die Datenbank bleibt, wie sie ist</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,99 @@
     </message>
 </context>
 <context>
+    <name>DuelCurtain</name>
+    <message>
+        <source>Pass to %1</source>
+        <translation>Pasa a %1</translation>
+    </message>
+    <message>
+        <source>%1: press any key or click here to go on.</source>
+        <translation>%1: pulsa una tecla o haz clic aquí para seguir.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelNumberEntry</name>
+    <message>
+        <source>Number typed</source>
+        <translation>Número escrito</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Type four different digits.</source>
+        <translation>Escribe cuatro cifras distintas.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Duel</source>
+        <translation>Duelo</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Número de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 hid %2</source>
+        <translation>%1 escondió %2</translation>
+    </message>
+    <message>
+        <source>%1.  %2   %3, %4</source>
+        <translation>%1.  %2   %3, %4</translation>
+    </message>
+    <message>
+        <source>Waiting for the duel to start…</source>
+        <translation>Esperando a que empiece el duelo…</translation>
+    </message>
+    <message>
+        <source>%1, your guess</source>
+        <translation>%1, tu intento</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>Esperando a %1…</translation>
+    </message>
+    <message>
+        <source>Give Up the Duel</source>
+        <translation>Abandonar el duelo</translation>
+    </message>
+    <message>
+        <source>Give up the duel? It ends here, given up by %1.</source>
+        <translation>¿Abandonar el duelo? Termina aquí, abandonado por %1.</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 ha ganado</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>The scores of %1 were false</source>
+        <translation>Los resultados de %1 eran falsos</translation>
+    </message>
+    <message>
+        <source>%1 left the duel</source>
+        <translation>%1 ha dejado el duelo</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>GameBoardView</name>
     <message>
         <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
@@ -271,6 +364,37 @@
     </message>
 </context>
 <context>
+    <name>HotSeatSetup</name>
+    <message>
+        <source>Duel at This Computer</source>
+        <translation>Duelo en este ordenador</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1:</source>
+        <translation>Jugador &amp;%1:</translation>
+    </message>
+    <message>
+        <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
+        <translation>El jugador 1 prueba primero en cada ronda; el jugador 2 tiene el último intento.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>%1, hide your number: four different digits. %2, please look away.</source>
+        <translation>%1, esconde tu número: cuatro cifras distintas. %2, por favor, no mires.</translation>
+    </message>
+    <message>
+        <source>%1 has hidden a number.</source>
+        <translation>%1 ha escondido un número.</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlayDialog</name>
     <message>
         <source>How to Play</source>
@@ -377,10 +501,6 @@
         <translation>Partida &gt; Pista escribe por ti el intento que Mac jugaría con fuerza Experto a partir de tus propios intentos y sus resultados. Envíalo con Intro o cámbialo antes. Las estadísticas marcan las partidas en las que usaste una pista.</translation>
     </message>
     <message>
-        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
-        <translation>Una partida que dejas sin terminar, al salir o de otro modo, se guarda: en el siguiente inicio, Reanudar partida en la barra la continúa al principio del turno en que estaba.</translation>
-    </message>
-    <message>
         <source>resume the unfinished match</source>
         <translation>reanudar la partida sin terminar</translation>
     </message>
@@ -439,6 +559,41 @@
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
         <translation>Ver &gt; Bloc de notas abre junto al tablero una página para tus deducciones: un clic en una casilla marca el dígito con ✗ (no en ese lugar), un segundo con ● (en ese lugar), un tercero la borra; un clic en un dígito lo tacha del número. En la página, las flechas mueven, Espacio marca, X tacha el dígito de la fila, Esc vuelve al tablero y los dígitos van a tu intento.</translation>
+    </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
+        <translation>Una partida que dejas sin terminar, al salir o de otro modo, se guarda: en el siguiente inicio, Reanudar partida en la barra la continúa en el turno en que estaba. Dos juegos guardan cada uno la suya, y Reanudar partida las muestra en una lista cuando esperan varias.</translation>
+    </message>
+    <message>
+        <source>duel: two players at this computer</source>
+        <translation>duelo: dos jugadores en este ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>KeptMatchChooser</name>
+    <message>
+        <source>Resume Match</source>
+        <translation>Reanudar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Unfinished matches, the newest first:</source>
+        <translation>Partidas sin &amp;terminar, la más reciente primero:</translation>
+    </message>
+    <message>
+        <source>Unfinished matches</source>
+        <translation>Partidas sin terminar</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>%1 · guess %2 · %3</source>
+        <translation>%1 · intento %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · round %2 · %3</source>
+        <translation>%1 · ronda %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -515,6 +670,10 @@
         <source>&amp;Copy Daily Result</source>
         <translation>&amp;Copiar resultado diario</translation>
     </message>
+    <message>
+        <source>D&amp;uel…</source>
+        <translation>D&amp;uelo…</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -581,6 +740,10 @@
     <message>
         <source>The result of puzzle #%1 is copied, without its digits.</source>
         <translation>El resultado del desafío n.º %1 está copiado, sin sus cifras.</translation>
+    </message>
+    <message>
+        <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
+        <translation>No se pudo reanudar esa partida: otro juego la ha continuado o las estadísticas están ocupadas.</translation>
     </message>
 </context>
 <context>
@@ -678,6 +841,10 @@
     <message>
         <source>Secrets still possible: %1</source>
         <translation>Números aún posibles: %1</translation>
+    </message>
+    <message>
+        <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
+        <translation>%1 partidas sin terminar esperan: Partida &gt; Reanudar partida (%2)</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1255,18 @@
         <source>Secret: %1</source>
         <translation>Secreto: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s scores were false</source>
+        <translation>Los resultados de %1 eran falsos</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Número de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s guesses</source>
+        <translation>Intentos de %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -1283,6 +1462,14 @@
         <source>Row %1 of %2: %3</source>
         <translation>Fila %1 de %2: %3</translation>
     </message>
+    <message>
+        <source>Duel with %1 over the network</source>
+        <translation>Duelo con %1 por la red</translation>
+    </message>
+    <message>
+        <source>Duel with %1</source>
+        <translation>Duelo con %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1362,6 +1549,10 @@
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
         <translation>%1 lo escribió una versión más nueva del juego; se deja como está</translation>
+    </message>
+    <message>
+        <source>a journal file beside %1 is not a regular file; the database is left as it is</source>
+        <translation>un archivo de diario junto a %1 no es un archivo normal; la base de datos se deja como está</translation>
     </message>
 </context>
 <context>

@@ -157,6 +157,99 @@
     </message>
 </context>
 <context>
+    <name>DuelCurtain</name>
+    <message>
+        <source>Pass to %1</source>
+        <translation>Passez à %1</translation>
+    </message>
+    <message>
+        <source>%1: press any key or click here to go on.</source>
+        <translation>%1 : appuyez sur une touche ou cliquez ici pour continuer.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelNumberEntry</name>
+    <message>
+        <source>Number typed</source>
+        <translation>Nombre saisi</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Type four different digits.</source>
+        <translation>Tapez quatre chiffres différents.</translation>
+    </message>
+</context>
+<context>
+    <name>DuelWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Duel</source>
+        <translation>Duel</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Nombre de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 hid %2</source>
+        <translation>%1 a caché %2</translation>
+    </message>
+    <message>
+        <source>%1.  %2   %3, %4</source>
+        <translation>%1.  %2   %3, %4</translation>
+    </message>
+    <message>
+        <source>Waiting for the duel to start…</source>
+        <translation>En attente du début du duel…</translation>
+    </message>
+    <message>
+        <source>%1, your guess</source>
+        <translation>%1, votre proposition</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>En attente de %1…</translation>
+    </message>
+    <message>
+        <source>Give Up the Duel</source>
+        <translation>Abandonner le duel</translation>
+    </message>
+    <message>
+        <source>Give up the duel? It ends here, given up by %1.</source>
+        <translation>Abandonner le duel ? Il s&apos;arrête ici, abandonné par %1.</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 a gagné</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Match nul</translation>
+    </message>
+    <message>
+        <source>The scores of %1 were false</source>
+        <translation>Les décomptes de %1 étaient faux</translation>
+    </message>
+    <message>
+        <source>%1 left the duel</source>
+        <translation>%1 a quitté le duel</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1 : %2, %3, %4</translation>
+    </message>
+</context>
+<context>
     <name>GameBoardView</name>
     <message>
         <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
@@ -271,6 +364,37 @@
     </message>
 </context>
 <context>
+    <name>HotSeatSetup</name>
+    <message>
+        <source>Duel at This Computer</source>
+        <translation>Duel sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1:</source>
+        <translation>Joueur &amp;%1 :</translation>
+    </message>
+    <message>
+        <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
+        <translation>Le joueur 1 propose en premier à chaque tour ; le joueur 2 a la dernière proposition.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>%1, hide your number: four different digits. %2, please look away.</source>
+        <translation>%1, cachez votre nombre : quatre chiffres différents. %2, veuillez regarder ailleurs.</translation>
+    </message>
+    <message>
+        <source>%1 has hidden a number.</source>
+        <translation>%1 a caché un nombre.</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlayDialog</name>
     <message>
         <source>How to Play</source>
@@ -377,10 +501,6 @@
         <translation>Jeu &gt; Indice saisit pour vous la proposition que Mac jouerait en force Expert d’après vos propres propositions et leurs résultats. Envoyez-la avec Entrée ou modifiez-la d’abord. Les statistiques marquent une partie où vous avez pris un indice.</translation>
     </message>
     <message>
-        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
-        <translation>Une partie laissée inachevée, en quittant le jeu ou autrement, est conservée&#xa0;: au prochain lancement, Reprendre la partie dans la barre la poursuit au début du tour où elle en était.</translation>
-    </message>
-    <message>
         <source>resume the unfinished match</source>
         <translation>reprendre la partie inachevée</translation>
     </message>
@@ -439,6 +559,41 @@
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
         <translation>Affichage &gt; Bloc-notes ouvre à côté du plateau une page pour vos déductions&#xa0;: un clic sur une case marque le chiffre ✗ (pas à cette place), un deuxième ● (à cette place), un troisième l’efface&#xa0;; un clic sur un chiffre le raye du nombre. Sur la page, les flèches déplacent, Espace marque, X raye le chiffre de la ligne, Échap revient au plateau et les chiffres vont dans votre proposition.</translation>
+    </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
+        <translation>Une partie laissée inachevée, en quittant le jeu ou autrement, est conservée : au prochain lancement, Reprendre la partie dans la barre la poursuit au tour où elle en était. Deux jeux gardent chacun la leur, et Reprendre la partie les liste quand plusieurs attendent.</translation>
+    </message>
+    <message>
+        <source>duel: two players at this computer</source>
+        <translation>duel : deux joueurs sur cet ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>KeptMatchChooser</name>
+    <message>
+        <source>Resume Match</source>
+        <translation>Reprendre la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Unfinished matches, the newest first:</source>
+        <translation>Parties &amp;inachevées, la plus récente en premier :</translation>
+    </message>
+    <message>
+        <source>Unfinished matches</source>
+        <translation>Parties inachevées</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>%1 · guess %2 · %3</source>
+        <translation>%1 · proposition %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · round %2 · %3</source>
+        <translation>%1 · tour %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -515,6 +670,10 @@
         <source>&amp;Copy Daily Result</source>
         <translation>&amp;Copier le résultat du jour</translation>
     </message>
+    <message>
+        <source>D&amp;uel…</source>
+        <translation>D&amp;uel…</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -581,6 +740,10 @@
     <message>
         <source>The result of puzzle #%1 is copied, without its digits.</source>
         <translation>Le résultat du défi nº %1 est copié, sans ses chiffres.</translation>
+    </message>
+    <message>
+        <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
+        <translation>Cette partie n&apos;a pas pu être reprise : un autre jeu l&apos;a poursuivie, ou les statistiques sont occupées.</translation>
     </message>
 </context>
 <context>
@@ -678,6 +841,10 @@
     <message>
         <source>Secrets still possible: %1</source>
         <translation>Nombres encore possibles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
+        <translation>%1 parties inachevées vous attendent : Jeu &gt; Reprendre la partie (%2)</translation>
     </message>
 </context>
 <context>
@@ -1088,6 +1255,18 @@
         <source>Secret: %1</source>
         <translation>Secret&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>%1&apos;s scores were false</source>
+        <translation>Les décomptes de %1 étaient faux</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>Nombre de %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s guesses</source>
+        <translation>Propositions de %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -1277,11 +1456,19 @@
     </message>
     <message>
         <source>&amp;Matches:</source>
-        <translation>&amp;Parties :</translation>
+        <translation>&amp;Parties&#xa0;:</translation>
     </message>
     <message>
         <source>Row %1 of %2: %3</source>
-        <translation>Ligne %1 sur %2 : %3</translation>
+        <translation>Ligne %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Duel with %1 over the network</source>
+        <translation>Duel avec %1 par le réseau</translation>
+    </message>
+    <message>
+        <source>Duel with %1</source>
+        <translation>Duel avec %1</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1549,10 @@
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
         <translation>%1 a été écrit par une version plus récente du jeu&#xa0;; il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>a journal file beside %1 is not a regular file; the database is left as it is</source>
+        <translation>un fichier journal à côté de %1 n&apos;est pas un fichier ordinaire ; la base de données est laissée telle quelle</translation>
     </message>
 </context>
 <context>

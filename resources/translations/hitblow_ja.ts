@@ -153,6 +153,99 @@
     </message>
 </context>
 <context>
+    <name>DuelCurtain</name>
+    <message>
+        <source>Pass to %1</source>
+        <translation>%1 さんに交代</translation>
+    </message>
+    <message>
+        <source>%1: press any key or click here to go on.</source>
+        <translation>%1 さん：キーを押すか、ここをクリックして続けてください。</translation>
+    </message>
+</context>
+<context>
+    <name>DuelNumberEntry</name>
+    <message>
+        <source>Number typed</source>
+        <translation>入力した数</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Type four different digits.</source>
+        <translation>異なる4つの数字を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DuelWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Duel</source>
+        <translation>対戦</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>%1 さんの数：%2</translation>
+    </message>
+    <message>
+        <source>%1 hid %2</source>
+        <translation>%1 さんが隠した数：%2</translation>
+    </message>
+    <message>
+        <source>%1.  %2   %3, %4</source>
+        <translation>%1.  %2   %3、%4</translation>
+    </message>
+    <message>
+        <source>Waiting for the duel to start…</source>
+        <translation>対戦の開始を待っています…</translation>
+    </message>
+    <message>
+        <source>%1, your guess</source>
+        <translation>%1 さんの番です</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>%1 さんを待っています…</translation>
+    </message>
+    <message>
+        <source>Give Up the Duel</source>
+        <translation>対戦を投了</translation>
+    </message>
+    <message>
+        <source>Give up the duel? It ends here, given up by %1.</source>
+        <translation>対戦を投了しますか？ %1 さんの投了でここで終わります。</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 さんの勝ち</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>引き分け</translation>
+    </message>
+    <message>
+        <source>The scores of %1 were false</source>
+        <translation>%1 さんの判定は偽りでした</translation>
+    </message>
+    <message>
+        <source>%1 left the duel</source>
+        <translation>%1 さんが対戦を抜けました</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1：%2、%3、%4</translation>
+    </message>
+</context>
+<context>
     <name>GameBoardView</name>
     <message>
         <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
@@ -267,6 +360,37 @@
     </message>
 </context>
 <context>
+    <name>HotSeatSetup</name>
+    <message>
+        <source>Duel at This Computer</source>
+        <translation>このコンピューターで対戦</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>プレイヤー %1</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1:</source>
+        <translation>プレイヤー %1(&amp;%1):</translation>
+    </message>
+    <message>
+        <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
+        <translation>各ラウンドはプレイヤー1が先に予想し、プレイヤー2が最後に予想します。</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1, hide your number: four different digits. %2, please look away.</source>
+        <translation>%1 さん、数を隠してください（異なる4つの数字）。%2 さんは見ないでください。</translation>
+    </message>
+    <message>
+        <source>%1 has hidden a number.</source>
+        <translation>%1 さんが数を隠しました。</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlayDialog</name>
     <message>
         <source>How to Play</source>
@@ -373,10 +497,6 @@
         <translation>「ゲーム」&gt;「ヒント」は、あなた自身の予想とその結果から、強さ「エキスパート」の Mac が打つ予想を入力します。そのまま Return キーで送るか、変えてから送ります。ヒントを使った試合は統計に記録されます。</translation>
     </message>
     <message>
-        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
-        <translation>ゲームを終了したときなど、途中で残した試合は保存されます。次に起動したとき、バーの「試合を再開」でその手番の始めから続けられます。</translation>
-    </message>
-    <message>
         <source>resume the unfinished match</source>
         <translation>途中の試合を再開</translation>
     </message>
@@ -435,6 +555,41 @@
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
         <translation>表示 &gt; メモ帳 で盤の横に推理用のページが開きます。マスをクリックすると数字に ✗（その位置ではない）、もう一度で ●（その位置）、三度目で消えます。数字をクリックすると、その数字を候補から外します。ページでは矢印キーで移動、スペースで印、X で行の数字を外し、Esc で盤に戻ります。数字キーは予想の入力に入ります。</translation>
+    </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
+        <translation>ゲームを終了したときなど、途中で残した試合は保存されます。次に起動したとき、バーの「試合を再開」でその手番から続けられます。2つのゲームはそれぞれ自分の試合を保存し、複数が待っているときは「試合を再開」が一覧を出します。</translation>
+    </message>
+    <message>
+        <source>duel: two players at this computer</source>
+        <translation>対戦：このコンピューターで2人で</translation>
+    </message>
+</context>
+<context>
+    <name>KeptMatchChooser</name>
+    <message>
+        <source>Resume Match</source>
+        <translation>試合を再開</translation>
+    </message>
+    <message>
+        <source>&amp;Unfinished matches, the newest first:</source>
+        <translation>途中の試合（新しい順）(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Unfinished matches</source>
+        <translation>途中の試合</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>再開(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 · guess %2 · %3</source>
+        <translation>%1 · %2 手目 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · round %2 · %3</source>
+        <translation>%1 · ラウンド %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -511,6 +666,10 @@
         <source>&amp;Copy Daily Result</source>
         <translation>デイリーの結果をコピー(&amp;C)</translation>
     </message>
+    <message>
+        <source>D&amp;uel…</source>
+        <translation>対戦(&amp;U)…</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -577,6 +736,10 @@
     <message>
         <source>The result of puzzle #%1 is copied, without its digits.</source>
         <translation>パズル #%1 の結果を数字なしでコピーしました。</translation>
+    </message>
+    <message>
+        <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
+        <translation>その試合は再開できませんでした。別のゲームが続けたか、統計が使用中です。</translation>
     </message>
 </context>
 <context>
@@ -673,6 +836,10 @@
     <message>
         <source>Secrets still possible: %1</source>
         <translation>まだ可能な数：%1</translation>
+    </message>
+    <message>
+        <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
+        <translation>途中の試合が %1 つ待っています：ゲーム &gt; 試合を再開（%2）</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1250,18 @@
         <source>Secret: %1</source>
         <translation>答え：%1</translation>
     </message>
+    <message>
+        <source>%1&apos;s scores were false</source>
+        <translation>%1 さんの判定は偽りでした</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>%1 さんの数：%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s guesses</source>
+        <translation>%1 さんの予想</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -1271,11 +1450,19 @@
     </message>
     <message>
         <source>&amp;Matches:</source>
-        <translation>対局(&amp;M):</translation>
+        <translation>試合(&amp;M):</translation>
     </message>
     <message>
         <source>Row %1 of %2: %3</source>
         <translation>%2 行中 %1 行目: %3</translation>
+    </message>
+    <message>
+        <source>Duel with %1 over the network</source>
+        <translation>%1 さんとネットワーク対戦</translation>
+    </message>
+    <message>
+        <source>Duel with %1</source>
+        <translation>%1 さんと対戦</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1540,10 @@
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
         <translation>%1 は新しいバージョンのゲームが書いたものです。そのままにします</translation>
+    </message>
+    <message>
+        <source>a journal file beside %1 is not a regular file; the database is left as it is</source>
+        <translation>%1 の横のジャーナルファイルが通常のファイルではありません。データベースはそのままにします</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,99 @@
     </message>
 </context>
 <context>
+    <name>DuelCurtain</name>
+    <message>
+        <source>Pass to %1</source>
+        <translation>交给 %1</translation>
+    </message>
+    <message>
+        <source>%1: press any key or click here to go on.</source>
+        <translation>%1：按任意键或点击此处继续。</translation>
+    </message>
+</context>
+<context>
+    <name>DuelNumberEntry</name>
+    <message>
+        <source>Number typed</source>
+        <translation>已输入的数字</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Type four different digits.</source>
+        <translation>请输入四个不同的数字。</translation>
+    </message>
+</context>
+<context>
+    <name>DuelWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Duel</source>
+        <translation>对决</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>%1 的数字：%2</translation>
+    </message>
+    <message>
+        <source>%1 hid %2</source>
+        <translation>%1 藏的是 %2</translation>
+    </message>
+    <message>
+        <source>%1.  %2   %3, %4</source>
+        <translation>%1.  %2   %3，%4</translation>
+    </message>
+    <message>
+        <source>Waiting for the duel to start…</source>
+        <translation>正在等待对决开始…</translation>
+    </message>
+    <message>
+        <source>%1, your guess</source>
+        <translation>%1，请猜</translation>
+    </message>
+    <message>
+        <source>Waiting for %1…</source>
+        <translation>正在等待 %1…</translation>
+    </message>
+    <message>
+        <source>Give Up the Duel</source>
+        <translation>放弃对决</translation>
+    </message>
+    <message>
+        <source>Give up the duel? It ends here, given up by %1.</source>
+        <translation>要放弃对决吗？对决到此结束，由 %1 放弃。</translation>
+    </message>
+    <message>
+        <source>%1 won</source>
+        <translation>%1 获胜</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>平局</translation>
+    </message>
+    <message>
+        <source>The scores of %1 were false</source>
+        <translation>%1 给出的判定是假的</translation>
+    </message>
+    <message>
+        <source>%1 left the duel</source>
+        <translation>%1 离开了对决</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <translation>%1：%2，%3，%4</translation>
+    </message>
+</context>
+<context>
     <name>GameBoardView</name>
     <message>
         <source>A guess is four different digits; %1 repeats %2. A digit not typed counts as 0.</source>
@@ -267,6 +360,37 @@
     </message>
 </context>
 <context>
+    <name>HotSeatSetup</name>
+    <message>
+        <source>Duel at This Computer</source>
+        <translation>在这台电脑上对决</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>玩家 %1</translation>
+    </message>
+    <message>
+        <source>Player &amp;%1:</source>
+        <translation>玩家 %1(&amp;%1)：</translation>
+    </message>
+    <message>
+        <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
+        <translation>每一回合由玩家 1 先猜，玩家 2 最后猜。</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1, hide your number: four different digits. %2, please look away.</source>
+        <translation>%1，请藏好你的数字：四个不同的数字。%2，请不要看。</translation>
+    </message>
+    <message>
+        <source>%1 has hidden a number.</source>
+        <translation>%1 已藏好数字。</translation>
+    </message>
+</context>
+<context>
     <name>HowToPlayDialog</name>
     <message>
         <source>How to Play</source>
@@ -373,10 +497,6 @@
         <translation>“游戏 &gt; 提示”会根据你自己的猜测和结果，输入“专家”实力的 Mac 会下的猜测。可以直接按回车键发送，也可以先修改。用过提示的对局会在统计中标出。</translation>
     </message>
     <message>
-        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in.</source>
-        <translation>未下完的对局（无论是退出游戏还是其他原因）都会保存：下次启动时，点击栏中的“继续对局”即可从当时那一回合的开头继续。</translation>
-    </message>
-    <message>
         <source>resume the unfinished match</source>
         <translation>继续未完成的对局</translation>
     </message>
@@ -435,6 +555,41 @@
     <message>
         <source>View &gt; Notepad opens a page for your deductions beside the board: a click on a cell marks the digit ✗ (not in that place), a second click ● (in that place), a third clears it; a click on a digit crosses it out of the number. On the page, the arrow keys move, Space marks, X crosses out the row&apos;s digit, Esc goes back to the board and digits go to your guess.</source>
         <translation>“视图 &gt; 记事本”在棋盘旁打开一页供你推理：单击格子将该数字标为 ✗（不在此位置），再单击标为 ●（在此位置），第三次清除；单击数字则将其从数中划去。在该页上，方向键移动，空格做标记，X 划去该行的数字，Esc 回到棋盘，数字键输入到你的猜测中。</translation>
+    </message>
+    <message>
+        <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
+        <translation>未下完的对局（无论是退出游戏还是其他原因）都会保存：下次启动时，点击栏中的“继续对局”即可从当时那一回合继续。两个游戏各自保存自己的对局；有多个在等时，“继续对局”会列出它们。</translation>
+    </message>
+    <message>
+        <source>duel: two players at this computer</source>
+        <translation>对决：两位玩家在这台电脑上</translation>
+    </message>
+</context>
+<context>
+    <name>KeptMatchChooser</name>
+    <message>
+        <source>Resume Match</source>
+        <translation>继续对局</translation>
+    </message>
+    <message>
+        <source>&amp;Unfinished matches, the newest first:</source>
+        <translation>未完成的对局，最新的在前(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Unfinished matches</source>
+        <translation>未完成的对局</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>继续(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 · guess %2 · %3</source>
+        <translation>%1 · 第 %2 猜 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · round %2 · %3</source>
+        <translation>%1 · 第 %2 回合 · %3</translation>
     </message>
 </context>
 <context>
@@ -511,6 +666,10 @@
         <source>&amp;Copy Daily Result</source>
         <translation>复制每日结果(&amp;C)</translation>
     </message>
+    <message>
+        <source>D&amp;uel…</source>
+        <translation>对决(&amp;U)…</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -577,6 +736,10 @@
     <message>
         <source>The result of puzzle #%1 is copied, without its digits.</source>
         <translation>谜题 #%1 的结果已复制，不含数字。</translation>
+    </message>
+    <message>
+        <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
+        <translation>无法继续该对局：另一个游戏已接着下了，或统计数据正忙。</translation>
     </message>
 </context>
 <context>
@@ -673,6 +836,10 @@
     <message>
         <source>Secrets still possible: %1</source>
         <translation>仍可能的数字：%1</translation>
+    </message>
+    <message>
+        <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
+        <translation>有 %1 个未完成的对局在等：游戏 &gt; 继续对局（%2）</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1250,18 @@
         <source>Secret: %1</source>
         <translation>答案：%1</translation>
     </message>
+    <message>
+        <source>%1&apos;s scores were false</source>
+        <translation>%1 给出的判定是假的</translation>
+    </message>
+    <message>
+        <source>%1&apos;s number: %2</source>
+        <translation>%1 的数字：%2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s guesses</source>
+        <translation>%1 的猜测</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>
@@ -1277,6 +1456,14 @@
         <source>Row %1 of %2: %3</source>
         <translation>第 %1 行，共 %2 行：%3</translation>
     </message>
+    <message>
+        <source>Duel with %1 over the network</source>
+        <translation>与 %1 的网络对决</translation>
+    </message>
+    <message>
+        <source>Duel with %1</source>
+        <translation>与 %1 对决</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsKeeper</name>
@@ -1353,6 +1540,10 @@
     <message>
         <source>%1 was written by a newer version of the game; it is left as it is</source>
         <translation>%1 由更新版本的游戏写入；保持原样</translation>
+    </message>
+    <message>
+        <source>a journal file beside %1 is not a regular file; the database is left as it is</source>
+        <translation>%1 旁的日志文件不是普通文件；数据库保持原样</translation>
     </message>
 </context>
 <context>
