@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Duel</source>
-        <translation>対戦</translation>
+        <translation>二人対戦</translation>
     </message>
     <message>
         <source>%1&apos;s number: %2</source>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <source>Waiting for the duel to start…</source>
-        <translation>対戦の開始を待っています…</translation>
+        <translation>二人対戦の開始を待っています…</translation>
     </message>
     <message>
         <source>%1, your guess</source>
@@ -218,11 +218,11 @@
     </message>
     <message>
         <source>Give Up the Duel</source>
-        <translation>対戦を投了</translation>
+        <translation>二人対戦を投了</translation>
     </message>
     <message>
         <source>Give up the duel? It ends here, given up by %1.</source>
-        <translation>対戦を投了しますか？ %1 さんの投了でここで終わります。</translation>
+        <translation>二人対戦を投了しますか？ %1 さんの投了でここで終わります。</translation>
     </message>
     <message>
         <source>%1 won</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>%1 left the duel</source>
-        <translation>%1 さんが対戦を抜けました</translation>
+        <translation>%1 さんが二人対戦を抜けました</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
@@ -363,7 +363,7 @@
     <name>HotSeatSetup</name>
     <message>
         <source>Duel at This Computer</source>
-        <translation>このコンピューターで対戦</translation>
+        <translation>このコンピューターで二人対戦</translation>
     </message>
     <message>
         <source>Player %1</source>
@@ -562,7 +562,7 @@
     </message>
     <message>
         <source>duel: two players at this computer</source>
-        <translation>対戦：このコンピューターで2人で</translation>
+        <translation>二人対戦：このコンピューターで2人で</translation>
     </message>
 </context>
 <context>
@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>D&amp;uel…</source>
-        <translation>対戦(&amp;U)…</translation>
+        <translation>二人対戦(&amp;U)…</translation>
     </message>
 </context>
 <context>
@@ -1458,11 +1458,11 @@
     </message>
     <message>
         <source>Duel with %1 over the network</source>
-        <translation>%1 さんとネットワーク対戦</translation>
+        <translation>%1 さんとネットワークで二人対戦</translation>
     </message>
     <message>
         <source>Duel with %1</source>
-        <translation>%1 さんと対戦</translation>
+        <translation>%1 さんと二人対戦</translation>
     </message>
 </context>
 <context>
