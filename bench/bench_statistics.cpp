@@ -136,6 +136,29 @@ void BM_KeepMatch(benchmark::State &state)
 }
 BENCHMARK(BM_KeepMatch)->Unit(benchmark::kMicrosecond);
 
+// A hundred matches as a game stores them: the match kept after each of its nine rounds, then
+// stored when it ends and its kept row removed. Reports the write-ahead log's size at the end.
+void BM_HundredMatches(benchmark::State &state)
+{
+    const QByteArray text = longKeptMatch().toJson();
+    const std::vector<MatchRecord> finished = {matchWonNow()};
+    qint64 walBytes = 0;
+    for (auto _ : state) {
+        QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
+        StatisticsStore store(folder.filePath(QStringLiteral("HitBlow/statistics.sqlite")));
+        for (int match = 0; match < 100; ++match) {
+            qint64 row = 0;
+            for (int round = 0; round < 9; ++round)
+                row = store.keepMatch(text, QStringLiteral("bench"), row);
+            if (!row || !store.append(finished, [&](QString *) { return store.forgetKeptMatch(text, row); }))
+                state.SkipWithError(qPrintable(store.detail()));
+        }
+        walBytes = QFileInfo(store.path() + QStringLiteral("-wal")).size();
+    }
+    state.counters["wal_bytes"] = double(walBytes);
+}
+BENCHMARK(BM_HundredMatches)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 void BM_WriteAfterMatch(benchmark::State &state)
 {
     QTemporaryDir folder(QDir::currentPath() + QStringLiteral("/bench-statistics-XXXXXX"));
