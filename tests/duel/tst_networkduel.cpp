@@ -13,7 +13,6 @@
 
 namespace {
 constexpr int kWaitMs = 20000;
-const NumberSet kArenaSecret{1, 2, 3, 4};
 
 // The first number that agrees with every score the player got: an honest, quick player.
 NumberSet nextGuess(const std::vector<Turn> &turns)
@@ -52,31 +51,34 @@ private slots:
 void TestNetworkDuel::playsAgainstTheArena_data()
 {
     QTest::addColumn<Hosting>("hosting");
+    QTest::addColumn<QString>("arenaSecret"); // 0123 the local player finds first, 9876 late
     QTest::addColumn<QString>("arenaLie");
     QTest::addColumn<Local>("local");
     QTest::addColumn<DuelPlay::Ending>("expectedEnding"); // Running: won, lost or draw
     QTest::addColumn<QString>("expectedArenaLine");       // a pattern
-    QTest::newRow("joined, honest") << Hosting::Arena << QString() << Local::Plays << DuelPlay::Ending::Running
+    QTest::newRow("joined, honest") << Hosting::Arena << "0123" << QString() << Local::Plays << DuelPlay::Ending::Running
                                     << "^result (won|lost|draw) guesses \\d+$";
-    QTest::newRow("hosted, honest") << Hosting::Here << QString() << Local::Plays << DuelPlay::Ending::Running
+    QTest::newRow("hosted, honest") << Hosting::Here << "9876" << QString() << Local::Plays << DuelPlay::Ending::Running
                                     << "^result (won|lost|draw) guesses \\d+$";
-    QTest::newRow("joined, the arena lies") << Hosting::Arena << "--lie" << Local::Plays << DuelPlay::Ending::Lied
+    QTest::newRow("joined, the arena lies") << Hosting::Arena << "1234" << "--lie" << Local::Plays << DuelPlay::Ending::Lied
                                             << "^result (won|lost|draw) guesses \\d+$";
-    QTest::newRow("hosted, the arena lies") << Hosting::Here << "--lie" << Local::Plays << DuelPlay::Ending::Lied
+    QTest::newRow("hosted, the arena lies") << Hosting::Here << "9876" << "--lie" << Local::Plays << DuelPlay::Ending::Lied
                                             << "^result (won|lost|draw) guesses \\d+$";
-    QTest::newRow("hosted, leaving") << Hosting::Here << QString() << Local::LeavesEarly << DuelPlay::Ending::Left
+    QTest::newRow("hosted, leaving") << Hosting::Here << "9876" << QString() << Local::LeavesEarly << DuelPlay::Ending::Left
                                      << "^result won guesses \\d+ forfeit: ";
 }
 
 void TestNetworkDuel::playsAgainstTheArena()
 {
     QFETCH(Hosting, hosting);
+    QFETCH(QString, arenaSecret);
     QFETCH(QString, arenaLie);
     QFETCH(Local, local);
     QFETCH(DuelPlay::Ending, expectedEnding);
     QFETCH(QString, expectedArenaLine);
     const NumberSet localSecret{5, 6, 7, 8};
-    const QStringList arenaOptions = QStringList{"--secret", "1234", "--timeout", "10"} + QStringList(arenaLie).filter("-");
+    const NumberSet arenaNumber = *NumberText::parse(arenaSecret);
+    const QStringList arenaOptions = QStringList{"--secret", arenaSecret, "--timeout", "10"} + QStringList(arenaLie).filter("-");
 
     QProcess arena;
     std::unique_ptr<DuelHost> host;
@@ -88,6 +90,8 @@ void TestNetworkDuel::playsAgainstTheArena()
         const int first = int(duel->turnsOf(0).size()), second = int(duel->turnsOf(1).size());
         if (first < second || first > second + 1 || (player >= 0 && player != (first == second ? 0 : 1)))
             faults << QStringLiteral("player %1 to guess after %2 and %3 guesses").arg(player).arg(first).arg(second);
+        if (duel->secretOf(0).has_value() == duel->secretOf(1).has_value())
+            faults << QStringLiteral("the other's number known during play");
         if (!duel->isLocal(player))
             return;
         if (local == Local::LeavesEarly && duel->turnsOf(player).size() == 2)
@@ -142,16 +146,16 @@ void TestNetworkDuel::playsAgainstTheArena()
         QCOMPARE(QString::number(duel->turnsOf(other).size()), arenaLine.section(' ', 3, 3));
         QCOMPARE(duel->turnsOf(me).size(), duel->turnsOf(other).size());
         // Every score is the true one, each side's guesses against the other's number.
-        for (const auto &[player, secret] : {std::pair{me, kArenaSecret}, std::pair{other, localSecret}}) {
+        for (const auto &[player, secret] : {std::pair{me, arenaNumber}, std::pair{other, localSecret}}) {
             for (const Turn &turn : duel->turnsOf(player))
                 QVERIFY((turn == Turn{turn.guess, NumberComparer().checkHitsBlowsIn(secret, turn.guess)}));
         }
-        QVERIFY(duel->secretOf(other) == kArenaSecret);
+        QVERIFY(duel->secretOf(other) == arenaNumber);
     } else {
         QCOMPARE(int(result.ending), int(expectedEnding));
         QCOMPARE(result.player, expectedEnding == DuelPlay::Ending::Left ? me : other);
         QVERIFY(!result.reason.isEmpty());
-        QVERIFY((duel->secretOf(other) == kArenaSecret) == (expectedEnding == DuelPlay::Ending::Lied));
+        QCOMPARE(duel->secretOf(other).has_value(), expectedEnding == DuelPlay::Ending::Lied);
     }
     QVERIFY(duel->secretOf(me) == localSecret);
     QTRY_VERIFY_WITH_TIMEOUT(duel->isClosed(), kWaitMs);
