@@ -27,8 +27,7 @@ void DuelFinder::readDatagrams()
 {
     bool changed = false;
     while (m_socket.hasPendingDatagrams()) {
-        // Read whole, even when too big, so that it leaves the queue.
-        const QNetworkDatagram datagram = m_socket.receiveDatagram(DuelAnnouncement::kMostDatagramBytes + 1);
+        const QNetworkDatagram datagram = m_socket.receiveDatagram();
         const std::optional<DuelAnnouncement> announced = DuelAnnouncement::parse(datagram.data());
         if (!announced)
             continue;
