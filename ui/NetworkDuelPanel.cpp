@@ -94,6 +94,7 @@ NetworkDuelPanel::NetworkDuelPanel(const Network &network, QWidget *parent)
     m_address = new QLineEdit;
     m_address->setPlaceholderText(tr("192.168.1.5:47615"));
     m_address->setAccessibleName(tr("Host's address and port"));
+    m_address->setMinimumWidth(m_address->fontMetrics().horizontalAdvance(QStringLiteral("000.000.000.000:00000")) * 1.2);
     m_join = new QPushButton(tr("&Join"));
     auto *joinBox = new QGroupBox(tr("Join"));
     auto *joinLayout = new QFormLayout(joinBox);
@@ -104,7 +105,9 @@ NetworkDuelPanel::NetworkDuelPanel(const Network &network, QWidget *parent)
     auto *addressRow = new QHBoxLayout;
     addressRow->addWidget(m_address, 1);
     addressRow->addWidget(m_join);
-    joinLayout->addRow(tr("Or an &address:"), addressRow);
+    auto *addressLabel = new QLabel(tr("Or an &address:"));
+    addressLabel->setBuddy(m_address);
+    joinLayout->addRow(addressLabel, addressRow);
 
     m_status = new QLabel;
     m_status->setWordWrap(true);
@@ -286,7 +289,7 @@ void NetworkDuelPanel::showGames()
             m_games->setCurrentItem(item);
     }
     if (m_games->count() == 0) {
-        auto *item = new QListWidgetItem(tr("No game found yet: games hosted on this network appear here."), m_games);
+        auto *item = new QListWidgetItem(tr("No game found yet."), m_games);
         item->setFlags(Qt::NoItemFlags);
     }
 }
