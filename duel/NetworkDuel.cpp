@@ -25,6 +25,7 @@ NetworkDuel::NetworkDuel(DuelConnection *connection, const QString &localName, c
     m_connection->setParent(this);
     connect(m_connection, &DuelConnection::changed, this, &NetworkDuel::follow);
     connect(m_connection, &DuelConnection::finished, this, &NetworkDuel::follow);
+    connect(m_connection, &DuelConnection::closed, this, &NetworkDuel::closed);
     m_connection->start();
     // A host's connection has already greeted; what happened before is caught up on at once.
     QMetaObject::invokeMethod(this, &NetworkDuel::follow, Qt::QueuedConnection);

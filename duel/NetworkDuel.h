@@ -39,6 +39,10 @@ public:
     // Whether the connection is closed, so that the duel may be deleted without cutting a message.
     bool isClosed() const;
 
+signals:
+    // Once the connection is closed after ended().
+    void closed();
+
 private:
     void follow();
     int localPlayer() const;
