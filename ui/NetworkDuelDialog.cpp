@@ -6,10 +6,12 @@
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-NetworkDuelDialog::NetworkDuelDialog(const QString &playerName, QWidget *parent)
-    : QDialog(parent), m_panel(new NetworkDuelPanel(NetworkDuelPanel::localNetwork(), this))
+NetworkDuelDialog::NetworkDuelDialog(const QString &playerName, const NetworkDuelPanel::Network &network,
+                                     QWidget *parent)
+    : QDialog(parent), m_panel(new NetworkDuelPanel(network, this))
 {
     setWindowTitle(tr("Duel Across the Network"));
     m_panel->setPlayerName(playerName);
@@ -22,6 +24,9 @@ NetworkDuelDialog::NetworkDuelDialog(const QString &playerName, QWidget *parent)
         m_duel.reset(duel);
         accept();
     });
+    // Return in a field answers that field (an address joins), never a button the dialog picked.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     m_panel->nameField()->setFocus();
 }
 

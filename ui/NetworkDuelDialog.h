@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "NetworkDuelPanel.h"
+
 #include <QDialog>
 
 #include <memory>
 
 class NetworkDuel;
-class NetworkDuelPanel;
 
 // Hosting or joining a duel across the local network, in a window of its own: accepted once a
 // duel has started, which takeDuel() then hands over.
@@ -15,7 +16,8 @@ class NetworkDuelDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit NetworkDuelDialog(const QString &playerName, QWidget *parent = nullptr);
+    NetworkDuelDialog(const QString &playerName, const NetworkDuelPanel::Network &network,
+                      QWidget *parent = nullptr);
     ~NetworkDuelDialog() override;
 
     NetworkDuelPanel *panel() const { return m_panel; }

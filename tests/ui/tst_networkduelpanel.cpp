@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "duel/NetworkDuel.h"
 #include "rules/NumberText.h"
+#include "ui/NetworkDuelDialog.h"
 #include "ui/NetworkDuelPanel.h"
 
 #include <QLabel>
@@ -15,12 +16,16 @@
 namespace {
 constexpr int kWaitMs = 20000;
 
-// A panel that listens and announces on the loopback only.
+// Listening and announcing on the loopback only.
+NetworkDuelPanel::Network loopback(quint16 beaconPort = 9)
+{
+    return {QHostAddress(QHostAddress::LocalHost), QHostAddress(QHostAddress::LocalHost), beaconPort,
+            QHostAddress(QHostAddress::LocalHost), 0};
+}
+
 std::unique_ptr<NetworkDuelPanel> loopbackPanel(const QString &name, quint16 beaconPort = 9)
 {
-    NetworkDuelPanel::Network network{QHostAddress(QHostAddress::LocalHost), QHostAddress(QHostAddress::LocalHost),
-                                      beaconPort, QHostAddress(QHostAddress::LocalHost), 0};
-    auto panel = std::make_unique<NetworkDuelPanel>(network);
+    auto panel = std::make_unique<NetworkDuelPanel>(loopback(beaconPort));
     panel->setPlayerName(name);
     panel->show();
     return panel;
@@ -37,8 +42,9 @@ enum class Pick { FoundGameByKeys, TypedAddress };
 
 Q_DECLARE_METATYPE(Pick)
 
-// Two panels in one process, a host and a joiner, meet on the loopback by keys alone; what goes
-// wrong on the joiner's side is said in its status line and leaves it ready to try again.
+// Two panels in one process, a host and a joiner in its dialog, meet on the loopback by keys
+// alone; what goes wrong on the joiner's side is said in its status line and leaves it ready to
+// try again.
 class TestNetworkDuelPanel : public QObject
 {
     Q_OBJECT
@@ -60,11 +66,13 @@ void TestNetworkDuelPanel::hostAndJoinerMeet_data()
 void TestNetworkDuelPanel::hostAndJoinerMeet()
 {
     QFETCH(Pick, pick);
-    const std::unique_ptr<NetworkDuelPanel> joiner = loopbackPanel("Bo");
+    NetworkDuelDialog dialog("Bo", loopback());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    NetworkDuelPanel *joiner = dialog.panel();
     const std::unique_ptr<NetworkDuelPanel> host = loopbackPanel("Ann", joiner->finderPort());
-    std::unique_ptr<NetworkDuel> hosted, joined;
+    std::unique_ptr<NetworkDuel> hosted;
     connect(host.get(), &NetworkDuelPanel::duelReady, this, [&](NetworkDuel *duel) { hosted.reset(duel); });
-    connect(joiner.get(), &NetworkDuelPanel::duelReady, this, [&](NetworkDuel *duel) { joined.reset(duel); });
 
     QTest::keyClicks(host->secretField(), "1234");
     host->hostButton()->setFocus();
@@ -82,11 +90,16 @@ void TestNetworkDuelPanel::hostAndJoinerMeet()
         QTest::keyClick(joiner->gameList(), Qt::Key_Down);
         QTest::keyClick(joiner->gameList(), Qt::Key_Return);
     } else {
+        QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+        QVERIFY(joiner->addressField()->hasFocus());
         QTest::keyClicks(joiner->addressField(), "127.0.0.1:" + port);
         QTest::keyClick(joiner->addressField(), Qt::Key_Return);
     }
     QVERIFY(!enabledToJoin(*joiner));
-    QTRY_VERIFY_WITH_TIMEOUT(hosted && joined, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(hosted && !dialog.isVisible(), kWaitMs);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const std::unique_ptr<NetworkDuel> joined = dialog.takeDuel();
+    QVERIFY(joined);
     const int ann = hosted->isLocal(0) ? 0 : 1;
     QVERIFY(joined->isLocal(1 - ann) && !joined->isLocal(ann));
     QCOMPARE(hosted->playerName(1 - ann), QStringLiteral("Bo"));
