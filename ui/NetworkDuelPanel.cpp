@@ -69,7 +69,8 @@ NetworkDuelPanel::NetworkDuelPanel(const Network &network, QWidget *parent)
     : QWidget(parent), m_network(network), m_finder(std::make_unique<DuelFinder>())
 {
     setAccessibleName(tr("Duel across the network"));
-    m_name = new QLineEdit(tr("Player"));
+    m_name = new QLineEdit;
+    m_name->setPlaceholderText(tr("Player"));
     m_name->setMaxLength(32);
     m_name->setAccessibleName(tr("Your name"));
     m_secret = new QLineEdit;
