@@ -125,7 +125,6 @@ NetworkDuelPanel::NetworkDuelPanel(const Network &network, QWidget *parent)
     layout->addWidget(hostBox);
     layout->addWidget(joinBox, 1);
     layout->addLayout(statusRow);
-    m_announcer = new LiveAnnouncer(this);
 
     connect(m_host, &QPushButton::clicked, this, &NetworkDuelPanel::toggleHosting);
     connect(m_join, &QPushButton::clicked, this, &NetworkDuelPanel::joinChosen);
@@ -202,6 +201,7 @@ void NetworkDuelPanel::toggleHosting()
     m_beacon->setDestination(m_network.beaconDestination, m_network.beaconPort);
     m_beacon->start();
     m_duelHost = std::move(host);
+    m_focusBefore = focusWidget();
     m_host->setText(tr("Stop &hosting"));
     setBusy(true);
     m_host->setEnabled(true);
@@ -239,6 +239,7 @@ void NetworkDuelPanel::joinChosen()
     const std::optional<NumberSet> secret = chosenSecret();
     if (!secret)
         return;
+    m_focusBefore = focusWidget();
     setBusy(true);
     showStatus(tr("Connecting to %1:%2…").arg(target->first).arg(target->second));
     follow(NetworkDuel::join(target->first, target->second, playerName(), *secret));
@@ -260,6 +261,9 @@ void NetworkDuelPanel::follow(NetworkDuel *duel)
             return;
         m_starting = nullptr;
         stopHosting();
+        // Back where the player was, so that trying again is one key away and the reason is heard.
+        if (m_focusBefore)
+            m_focusBefore->setFocus();
         showStatus(tr("The duel could not begin: %1").arg(duel->result().reason));
         duel->deleteLater();
     });
@@ -273,6 +277,8 @@ void NetworkDuelPanel::cancel()
         duel->deleteLater();
     }
     stopHosting();
+    if (m_focusBefore)
+        m_focusBefore->setFocus();
     showStatus(tr("Cancelled."));
 }
 
@@ -298,7 +304,11 @@ void NetworkDuelPanel::showGames()
 void NetworkDuelPanel::showStatus(const QString &text)
 {
     m_status->setText(text);
-    m_announcer->announce(text);
+    QWidget *focus = focusWidget() ? focusWidget() : this;
+    LiveAnnouncer *&announcer = m_announcers[focus];
+    if (!announcer)
+        announcer = new LiveAnnouncer(focus);
+    announcer->announce(text);
 }
 
 void NetworkDuelPanel::setBusy(bool busy)

@@ -3,6 +3,7 @@
 
 #include "NumberComparer.h"
 
+#include <QHash>
 #include <QHostAddress>
 #include <QPointer>
 #include <QWidget>
@@ -81,10 +82,12 @@ private:
     QPushButton *m_join = nullptr;
     QPushButton *m_cancel = nullptr;
     QLabel *m_status = nullptr;
-    LiveAnnouncer *m_announcer = nullptr;
+    // By host widget: a screen reader speaks what the focused widget announces.
+    QHash<QWidget *, LiveAnnouncer *> m_announcers;
     std::unique_ptr<DuelFinder> m_finder;
     std::unique_ptr<DuelHost> m_duelHost;
     std::unique_ptr<DuelBeacon> m_beacon;
     QPointer<NetworkDuel> m_starting; // until started() or ended()
+    QPointer<QWidget> m_focusBefore;  // where the keyboard was when hosting or joining began
     NumberSet m_secretInPlay{};
 };

@@ -4,6 +4,7 @@
 #include "ui/NetworkDuelDialog.h"
 #include "ui/NetworkDuelPanel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -122,13 +123,15 @@ void TestNetworkDuelPanel::joinFailuresAreSaid_data()
     QTest::addColumn<QString>("secret");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("said");
-    QTest::newRow("nothing chosen") << "" << "" << "Choose a game found on the network";
-    QTest::newRow("no port") << "" << "127.0.0.1" << "Type the host's address and port";
-    QTest::newRow("port too high") << "" << "127.0.0.1:65536" << "Type the host's address and port";
-    QTest::newRow("a space in the host") << "" << "a b:4000" << "Type the host's address and port";
-    QTest::newRow("repeated digit") << "1123" << "127.0.0.1:" + closedPort << "four different digits";
-    QTest::newRow("too few digits") << "12" << "127.0.0.1:" + closedPort << "four different digits";
-    QTest::newRow("nobody listening") << "" << "127.0.0.1:" + closedPort << "The duel could not begin: Connection refused";
+    QTest::addColumn<bool>("secretFocused"); // or the address field
+    QTest::newRow("nothing chosen") << "" << "" << "Choose a game found on the network" << false;
+    QTest::newRow("no port") << "" << "127.0.0.1" << "Type the host's address and port" << false;
+    QTest::newRow("port too high") << "" << "127.0.0.1:65536" << "Type the host's address and port" << false;
+    QTest::newRow("a space in the host") << "" << "a b:4000" << "Type the host's address and port" << false;
+    QTest::newRow("repeated digit") << "1123" << "127.0.0.1:" + closedPort << "four different digits" << true;
+    QTest::newRow("too few digits") << "12" << "127.0.0.1:" + closedPort << "four different digits" << true;
+    QTest::newRow("nobody listening") << "" << "127.0.0.1:" + closedPort << "The duel could not begin: Connection refused"
+                                      << false;
 }
 
 void TestNetworkDuelPanel::joinFailuresAreSaid()
@@ -136,16 +139,20 @@ void TestNetworkDuelPanel::joinFailuresAreSaid()
     QFETCH(QString, secret);
     QFETCH(QString, address);
     QFETCH(QString, said);
+    QFETCH(bool, secretFocused);
     const std::unique_ptr<NetworkDuelPanel> joiner = loopbackPanel("Bo");
+    QVERIFY(QTest::qWaitForWindowActive(joiner.get()));
     int ready = 0;
     connect(joiner.get(), &NetworkDuelPanel::duelReady, this, [&ready] { ++ready; });
     QTest::keyClicks(joiner->secretField(), secret);
     QTest::keyClicks(joiner->addressField(), address);
-    joiner->joinButton()->click();
+    joiner->addressField()->setFocus();
+    QTest::keyClick(joiner->addressField(), Qt::Key_Return);
     QTRY_VERIFY2_WITH_TIMEOUT(joiner->statusLabel()->text().contains(said), qPrintable(joiner->statusLabel()->text()),
                               kWaitMs);
     QTRY_VERIFY(enabledToJoin(*joiner));
     QCOMPARE(ready, 0);
+    QCOMPARE(QApplication::focusWidget(), secretFocused ? joiner->secretField() : joiner->addressField());
 }
 
 QTEST_MAIN(TestNetworkDuelPanel)
