@@ -55,8 +55,10 @@ int NetworkDuel::localPlayer() const
 void NetworkDuel::follow()
 {
     const DuelSide &side = m_connection->side();
-    const bool playing = side.phase() >= DuelSide::Phase::Playing && side.phase() != DuelSide::Phase::Over;
-    if (!m_started && (playing || (side.phase() == DuelSide::Phase::Over && side.outcome() != DuelSide::Outcome::None))) {
+    // Play begins once the coin has fallen; a duel over with no outcome never began.
+    const bool begun = side.phase() >= DuelSide::Phase::Playing
+                    && !(side.phase() == DuelSide::Phase::Over && side.outcome() == DuelSide::Outcome::None);
+    if (!m_started && begun) {
         m_started = true;
         emit started();
     }
