@@ -10,6 +10,8 @@ QLatin1String matchModeName(MatchMode mode)
         return QLatin1String("daily");
     case MatchMode::Practice:
         return QLatin1String("practice");
+    case MatchMode::Duel:
+        return QLatin1String("duel");
     case MatchMode::Mac:
         break;
     }
@@ -18,7 +20,7 @@ QLatin1String matchModeName(MatchMode mode)
 
 std::optional<MatchMode> matchModeNamed(const QString &name)
 {
-    for (MatchMode mode : {MatchMode::Mac, MatchMode::Daily, MatchMode::Practice}) {
+    for (MatchMode mode : {MatchMode::Mac, MatchMode::Daily, MatchMode::Practice, MatchMode::Duel}) {
         if (name == matchModeName(mode))
             return mode;
     }

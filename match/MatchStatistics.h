@@ -13,11 +13,13 @@
 #include <vector>
 
 enum class MatchOutcome { Won, Lost, Draw, Abandoned };
-// What a match was played against: Mac, the daily puzzle of its date, or an earlier daily puzzle
-// played again for practice (never counted in the daily streak).
-enum class MatchMode { Mac, Daily, Practice };
+// What a match was played against: Mac, the daily puzzle of its date, an earlier daily puzzle
+// played again for practice (never counted in the daily streak), or another person in a duel
+// (never counted in any figure).
+enum class MatchMode { Mac, Daily, Practice, Duel };
 
-// The names the statistics store the modes by, "mac", "daily" and "practice"; nothing for another.
+// The names the statistics store the modes by, "mac", "daily", "practice" and "duel"; nothing for
+// another.
 QLatin1String matchModeName(MatchMode mode);
 std::optional<MatchMode> matchModeNamed(const QString &name);
 
@@ -42,6 +44,13 @@ struct MatchRecord {
     int puzzle = 0;
     // Every guess of the daily puzzle was made in hard mode.
     bool hardMode = false;
+    // Of a duel, kept from the player's side: turns are the player's guesses, macTurns the
+    // opponent's, macNumber the opponent's number once revealed; strength means nothing.
+    QString opponent{};
+    bool overNetwork = false;
+    // The opponent's scores, or the number it revealed, did not match its commitment: the
+    // duel ended there, recorded as won by the player.
+    bool opponentLied = false;
 };
 
 // The figures of one strength level.

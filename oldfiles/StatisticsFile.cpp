@@ -27,6 +27,9 @@ const QString kHinted = QStringLiteral("hinted");
 const QString kTurns = QStringLiteral("turns");
 const QString kMode = QStringLiteral("mode");
 const QString kPuzzle = QStringLiteral("puzzle");
+const QString kOpponent = QStringLiteral("opponent");
+const QString kNetwork = QStringLiteral("network");
+const QString kOpponentLied = QStringLiteral("opponentLied");
 const QString kCorruptSuffix = QStringLiteral(".corrupt");
 
 const std::array<std::pair<MatchOutcome, QLatin1String>, 4> kResultNames = {{
@@ -89,16 +92,23 @@ std::optional<MatchRecord> recordFrom(const QJsonValue &value)
     // A daily or practice puzzle names its mode and number; a match without them was against Mac.
     const std::optional<MatchMode> mode = matchModeNamed(object.value(kMode).toString(QStringLiteral("mac")));
     const std::optional<int> puzzle = wholeNumber(object.value(kPuzzle), 1, std::numeric_limits<int>::max());
-    const bool daily = mode && *mode != MatchMode::Mac && puzzle;
-    if (daily || (mode == MatchMode::Mac && !object.contains(kPuzzle))) {
+    const bool duel = mode == MatchMode::Duel && object.value(kOpponent).isString();
+    const bool daily = mode && *mode != MatchMode::Mac && !duel && puzzle;
+    MatchRecord record{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), {}, turns, {}, {}, {}};
+    if (daily || duel || (mode == MatchMode::Mac && !object.contains(kPuzzle))) {
         object.remove(kMode);
         object.remove(kPuzzle);
     }
-    MatchRecord record{finished.toUTC(), *strength, *result, *guesses, hinted.toBool(), object, turns, {}, {}, {}};
     if (daily) {
         record.mode = *mode;
         record.puzzle = *puzzle;
+    } else if (duel) {
+        record.mode = MatchMode::Duel;
+        record.opponent = object.take(kOpponent).toString();
+        record.overNetwork = object.take(kNetwork).toBool();
+        record.opponentLied = object.take(kOpponentLied).toBool();
     }
+    record.otherFields = object;
     return record;
 }
 
@@ -117,7 +127,11 @@ QByteArray textOf(const MatchRecord &record)
     QByteArray json(text, std::clamp(length, 0, int(sizeof text) - 1));
     if (!record.turns.empty())
         json += ",\"turns\":" + record.turns.toJsonText().toUtf8();
-    if (record.mode != MatchMode::Mac)
+    if (record.mode == MatchMode::Duel)
+        json += ",\"mode\":\"duel\"," + QJsonDocument(QJsonObject{{kOpponent, record.opponent}}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
+            + ",\"network\":" + (record.overNetwork ? "true" : "false")
+            + ",\"opponentLied\":" + (record.opponentLied ? "true" : "false");
+    else if (record.mode != MatchMode::Mac)
         json += ",\"mode\":\"" + QByteArray(matchModeName(record.mode).data()) + "\",\"puzzle\":" + QByteArray::number(record.puzzle);
     if (!record.otherFields.isEmpty()) {
         const QByteArray others = QJsonDocument(record.otherFields).toJson(QJsonDocument::Compact);

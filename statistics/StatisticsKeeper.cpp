@@ -154,6 +154,17 @@ void StatisticsKeeper::record(MatchOutcome result, const MatchProgress &match, i
     });
 }
 
+void StatisticsKeeper::recordDuel(const MatchRecord &duel)
+{
+    if (duel.result != MatchOutcome::Abandoned)
+        m_lastDecided = duel;
+    post([this, duel] {
+        m_unsaved.push_back(duel);
+        if (!m_finishing)
+            writeUnsaved();
+    });
+}
+
 void StatisticsKeeper::reset()
 {
     post([this] {

@@ -63,6 +63,8 @@ public:
     // Takes a new match as started (GameStatusChooseNumbers), and records the match the first time
     // it is seen decided (GameStatusGameOver or GameStatusResultShown with a result).
     void matchStatusChanged(const MatchProgress &match, int strength);
+    // Records an ended duel; the match against Mac, running or kept, is left as it is.
+    void recordDuel(const MatchRecord &duel);
     // Records a running match (isMatchRunning) as abandoned.
     void abandon(const MatchProgress &match, int strength);
     // Forgets every match, stored or not.

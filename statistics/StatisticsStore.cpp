@@ -30,8 +30,9 @@ const QString kCorruptSuffix = QStringLiteral(".corrupt");
 // The journal and its index live beside the database and go wherever it goes.
 const QString kCompanionSuffixes[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 // The tables' form this version writes, as `PRAGMA user_version` (0: made before it was set).
-// 2 added `mode` and `puzzle` to the matches.
-constexpr int kSchemaVersion = 2;
+// 2 added `mode` and `puzzle` to the matches; 3 let them hold duels (mode 'duel', `opponent`,
+// `network`, `opponent_lied`).
+constexpr int kSchemaVersion = 3;
 // Another game's lock is waited for this long at most once the store is told to hurry.
 constexpr int kHurriedTimeoutMs = 300;
 // A damaged database is read in runs of this many ids, each id alone where a run cannot be read.
@@ -45,7 +46,7 @@ enum SqliteCode { kPerm = 3, kBusy = 5, kLocked = 6, kReadOnly = 8, kIoErr = 10,
 // A row the game knows: every figure and list reads these only; the others stay in the file.
 const QString kKnownRow = QStringLiteral("(strength IN (0, 1, 2, 3) AND result IN ('won', 'lost', 'draw', 'abandoned') "
                                          "AND guesses BETWEEN 0 AND %1 AND guesses = CAST(guesses AS INTEGER) "
-                                         "AND hinted IN (0, 1) AND mode IN ('mac', 'daily', 'practice'))")
+                                         "AND hinted IN (0, 1) AND mode IN ('mac', 'daily', 'practice', 'duel'))")
                               .arg(MatchStatistics::kMostGuesses);
 
 // The columns the game writes, table by table.
@@ -129,6 +130,9 @@ MatchRecord recordFrom(const QSqlQuery &row)
     readDetails(row.value(6).toString(), record);
     record.mode = matchModeNamed(row.value(7).toString()).value_or(MatchMode::Mac);
     record.puzzle = row.value(8).toInt();
+    record.opponent = row.value(9).toString();
+    record.overNetwork = row.value(10).toInt() == 1;
+    record.opponentLied = row.value(11).toInt() == 1;
     return record;
 }
 
@@ -142,11 +146,22 @@ QString oddCompanion(const QString &path)
     return {};
 }
 
-const QString kModeColumn = QStringLiteral("mode TEXT NOT NULL DEFAULT 'mac' CHECK (mode IN ('mac', 'daily', 'practice'))");
+const QString kModeCheck = QStringLiteral("CHECK (mode IN ('mac', 'daily', 'practice', 'duel'))");
+// The check of the tables of version 2, which knew no duels.
+const QString kModeCheckBeforeDuels = QStringLiteral("CHECK (mode IN ('mac', 'daily', 'practice'))");
+const QString kModeColumn = QStringLiteral("mode TEXT NOT NULL DEFAULT 'mac' ") + kModeCheck;
 const QString kPuzzleColumn = QStringLiteral("puzzle INTEGER");
-const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, mode, puzzle");
-// The same read from a table made before the daily puzzle, whose matches were all against Mac.
-const QString kColumnsBeforeDaily = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, 'mac', NULL");
+const QString kOpponentColumn = QStringLiteral("opponent TEXT");
+const QString kNetworkColumn = QStringLiteral("network INTEGER CHECK (network IN (0, 1))");
+const QString kOpponentLiedColumn = QStringLiteral("opponent_lied INTEGER NOT NULL DEFAULT 0 CHECK (opponent_lied IN (0, 1))");
+const QString kColumns = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, mode, puzzle, "
+                                        "opponent, network, opponent_lied");
+// The same read from a table made before duels, and from one made before the daily puzzle, whose
+// matches were all against Mac.
+const QString kColumnsBeforeDuels = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, mode, puzzle, "
+                                                   "NULL, NULL, 0");
+const QString kColumnsBeforeDaily = QStringLiteral("finished, strength, result, guesses, hinted, turns, details, 'mac', NULL, "
+                                                   "NULL, NULL, 0");
 
 // The condition on the rows of one strength's figures (see MatchStatistics::counts()).
 QString matchesOf(int strength)
@@ -163,11 +178,13 @@ QString columnsOf(const QSqlDatabase &database)
 {
     QSqlQuery query(database);
     query.exec(QStringLiteral("PRAGMA table_info(matches)"));
+    bool daily = false;
+    bool duels = false;
     while (query.next()) {
-        if (query.value(1).toString() == QStringLiteral("mode"))
-            return kColumns;
+        daily = daily || query.value(1).toString() == QStringLiteral("mode");
+        duels = duels || query.value(1).toString() == QStringLiteral("opponent_lied");
     }
-    return kColumnsBeforeDaily;
+    return duels ? kColumns : daily ? kColumnsBeforeDuels : kColumnsBeforeDaily;
 }
 
 // The rows with ids first to last that the game knows, oldest first; nothing when they cannot be read.
@@ -176,7 +193,7 @@ std::optional<std::vector<MatchRecord>> rowsBetween(const QSqlDatabase &database
     QSqlQuery query(database);
     query.setForwardOnly(true);
     const QString columns = columnsOf(database);
-    const QString known = columns == kColumns ? kKnownRow : QString(kKnownRow).replace(QStringLiteral("mode IN"), QStringLiteral("'mac' IN"));
+    const QString known = columns != kColumnsBeforeDaily ? kKnownRow : QString(kKnownRow).replace(QStringLiteral("mode IN"), QStringLiteral("'mac' IN"));
     if (!query.exec(QStringLiteral("SELECT %1 FROM matches NOT INDEXED WHERE id BETWEEN %2 AND %3 AND %4 ORDER BY id")
                         .arg(columns).arg(first).arg(last).arg(known)))
         return std::nullopt;
@@ -482,14 +499,15 @@ bool StatisticsStore::createTables()
                                   "turns TEXT, "
                                   "details TEXT, "
                                   "%3, "
-                                  "%4)")
+                                  "%4, %5, %6, %7)")
                        .arg(MatchStatistics::kStrongestLevel)
                        .arg(MatchStatistics::kMostGuesses)
-                       .arg(kModeColumn, kPuzzleColumn))
+                       .arg(kModeColumn, kPuzzleColumn, kOpponentColumn, kNetworkColumn, kOpponentLiedColumn))
         && addColumn(QStringLiteral("details"), QStringLiteral("details TEXT"))
         // The tables of version 1 and before gain the daily puzzle's columns, and so does a newer
         // version's without them; every row kept reads as a match against Mac.
         && addColumn(QStringLiteral("mode"), kModeColumn) && addColumn(QStringLiteral("puzzle"), kPuzzleColumn)
+        && admitDuels()
         && (version >= kSchemaVersion || execute(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)))
         // Every column a level's figures read, so that they come from the index alone.
         && execute(QStringLiteral("CREATE INDEX IF NOT EXISTS matches_by_mode_level ON matches (mode, strength, id, result, guesses, hinted)"))
@@ -499,6 +517,38 @@ bool StatisticsStore::createTables()
         && execute(QStringLiteral("CREATE TABLE IF NOT EXISTS saved_match ("
                                   "id INTEGER PRIMARY KEY CHECK (id = 1), "
                                   "match TEXT NOT NULL)"));
+}
+
+// The tables of version 2 admit no duel in their check of the mode, and SQLite cannot change a
+// check: the table is made again from its own definition with that one check widened, and gains
+// the duel's columns. Every row is copied as it is, ids included, in one transaction; the indexes
+// go with the old table and are made again with the rest.
+bool StatisticsStore::admitDuels()
+{
+    QSqlQuery query(m_database);
+    if (!query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'matches'"))
+        || !query.next()) {
+        failFrom(query.lastError());
+        return false;
+    }
+    const QString definition = query.value(0).toString();
+    query.finish();
+    const qsizetype columns = definition.indexOf(QLatin1Char('('));
+    if (definition.contains(kModeCheckBeforeDuels) && columns > 0) {
+        const QString widened = QStringLiteral("CREATE TABLE matches_with_duels ")
+            + definition.mid(columns).replace(kModeCheckBeforeDuels, kModeCheck);
+        const bool rebuilt = execute(QStringLiteral("BEGIN IMMEDIATE")) && execute(widened)
+            && execute(QStringLiteral("INSERT INTO matches_with_duels SELECT * FROM matches"))
+            && execute(QStringLiteral("DROP TABLE matches"))
+            && execute(QStringLiteral("ALTER TABLE matches_with_duels RENAME TO matches"))
+            && execute(QStringLiteral("COMMIT"));
+        if (!rebuilt) {
+            QSqlQuery(m_database).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    return addColumn(QStringLiteral("opponent"), kOpponentColumn) && addColumn(QStringLiteral("network"), kNetworkColumn)
+        && addColumn(QStringLiteral("opponent_lied"), kOpponentLiedColumn);
 }
 
 // Tables of earlier versions lack some columns; each is added to them with its default.
@@ -532,7 +582,7 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
     QSqlQuery insert(m_database);
     // A daily puzzle has one attempt: a second row of the same puzzle (another game's, or a repeat)
     // is not written.
-    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ? "
+    bool written = insert.prepare(QStringLiteral("INSERT INTO matches (%1) SELECT ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? "
                                                  "WHERE ? != 'daily' OR NOT EXISTS "
                                                  "(SELECT 1 FROM matches WHERE mode = 'daily' AND puzzle = ?)")
                                       .arg(kColumns));
@@ -549,9 +599,14 @@ bool StatisticsStore::append(const MatchSource &next, const std::function<bool(Q
         insert.addBindValue(match->turns.empty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(match->turns.toJsonText()));
         insert.addBindValue(detailsText(*match));
         const QString mode = matchModeName(match->mode);
-        const QVariant puzzle = match->mode == MatchMode::Mac ? QVariant(QMetaType::fromType<int>()) : QVariant(match->puzzle);
+        const bool puzzled = match->mode == MatchMode::Daily || match->mode == MatchMode::Practice;
+        const QVariant puzzle = puzzled ? QVariant(match->puzzle) : QVariant(QMetaType::fromType<int>());
+        const bool duel = match->mode == MatchMode::Duel;
         insert.addBindValue(mode);
         insert.addBindValue(puzzle);
+        insert.addBindValue(duel ? QVariant(match->opponent) : QVariant(QMetaType::fromType<QString>()));
+        insert.addBindValue(duel ? QVariant(match->overNetwork ? 1 : 0) : QVariant(QMetaType::fromType<int>()));
+        insert.addBindValue(duel && match->opponentLied ? 1 : 0);
         insert.addBindValue(mode);
         insert.addBindValue(puzzle);
         written = insert.exec();

@@ -21,10 +21,15 @@ class QSqlError;
 // "abandoned"), `guesses`, `hinted` (0 or 1), `turns` (the user's guesses and scores as
 // OwnRecords::toJsonText() writes them; NULL where they were not kept), `details` (a JSON object:
 // the guesses the hint gave, Mac's number and Mac's turns; NULL where none were kept), `mode`
-// ("mac", "daily" for a daily puzzle on its date, "practice" for an earlier one played again; rows
-// of databases before version 2 read as "mac") and `puzzle` (the daily puzzle's number; NULL for
-// "mac"). A daily puzzle has at most one "daily" row. The figures of a strength level count only
-// "mac" rows; a daily row keeps the strength set when it was played. Table `saved_match` holds
+// ("mac", "daily" for a daily puzzle on its date, "practice" for an earlier one played again,
+// "duel" for a duel with another person; rows of databases before version 2 read as "mac"),
+// `puzzle` (the daily puzzle's number; NULL for the others), and of a duel `opponent` (the other
+// player's name), `network` (1 across the network, 0 at one computer) and `opponent_lied` (1 when
+// the opponent's scores or number did not match its commitment: the duel ended there and counts
+// as won; 0 for every other row). A duel is kept from the player's side: `turns` are the player's
+// guesses, the details' "Mac's" turns and number the opponent's, and `strength` means nothing.
+// A daily puzzle has at most one "daily" row. The figures of a strength level count only "mac"
+// rows, the daily figures only "daily" ones; a daily row keeps the strength set when it was played. Table `saved_match` holds
 // at most one row, the match in progress kept for resuming as SavedMatch::toJson() writes it. Every
 // write is one transaction; the journal is a write-ahead log and a busy timeout makes two games wait for
 // each other, so a full disk, a crash or a second game never leaves half a write.
@@ -125,6 +130,7 @@ private:
     bool isIntact();
     std::vector<MatchRecord> readableRows(int *lost);
     bool addColumn(const QString &name, const QString &definition);
+    bool admitDuels();
     void keepAside();
     bool refuseForeignTables();
     bool createTables();

@@ -7,7 +7,11 @@
 #include "GameBoardLayout.h"
 #include "GameBoardView.h"
 #include "HitBlowController.h"
+#include "DuelWindow.h"
+#include "HotSeatSetup.h"
 #include "HowToPlayDialog.h"
+#include "duel/DuelRecord.h"
+#include "duel/HotSeatDuel.h"
 #include "MatchAssistant.h"
 #include "MatchStatusBar.h"
 #include "NumberPadPanel.h"
@@ -67,6 +71,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_ui->actionDailyPuzzle, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::playDaily);
     connect(m_ui->actionPracticePuzzle, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::choosePractice);
     connect(m_ui->actionCopyShare, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::copyShare);
+    connect(m_ui->actionDuel, &QAction::triggered, this, &MainWindow::playHotSeatDuel);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionReviewLastMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::reviewLastMatch);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
@@ -225,6 +230,11 @@ QAction *MainWindow::copyShareAction() const
     return m_ui->actionCopyShare;
 }
 
+QAction *MainWindow::duelAction() const
+{
+    return m_ui->actionDuel;
+}
+
 QAction *MainWindow::statisticsAction() const
 {
     return m_ui->actionStatistics;
@@ -269,5 +279,29 @@ void MainWindow::showAbout()
     AboutDialog dialog(this);
     WindowFit::fitToScreen(&dialog);
     dialog.exec();
+    activateWindow();
+}
+
+// The board and its match stay as they are; the duel's windows are modal and hold its pauses.
+void MainWindow::playHotSeatDuel()
+{
+    HotSeatSetup setup(this);
+    WindowFit::fitToScreen(&setup);
+    if (setup.exec() != QDialog::Accepted) {
+        activateWindow();
+        return;
+    }
+    HotSeatDuel duel(setup.playerName(0), setup.secret(0), setup.playerName(1), setup.secret(1));
+    // Kept from Player 1's side as soon as it ends, whatever happens to the window then.
+    connect(&duel, &DuelPlay::ended, this, [this, &duel] {
+        if (const auto record = duelRecordOf(duel, 0, false, QDateTime::currentDateTimeUtc())) {
+            m_matchAssistant->statisticsKeeper().recordDuel(*record);
+            m_matchAssistant->refresh();
+        }
+    });
+    DuelWindow window(duel, this);
+    duel.begin();
+    WindowFit::fitToScreen(&window);
+    window.exec();
     activateWindow();
 }

@@ -44,6 +44,7 @@ public:
     QAction *resumeMatchAction() const;
     QAction *dailyPuzzleAction() const;
     QAction *copyShareAction() const;
+    QAction *duelAction() const;
     QAction *statisticsAction() const;
     QAction *reviewLastMatchAction() const;
 
@@ -60,6 +61,8 @@ public:
 
     void showHowToPlay();
     void showAbout();
+    // Two players at this computer: their names and numbers, then the duel in its own window.
+    void playHotSeatDuel();
 
 signals:
     // Once, right after the board's first drawing reached the screen: the moment for the work

@@ -73,12 +73,15 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    // A daily puzzle is named by its number, and its secret is the puzzle's, not Mac's.
-    const bool puzzle = match.mode != MatchMode::Mac;
-    const QString played = puzzle ? StatisticsDialog::puzzleName(match.puzzle, match.mode == MatchMode::Practice)
-                                  : StatisticsDialog::strengthName(match.strength);
-    QString headingText = played + kSeparator + resultPhrase(match.result, int(match.turns.size()));
-    if (match.macNumber && puzzle)
+    // A daily puzzle is named by its number, and its secret is the puzzle's, not Mac's; a duel by
+    // its opponent, whose number it is.
+    const bool puzzle = match.mode == MatchMode::Daily || match.mode == MatchMode::Practice;
+    QString headingText = StatisticsDialog::playedName(match) + kSeparator + resultPhrase(match.result, int(match.turns.size()));
+    if (match.opponentLied)
+        headingText += kSeparator + tr("%1's scores were false").arg(match.opponent);
+    if (match.macNumber && match.mode == MatchMode::Duel)
+        headingText += kSeparator + tr("%1's number: %2").arg(match.opponent, NumberText::of(*match.macNumber));
+    else if (match.macNumber && puzzle)
         headingText += kSeparator + tr("Secret: %1").arg(NumberText::of(*match.macNumber));
     else if (match.macNumber)
         headingText += kSeparator + tr("Mac's number: %1").arg(NumberText::of(*match.macNumber));
@@ -214,16 +217,18 @@ bool ReviewDialog::hintGave(int guess) const
     return std::find(m_match.hintedGuesses.begin(), m_match.hintedGuesses.end(), guess) != m_match.hintedGuesses.end();
 }
 
-// Mac's guesses at the player's number, with their scores, where the match kept them.
+// The other side's guesses at the player's number (Mac's, or a duel's opponent's), with their
+// scores, where the match kept them.
 void ReviewDialog::showMacSide(QVBoxLayout *layout)
 {
     const std::vector<Turn> &macTurns = m_match.macTurns.turns;
     if (macTurns.empty())
         return;
-    layout->addWidget(new QLabel(tr("Mac's guesses"), this));
+    const QString caption = m_match.mode == MatchMode::Duel ? tr("%1's guesses").arg(m_match.opponent) : tr("Mac's guesses");
+    layout->addWidget(new QLabel(caption, this));
     m_macTable = new QTreeWidget(this);
     m_macTable->setRootIsDecorated(false);
-    m_macTable->setAccessibleName(tr("Mac's guesses"));
+    m_macTable->setAccessibleName(caption);
     m_macTable->setHeaderLabels({tr("Guess"), tr("Hits / Blows")});
     m_macTable->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_macTable->header()->setStretchLastSection(false);
@@ -379,7 +384,9 @@ QString ReviewDialog::verdictText(MatchReview::Verdict verdict)
 QString ReviewDialog::resultText(const MatchRecord &match, const MatchReview &review)
 {
     QStringList lines;
-    QString first = QStringLiteral("Hit & Blow") + kSeparator + StatisticsDialog::strengthName(match.strength) + kSeparator
+    const QString played = match.mode == MatchMode::Duel ? StatisticsDialog::playedName(match)
+                                                         : StatisticsDialog::strengthName(match.strength);
+    QString first = QStringLiteral("Hit & Blow") + kSeparator + played + kSeparator
         + resultPhrase(match.result, int(review.guesses().size())) + kSeparator + tr("skill %1").arg(review.skill())
         + kSeparator + tr("luck %1").arg(review.luck());
     if (!match.hintedGuesses.empty())

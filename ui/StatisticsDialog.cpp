@@ -171,6 +171,21 @@ QString StatisticsDialog::puzzleName(int number, bool practice)
     return (practice ? tr("Practice #%1") : tr("Daily #%1")).arg(number);
 }
 
+QString StatisticsDialog::playedName(const MatchRecord &match)
+{
+    switch (match.mode) {
+    case MatchMode::Daily:
+    case MatchMode::Practice:
+        return puzzleName(match.puzzle, match.mode == MatchMode::Practice);
+    case MatchMode::Duel:
+        return match.overNetwork ? tr("Duel with %1 over the network").arg(match.opponent)
+                                 : tr("Duel with %1").arg(match.opponent);
+    case MatchMode::Mac:
+        break;
+    }
+    return strengthName(match.strength);
+}
+
 QString StatisticsDialog::strengthName(int strength)
 {
     switch (strength) {
@@ -299,11 +314,8 @@ void StatisticsDialog::showMatches(const std::vector<MatchRecord> &matches)
                 item->setToolTip(column, tr("Double-click or press Return to review this match"));
         }
         item->setText(0, locale.toString(match.finished.toLocalTime(), QLocale::ShortFormat));
-        // A daily puzzle is named where a match against Mac names its strength.
-        if (match.mode == MatchMode::Mac)
-            item->setText(1, strengthName(match.strength));
-        else
-            item->setText(1, puzzleName(match.puzzle, match.mode == MatchMode::Practice));
+        // A daily puzzle or a duel is named where a match against Mac names its strength.
+        item->setText(1, playedName(match));
         item->setText(2, resultText(match.result));
         item->setText(3, locale.toString(match.guesses));
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);

@@ -41,6 +41,9 @@ public:
     static QString strengthName(int strength);
     // "Daily #343", or "Practice #12" for an earlier puzzle played again.
     static QString puzzleName(int number, bool practice);
+    // What a match was played against, as the list and the review name it: a strength level,
+    // a daily or practice puzzle, or a duel's opponent.
+    static QString playedName(const MatchRecord &match);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

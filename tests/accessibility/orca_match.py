@@ -6,7 +6,7 @@ by keys (xdotool). The game starts before Orca, as when the screen reader is swi
 Every check is made on Orca's own transcript (its SPEECH OUTPUT lines): the new match is spoken,
 each guess of Mac's once it is on the board (the test reads it there and scores it against the
 secret), each score of both sides, the result; every phrase once; nothing but Orca's key echo
-while the player types.
+while the player types. Then a duel of two players at this computer, spoken as it goes.
 
 Usage: orca_match.py HITBLOW_BINARY [--transcript PATH] [--orca-first]
 Exits 77 (skipped) when Orca, speech-dispatcher, Xvfb or xdotool is not installed."""
@@ -325,6 +325,34 @@ class Player:
         self.hear(r"^Skill: \d+\.", "its skill")
         self.keys("Escape")
 
+    def play_duel(self):
+        """A duel of two players at this computer, by keys alone: the curtain between them is
+        spoken, and so are each guess with its score, whose turn it is and the end with both
+        numbers. The names are left as they come, "Player 1" and "Player 2"."""
+        self.keys("ctrl+shift+d")
+        self.server.wait_for_window("^Duel at This Computer$", timeout=PHRASE_TIMEOUT)
+        self.keys("Return")
+        self.hear(r"Player 1, hide your number", "the first player's turn to hide a number")
+        self.keys("1", "2", "3", "4", "Return")
+        self.hear(r"Pass to Player 2", "the curtain")
+        self.keys("space")
+        self.hear(r"Player 2, hide your number", "the second player's turn to hide a number")
+        self.keys("5", "6", "7", "8", "Return")
+        self.hear(r"Pass to Player 1", "the curtain before the first guess")
+        self.keys("space")
+        self.hear(r"Player 1, your guess", "whose turn it is")
+        self.keys("5", "6", "8", "7", "Return")
+        self.hear(r"Player 1: 5 6 8 7, 2 hits, 2 blows", "the first guess with its score")
+        self.hear(r"Pass to Player 2", "the curtain after it")
+        self.keys("space")
+        self.hear(r"Player 2, your guess", "the second player's turn")
+        self.keys("1", "2", "3", "4", "Return")
+        self.hear(r"Player 2: 1 2 3 4, 4 hits, 0 blows", "the winning guess")
+        self.hear(r"Player 2 won", "the end of the duel")
+        self.hear(r"Player 1's number: 1 2 3 4", "the first number")
+        self.hear(r"Player 2's number: 5 6 7 8", "the second number")
+        self.keys("Return")
+
 
 def check_once(transcript):
     """Every phrase of the board is spoken once: no utterance longer than a key's echo twice in
@@ -368,6 +396,7 @@ def play(binary, home, transcript_path, orca_first):
             player.read_how_to_play()
             player.mark_notepad()
             player.read_review()
+            player.play_duel()
             print(f"the match ended after {rounds} rounds: {outcome}; {len(transcript.spoken)} utterances")
         finally:
             if game and game.poll() is None:

@@ -28,6 +28,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
 
 // The statistics database behind StatisticsKeeper, the game's one way in: every match recorded
@@ -44,6 +45,8 @@ private slots:
     void everyMatchRecordedOnceAsPlayed();
     void dailyRows_data();
     void dailyRows();
+    void duelRows_data();
+    void duelRows();
     void storageFaults_data();
     void storageFaults();
     void damagedDatabaseSetAside_data();
@@ -70,6 +73,22 @@ private:
 };
 
 namespace {
+// Each match as format writes it, oldest first, a space between two.
+QString rowsOf(const MatchStatistics &statistics, const std::function<QString(const MatchRecord &)> &format)
+{
+    QStringList read;
+    for (const MatchRecord &record : statistics.matches())
+        read << format(record);
+    return read.join(u' ');
+}
+
+// The matches as an export at path writes them and reads them back; nothing when it cannot.
+MatchStatistics exportedAgain(const MatchStatistics &statistics, const QString &path)
+{
+    StatisticsFile exported(path);
+    return exported.save(statistics) ? exported.load() : MatchStatistics();
+}
+
 // A database of count matches whose pages after the first few are overwritten: its header is
 // SQLite's, its tables are not.
 void writeDamagedDatabase(const QString &path, int count)
@@ -206,22 +225,108 @@ void TestStatisticsStore::dailyRows()
         record.puzzle = fields[1].toInt();
         QVERIFY(store.append({record}));
     }
-    const auto rowsOf = [](const MatchStatistics &statistics) {
-        QStringList read;
-        for (const MatchRecord &record : statistics.matches())
-            read << QStringLiteral("%1:%2:%3").arg(matchModeName(record.mode)).arg(record.puzzle).arg(StatisticsFile::resultName(record.result));
-        return read.join(u' ');
+    const auto format = [](const MatchRecord &record) {
+        return QStringLiteral("%1:%2:%3").arg(matchModeName(record.mode)).arg(record.puzzle).arg(StatisticsFile::resultName(record.result));
     };
     const MatchStatistics all = store.allMatches();
-    QCOMPARE(rowsOf(all), rows);
+    QCOMPARE(rowsOf(all, format), rows);
     // Export writes the mode and the puzzle, and reads them back.
-    StatisticsFile exported(m_home->filePath("export.json"));
-    QVERIFY(exported.save(all));
-    QCOMPARE(rowsOf(exported.load()), rows);
+    QCOMPARE(rowsOf(exportedAgain(all, m_home->filePath("export.json")), format), rows);
     const std::optional<MatchRecord> one = store.dailyAttempt(7);
     QCOMPARE(one ? QString(StatisticsFile::resultName(one->result)) : QString(), attempt);
     // The figures of a level are those of the matches against Mac alone.
     QCOMPARE(store.summaryFor(MatchStatistics::kAllStrengths).matches(), int(rows.count("mac:")));
+}
+
+void TestStatisticsStore::duelRows_data()
+{
+    QTest::addColumn<bool>("version2");   // a database of the version before duels, with three rows
+    QTest::addColumn<QString>("written"); // mode:opponent:network:lied:result of each match appended
+    QTest::addColumn<QString>("rows");    // the same of every known row read back, oldest first
+
+    QTest::newRow("a duel at one computer") << false << "duel:Ben:0:0:won" << "duel:Ben:0:0:won";
+    QTest::newRow("a duel whose opponent lied") << false << "duel:Ann:1:1:won mac::0:0:lost"
+                                                << "duel:Ann:1:1:won mac::0:0:lost";
+    QTest::newRow("version 2 takes a duel, its rows kept") << true << "duel:Ben:1:0:draw"
+                                                            << "mac::0:0:won daily::0:0:lost duel:Ben:1:0:draw";
+}
+
+void TestStatisticsStore::duelRows()
+{
+    QFETCH(bool, version2);
+    QFETCH(QString, written);
+    QFETCH(QString, rows);
+
+    const QString path = m_home->filePath("statistics.sqlite");
+    // Every value of every row as SQLite keeps it, types included.
+    const QString dump = QStringLiteral("SELECT group_concat(id || quote(finished) || quote(strength) || quote(result) "
+                                        "|| quote(guesses) || quote(hinted) || quote(turns) || quote(details) "
+                                        "|| quote(mode) || quote(puzzle), '|') FROM matches");
+    const auto valueOf = [&path](const QString &select) {
+        QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-reader"));
+        reader.setDatabaseName(path);
+        QString value;
+        if (reader.open()) {
+            QSqlQuery query(reader);
+            if (query.exec(select) && query.next())
+                value = query.value(0).toString();
+        }
+        reader = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("test-reader"));
+        return value;
+    };
+    QString before;
+    if (version2) {
+        QVERIFY(ScriptedMatches::runSql(
+            path, {"PRAGMA user_version = 2",
+                   "CREATE TABLE matches (id INTEGER PRIMARY KEY, finished TEXT NOT NULL, "
+                   "strength INTEGER NOT NULL CHECK (strength BETWEEN 0 AND 3), "
+                   "result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'draw', 'abandoned')), "
+                   "guesses INTEGER NOT NULL CHECK (guesses BETWEEN 0 AND 16), "
+                   "hinted INTEGER NOT NULL CHECK (hinted IN (0, 1)), turns TEXT, details TEXT, "
+                   "mode TEXT NOT NULL DEFAULT 'mac' CHECK (mode IN ('mac', 'daily', 'practice')), puzzle INTEGER)",
+                   "CREATE TABLE saved_match (id INTEGER PRIMARY KEY CHECK (id = 1), match TEXT NOT NULL)",
+                   "INSERT INTO saved_match VALUES (1, '{}')",
+                   "INSERT INTO matches VALUES (3, '2026-02-03T04:05:06Z', 2, 'won', 5, 0, "
+                   "'[{\"guess\":\"0123\",\"hits\":4,\"blows\":0}]', '{\"macNumber\":\"0123\"}', 'mac', NULL)",
+                   "INSERT INTO matches VALUES (7, '2026-02-04T04:05:06Z', 1, 'lost', 10, 1, NULL, NULL, 'daily', 12)",
+                   // Unknown to the game (a fraction of a guess): left as it is, read by nobody.
+                   "INSERT INTO matches VALUES (9, '2026-02-05T04:05:06Z', 1, 'draw', 2.5, 0, x'00ff', NULL, 'mac', NULL)"}));
+        before = valueOf(dump);
+        QVERIFY(!before.isEmpty());
+    }
+    {
+        StatisticsStore store(path);
+        for (const QString &match : written.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList fields = match.split(u':');
+            MatchRecord record{QDateTime(QDate(2026, 3, 4), QTime(5, 6), Qt::UTC), 0,
+                               StatisticsFile::resultNamed(fields[4]).value(), 3, false, {}, {}};
+            record.mode = matchModeNamed(fields[0]).value();
+            record.opponent = fields[1];
+            record.overNetwork = fields[2] == "1";
+            record.opponentLied = fields[3] == "1";
+            QVERIFY2(store.append({record}), qPrintable(store.detail()));
+        }
+        const auto format = [](const MatchRecord &record) {
+            return QStringLiteral("%1:%2:%3:%4:%5")
+                .arg(matchModeName(record.mode), record.opponent)
+                .arg(int(record.overNetwork))
+                .arg(int(record.opponentLied))
+                .arg(StatisticsFile::resultName(record.result));
+        };
+        const MatchStatistics all = store.allMatches();
+        QCOMPARE(rowsOf(all, format), rows);
+        // The side file and the export keep a duel as a duel.
+        QCOMPARE(rowsOf(exportedAgain(all, m_home->filePath("export.json")), format), rows);
+        // No figure counts a duel.
+        QCOMPARE(store.summaryFor(MatchStatistics::kAllStrengths).matches(), int(rows.count("mac:")));
+        QCOMPARE(store.summaryFor(MatchStatistics::kDailyPuzzles).matches(), int(rows.count("daily:")));
+    }
+    if (version2) {
+        QCOMPARE(valueOf(dump.chopped(QStringLiteral(" FROM matches").size()) + QStringLiteral(" FROM matches WHERE id < 10")), before);
+        QCOMPARE(valueOf(QStringLiteral("SELECT count(*) FROM saved_match")), QStringLiteral("1"));
+        QCOMPARE(valueOf(QStringLiteral("PRAGMA user_version")).toInt() >= 3, true);
+    }
 }
 
 void TestStatisticsStore::storageFaults_data()

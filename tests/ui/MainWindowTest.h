@@ -78,6 +78,7 @@ private slots:
     void helpTextsNameVersionLicenceAndKeys();
     void quittingStoresTheSettings();
     void boardFollowsTheWindowsSize();
+    void hotSeatDuelLeavesTheMatchAsItWas();
 
 private:
     // Closes the next modal window as soon as it is shown, remembering its title and whether a

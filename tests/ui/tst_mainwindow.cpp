@@ -128,6 +128,7 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
     QTest::newRow("how to play") << QKeyCombination(Qt::NoModifier, Qt::Key_F1) << "actionHowToPlay";
     QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
     QTest::newRow("statistics") << QKeyCombination(Qt::ControlModifier, Qt::Key_T) << "actionStatistics";
+    QTest::newRow("duel") << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_D) << "actionDuel";
 }
 
 void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
@@ -629,3 +630,49 @@ void TestMainWindow::boardFollowsTheWindowsSize()
 }
 
 QTEST_MAIN(TestMainWindow)
+
+// A duel between two matches against Mac: played by keys in its own windows, kept among the
+// matches from Player 1's side, and the match on the board goes on where it was.
+void TestMainWindow::hotSeatDuelLeavesTheMatchAsItWas()
+{
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    reachStatus(GameStatusCheckHitBlow);
+    const auto macGuesses = m_window->hitBlowController()->macFormerAnswers();
+
+    // Names as they come; Player 1 hides 1234, Player 2 5678; 5687 misses, 1234 wins for Player 2.
+    const QString keys = QStringLiteral("\n1234\n 5678\n 5687\n 1234\n\n");
+    qsizetype next = 0;
+    QTimer typist;
+    typist.setInterval(5);
+    connect(&typist, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || next >= keys.size())
+            return;
+        const QChar key = keys.at(next++);
+        if (key == QLatin1Char('\n'))
+            QTest::keyClick(modal, Qt::Key_Return);
+        else
+            QTest::keyClick(modal, key.toLatin1());
+    });
+    typist.start();
+    m_window->duelAction()->trigger();
+    typist.stop();
+    QCOMPARE(next, keys.size());
+
+    m_window->matchAssistant()->statisticsKeeper().waitForWrites();
+    const std::vector<MatchRecord> stored = m_window->matchAssistant()->statisticsKeeper().askAndWait<std::vector<MatchRecord>>(
+        [](StatisticsStore &store) { return store.latest(2); });
+    QCOMPARE(stored.size(), std::size_t(1));
+    const MatchRecord *duel = &stored.front();
+    QCOMPARE(duel->mode, MatchMode::Duel);
+    QCOMPARE(duel->opponent, QStringLiteral("Player 2"));
+    QCOMPARE(duel->result, MatchOutcome::Lost);
+    QCOMPARE(duel->turns.size(), std::size_t(1));
+    QCOMPARE(duel->macNumber, std::optional(NumberSet{5, 6, 7, 8}));
+    QCOMPARE(m_window->hitBlowController()->gameStatus(), int(GameStatusCheckHitBlow));
+    QCOMPARE(m_window->hitBlowController()->macFormerAnswers(), macGuesses);
+    QCOMPARE(m_window->matchAssistant()->statisticsKeeper().askAndWait<int>(
+                 [](StatisticsStore &store) { return store.summaryFor(MatchStatistics::kAllStrengths).matches(); }),
+             0);
+}
