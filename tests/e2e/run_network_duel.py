@@ -4,13 +4,16 @@
 hosts on the loopback, all by real key presses: Game > Duel Across the Network by its shortcut, a
 name typed, the host's address typed (Alt+A), then, in the duel window, the host's number typed
 as a guess until it is taken. The player finds the number with one guess, so the arena must
-report it lost; the game then closes the duel window by Return and quits by ctrl+q.
+report it lost and the game keep a won duel over the network against it among its matches; the
+game then closes the duel window by Return and quits by ctrl+q.
 
 Usage: run_network_duel.py HITBLOW_BINARY HITBLOW_ARENA_BINARY [--screenshot PATH]
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
 
 import argparse
+import contextlib
 import os
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -50,6 +53,22 @@ def wait_for_window(server, title, what):
     return window
 
 
+def stored_duels(path):
+    """The duels the statistics database holds, waited for: the game writes on its own thread."""
+    deadline = time.monotonic() + 5
+    while True:
+        try:
+            with contextlib.closing(sqlite3.connect(f"file:{path}?mode=ro", uri=True)) as database:
+                rows = database.execute("SELECT result, opponent, network, opponent_lied FROM matches "
+                                        "WHERE mode = 'duel'").fetchall()
+            if rows or time.monotonic() > deadline:
+                return rows
+        except sqlite3.Error:
+            if time.monotonic() > deadline:
+                return []
+        time.sleep(0.05)
+
+
 def play(server, binary, arena_binary, home, screenshot):
     runtime = os.path.join(home, "runtime")
     os.makedirs(runtime, mode=0o700)
@@ -86,6 +105,9 @@ def play(server, binary, arena_binary, home, screenshot):
         if not outcome or not outcome[-1].startswith("result lost guesses "):
             raise Failure(f"the arena reported {outcome}, expected it lost")
         print(f"arena: {outcome[-1]}")
+        duels = stored_duels(os.path.join(home, "data", "HitBlow", "statistics.sqlite"))
+        if duels != [("won", "hitblow-arena", 1, 0)]:
+            raise Failure(f"the statistics hold the duels {duels}, expected one won over the network")
         if screenshot:
             time.sleep(0.3)
             server.grab(*server.window_geometry(window)).save_png(screenshot)
