@@ -230,7 +230,7 @@ void NetworkDuelPanel::joinChosen()
             m_address->setFocus();
             return;
         }
-    } else if (const QListWidgetItem *item = m_games->currentItem()) {
+    } else if (const QListWidgetItem *item = m_games->currentItem(); item && item->data(PortRole).toUInt() > 0) {
         target = std::pair{item->data(AddressRole).toString(), quint16(item->data(PortRole).toUInt())};
     } else {
         showStatus(tr("Choose a game found on the network, or type the host's address and port."));
