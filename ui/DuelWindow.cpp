@@ -72,8 +72,8 @@ DuelWindow::DuelWindow(DuelPlay &duel, QWidget *parent)
     connect(&m_duel, &DuelPlay::ended, this, &DuelWindow::showEnd);
     m_started = m_duel.playerToGuess() >= 0 || m_duel.result().ending != DuelPlay::Ending::Running;
     showBoard();
-    if (m_started)
-        showStart();
+    // A duel already running is told once the window is active, where a screen reader hears it.
+    m_startUntold = m_started;
 }
 
 DuelWindow::~DuelWindow() = default;
@@ -105,7 +105,14 @@ void DuelWindow::showStart()
         announce(m_curtain->heading());
     } else {
         showBoard();
-        announce(m_turn->text());
+        // A duel handed over already running: the other player may have guessed before this
+        // window opened, and is heard with whose turn it is.
+        QStringList phrases{m_turn->text()};
+        for (int player = 0; player < 2; ++player) {
+            if (!m_duel.isLocal(player) && !m_duel.turnsOf(player).empty())
+                phrases.prepend(scorePhrase(player, m_duel.turnsOf(player).back()));
+        }
+        announce(sentences(phrases));
     }
 }
 
@@ -224,6 +231,15 @@ void DuelWindow::keyPressEvent(QKeyEvent *event)
     }
     if (!m_entry->typeKey(event->key()))
         QDialog::keyPressEvent(event);
+}
+
+void DuelWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_startUntold) {
+        m_startUntold = false;
+        showStart();
+    }
 }
 
 void DuelWindow::reject()

@@ -37,6 +37,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     // Closing the window while the duel runs gives it up, once the player agrees.
     void reject() override;
 
@@ -67,4 +68,6 @@ private:
     QString m_lastAnnouncement;
     // Both numbers are hidden and who starts is known.
     bool m_started = false;
+    // Started before the window was active: told on its first activation.
+    bool m_startUntold = false;
 };

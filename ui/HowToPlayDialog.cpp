@@ -180,6 +180,8 @@ QList<HowToPlayDialog::Section> HowToPlayDialog::sections()
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText), tr("hint"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D).toString(QKeySequence::NativeText),
                    tr("duel: two players at this computer"));
+    keys += keyRow(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N).toString(QKeySequence::NativeText),
+                   tr("duel across the network"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_T).toString(QKeySequence::NativeText), tr("statistics"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText), tr("review the last match"));
     keys += keyRow(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), tr("preferences"));

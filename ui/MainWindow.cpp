@@ -10,7 +10,10 @@
 #include "DuelWindow.h"
 #include "HotSeatSetup.h"
 #include "HowToPlayDialog.h"
+#include "NetworkDuelDialog.h"
+#include "NetworkDuelPanel.h"
 #include "duel/DuelRecord.h"
+#include "duel/NetworkDuel.h"
 #include "duel/HotSeatDuel.h"
 #include "MatchAssistant.h"
 #include "MatchStatusBar.h"
@@ -72,6 +75,7 @@ MainWindow::MainWindow(const Services &services, QWidget *parent)
     connect(m_ui->actionPracticePuzzle, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::choosePractice);
     connect(m_ui->actionCopyShare, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::copyShare);
     connect(m_ui->actionDuel, &QAction::triggered, this, &MainWindow::playHotSeatDuel);
+    connect(m_ui->actionNetworkDuel, &QAction::triggered, this, &MainWindow::playNetworkDuel);
     connect(m_ui->actionStatistics, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::showStatistics);
     connect(m_ui->actionReviewLastMatch, &QAction::triggered, m_matchAssistant.get(), &MatchAssistant::reviewLastMatch);
     connect(m_ui->actionPreferences, &QAction::triggered, this, [this] {
@@ -235,6 +239,11 @@ QAction *MainWindow::duelAction() const
     return m_ui->actionDuel;
 }
 
+QAction *MainWindow::networkDuelAction() const
+{
+    return m_ui->actionNetworkDuel;
+}
+
 QAction *MainWindow::statisticsAction() const
 {
     return m_ui->actionStatistics;
@@ -292,16 +301,47 @@ void MainWindow::playHotSeatDuel()
         return;
     }
     HotSeatDuel duel(setup.playerName(0), setup.secret(0), setup.playerName(1), setup.secret(1));
-    // Kept from Player 1's side as soon as it ends, whatever happens to the window then.
-    connect(&duel, &DuelPlay::ended, this, [this, &duel] {
-        if (const auto record = duelRecordOf(duel, 0, false, QDateTime::currentDateTimeUtc())) {
-            m_matchAssistant->statisticsKeeper().recordDuel(*record);
-            m_matchAssistant->refresh();
-        }
-    });
+    keepWhenEnded(duel, 0, false);
     DuelWindow window(duel, this);
     duel.begin();
     WindowFit::fitToScreen(&window);
     window.exec();
     activateWindow();
+}
+
+void MainWindow::playNetworkDuel()
+{
+    static const QString nameKey = QStringLiteral("DuelNetworkName");
+    const auto defaults = openUserDefaults();
+    NetworkDuelDialog dialog(defaults->value(nameKey).toString(), NetworkDuelPanel::localNetwork(), this);
+    WindowFit::fitToScreen(&dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        activateWindow();
+        return;
+    }
+    defaults->setValue(nameKey, dialog.panel()->playerName());
+    synchronize(*defaults);
+    std::unique_ptr<NetworkDuel> duel = dialog.takeDuel();
+    keepWhenEnded(*duel, duel->isLocal(0) ? 0 : 1, true);
+    DuelWindow window(*duel, this);
+    WindowFit::fitToScreen(&window);
+    window.exec();
+    NetworkDuelDialog::dispose(std::move(duel));
+    activateWindow();
+}
+
+// Kept from the player's side as soon as it ends, whatever happens to its window then.
+void MainWindow::keepWhenEnded(const DuelPlay &duel, int player, bool overNetwork)
+{
+    auto keep = [this, &duel, player, overNetwork] {
+        if (const auto record = duelRecordOf(duel, player, overNetwork, QDateTime::currentDateTimeUtc())) {
+            m_matchAssistant->statisticsKeeper().recordDuel(*record);
+            m_matchAssistant->refresh();
+        }
+    };
+    // A duel across the network may have ended before its window opened.
+    if (duel.result().ending != DuelPlay::Ending::Running)
+        keep();
+    else
+        connect(&duel, &DuelPlay::ended, this, keep, Qt::SingleShotConnection);
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class DuelPlay;
 class GameBoardView;
 class HitBlowController;
 class MatchAssistant;
@@ -45,6 +46,7 @@ public:
     QAction *dailyPuzzleAction() const;
     QAction *copyShareAction() const;
     QAction *duelAction() const;
+    QAction *networkDuelAction() const;
     QAction *statisticsAction() const;
     QAction *reviewLastMatchAction() const;
 
@@ -63,6 +65,8 @@ public:
     void showAbout();
     // Two players at this computer: their names and numbers, then the duel in its own window.
     void playHotSeatDuel();
+    // Hosting or joining a duel across the local network, then the duel in its own window.
+    void playNetworkDuel();
 
 signals:
     // Once, right after the board's first drawing reached the screen: the moment for the work
@@ -73,6 +77,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void keepWhenEnded(const DuelPlay &duel, int player, bool overNetwork);
     void fitBoardToScreen();
     void keepBoardTextLegible();
     double minimumBoardScale() const;

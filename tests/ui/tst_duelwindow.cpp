@@ -165,6 +165,11 @@ void DuelWindowTest::remotePlayerIsWaitedForWithoutCurtain()
     emit duel.turnPlayed(1);
     QVERIFY(!window.curtainShown());
     QCOMPARE(window.lastAnnouncement(), QStringLiteral("Ben: 1 2 4 3, 2 hits, 2 blows. Anna, your guess"));
+
+    // A window opened on a duel already played is heard saying where it stands.
+    DuelWindow later(duel);
+    later.show();
+    QTRY_COMPARE(later.lastAnnouncement(), QStringLiteral("Ben: 1 2 4 3, 2 hits, 2 blows. Anna, your guess"));
 }
 
 void DuelWindowTest::escapeGivesUpOnlyWhenConfirmed()

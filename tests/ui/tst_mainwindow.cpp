@@ -129,6 +129,8 @@ void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus_data()
     QTest::newRow("number pad") << QKeyCombination(Qt::ControlModifier, Qt::Key_P) << "actionNumberPad";
     QTest::newRow("statistics") << QKeyCombination(Qt::ControlModifier, Qt::Key_T) << "actionStatistics";
     QTest::newRow("duel") << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_D) << "actionDuel";
+    QTest::newRow("network duel") << QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_N)
+                                  << "actionNetworkDuel";
 }
 
 void TestMainWindow::shortcutsReachTheirCommandsWhileTheBoardHasFocus()
