@@ -568,6 +568,10 @@
         <source>duel: two players at this computer</source>
         <translation>Duell: zwei Spieler an diesem Computer</translation>
     </message>
+    <message>
+        <source>duel across the network</source>
+        <translation>Duell über das Netzwerk</translation>
+    </message>
 </context>
 <context>
     <name>KeptMatchChooser</name>
@@ -673,6 +677,10 @@
     <message>
         <source>D&amp;uel…</source>
         <translation>D&amp;uell …</translation>
+    </message>
+    <message>
+        <source>Duel Across the Ne&amp;twork…</source>
+        <translation>Duell über das Ne&amp;tzwerk …</translation>
     </message>
 </context>
 <context>
@@ -845,6 +853,165 @@
     <message>
         <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
         <translation>%1 unbeendete Partien warten: Spiel &gt; Partie fortsetzen (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuel</name>
+    <message>
+        <source>You left the duel.</source>
+        <translation>Du hast das Duell verlassen.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelDialog</name>
+    <message>
+        <source>Duel Across the Network</source>
+        <translation>Duell über das Netzwerk</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelPanel</name>
+    <message>
+        <source>Duel across the network</source>
+        <translation>Duell über das Netzwerk</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Your hidden number</source>
+        <translation>Deine versteckte Zahl</translation>
+    </message>
+    <message>
+        <source>Four different digits; left empty, a random number is hidden for you.</source>
+        <translation>Vier verschiedene Ziffern; bleibt das Feld leer, wird für dich eine zufällige Zahl versteckt.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Your hidden n&amp;umber:</source>
+        <translation>Deine versteckte &amp;Zahl:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a duel</source>
+        <translation>&amp;Duell ausrichten</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Ausrichten</translation>
+    </message>
+    <message>
+        <source>Games found on the network</source>
+        <translation>Im Netzwerk gefundene Spiele</translation>
+    </message>
+    <message>
+        <source>192.168.1.5:47615</source>
+        <translation>192.168.1.5:47615</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address and port</source>
+        <translation>Adresse und Port des Ausrichters</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Games found:</source>
+        <translation>&amp;Gefundene Spiele:</translation>
+    </message>
+    <message>
+        <source>Or an &amp;address:</source>
+        <translation>Oder eine &amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed (%1); type the host&apos;s address.</source>
+        <translation>Spiele im Netzwerk können nicht aufgelistet werden (%1); gib die Adresse des Ausrichters ein.</translation>
+    </message>
+    <message>
+        <source>Your hidden number must be four different digits, or left empty for a random one.</source>
+        <translation>Deine versteckte Zahl muss aus vier verschiedenen Ziffern bestehen oder leer bleiben, dann wird sie zufällig gewählt.</translation>
+    </message>
+    <message>
+        <source>You stopped hosting.</source>
+        <translation>Du richtest kein Duell mehr aus.</translation>
+    </message>
+    <message>
+        <source>You cannot host here: %1</source>
+        <translation>Hier kannst du kein Duell ausrichten: %1</translation>
+    </message>
+    <message>
+        <source>A player joined; tossing a coin for who guesses first…</source>
+        <translation>Ein Spieler ist beigetreten; eine Münze entscheidet, wer zuerst rät …</translation>
+    </message>
+    <message>
+        <source>Stop &amp;hosting</source>
+        <translation>Ausrichten b&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Waiting for a player… port %1
+Tell the other player: %2</source>
+        <translation>Warte auf einen Spieler … Port %1
+Sag dem anderen Spieler: %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as in 192.168.1.5:47615.</source>
+        <translation>Gib Adresse und Port des Ausrichters ein, etwa 192.168.1.5:47615.</translation>
+    </message>
+    <message>
+        <source>Choose a game found on the network, or type the host&apos;s address and port.</source>
+        <translation>Wähle ein im Netzwerk gefundenes Spiel oder gib Adresse und Port des Ausrichters ein.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2…</source>
+        <translation>Verbinde mit %1:%2 …</translation>
+    </message>
+    <message>
+        <source>The duel with %1 has begun.</source>
+        <translation>Das Duell mit %1 hat begonnen.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin: %1</source>
+        <translation>Das Duell konnte nicht beginnen: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 bei %2</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Noch kein Spiel gefunden.</translation>
     </message>
 </context>
 <context>

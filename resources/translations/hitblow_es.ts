@@ -568,6 +568,10 @@
         <source>duel: two players at this computer</source>
         <translation>duelo: dos jugadores en este ordenador</translation>
     </message>
+    <message>
+        <source>duel across the network</source>
+        <translation>duelo por la red</translation>
+    </message>
 </context>
 <context>
     <name>KeptMatchChooser</name>
@@ -673,6 +677,10 @@
     <message>
         <source>D&amp;uel…</source>
         <translation>D&amp;uelo…</translation>
+    </message>
+    <message>
+        <source>Duel Across the Ne&amp;twork…</source>
+        <translation>Duelo por la &amp;red…</translation>
     </message>
 </context>
 <context>
@@ -845,6 +853,165 @@
     <message>
         <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
         <translation>%1 partidas sin terminar esperan: Partida &gt; Reanudar partida (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuel</name>
+    <message>
+        <source>You left the duel.</source>
+        <translation>Has dejado el duelo.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelDialog</name>
+    <message>
+        <source>Duel Across the Network</source>
+        <translation>Duelo por la red</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelPanel</name>
+    <message>
+        <source>Duel across the network</source>
+        <translation>Duelo por la red</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Your hidden number</source>
+        <translation>Tu número escondido</translation>
+    </message>
+    <message>
+        <source>Four different digits; left empty, a random number is hidden for you.</source>
+        <translation>Cuatro cifras distintas; si lo dejas vacío, se esconde un número al azar por ti.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Tu &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Your hidden n&amp;umber:</source>
+        <translation>Tu n&amp;úmero escondido:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a duel</source>
+        <translation>&amp;Organizar un duelo</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Organizar</translation>
+    </message>
+    <message>
+        <source>Games found on the network</source>
+        <translation>Partidas encontradas en la red</translation>
+    </message>
+    <message>
+        <source>192.168.1.5:47615</source>
+        <translation>192.168.1.5:47615</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address and port</source>
+        <translation>Dirección y puerto del anfitrión</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unirse</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unirse</translation>
+    </message>
+    <message>
+        <source>&amp;Games found:</source>
+        <translation>&amp;Partidas encontradas:</translation>
+    </message>
+    <message>
+        <source>Or an &amp;address:</source>
+        <translation>O una &amp;dirección:</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed (%1); type the host&apos;s address.</source>
+        <translation>No se pueden listar las partidas de la red (%1); escribe la dirección del anfitrión.</translation>
+    </message>
+    <message>
+        <source>Your hidden number must be four different digits, or left empty for a random one.</source>
+        <translation>Tu número escondido debe tener cuatro cifras distintas, o quedar vacío para uno al azar.</translation>
+    </message>
+    <message>
+        <source>You stopped hosting.</source>
+        <translation>Has dejado de organizar.</translation>
+    </message>
+    <message>
+        <source>You cannot host here: %1</source>
+        <translation>No puedes organizar aquí: %1</translation>
+    </message>
+    <message>
+        <source>A player joined; tossing a coin for who guesses first…</source>
+        <translation>Se ha unido un jugador; se lanza una moneda para ver quién prueba primero…</translation>
+    </message>
+    <message>
+        <source>Stop &amp;hosting</source>
+        <translation>Dejar de &amp;organizar</translation>
+    </message>
+    <message>
+        <source>Waiting for a player… port %1
+Tell the other player: %2</source>
+        <translation>Esperando a un jugador… puerto %1
+Dile al otro jugador: %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as in 192.168.1.5:47615.</source>
+        <translation>Escribe la dirección y el puerto del anfitrión, como 192.168.1.5:47615.</translation>
+    </message>
+    <message>
+        <source>Choose a game found on the network, or type the host&apos;s address and port.</source>
+        <translation>Elige una partida encontrada en la red o escribe la dirección y el puerto del anfitrión.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2…</source>
+        <translation>Conectando con %1:%2…</translation>
+    </message>
+    <message>
+        <source>The duel with %1 has begun.</source>
+        <translation>El duelo con %1 ha empezado.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin: %1</source>
+        <translation>El duelo no pudo empezar: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Aún no se ha encontrado ninguna partida.</translation>
     </message>
 </context>
 <context>

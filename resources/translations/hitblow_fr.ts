@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>%1: press any key or click here to go on.</source>
-        <translation>%1 : appuyez sur une touche ou cliquez ici pour continuer.</translation>
+        <translation>%1&#xa0;: appuyez sur une touche ou cliquez ici pour continuer.</translation>
     </message>
 </context>
 <context>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>%1&apos;s number: %2</source>
-        <translation>Nombre de %1 : %2</translation>
+        <translation>Nombre de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 hid %2</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Give up the duel? It ends here, given up by %1.</source>
-        <translation>Abandonner le duel ? Il s&apos;arrête ici, abandonné par %1.</translation>
+        <translation>Abandonner le duel&#xa0;? Il s&apos;arrête ici, abandonné par %1.</translation>
     </message>
     <message>
         <source>%1 won</source>
@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>%1: %2, %3, %4</source>
-        <translation>%1 : %2, %3, %4</translation>
+        <translation>%1&#xa0;: %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -375,7 +375,7 @@
     </message>
     <message>
         <source>Player &amp;%1:</source>
-        <translation>Joueur &amp;%1 :</translation>
+        <translation>Joueur &amp;%1&#xa0;:</translation>
     </message>
     <message>
         <source>Player 1 guesses first in each round; Player 2 has the last guess.</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>%1, hide your number: four different digits. %2, please look away.</source>
-        <translation>%1, cachez votre nombre : quatre chiffres différents. %2, veuillez regarder ailleurs.</translation>
+        <translation>%1, cachez votre nombre&#xa0;: quatre chiffres différents. %2, veuillez regarder ailleurs.</translation>
     </message>
     <message>
         <source>%1 has hidden a number.</source>
@@ -562,11 +562,15 @@
     </message>
     <message>
         <source>A match you leave unfinished, by quitting or otherwise, is kept: at the next start, Resume Match in the bar goes on with it at the turn it was in. Two games each keep their own, and Resume Match lists them when several wait.</source>
-        <translation>Une partie laissée inachevée, en quittant le jeu ou autrement, est conservée : au prochain lancement, Reprendre la partie dans la barre la poursuit au tour où elle en était. Deux jeux gardent chacun la leur, et Reprendre la partie les liste quand plusieurs attendent.</translation>
+        <translation>Une partie laissée inachevée, en quittant le jeu ou autrement, est conservée&#xa0;: au prochain lancement, Reprendre la partie dans la barre la poursuit au tour où elle en était. Deux jeux gardent chacun la leur, et Reprendre la partie les liste quand plusieurs attendent.</translation>
     </message>
     <message>
         <source>duel: two players at this computer</source>
-        <translation>duel : deux joueurs sur cet ordinateur</translation>
+        <translation>duel&#xa0;: deux joueurs sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>duel across the network</source>
+        <translation>duel par le réseau</translation>
     </message>
 </context>
 <context>
@@ -577,7 +581,7 @@
     </message>
     <message>
         <source>&amp;Unfinished matches, the newest first:</source>
-        <translation>Parties &amp;inachevées, la plus récente en premier :</translation>
+        <translation>Parties &amp;inachevées, la plus récente en premier&#xa0;:</translation>
     </message>
     <message>
         <source>Unfinished matches</source>
@@ -674,6 +678,10 @@
         <source>D&amp;uel…</source>
         <translation>D&amp;uel…</translation>
     </message>
+    <message>
+        <source>Duel Across the Ne&amp;twork…</source>
+        <translation>Duel par le rése&amp;au…</translation>
+    </message>
 </context>
 <context>
     <name>MatchAssistant</name>
@@ -743,7 +751,7 @@
     </message>
     <message>
         <source>That match could not be taken up: another game went on with it, or the statistics are busy.</source>
-        <translation>Cette partie n&apos;a pas pu être reprise : un autre jeu l&apos;a poursuivie, ou les statistiques sont occupées.</translation>
+        <translation>Cette partie n&apos;a pas pu être reprise&#xa0;: un autre jeu l&apos;a poursuivie, ou les statistiques sont occupées.</translation>
     </message>
 </context>
 <context>
@@ -844,7 +852,166 @@
     </message>
     <message>
         <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
-        <translation>%1 parties inachevées vous attendent : Jeu &gt; Reprendre la partie (%2)</translation>
+        <translation>%1 parties inachevées vous attendent&#xa0;: Jeu &gt; Reprendre la partie (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuel</name>
+    <message>
+        <source>You left the duel.</source>
+        <translation>Vous avez quitté le duel.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelDialog</name>
+    <message>
+        <source>Duel Across the Network</source>
+        <translation>Duel par le réseau</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelPanel</name>
+    <message>
+        <source>Duel across the network</source>
+        <translation>Duel par le réseau</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Your hidden number</source>
+        <translation>Votre nombre caché</translation>
+    </message>
+    <message>
+        <source>Four different digits; left empty, a random number is hidden for you.</source>
+        <translation>Quatre chiffres différents ; laissé vide, un nombre au hasard est caché pour vous.</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Votre &amp;nom :</translation>
+    </message>
+    <message>
+        <source>Your hidden n&amp;umber:</source>
+        <translation>Votre nombre &amp;caché :</translation>
+    </message>
+    <message>
+        <source>&amp;Host a duel</source>
+        <translation>&amp;Héberger un duel</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Héberger</translation>
+    </message>
+    <message>
+        <source>Games found on the network</source>
+        <translation>Parties trouvées sur le réseau</translation>
+    </message>
+    <message>
+        <source>192.168.1.5:47615</source>
+        <translation>192.168.1.5:47615</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address and port</source>
+        <translation>Adresse et port de l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Rejoindre</translation>
+    </message>
+    <message>
+        <source>&amp;Games found:</source>
+        <translation>&amp;Parties trouvées :</translation>
+    </message>
+    <message>
+        <source>Or an &amp;address:</source>
+        <translation>Ou une &amp;adresse :</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed (%1); type the host&apos;s address.</source>
+        <translation>Les parties du réseau ne peuvent pas être listées (%1) ; tapez l&apos;adresse de l&apos;hôte.</translation>
+    </message>
+    <message>
+        <source>Your hidden number must be four different digits, or left empty for a random one.</source>
+        <translation>Votre nombre caché doit compter quatre chiffres différents, ou rester vide pour un nombre au hasard.</translation>
+    </message>
+    <message>
+        <source>You stopped hosting.</source>
+        <translation>Vous n&apos;hébergez plus.</translation>
+    </message>
+    <message>
+        <source>You cannot host here: %1</source>
+        <translation>Vous ne pouvez pas héberger ici : %1</translation>
+    </message>
+    <message>
+        <source>A player joined; tossing a coin for who guesses first…</source>
+        <translation>Un joueur a rejoint ; pile ou face pour savoir qui propose en premier…</translation>
+    </message>
+    <message>
+        <source>Stop &amp;hosting</source>
+        <translation>Arrêter d&apos;&amp;héberger</translation>
+    </message>
+    <message>
+        <source>Waiting for a player… port %1
+Tell the other player: %2</source>
+        <translation>En attente d&apos;un joueur… port %1
+Indiquez à l&apos;autre joueur : %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as in 192.168.1.5:47615.</source>
+        <translation>Tapez l&apos;adresse et le port de l&apos;hôte, par exemple 192.168.1.5:47615.</translation>
+    </message>
+    <message>
+        <source>Choose a game found on the network, or type the host&apos;s address and port.</source>
+        <translation>Choisissez une partie trouvée sur le réseau, ou tapez l&apos;adresse et le port de l&apos;hôte.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2…</source>
+        <translation>Connexion à %1:%2…</translation>
+    </message>
+    <message>
+        <source>The duel with %1 has begun.</source>
+        <translation>Le duel avec %1 a commencé.</translation>
+    </message>
+    <message>
+        <source>The duel could not begin: %1</source>
+        <translation>Le duel n&apos;a pas pu commencer : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>Aucune partie trouvée pour l&apos;instant.</translation>
     </message>
 </context>
 <context>
@@ -1261,7 +1428,7 @@
     </message>
     <message>
         <source>%1&apos;s number: %2</source>
-        <translation>Nombre de %1 : %2</translation>
+        <translation>Nombre de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1&apos;s guesses</source>

@@ -564,6 +564,10 @@
         <source>duel: two players at this computer</source>
         <translation>二人対戦：このコンピューターで2人で</translation>
     </message>
+    <message>
+        <source>duel across the network</source>
+        <translation>ネットワークで二人対戦</translation>
+    </message>
 </context>
 <context>
     <name>KeptMatchChooser</name>
@@ -669,6 +673,10 @@
     <message>
         <source>D&amp;uel…</source>
         <translation>二人対戦(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>Duel Across the Ne&amp;twork…</source>
+        <translation>ネットワークで二人対戦(&amp;T)…</translation>
     </message>
 </context>
 <context>
@@ -840,6 +848,165 @@
     <message>
         <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
         <translation>途中の試合が %1 つ待っています：ゲーム &gt; 試合を再開（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuel</name>
+    <message>
+        <source>You left the duel.</source>
+        <translation>あなたは二人対戦を抜けました。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelDialog</name>
+    <message>
+        <source>Duel Across the Network</source>
+        <translation>ネットワークで二人対戦</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelPanel</name>
+    <message>
+        <source>Duel across the network</source>
+        <translation>ネットワークで二人対戦</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレイヤー</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>あなたの名前</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>ランダム</translation>
+    </message>
+    <message>
+        <source>Your hidden number</source>
+        <translation>あなたが隠す数</translation>
+    </message>
+    <message>
+        <source>Four different digits; left empty, a random number is hidden for you.</source>
+        <translation>異なる4つの数字。空のままにすると、ランダムな数が隠されます。</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>あなたの名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Your hidden n&amp;umber:</source>
+        <translation>隠す数(&amp;U):</translation>
+    </message>
+    <message>
+        <source>&amp;Host a duel</source>
+        <translation>二人対戦を開く(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Games found on the network</source>
+        <translation>ネットワークで見つかったゲーム</translation>
+    </message>
+    <message>
+        <source>192.168.1.5:47615</source>
+        <translation>192.168.1.5:47615</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address and port</source>
+        <translation>開いた側のアドレスとポート</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>参加(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>参加</translation>
+    </message>
+    <message>
+        <source>&amp;Games found:</source>
+        <translation>見つかったゲーム(&amp;G):</translation>
+    </message>
+    <message>
+        <source>Or an &amp;address:</source>
+        <translation>またはアドレス(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed (%1); type the host&apos;s address.</source>
+        <translation>ネットワーク上のゲームを一覧できません（%1）。開いた側のアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>Your hidden number must be four different digits, or left empty for a random one.</source>
+        <translation>隠す数は異なる4つの数字にするか、ランダムにするなら空のままにしてください。</translation>
+    </message>
+    <message>
+        <source>You stopped hosting.</source>
+        <translation>開くのをやめました。</translation>
+    </message>
+    <message>
+        <source>You cannot host here: %1</source>
+        <translation>ここでは開けません：%1</translation>
+    </message>
+    <message>
+        <source>A player joined; tossing a coin for who guesses first…</source>
+        <translation>プレイヤーが参加しました。どちらが先に予想するかコインで決めています…</translation>
+    </message>
+    <message>
+        <source>Stop &amp;hosting</source>
+        <translation>開くのをやめる(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Waiting for a player… port %1
+Tell the other player: %2</source>
+        <translation>プレイヤーを待っています… ポート %1
+相手に伝えてください：%2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> または </translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as in 192.168.1.5:47615.</source>
+        <translation>開いた側のアドレスとポートを入力してください（例：192.168.1.5:47615）。</translation>
+    </message>
+    <message>
+        <source>Choose a game found on the network, or type the host&apos;s address and port.</source>
+        <translation>ネットワークで見つかったゲームを選ぶか、開いた側のアドレスとポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2…</source>
+        <translation>%1:%2 に接続しています…</translation>
+    </message>
+    <message>
+        <source>The duel with %1 has begun.</source>
+        <translation>%1 さんとの二人対戦が始まりました。</translation>
+    </message>
+    <message>
+        <source>The duel could not begin: %1</source>
+        <translation>二人対戦を始められませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>まだゲームが見つかりません。</translation>
     </message>
 </context>
 <context>

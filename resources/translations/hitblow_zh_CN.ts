@@ -564,6 +564,10 @@
         <source>duel: two players at this computer</source>
         <translation>对决：两位玩家在这台电脑上</translation>
     </message>
+    <message>
+        <source>duel across the network</source>
+        <translation>网络对决</translation>
+    </message>
 </context>
 <context>
     <name>KeptMatchChooser</name>
@@ -669,6 +673,10 @@
     <message>
         <source>D&amp;uel…</source>
         <translation>对决(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>Duel Across the Ne&amp;twork…</source>
+        <translation>网络对决(&amp;T)…</translation>
     </message>
 </context>
 <context>
@@ -840,6 +848,165 @@
     <message>
         <source>%1 unfinished matches wait: Game &gt; Resume Match (%2)</source>
         <translation>有 %1 个未完成的对局在等：游戏 &gt; 继续对局（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuel</name>
+    <message>
+        <source>You left the duel.</source>
+        <translation>你离开了对决。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelDialog</name>
+    <message>
+        <source>Duel Across the Network</source>
+        <translation>网络对决</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkDuelPanel</name>
+    <message>
+        <source>Duel across the network</source>
+        <translation>网络对决</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>你的名字</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>随机</translation>
+    </message>
+    <message>
+        <source>Your hidden number</source>
+        <translation>你藏的数字</translation>
+    </message>
+    <message>
+        <source>Four different digits; left empty, a random number is hidden for you.</source>
+        <translation>四个不同的数字；留空则为你藏一个随机数字。</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>你的名字(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Your hidden n&amp;umber:</source>
+        <translation>你藏的数字(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>&amp;Host a duel</source>
+        <translation>主持对决(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>主持</translation>
+    </message>
+    <message>
+        <source>Games found on the network</source>
+        <translation>在网络上找到的游戏</translation>
+    </message>
+    <message>
+        <source>192.168.1.5:47615</source>
+        <translation>192.168.1.5:47615</translation>
+    </message>
+    <message>
+        <source>Host&apos;s address and port</source>
+        <translation>主持方的地址和端口</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>加入(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>加入</translation>
+    </message>
+    <message>
+        <source>&amp;Games found:</source>
+        <translation>找到的游戏(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>Or an &amp;address:</source>
+        <translation>或输入地址(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed (%1); type the host&apos;s address.</source>
+        <translation>无法列出网络上的游戏（%1）；请输入主持方的地址。</translation>
+    </message>
+    <message>
+        <source>Your hidden number must be four different digits, or left empty for a random one.</source>
+        <translation>你藏的数字必须是四个不同的数字，或留空以使用随机数字。</translation>
+    </message>
+    <message>
+        <source>You stopped hosting.</source>
+        <translation>你已停止主持。</translation>
+    </message>
+    <message>
+        <source>You cannot host here: %1</source>
+        <translation>无法在此主持：%1</translation>
+    </message>
+    <message>
+        <source>A player joined; tossing a coin for who guesses first…</source>
+        <translation>有玩家加入了；正在掷硬币决定谁先猜…</translation>
+    </message>
+    <message>
+        <source>Stop &amp;hosting</source>
+        <translation>停止主持(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Waiting for a player… port %1
+Tell the other player: %2</source>
+        <translation>正在等待玩家… 端口 %1
+告诉对方：%2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> 或 </translation>
+    </message>
+    <message>
+        <source>Type the host&apos;s address and port, as in 192.168.1.5:47615.</source>
+        <translation>请输入主持方的地址和端口，例如 192.168.1.5:47615。</translation>
+    </message>
+    <message>
+        <source>Choose a game found on the network, or type the host&apos;s address and port.</source>
+        <translation>请选择在网络上找到的游戏，或输入主持方的地址和端口。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1:%2…</source>
+        <translation>正在连接 %1:%2…</translation>
+    </message>
+    <message>
+        <source>The duel with %1 has begun.</source>
+        <translation>与 %1 的对决已开始。</translation>
+    </message>
+    <message>
+        <source>The duel could not begin: %1</source>
+        <translation>对决无法开始：%1</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%2 上的 %1</translation>
+    </message>
+    <message>
+        <source>No game found yet.</source>
+        <translation>尚未找到游戏。</translation>
     </message>
 </context>
 <context>
