@@ -61,6 +61,11 @@ QStringList addressesToTell(const QHostAddress &listening, quint16 port)
 
 NetworkDuelPanel::Network NetworkDuelPanel::localNetwork()
 {
+    // Two games on one computer, with nothing sent beyond it (HITBLOW_DUEL_LOOPBACK=1).
+    if (qEnvironmentVariableIntValue("HITBLOW_DUEL_LOOPBACK") == 1) {
+        const QHostAddress loopback(QHostAddress::LocalHost);
+        return {loopback, loopback, DuelBeacon::kDefaultPort, loopback, DuelBeacon::kDefaultPort};
+    }
     return {QHostAddress(QHostAddress::AnyIPv4), QHostAddress(), DuelBeacon::kDefaultPort,
             QHostAddress(QHostAddress::AnyIPv4), DuelBeacon::kDefaultPort};
 }
