@@ -133,8 +133,12 @@ ReviewDialog::ReviewDialog(const MatchRecord &match, QWidget *parent)
         m_verdictLine->setText(item ? tr("Verdict on %1: %2").arg(item->text(GuessColumn), item->text(VerdictColumn))
                                     : QString());
     });
-    auto *expertNote = new QLabel(tr("The Expert's guess is the one best play makes from your own position: "
-                                     "after your earlier guesses and their scores. It is not Mac's play."),
+    // In a duel nobody took Mac's part, so nobody needs telling that the Expert is not Mac.
+    auto *expertNote = new QLabel(match.mode == MatchMode::Duel
+                                      ? tr("The Expert's guess is the one best play makes from your own position: "
+                                           "after your earlier guesses and their scores.")
+                                      : tr("The Expert's guess is the one best play makes from your own position: "
+                                           "after your earlier guesses and their scores. It is not Mac's play."),
                                   this);
     expertNote->setWordWrap(true);
     layout->addWidget(expertNote);

@@ -1434,6 +1434,10 @@ Sag dem anderen Spieler: %2</translation>
         <source>%1&apos;s guesses</source>
         <translation>Tipps von %1</translation>
     </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores.</source>
+        <translation>Der Tipp des Experten ist der, den bestes Spiel aus deiner eigenen Lage wählt: nach deinen früheren Tipps und deren Wertungen.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

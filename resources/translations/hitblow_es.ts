@@ -1434,6 +1434,10 @@ Dile al otro jugador: %2</translation>
         <source>%1&apos;s guesses</source>
         <translation>Intentos de %1</translation>
     </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores.</source>
+        <translation>El intento del Experto es el que hace el mejor juego desde tu propia posición: tras tus intentos anteriores y sus puntuaciones.</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -897,11 +897,11 @@
     </message>
     <message>
         <source>Your &amp;name:</source>
-        <translation>Votre &amp;nom :</translation>
+        <translation>Votre &amp;nom&#xa0;:</translation>
     </message>
     <message>
         <source>Your hidden n&amp;umber:</source>
-        <translation>Votre nombre &amp;caché :</translation>
+        <translation>Votre nombre &amp;caché&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Host a duel</source>
@@ -933,11 +933,11 @@
     </message>
     <message>
         <source>&amp;Games found:</source>
-        <translation>&amp;Parties trouvées :</translation>
+        <translation>&amp;Parties trouvées&#xa0;:</translation>
     </message>
     <message>
         <source>Or an &amp;address:</source>
-        <translation>Ou une &amp;adresse :</translation>
+        <translation>Ou une &amp;adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Status</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>You cannot host here: %1</source>
-        <translation>Vous ne pouvez pas héberger ici : %1</translation>
+        <translation>Vous ne pouvez pas héberger ici&#xa0;: %1</translation>
     </message>
     <message>
         <source>A player joined; tossing a coin for who guesses first…</source>
@@ -975,7 +975,7 @@
         <source>Waiting for a player… port %1
 Tell the other player: %2</source>
         <translation>En attente d&apos;un joueur… port %1
-Indiquez à l&apos;autre joueur : %2</translation>
+Indiquez à l&apos;autre joueur&#xa0;: %2</translation>
     </message>
     <message>
         <source> or </source>
@@ -999,7 +999,7 @@ Indiquez à l&apos;autre joueur : %2</translation>
     </message>
     <message>
         <source>The duel could not begin: %1</source>
-        <translation>Le duel n&apos;a pas pu commencer : %1</translation>
+        <translation>Le duel n&apos;a pas pu commencer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cancelled.</source>
@@ -1433,6 +1433,10 @@ Indiquez à l&apos;autre joueur : %2</translation>
     <message>
         <source>%1&apos;s guesses</source>
         <translation>Propositions de %1</translation>
+    </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores.</source>
+        <translation>La proposition de l’Expert est celle que le meilleur jeu fait depuis votre propre position : après vos propositions précédentes et leurs scores.</translation>
     </message>
 </context>
 <context>

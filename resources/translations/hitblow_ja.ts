@@ -1429,6 +1429,10 @@ Tell the other player: %2</source>
         <source>%1&apos;s guesses</source>
         <translation>%1 さんの予想</translation>
     </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores.</source>
+        <translation>エキスパートの予想は、あなた自身の局面（それまでの予想とその結果）から最善手が選ぶものです。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

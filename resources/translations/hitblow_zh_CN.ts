@@ -1429,6 +1429,10 @@ Tell the other player: %2</source>
         <source>%1&apos;s guesses</source>
         <translation>%1 的猜测</translation>
     </message>
+    <message>
+        <source>The Expert&apos;s guess is the one best play makes from your own position: after your earlier guesses and their scores.</source>
+        <translation>专家的猜测是从你自己的局面（你之前的猜测及其结果）出发的最佳走法。</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

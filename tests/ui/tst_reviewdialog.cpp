@@ -311,10 +311,12 @@ void TestReviewDialog::copyResultGivesNoNumberAway()
 void TestReviewDialog::showsMacsSide_data()
 {
     QTest::addColumn<bool>("kept"); // Mac's side was kept with the match
-    QTest::addColumn<int>("puzzle"); // a daily puzzle's number, 0 for a match against Mac
+    QTest::addColumn<int>("puzzle"); // a daily puzzle's number, 0 for a match against Mac, -1 for a duel
     QTest::newRow("kept") << true << 0;
     QTest::newRow("a match of an earlier version") << false << 0;
     QTest::newRow("a daily puzzle: its secret is no one's") << false << 343;
+    // The opponent's side kept in Mac's place, and no word of Mac.
+    QTest::newRow("a duel: the opponent's side") << true << -1;
 }
 
 void TestReviewDialog::showsMacsSide()
@@ -331,12 +333,22 @@ void TestReviewDialog::showsMacsSide()
         match.puzzle = puzzle;
         match.macNumber = NumberSet{6, 2, 5, 4};
     }
+    if (puzzle < 0) {
+        match.mode = MatchMode::Duel;
+        match.opponent = QStringLiteral("Ben");
+        match.overNetwork = true;
+    }
     ReviewDialog dialog(match);
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isReviewing(), 60000);
     QStringList texts;
     for (const QLabel *label : dialog.findChildren<QLabel *>())
         texts << label->text();
-    QCOMPARE(texts.join('\n').contains("Mac's number: 0124"), kept);
+    if (puzzle < 0) {
+        QVERIFY2(texts.join('\n').contains("Ben's number: 0124") && texts.contains("Ben's guesses"), qPrintable(texts.join('|')));
+        QVERIFY2(!texts.join('\n').contains("Mac"), qPrintable(texts.join('|')));
+    } else {
+        QCOMPARE(texts.join('\n').contains("Mac's number: 0124"), kept);
+    }
     QVERIFY2(texts.join('\n').contains("Daily #343 · abandoned after 5 · Secret: 6254") == (puzzle > 0),
              qPrintable(texts.join('|')));
     QVERIFY(puzzle == 0 || !texts.join('\n').contains("Mac's number"));
