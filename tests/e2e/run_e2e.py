@@ -192,12 +192,9 @@ def play(server, binary, home, screenshot):
         check_statistics(server, match, statistics_path, rounds, lost=red > yellow)
 
         match.key("ctrl+q")
-        try:
-            code = game.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("the game did not quit on ctrl+q")
-        if code != 0:
-            raise Failure(f"the game exited with {code}")
+        problem = xsession.quit_problem(game)
+        if problem:
+            raise Failure(problem)
     finally:
         if game.poll() is None:
             game.kill()

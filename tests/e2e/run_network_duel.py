@@ -120,12 +120,9 @@ def play(server, binary, arena_binary, home, screenshot):
             time.sleep(0.05)
         wait_for_window(server, TITLE, "the game's window after the duel")
         key("ctrl+q")
-        try:
-            code = game.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("the game did not quit on ctrl+q")
-        if code != 0:
-            raise Failure(f"the game exited with {code}")
+        problem = xsession.quit_problem(game)
+        if problem:
+            raise Failure(problem)
     finally:
         for process in (game, arena):
             if process.poll() is None:

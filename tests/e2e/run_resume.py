@@ -48,12 +48,9 @@ class Game:
 
     def quit(self):
         self.match.key("ctrl+q")
-        try:
-            code = self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise Failure("the game did not quit on ctrl+q")
-        if code != 0:
-            raise Failure(f"the game exited with {code}")
+        problem = xsession.quit_problem(self.process)
+        if problem:
+            raise Failure(problem)
         self.log.close()
 
     def kill(self):

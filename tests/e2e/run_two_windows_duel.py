@@ -112,12 +112,9 @@ def play(binary, ann_server, ben_server, ann_home, ben_home):
             player.key("Return")
             wait_for_window(player.server, TITLE, f"{player.name}'s game window after the duel")
             player.key("ctrl+q")
-            try:
-                code = player.game.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                raise Failure(f"{player.name}'s game did not quit on ctrl+q")
-            if code != 0:
-                raise Failure(f"{player.name}'s game exited with {code}")
+            problem = xsession.quit_problem(player.game, f"{player.name}'s game")
+            if problem:
+                raise Failure(problem)
     finally:
         ann.stop()
         ben.stop()

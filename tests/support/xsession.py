@@ -17,6 +17,15 @@ BOARD_WIDTH = 640
 BOARD_HEIGHT = 480
 
 
+def quit_problem(process, who="the game", timeout=10):
+    """Waits for a game told to quit by ctrl+q: what went wrong, or None when it ended with 0."""
+    try:
+        code = process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return f"{who} did not quit on ctrl+q"
+    return None if code == 0 else f"{who} exited with {code}"
+
+
 def missing_tools():
     return [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
 
